@@ -1,0 +1,12 @@
+#include "EngineState.h"
+
+namespace {
+TEngineState& Instance() {
+    static TEngineState state;
+    return state;
+}
+} // namespace
+
+TEngineState& EngineState() { return Instance(); }
+
+void ResetEngineState() { Instance() = TEngineState{}; }

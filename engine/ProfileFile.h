@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Reader of the program's data files (catalogue, oil data, motor variants) in the
+// initialisation-file layout: "[section]" headings followed by "key=value" lines.
+//
+// The rules are those of the platform's profile files, which these files were written for:
+// sections and keys match without regard to letter case; the first of two equal sections or
+// keys wins; blanks around keys, values and section names are dropped; lines starting with ';'
+// and lines without '=' are not entries; CR LF and LF line ends; a UTF-8 byte-order mark makes
+// the file UTF-8, otherwise its bytes are Windows-1252.
+//
+// Files are opened, read and closed on every call: nothing is cached.
+struct TProfileEntry {
+    QString Key;
+    QString Value;
+};
+
+class TProfileFile {
+public:
+    // All entries of the section, duplicates included, in file order. A missing file or
+    // section gives an empty list.
+    static QList<TProfileEntry> ReadSection(const QString& fileName, const QString& section);
+
+    // The value of the first entry whose key matches (letter case ignored), or an empty text.
+    static QString ValueOf(const QList<TProfileEntry>& entries, const QString& key);
+
+    // The whole file decoded as text (exposed for tests of the decoding rules).
+    static QString DecodeBytes(const QByteArray& bytes);
+};
