@@ -96,6 +96,10 @@ struct TEngineState {
     TCoolChooseTbl CoolChooseTblVHM{};
     TCoolChooseTbl CoolChooseTblVCS{};
 
+    // Coefficients of the oil grade loaded last ("CoeffA" to "CoeffG", "CoolCorr"), shared by
+    // every calculator until the next calculator loads its grade.
+    std::array<double, 8> OilCoeff{};
+
     // Catalogue directory, ending in a directory separator (at most 255 characters).
     QString IniFilePath;
 };

@@ -14,4 +14,6 @@ enum class TDensity : int { kg_dm3 = 0, lb_ft3 = 1, lb_in3 = 2 };
 enum class TPressure : int { bar = 0, kPa = 1, psi = 2 };
 enum class TWeight : int { kg = 0, lb = 1 };
 
-constexpr int Ord(auto unit) { return static_cast<int>(unit); }
+constexpr int Ord(auto unit) {
+    return static_cast<int>(unit);
+}

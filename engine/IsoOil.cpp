@@ -1,0 +1,39 @@
+#include "IsoOil.h"
+
+#include "EngineState.h"
+#include "NumericText.h"
+#include "ProfileFile.h"
+
+const std::array<QString, 8> TIsoOil::OilKeyTable = {
+    QStringLiteral("CoeffA"), QStringLiteral("CoeffB"),  QStringLiteral("CoeffC"),
+    QStringLiteral("CoeffD"), QStringLiteral("CoeffE"),  QStringLiteral("CoeffF"),
+    QStringLiteral("CoeffG"), QStringLiteral("CoolCorr")};
+
+void TIsoOil::ReadOilIniFile(const QString& SectionStr, const QString& PathStr) {
+    const QList<TProfileEntry> entries = TProfileFile::ReadSection(
+        PathStr + QStringLiteral("IsoOils.ini"), SectionStr.left(MaxSectionLength));
+    std::array<double, 8>& coefficients = EngineState().OilCoeff;
+    for (std::size_t i = 0; i < OilKeyTable.size(); ++i)
+        coefficients[i] = DataValueToFloat(TProfileFile::ValueOf(entries, OilKeyTable[i]));
+}
+
+double TIsoOil::Viscocity(float Temp) const {
+    const std::array<double, 8>& c = EngineState().OilCoeff;
+    const double t = Temp;
+    return (((((c[CoeffA] * t + c[CoeffB]) * t + c[CoeffC]) * t + c[CoeffD]) * t + c[CoeffE]) * t +
+            c[CoeffF]) *
+               t +
+           c[CoeffG];
+}
+
+double TIsoOil::ViscocityCorr(float Temp) const {
+    const double v = Viscocity(Temp);
+    return ((((1.5977e-12 * v - 1.0735173e-9) * v + 3.0666255e-7) * v - 9.3751722e-6) * v +
+            0.021697373) *
+               v +
+           0.32739647;
+}
+
+double TIsoOil::CoolCorrFactor() {
+    return EngineState().OilCoeff[CoolCorr];
+}

@@ -1,0 +1,132 @@
+#include "NumericText.h"
+#include "ConvertError.h"
+#include "RegionalSettings.h"
+#include "UnitConv.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every case runs under a point and under a comma as the regional decimal separator.
+class UnderEachSeparator : public testing::TestWithParam<char> {
+protected:
+    TScopedRegionalSettings Regional{QChar::fromLatin1(GetParam())};
+
+    QString Localised(const char* text) const {
+        return QString::fromLatin1(text).replace(QLatin1Char('.'), QChar::fromLatin1(GetParam()));
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(Separators, UnderEachSeparator, testing::Values('.', ','),
+                         [](const testing::TestParamInfo<char>& info) {
+                             return std::string(info.param == '.' ? "Point" : "Comma");
+                         });
+
+TEST_P(UnderEachSeparator, StringToFloatAcceptsPointOrComma) {
+    const struct {
+        const char* Text;
+        float Expected;
+    } cases[] = {
+        {"2,08", 2.08f}, {"2.08", 2.08f}, {"  12  ", 12}, {"1e3", 1000},      {"-0,5", -0.5f},
+        {"+3", 3},       {".5", 0.5f},    {"5.", 5},      {"1.5E-2", 0.015f}, {"0", 0},
+    };
+    TRecordingMessages messages;
+    TUnitConv conv(messages);
+    for (const auto& c : cases) {
+        float value = -1;
+        EXPECT_TRUE(conv.StringToFloat(value, QString::fromLatin1(c.Text), "Oil flow")) << c.Text;
+        EXPECT_FLOAT_EQ(value, c.Expected) << c.Text;
+    }
+    EXPECT_TRUE(messages.Shown.isEmpty());
+}
+
+TEST_P(UnderEachSeparator, StringToFloatRejectsAndNamesTheEntry) {
+    const char* rejected[] = {"1,234.5", "1.234,5", "",    "1e39", "12;5", "abc", "1e",
+                              "--1",     "1 2",     "nan", "inf",  "0x10", "1e+", "."};
+    for (const char* text : rejected) {
+        TRecordingMessages messages;
+        TUnitConv conv(messages);
+        float value = 7;
+        EXPECT_FALSE(conv.StringToFloat(value, QString::fromLatin1(text), "Oil flow")) << text;
+        EXPECT_EQ(value, 7) << text;
+        ASSERT_EQ(messages.Shown.size(), 1) << text;
+        EXPECT_EQ(messages.Shown[0].Kind, TMessageKind::Error);
+        EXPECT_EQ(messages.Shown[0].Text, "Oil flow: " + QString::fromLatin1(text) + " ?");
+    }
+}
+
+TEST_P(UnderEachSeparator, EmptyEntryMessageHasTwoBlanksBeforeTheQuestionMark) {
+    TRecordingMessages messages;
+    float value = 0;
+    TUnitConv(messages).StringToFloat(value, QString(), "Altitude");
+    EXPECT_EQ(messages.Texts(), QStringList{"Altitude:  ?"});
+}
+
+TEST_P(UnderEachSeparator, DeciPointToDeciComaMakesEverySignRegional) {
+    EXPECT_EQ(TUnitConv::DeciPointToDeciComa("1,2.3 a"), Localised("1.2.3 a"));
+}
+
+TEST_P(UnderEachSeparator, FixedPointWriting) {
+    const struct {
+        double Value;
+        int Precision, Decimals;
+        const char* Expected;
+    } cases[] = {
+        {2.5, 8, 2, "2.50"},
+        {0.125, 8, 2, "0.13"},
+        {-0.125, 8, 2, "-0.13"},
+        {123456789, 8, 2, "1.2345679E8"},
+        {-123456789, 8, 2, "-1.2345679E8"},
+        {99999999.6, 8, 0, "1E8"},
+        {12345678, 8, 2, "12345678.00"},
+        {0.5, 8, 1, "0.5"},
+        {0, 10, 0, "0"},
+        {0, 10, 3, "0.000"},
+        {55.4f, 10, 0, "55"},
+        {2.08f, 10, 2, "2.08"}, // single precision 2.0799999237...
+        {1.005, 10, 2, "1.00"}, // the double is 1.00499999999999989...
+        {0.05f, 10, 3, "0.050"},
+        {16.666666f, 8, 4, "16.6667"},
+        {99.96, 10, 1, "100.0"},
+        {123.456789, 4, 3, "123.500"}, // 6 digits after decimals, then 4 significant
+        {-0.001, 8, 2, "0.00"},        // no sign on a value written as zero
+        {0.00001, 10, 2, "0.00"},
+        {0.0004999, 10, 3, "0.000"},
+        {0.0005, 10, 3, "0.001"},
+        {1895.5555, 10, 0, "1896"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatFixed(c.Value, c.Precision, c.Decimals), Localised(c.Expected))
+            << c.Value << " P" << c.Precision << " D" << c.Decimals;
+    }
+}
+
+TEST_P(UnderEachSeparator, DataValuesTakeEitherSign) {
+    EXPECT_DOUBLE_EQ(DataValueToFloat("12,5"), 12.5);
+    EXPECT_DOUBLE_EQ(DataValueToFloat("12.5"), 12.5);
+    EXPECT_DOUBLE_EQ(DataValueToFloat("-1.5e-3"), -0.0015);
+}
+
+TEST(DataValueToFloat, ThrowsTheConversionErrorNamingTheText) {
+    for (const char* text : {"", "12,5,0", "abc", "1.0 kW"}) {
+        try {
+            DataValueToFloat(QString::fromLatin1(text));
+            ADD_FAILURE() << "accepted " << text;
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.Message(),
+                      QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        }
+    }
+}
+
+TEST(GetNoOfDeciFromString, CountsAfterTheLastSeparator) {
+    const struct {
+        const char* Text;
+        int Expected;
+    } cases[] = {{"12.50", 2}, {"12", 0},    {"12.", 0}, {".5", 1},
+                 {"1,5e3", 3}, {"1.2.3", 1}, {"", 0},    {"2,5 ", 2}};
+    for (const auto& c : cases)
+        EXPECT_EQ(TUnitConv::GetNoOfDeciFromString(c.Text), c.Expected) << c.Text;
+}
+
+} // namespace

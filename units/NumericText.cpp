@@ -1,0 +1,194 @@
+#include "NumericText.h"
+
+#include "ConvertError.h"
+#include "RegionalSettings.h"
+
+#include <QByteArray>
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int ExpandedDigits = 18;
+
+// A non-negative number as decimal digits d0 d1 d2 ... with the decimal point after
+// `IntegerDigits` of them (which may be zero or negative for values below 0.1).
+struct TDecimalDigits {
+    std::string Digits;
+    int IntegerDigits = 0;
+
+    static TDecimalDigits Expand(double magnitude) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.*e", ExpandedDigits - 1, magnitude);
+        TDecimalDigits result;
+        const std::string text(buffer);
+        const std::size_t e = text.find('e');
+        result.Digits = text.substr(0, 1) + text.substr(2, e - 2);
+        result.IntegerDigits = std::stoi(text.substr(e + 1)) + 1;
+        return result;
+    }
+
+    // Keeps `count` leading digits, rounding on the first dropped digit. A count of zero or
+    // less rounds everything away (possibly up to a single 1 in front of the digits).
+    void RoundToDigits(int count) {
+        if (count >= static_cast<int>(Digits.size()))
+            return;
+        if (count < 0) {
+            Digits.clear();
+            return;
+        }
+        const bool up = Digits[count] >= '5';
+        Digits.resize(count);
+        if (!up)
+            return;
+        int i = count - 1;
+        while (i >= 0 && Digits[i] == '9') {
+            Digits[i] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            ++Digits[i];
+        } else {
+            Digits.insert(Digits.begin(), '1');
+            ++IntegerDigits;
+        }
+    }
+
+    char DigitAt(int index) const {
+        return index >= 0 && index < static_cast<int>(Digits.size()) ? Digits[index] : '0';
+    }
+
+    bool IsZero() const { return Digits.find_first_not_of('0') == std::string::npos; }
+};
+
+QString Scientific(TDecimalDigits number, int precision, bool negative) {
+    number.RoundToDigits(precision);
+    std::string mantissa = number.Digits;
+    while (mantissa.size() > 1 && mantissa.back() == '0')
+        mantissa.pop_back();
+    QString text = negative ? QStringLiteral("-") : QString();
+    text += QLatin1Char(mantissa[0]);
+    if (mantissa.size() > 1) {
+        text += Regional().DecimalSeparator;
+        text += QLatin1String(mantissa.substr(1));
+    }
+    text += QLatin1Char('E') + QString::number(number.IntegerDigits - 1);
+    return text;
+}
+
+} // namespace
+
+QString FormatFixed(double value, int precision, int decimals) {
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    decimals = std::max(decimals, 0);
+    precision = std::clamp(precision, 1, ExpandedDigits);
+
+    TDecimalDigits number;
+    if (value == 0) {
+        number.Digits = "0";
+        number.IntegerDigits = 1;
+    } else {
+        number = TDecimalDigits::Expand(std::fabs(value));
+    }
+    const TDecimalDigits expanded = number;
+
+    number.RoundToDigits(number.IntegerDigits + decimals);
+    if (static_cast<int>(number.Digits.size()) > precision)
+        number.RoundToDigits(precision);
+
+    const bool negative = value < 0 && !number.IsZero();
+    if (number.IntegerDigits > precision)
+        return Scientific(expanded, precision, value < 0);
+
+    QString text = negative ? QStringLiteral("-") : QString();
+    if (number.IntegerDigits <= 0) {
+        text += QLatin1Char('0');
+    } else {
+        for (int i = 0; i < number.IntegerDigits; ++i)
+            text += QLatin1Char(number.DigitAt(i));
+    }
+    if (decimals > 0) {
+        text += Regional().DecimalSeparator;
+        for (int i = 0; i < decimals; ++i)
+            text += QLatin1Char(number.DigitAt(number.IntegerDigits + i));
+    }
+    return text;
+}
+
+std::optional<double> ParseRegionalNumber(const QString& text) {
+    const QChar separator = Regional().DecimalSeparator;
+    // Rebuilt as plain ASCII with a point so the standard conversion does the arithmetic.
+    std::string ascii;
+    ascii.reserve(text.size());
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    auto isDigit = [&](qsizetype at) {
+        return at < n && text[at] >= QLatin1Char('0') && text[at] <= QLatin1Char('9');
+    };
+    while (i < n && text[i] == QLatin1Char(' '))
+        ++i;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+        ascii += static_cast<char>(text[i++].unicode());
+    int mantissaDigits = 0;
+    while (isDigit(i)) {
+        ascii += static_cast<char>(text[i++].unicode());
+        ++mantissaDigits;
+    }
+    if (i < n && text[i] == separator) {
+        ascii += '.';
+        ++i;
+        while (isDigit(i)) {
+            ascii += static_cast<char>(text[i++].unicode());
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+        ascii += 'e';
+        ++i;
+        if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+            ascii += static_cast<char>(text[i++].unicode());
+        if (!isDigit(i))
+            return std::nullopt;
+        while (isDigit(i))
+            ascii += static_cast<char>(text[i++].unicode());
+    }
+    while (i < n && text[i] == QLatin1Char(' '))
+        ++i;
+    if (i != n)
+        return std::nullopt;
+
+    const char* first = ascii.data();
+    if (*first == '+')
+        ++first; // from_chars takes no leading plus
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, ascii.data() + ascii.size(), value);
+    if (error != std::errc() || end != ascii.data() + ascii.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+QString DeciPointToDeciComa(const QString& valueStr) {
+    const QChar separator = Regional().DecimalSeparator;
+    QString text = valueStr;
+    for (QChar& c : text) {
+        if (c == QLatin1Char('.') || c == QLatin1Char(','))
+            c = separator;
+    }
+    return text;
+}
+
+double DataValueToFloat(const QString& valueText) {
+    const QString text = valueText.left(255);
+    const std::optional<double> value = ParseRegionalNumber(DeciPointToDeciComa(text));
+    if (!value)
+        throw EConvertError(text);
+    return *value;
+}

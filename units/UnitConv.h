@@ -1,0 +1,68 @@
+#pragma once
+
+#include "MessageService.h"
+#include "Units.h"
+
+#include <QString>
+
+#include <array>
+
+// Unit texts and factors of the result formatters, by unit ordinal.
+extern const std::array<QString, 5> HeatDissiUnitStr;
+extern const std::array<int, 5> HeatDissiUnitDeci;
+extern const std::array<QString, 3> PressureUnitStr;
+extern const std::array<double, 3> PressureFromkPa;
+
+// Converts values between the units of the pages and the base units of the calculations
+// (l/min, degC, kW, KJ/Kg K, m, litre, kg/dm3, kg), and reports through `NoOfDeci` how many
+// decimals the converted value is shown with. Values are single precision at the interface;
+// inside, the arithmetic runs in extended precision and is rounded once on return.
+//
+// Unit ordinals are plain ints: a list with nothing selected reports -1, which converts like
+// the last unit of its list.
+class TUnitConv {
+public:
+    // Messages of unreadable entries go to `messages`.
+    explicit TUnitConv(TMessageService& messages = Messages()) : MessageService(messages) {}
+
+    float TempToC(int& NoOfDeci, float Value, int UnitIndex) const;
+    float TempFromC(int& NoOfDeci, float Value, int UnitIndex) const;
+    float FlowToLiterPerMin(int& NoOfDeci, float Value, int UnitIndex) const;
+    float FlowFromLiterPerMin(int& NoOfDeci, float Value, int UnitIndex) const;
+    float HeatDissiTokW(int& NoOfDeci, float Value, int UnitIndex) const;
+    float HeatDissiFromkW(int& NoOfDeci, float Value, int UnitIndex) const;
+    float CapacitivityHeatToKJKgK(int& NoOfDeci, float Value, int UnitIndex) const;
+    float CapacitivityHeatFromKJKgK(int& NoOfDeci, float Value, int UnitIndex) const;
+    float LengthTom(int& NoOfDeci, float Value, int UnitIndex) const;
+    float LengthFromm(int& NoOfDeci, float Value, int UnitIndex) const;
+    float VolumeToliter(int& NoOfDeci, float Value, int UnitIndex) const;
+    float VolumeFromliter(int& NoOfDeci, float Value, int UnitIndex) const;
+    float DensityTokg_dm3(int& NoOfDeci, float Value, int UnitIndex) const;
+    float DensityFromkg_dm3(int& NoOfDeci, float Value, int UnitIndex) const;
+    float WeightToKilo(int& NoOfDeci, float Value, int UnitIndex) const;
+    float WeightFromKilo(int& NoOfDeci, float Value, int UnitIndex) const;
+
+    // A specific heat dissipation in kW/K expressed per degree Fahrenheit.
+    double SpecHeat_kW_C_To_BTU_hr_F(double FloatIn) const;
+    double SpecHeat_kW_C_To_HP_F(double FloatIn) const;
+
+    // Turns a temperature in degC into the unit `Unit` and hands back its label ("°C", "°F"),
+    // cut to `MaxLength` characters.
+    void ConvCTempToUnit(double& Value, QString& UnitStr, int MaxLength, int Unit) const;
+
+    // Decimal schemes: how many decimals a value of this magnitude is shown with.
+    static int GetNoOfDeciSer1(float Float);
+    static int GetNoOfDeciSer2(float Float);
+    static int GetNoOfDeciSer4(float Float);
+    static int GetNoOfDeciSer5(float Float);
+
+    // Reads a typed number with a point or a comma as decimal sign. On failure shows
+    // "caption: text ?" as an error, leaves FloatValue unchanged and returns false.
+    bool StringToFloat(float& FloatValue, const QString& ValueStr, const QString& CaptionStr) const;
+    static QString DeciPointToDeciComa(const QString& ValueStr);
+    // Characters after the last "." or "," of the text; 0 when it has neither.
+    static int GetNoOfDeciFromString(const QString& ValueStr);
+
+private:
+    TMessageService& MessageService;
+};
