@@ -7,6 +7,10 @@ TEngineState& Instance() {
 }
 } // namespace
 
-TEngineState& EngineState() { return Instance(); }
+TEngineState& EngineState() {
+    return Instance();
+}
 
-void ResetEngineState() { Instance() = TEngineState{}; }
+void ResetEngineState() {
+    Instance() = TEngineState{};
+}

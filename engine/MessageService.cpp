@@ -8,12 +8,18 @@ TRecordingMessages& BuiltIn() {
 TMessageService* Current = nullptr;
 } // namespace
 
-TMessageService& Messages() { return Current ? *Current : BuiltIn(); }
+TMessageService& Messages() {
+    return Current ? *Current : BuiltIn();
+}
 
-void SetMessageService(TMessageService* service) { Current = service; }
+void SetMessageService(TMessageService* service) {
+    Current = service;
+}
 
 TScopedMessageService::TScopedMessageService(TMessageService& service) : Previous(Current) {
     Current = &service;
 }
 
-TScopedMessageService::~TScopedMessageService() { Current = Previous; }
+TScopedMessageService::~TScopedMessageService() {
+    Current = Previous;
+}

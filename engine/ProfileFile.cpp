@@ -21,7 +21,9 @@ QString DecodeCp1252(const char* data, qsizetype size) {
     return text;
 }
 
-QStringView Trimmed(QStringView text) { return text.trimmed(); }
+QStringView Trimmed(QStringView text) {
+    return text.trimmed();
+}
 
 } // namespace
 
@@ -62,8 +64,8 @@ QList<TProfileEntry> TProfileFile::ReadSection(const QString& fileName, const QS
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals < 0)
             continue;
-        entries.append({Trimmed(line.left(equals)).toString(),
-                        Trimmed(line.mid(equals + 1)).toString()});
+        entries.append(
+            {Trimmed(line.left(equals)).toString(), Trimmed(line.mid(equals + 1)).toString()});
     }
     return entries;
 }

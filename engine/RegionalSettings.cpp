@@ -27,4 +27,6 @@ TScopedRegionalSettings::TScopedRegionalSettings(QChar decimalSeparator) : Previ
     Regional().DecimalSeparator = decimalSeparator;
 }
 
-TScopedRegionalSettings::~TScopedRegionalSettings() { Regional() = Previous; }
+TScopedRegionalSettings::~TScopedRegionalSettings() {
+    Regional() = Previous;
+}
