@@ -1,0 +1,65 @@
+#include "ConvertCommand.h"
+
+#include "NumericText.h"
+#include "UnitLabels.h"
+
+QString ConvertUsage() {
+    QString text = QStringLiteral(
+        "Usage: aircooler-cli convert QUANTITY VALUE FROM TO\n"
+        "\n"
+        "Converts VALUE from the unit FROM to the unit TO. VALUE is read like a typed entry\n"
+        "(a point or a comma as decimal sign); the result is written with the decimals the\n"
+        "program shows for that unit, followed by the unit label.\n"
+        "\n"
+        "Quantities and their units (\"°\" and superscripts may be typed plainly: C, m3/h):\n");
+    for (const TQuantity& quantity : Quantities())
+        text += QStringLiteral("  %1: \"%2\"\n").arg(quantity.Name, quantity.Labels.join("\", \""));
+    text += QStringLiteral("\nExample: aircooler-cli convert flow 10 \"US gpm\" \"l/min\"\n");
+    return text;
+}
+
+namespace {
+
+QStringList QuantityNames() {
+    QStringList names;
+    for (const TQuantity& quantity : Quantities())
+        names.append(quantity.Name);
+    return names;
+}
+
+} // namespace
+
+int RunConvertCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (arguments.size() != 4) {
+        err << ConvertUsage();
+        return 2;
+    }
+    const TQuantity* quantity = FindQuantity(arguments[0]);
+    if (!quantity) {
+        err << QStringLiteral("Unknown quantity \"%1\". Valid quantities: %2.\n")
+                   .arg(arguments[0], QuantityNames().join(", "));
+        return 2;
+    }
+    const std::optional<int> from = quantity->UnitIndex(arguments[2]);
+    const std::optional<int> to = quantity->UnitIndex(arguments[3]);
+    for (const auto& [unit, label] : {std::pair{from, arguments[2]}, std::pair{to, arguments[3]}}) {
+        if (!unit) {
+            err << QStringLiteral("Unknown %1 unit \"%2\". Valid units: \"%3\".\n")
+                       .arg(quantity->Name, label, quantity->Labels.join("\", \""));
+            return 2;
+        }
+    }
+
+    TRecordingMessages messages;
+    const TUnitConv conv(messages);
+    float value = 0;
+    if (!conv.StringToFloat(value, arguments[1], quantity->Name)) {
+        err << messages.Texts().join('\n') << '\n';
+        return 2;
+    }
+    int decimals = 0;
+    const float base = (conv.*quantity->ToBase)(decimals, value, *from);
+    const float result = (conv.*quantity->FromBase)(decimals, base, *to);
+    out << FormatFixed(result, 8, decimals) << ' ' << quantity->Labels[*to] << '\n';
+    return 0;
+}

@@ -1,0 +1,46 @@
+#include "ConvertCommand.h"
+#include "DemoCommand.h"
+#include "RegionalSettings.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+QString Usage() {
+    return QStringLiteral("Usage: aircooler-cli COMMAND [ARGUMENTS]\n"
+                          "\n"
+                          "Commands:\n"
+                          "  convert   convert a value between the program's units\n"
+                          "  demo      show what the sizing engine computes\n"
+                          "\n"
+                          "aircooler-cli COMMAND --help explains a command.\n\n") +
+           ConvertUsage();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    Regional() = TRegionalSettings::FromSystemLocale();
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList arguments = application.arguments().mid(1);
+    const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
+    const bool wantsHelp = arguments.contains("--help") || arguments.contains("-h");
+
+    if (command == "convert")
+        return wantsHelp ? (out << ConvertUsage(), 0) : RunConvertCommand(arguments, out, err);
+    if (command == "demo")
+        return RunDemoCommand(out);
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << Usage();
+        return 0;
+    }
+    err << (command.isEmpty() ? QString()
+                              : QStringLiteral("Unknown command \"%1\".\n\n").arg(command))
+        << Usage();
+    return 2;
+}
