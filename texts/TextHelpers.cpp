@@ -1,0 +1,16 @@
+#include "TextHelpers.h"
+
+#include "TextLimits.h"
+
+QString RemoveAmpersands(const QString& Text) {
+    QString plain = Text;
+    return plain.remove(u'&');
+}
+
+QString TextAfterFirstBlank(const QString& Text) {
+    const QString bounded = Text.left(MaxTextLength);
+    const qsizetype blank = bounded.indexOf(u' ');
+    if (blank < 0)
+        return {};
+    return bounded.mid(blank + 1);
+}
