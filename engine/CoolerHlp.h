@@ -1,7 +1,11 @@
 #pragma once
 
+#include "CatalogueRecord.h"
 #include "CoolerTypes.h"
 #include "IsoOil.h"
+
+#include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -12,6 +16,12 @@
 class TCoolerHlp : public TIsoOil {
 public:
     static constexpr double ReferenceAltitude = 500; // m, where the catalogue data hold
+
+    // A calculator for coefficients given directly; no data file is read.
+    TCoolerHlp() = default;
+    // A calculator for the oil grade of section `OilSectionStr` (e.g. "ISO_VG_46"), loaded from
+    // the oil data file in `PathStr`. Throws EConvertError when the grade's data are unusable.
+    TCoolerHlp(const QString& OilSectionStr, const QString& PathStr);
 
     double SpecHeatDissiValue = 0;   // kW/K
     double NormHeatConductivity = 0; // kW/K at the current oil flow
@@ -53,6 +63,64 @@ public:
 
     static TLimitResultError CheckInputLimits(float MaxTemp, float AirTemp, float Altitude,
                                               float HeatDissi);
+
+    // Reads section `SectionStr` of the catalogue file `PathStr` + `FileName` into `ValueArr`,
+    // key by key; throws EConvertError at the first missing or non-numeric value, the values
+    // before it keeping their new contents.
+    static void ReadCoolerIniFile(TTableValue& ValueArr, const QString& SectionStr,
+                                  const QString& PathStr, const QString& FileName);
+
+    // Result texts in the display units; the unit texts do not change with the language.
+    static QString TemperatureToStr(float Temperature, int Index);
+    static QString SpecHeatToStr(double SpecHeat, int UnitIndex);
+    static QString PowerToStr(double Power, int UnitIndex);
+    QString PressureDropToStr(double MeanTemp, int PrUnit, double OilFlow,
+                              const TTableValue& TableValue);
+    // The text of a pressure drop in kPa in the pressure unit `PrUnit`, limits included.
+    static QString PressureDropText(double DropkPa, int PrUnit);
+    static QString AirFlowToStr(int OilFlowUnit, float AirFlow);
+    static QString MotorCapacityToStr(float CoeffMotor, int EnergyUnit);
+    static QString WeightToStr(float CoeffWeight);
+    static QString CoolerAreaToStr(float CoeffArea);
+    static QString OilVolumeToStr(float CoeffOilVolume);
+    static QString NoiseLevelToStr(float CoeffNoise);
+
+    // The operating limits as whole numbers in the unit chosen for the quantity.
+    static QString GetMinOilTemp(int UnitIndex);
+    static QString GetMaxOilTemp(int UnitIndex);
+    static QString GetMinAirTemp(int UnitIndex);
+    static QString GetMaxAirTemp(int UnitIndex);
+    static QString GetMinAltetude(int UnitIndex);
+    static QString GetMaxAltetude(int UnitIndex);
+    static QString GetMinHeatDissi(int UnitIndex);
+    static QString GetMaxHeatDissi(int UnitIndex);
+    static QString GetMinOilFlow(int UnitIndex, float OilFlow);
+    static QString GetMaxOilFlow(int UnitIndex, float OilFlow);
+
+    // The message of a failed check, worded with the captured captions and units.
+    static QString CheckLimitResult(TLimitResultError LimitResult, float CoeffMinFlow,
+                                    float CoeffMaxFlow);
+
+    // The full calculation of one model at the operating point of the engine state. On
+    // LR_OK the result texts, colours and LastActualDissipation of the engine state are
+    // written; otherwise, when messages are shown, `Message` holds the reason.
+    TLimitResultError CalcCoolerResults(const TTableValue& TableValue, int EnergyUnit, int MaxLen,
+                                        QString& Message, uint8_t& Warning);
+
+    // After a walk over a series: reloads and recalculates the chosen model at `Index` of the
+    // internal names `cbCooler`, turning `FoundResult` into FR_NON when that fails, and tells
+    // the user when no cooler can be selected.
+    void ConfirmChosenCooler(TFoundResult& FoundResult, uint8_t& Warnings,
+                             const QStringList& cbCooler, TTableValue& TableValue,
+                             TCoolerType CoolerType, const QString& PathStr, int Index);
+
+protected:
+    // ConfirmChosenCooler with the choice of telling the user when the model fails: a walk
+    // confirms every candidate it meets, but only its final answer may say that no cooler
+    // can be selected.
+    void ConfirmCooler(TFoundResult& FoundResult, uint8_t& Warnings, const QStringList& cbCooler,
+                       TTableValue& TableValue, TCoolerType CoolerType, const QString& PathStr,
+                       int Index, bool TellFailure);
 
 private:
     static double AltitudeFactor(double Altitude);

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <ostream>
 
 // The shared vocabulary of the program. Every ordinal is fixed: several are written to the
 // settings store, index tables or select branches, so values must never be reordered.
@@ -96,3 +97,14 @@ using TColor = uint32_t;
 constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clRed = 0xFF0000;
 constexpr TColor clBlack = 0x000000;
+
+// Result codes print as numbers, not as the characters of their 8-bit values.
+inline std::ostream& operator<<(std::ostream& os, TLimitResultError r) {
+    return os << int(r);
+}
+inline std::ostream& operator<<(std::ostream& os, TFoundResult r) {
+    return os << int(r);
+}
+inline std::ostream& operator<<(std::ostream& os, TCoolerType r) {
+    return os << int(r);
+}

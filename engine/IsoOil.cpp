@@ -20,10 +20,14 @@ void TIsoOil::ReadOilIniFile(const QString& SectionStr, const QString& PathStr) 
 double TIsoOil::Viscocity(float Temp) const {
     const std::array<double, 8>& c = EngineState().OilCoeff;
     const double t = Temp;
-    return (((((c[CoeffA] * t + c[CoeffB]) * t + c[CoeffC]) * t + c[CoeffD]) * t + c[CoeffE]) * t +
-            c[CoeffF]) *
+    return (((((c[OilKey::CoeffA] * t + c[OilKey::CoeffB]) * t + c[OilKey::CoeffC]) * t +
+              c[OilKey::CoeffD]) *
+                 t +
+             c[OilKey::CoeffE]) *
+                t +
+            c[OilKey::CoeffF]) *
                t +
-           c[CoeffG];
+           c[OilKey::CoeffG];
 }
 
 double TIsoOil::ViscocityCorr(float Temp) const {
@@ -35,5 +39,5 @@ double TIsoOil::ViscocityCorr(float Temp) const {
 }
 
 double TIsoOil::CoolCorrFactor() {
-    return EngineState().OilCoeff[CoolCorr];
+    return EngineState().OilCoeff[OilKey::CoolCorr];
 }

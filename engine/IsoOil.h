@@ -9,8 +9,11 @@
 // into a viscosity (mm2/s) and into the viscosity correction of the oil pressure drop.
 class TIsoOil {
 public:
-    // Positions of the shared coefficients.
-    enum TOilKey { CoeffA, CoeffB, CoeffC, CoeffD, CoeffE, CoeffF, CoeffG, CoolCorr };
+    // Positions of the shared coefficients. Scoped, because the catalogue record of the
+    // derived calculators has keys of the same names at other positions.
+    struct OilKey {
+        enum : int { CoeffA, CoeffB, CoeffC, CoeffD, CoeffE, CoeffF, CoeffG, CoolCorr };
+    };
     static const std::array<QString, 8> OilKeyTable;
     static constexpr int MaxSectionLength = 15;
 

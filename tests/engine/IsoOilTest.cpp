@@ -24,8 +24,8 @@ INSTANTIATE_TEST_SUITE_P(Separators, IsoOilTest, testing::Values('.', ','));
 TEST_P(IsoOilTest, CommaAndPointValuesLoadAlike) {
     Oil.ReadOilIniFile("ISO_VG_46", FixtureDir);
     const auto& c = EngineState().OilCoeff;
-    EXPECT_DOUBLE_EQ(c[TIsoOil::CoeffE], 0.5);
-    EXPECT_DOUBLE_EQ(c[TIsoOil::CoeffF], -2.5);
+    EXPECT_DOUBLE_EQ(c[TIsoOil::OilKey::CoeffE], 0.5);
+    EXPECT_DOUBLE_EQ(c[TIsoOil::OilKey::CoeffF], -2.5);
     EXPECT_DOUBLE_EQ(TIsoOil::CoolCorrFactor(), 0.97);
     // 0.5 T^2 - 2.5 T + 100 at 10 degC
     EXPECT_DOUBLE_EQ(Oil.Viscocity(10), 125);
@@ -60,7 +60,7 @@ TEST_P(IsoOilTest, ValueThatIsNotANumberNamesItself) {
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.Message(), "'1.5 mm2/s' is not a valid floating point value");
     }
-    EXPECT_EQ(EngineState().OilCoeff[TIsoOil::CoeffA], 9);
+    EXPECT_EQ(EngineState().OilCoeff[TIsoOil::OilKey::CoeffA], 9);
 }
 
 TEST_P(IsoOilTest, MissingFileOrSectionStopsTheAction) {

@@ -133,7 +133,7 @@ TEST_F(ThermalModel, PressureDropFromTheFlowFunction) {
 
 TEST_F(ThermalModel, PressureDropViscosityIsTakenAt100DegreesAtMost) {
     // viscosity 0.01 T^2: strongly temperature dependent above 100 degC too
-    EngineState().OilCoeff[TIsoOil::CoeffE] = 0.01;
+    EngineState().OilCoeff[TIsoOil::OilKey::CoeffE] = 0.01;
     const double at100 = Cooler.PressureDropAt(50, 100, 0, 0, 0.01, 0.1);
     EXPECT_DOUBLE_EQ(Cooler.PressureDropAt(50, 120, 0, 0, 0.01, 0.1), at100);
     EXPECT_NE(Cooler.PressureDropAt(50, 99, 0, 0, 0.01, 0.1), at100);

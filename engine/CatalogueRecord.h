@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+// One model's catalogue record: the 18 values of its section, in the order of the key table.
+using TTableValue = std::array<double, 18>;
+
+namespace Catalogue {
+// Positions in a record. Units: conductance polynomial in kW/K per powers of l/min; flows in
+// l/min; air flow m3/s; motor power kW; noise dB(A); fan diameter mm; cooling area m2; weight
+// kg; oil volume litres; IP the protection class number.
+enum Key : int {
+    CoeffA,
+    CoeffB,
+    CoeffC,
+    CoeffD,
+    CoeffE,
+    MinFlow,
+    MaxFlow,
+    CoeffF,
+    CoeffG,
+    CoeffH,
+    AirFlow,
+    MotorPower,
+    NoiseLevel,
+    FanDia,
+    CoolArea,
+    Weight,
+    OilVolume,
+    IP,
+};
+
+extern const std::array<QString, 18> CoolerKeyTable;
+constexpr int MaxNameLength = 15; // keys and section names of the data files
+} // namespace Catalogue

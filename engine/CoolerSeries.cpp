@@ -1,0 +1,129 @@
+#include "CoolerSeries.h"
+
+#include "NumericText.h"
+#include "VerDep.h"
+
+#include <algorithm>
+#include <cmath>
+
+const TSeriesTraits SeriesVAM{AC_Cooler, &TEngineState::NoOfCoolersVAM,
+                              &TEngineState::CoolChooseTblVAM, false, true};
+const TSeriesTraits SeriesVDM{DC_Cooler, &TEngineState::NoOfCoolersVDM,
+                              &TEngineState::CoolChooseTblVDM, false, true};
+const TSeriesTraits SeriesVHM{Cooler_System, &TEngineState::NoOfCoolersVHM,
+                              &TEngineState::CoolChooseTblVHM, false, false};
+const TSeriesTraits SeriesVCS{VCS_Cooler, &TEngineState::NoOfCoolersVCS,
+                              &TEngineState::CoolChooseTblVCS, true, true};
+
+const TSeriesTraits& SeriesTraitsOf(TCoolerType CoolerType) {
+    switch (CoolerType) {
+    case AC_Cooler:
+        return SeriesVAM;
+    case DC_Cooler:
+        return SeriesVDM;
+    case Cooler_System:
+        return SeriesVHM;
+    default:
+        return SeriesVCS;
+    }
+}
+
+TCoolerSeries::TCoolerSeries(const TSeriesTraits& Traits, const QString& CoolerSectionStr,
+                             const QString& PathStr, const QString& OilSectionStr)
+    : TCoolerHlp(OilSectionStr, PathStr), SeriesTraits(Traits) {
+    AirDensity500m = AirDensity(ReferenceAltitude);
+    ReadCoolerIniFile(TableValue, CoolerSectionStr, PathStr,
+                      TVerDep().ChangeToCoolerIniFilename(Traits.CoolerType));
+}
+
+int TCoolerSeries::ModelCount(const QStringList& cbCooler) const {
+    // The stored count is the length of the model list; the names handed in and the table
+    // size bound it too, so a list out of step with the count can never index past either.
+    const int32_t count = EngineState().*SeriesTraits.ModelCount;
+    return std::clamp<int>(std::min<qsizetype>(count, cbCooler.size()), 0, CoolChooseTblSize);
+}
+
+void TCoolerSeries::PrepCoolChooseTbl(const QString& PathStr, const QStringList& cbCooler) {
+    const TVerDep names;
+    const QString fileName = names.ChangeToCoolerIniFilename(SeriesTraits.CoolerType);
+    TCoolChooseTbl& table = EngineState().*SeriesTraits.ChooseTable;
+    const int count = ModelCount(cbCooler);
+    for (int i = 0; i < count; ++i) {
+        ReadCoolerIniFile(TableValue, names.ChangeToSectionName(cbCooler[i]), PathStr, fileName);
+        table[i] = {static_cast<float>(TableValue[Catalogue::CoeffA]),
+                    static_cast<float>(TableValue[Catalogue::CoeffB]),
+                    static_cast<float>(TableValue[Catalogue::CoeffC]),
+                    static_cast<float>(TableValue[Catalogue::CoeffD]),
+                    static_cast<float>(TableValue[Catalogue::CoeffE]),
+                    static_cast<float>(TableValue[Catalogue::MinFlow]),
+                    static_cast<float>(TableValue[Catalogue::MaxFlow]),
+                    static_cast<float>(TableValue[Catalogue::AirFlow])};
+    }
+}
+
+void TCoolerSeries::RoundPumpFlow() const {
+    float& flow = EngineState().InOilFlow;
+    flow = static_cast<float>(std::floor(flow + 0.5));
+}
+
+TFoundResult TCoolerSeries::ChooseCooler(int32_t& NewCoolerNo, uint8_t& Warnings,
+                                         const QString& Path, const QStringList& cbCooler) {
+    TEngineState& s = EngineState();
+    TFoundResult result = FR_NON;
+    int lastVisited = 0;
+    if (SeriesTraits.PumpFlow)
+        RoundPumpFlow();
+    else
+        Warnings = WR_NON;
+    const bool showMessages = s.ShowMessagesFLG;
+    s.ShowMessagesFLG = false; // no range message while candidates are evaluated
+
+    if (!SeriesTraits.PumpFlow && s.InOilFlow < 0.01f) {
+        result = FR_OILFLOW_ZERO;
+    } else {
+        const TCoolChooseTbl& table = s.*SeriesTraits.ChooseTable;
+        const int count = ModelCount(cbCooler);
+        const double oilCorrection = CoolCorrFactor();
+        for (int i = 0; i < count && result != FR_FOUND; ++i) {
+            lastVisited = i;
+            const TCoolChooseRec& model = table[i];
+            GetNormHeatConductivity(s.InOilFlow, model.CoeffA, model.CoeffB, model.CoeffC,
+                                    model.CoeffD);
+            OilTempInValue = s.InMaxOilTemp;
+            ProcessPowerDissipation(OilTempInValue, s.InAirTemp, oilCorrection, model.AirFlow);
+            GetOilTempOutValue(Warnings, s.InOilFlow, ActualDissipation, OilTempInValue,
+                               AirTempOutValue);
+            if (ActualDissipation < s.InHeatDissi)
+                continue; // too small
+            const bool flowAdmitted = SeriesTraits.PumpFlow || (model.MinFlow <= s.InOilFlow &&
+                                                                s.InOilFlow <= model.MaxFlow);
+            if (!flowAdmitted)
+                continue;
+            result = FR_FOUND;
+            ConfirmCooler(result, Warnings, cbCooler, TableValue, SeriesTraits.CoolerType, Path, i,
+                          false);
+            if (Warnings != WR_NON)
+                result = FR_NON;
+            else
+                NewCoolerNo = i;
+        }
+    }
+
+    ConfirmCooler(result, Warnings, cbCooler, TableValue, SeriesTraits.CoolerType, Path,
+                  lastVisited, true);
+    s.ShowMessagesFLG = showMessages;
+    return result;
+}
+
+TLimitResultError TCoolerSeries::CalcSelectedCooler(QString& Message, int MaxLen, int EnergyUnit,
+                                                    uint8_t& Warnings) {
+    if (SeriesTraits.PumpFlow)
+        RoundPumpFlow();
+    return CalcCoolerResults(TableValue, EnergyUnit, MaxLen, Message, Warnings);
+}
+
+QString TCoolerSeries::ProtectionText() const {
+    if (!SeriesTraits.HasMotorProtection)
+        return QString();
+    return QStringLiteral("IP ") + FormatFixed(std::floor(TableValue[Catalogue::IP]), 10, 0);
+}

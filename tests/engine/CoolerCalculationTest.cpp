@@ -1,0 +1,153 @@
+#include "ConvertError.h"
+#include "CoolerHlp.h"
+#include "EngineState.h"
+#include "MessageService.h"
+#include "RegionalSettings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString FixtureDir = QStringLiteral(AIRCOOLER_TEST_DATA_DIR "/");
+
+TEST(CatalogueReading, CommaOrPointAndNamesInAnyCase) {
+    TScopedRegionalSettings comma(QLatin1Char(','));
+    QTemporaryDir dir;
+    QFile file(dir.filePath("Cat.ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[vam_300_4_b]\r\nminflow=12,5\r\nMAXFLOW=12.5\r\n"
+               "CoeffA=1\r\nCoeffB=2\r\nCoeffC=3\r\nCoeffD=4\r\nCoeffE=5\r\nCoeffF=6\r\n"
+               "CoeffG=7\r\nCoeffH=8\r\nAirFlow=9\r\nMotorPower=10\r\nNoiseLevel=11\r\n"
+               "FanDia=12\r\nCoolArea=13\r\nWeight=14\r\nOilVolume=15\r\nIP=55\r\n");
+    file.close();
+    TTableValue record{};
+    TCoolerHlp::ReadCoolerIniFile(record, "VAM_300_4_B", dir.path() + "/", "Cat.ini");
+    EXPECT_EQ(record[Catalogue::MinFlow], 12.5);
+    EXPECT_EQ(record[Catalogue::MaxFlow], 12.5);
+    EXPECT_EQ(record[Catalogue::CoeffH], 8);
+    EXPECT_EQ(record[Catalogue::IP], 55);
+}
+
+TEST(CatalogueReading, StopsAtTheFirstUnusableValueKeepingEarlierOnes) {
+    TTableValue record{};
+    record.fill(-1);
+    try {
+        TCoolerHlp::ReadCoolerIniFile(record, "FIX_BROKEN", FixtureDir, "CnfAcEur.ini");
+        FAIL() << "no error";
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(), "'zero' is not a valid floating point value");
+    }
+    EXPECT_EQ(record[Catalogue::CoeffA], 0);
+    EXPECT_EQ(record[Catalogue::CoeffB], 0);
+    EXPECT_EQ(record[Catalogue::CoeffC], -1);
+    EXPECT_THROW(TCoolerHlp::ReadCoolerIniFile(record, "NO_SUCH", FixtureDir, "CnfAcEur.ini"),
+                 EConvertError);
+    EXPECT_THROW(TCoolerHlp::ReadCoolerIniFile(record, "FIX_S", FixtureDir, "Missing.ini"),
+                 EConvertError);
+}
+
+class CoolerCalculation : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetEngineState();
+        TEngineState& s = EngineState();
+        s.InOilFlow = 55;
+        s.InMaxOilTemp = 60;
+        s.InAirTemp = 20;
+        s.InAltitude = 500;
+        s.InHeatDissi = 10;
+        s.FlowUnitIdx = 1;
+        s.HeatUnitIdx = 1;
+        s.ShowMessagesFLG = true;
+        s.AltitudeCaptionStr = QStringLiteral("Altitude");
+        s.OutOfRangeStr = QStringLiteral("Outside the range!");
+        Record.fill(0);
+        Record[Catalogue::CoeffD] = 1; // 1 kW/K at any flow
+        Record[Catalogue::MinFlow] = 5;
+        Record[Catalogue::MaxFlow] = 60;
+        Record[Catalogue::CoeffH] = 0.5;
+        Record[Catalogue::AirFlow] = 2.5;
+        Record[Catalogue::MotorPower] = 0.75;
+        Record[Catalogue::NoiseLevel] = 70;
+        Cooler.ReadOilIniFile("ISO_VG_CONST", FixtureDir);
+        Cooler.AirDensity500m = TCoolerHlp::AirDensity(500);
+    }
+    TScopedRegionalSettings Point{QLatin1Char('.')};
+    TRecordingMessages Shown;
+    TScopedMessageService Capture{Shown};
+    TCoolerHlp Cooler;
+    TTableValue Record{};
+    QString Message;
+    uint8_t Warning = WR_NON;
+};
+
+TEST_F(CoolerCalculation, WritesEveryResultTextOfTheModel) {
+    ASSERT_EQ(Cooler.CalcCoolerResults(Record, 1, 255, Message, Warning), LR_OK);
+    const TEngineState& s = EngineState();
+    // 0.97 kW/K, 40 K, 2.5 m3/s: H = 0.97 * 40 * 0.99 / (1 + 0.0015 * 0.97 * 40 / 3) = 37.68 kW
+    EXPECT_NEAR(s.LastActualDissipation, 0.97 * 40 * 0.99 / (1 + 0.0015 * 0.97 * 40 / 3), 1e-9);
+    EXPECT_EQ(s.OilTempInStr, "60 °C");
+    EXPECT_EQ(s.AirTempOutStr, "33 °C"); // 20 + 37.68 / 3
+    EXPECT_EQ(s.OilTempOutStr, "38 °C"); // 60 - 37.68 / (55 * 0.0314)
+    EXPECT_EQ(s.HeatLoadStr, " 0.94 kW/°C");
+    EXPECT_EQ(s.PressureDropStr, "0.50 bar"); // 0.5 at a viscosity correction of about 1
+    EXPECT_EQ(s.AirFlowStr, "2.50 m³/s");
+    EXPECT_EQ(s.MotorCapacityStr, "0.75 kW");
+    EXPECT_EQ(s.NoiseLevelStr, "70 dB(A)");
+    EXPECT_EQ(s.OilOutletTempColor, clWhite);
+    EXPECT_EQ(Warning, WR_NON);
+    EXPECT_TRUE(Message.isEmpty());
+    EXPECT_TRUE(Shown.Shown.isEmpty());
+}
+
+TEST_F(CoolerCalculation, FixedInletModeUsSettingsAndUsUnits) {
+    TEngineState& s = EngineState();
+    s.FixedInletTempFLG = true;
+    s.USVersionFLG = true;
+    s.FlowUnitIdx = 4;
+    s.OilTempUnitIdx = 1;
+    Record[Catalogue::CoeffH] = 20; // about 6 bar
+    ASSERT_EQ(Cooler.CalcCoolerResults(Record, 0, 255, Message, Warning), LR_OK);
+    EXPECT_EQ(s.HeatLoadStr, " 37.7 kW");
+    EXPECT_EQ(s.OilTempInStr, "140 °F");
+    EXPECT_EQ(s.PressureDropStr, "> 200 psi");
+    EXPECT_EQ(s.AirFlowStr, "5297 ft³/min");
+    EXPECT_EQ(s.MotorCapacityStr, "1.0 HP");
+}
+
+TEST_F(CoolerCalculation, FailedCheckLeavesTheResultsAndWordsTheMessage) {
+    EngineState().OilTempInStr = "unchanged";
+    EngineState().InAltitude = 5000;
+    EXPECT_EQ(Cooler.CalcCoolerResults(Record, 1, 255, Message, Warning), LR_ATITUDE_ERR);
+    EXPECT_EQ(Message, "Altitude Outside the range! (0 - 4000)");
+    EXPECT_EQ(EngineState().OilTempInStr, "unchanged");
+
+    Message.clear();
+    EngineState().ShowMessagesFLG = false;
+    EXPECT_EQ(Cooler.CalcCoolerResults(Record, 1, 255, Message, Warning), LR_ATITUDE_ERR);
+    EXPECT_TRUE(Message.isEmpty());
+
+    EngineState().ShowMessagesFLG = true;
+    EXPECT_EQ(Cooler.CalcCoolerResults(Record, 1, 8, Message, Warning), LR_ATITUDE_ERR);
+    EXPECT_EQ(Message, "Altitude");
+}
+
+TEST_F(CoolerCalculation, FlowRangeAppliesOnlyWhenTheLimitsDiffer) {
+    EngineState().InOilFlow = 70;
+    EXPECT_EQ(Cooler.CalcCoolerResults(Record, 1, 255, Message, Warning), LR_FLOW_ERR);
+    Record[Catalogue::MinFlow] = 40;
+    Record[Catalogue::MaxFlow] = 40;
+    EXPECT_EQ(Cooler.CalcCoolerResults(Record, 1, 255, Message, Warning), LR_OK);
+}
+
+TEST_F(CoolerCalculation, ZeroConductanceIsReportedAsSuch) {
+    Record[Catalogue::CoeffD] = 0;
+    EngineState().HeatLoadCaptionStr = QStringLiteral("Heat dissipation");
+    EXPECT_EQ(Cooler.CalcCoolerResults(Record, 1, 255, Message, Warning), LR_SPEC_HEAT_DISSI_ERR);
+    EXPECT_EQ(Message, "Heat dissipation Outside the range!");
+}
+
+} // namespace
