@@ -70,6 +70,23 @@ struct TEngineState {
     QString NoCoolerStr;       // at most 80 characters
     QString NotRecommendedStr; // at most 80 characters
 
+    // Language texts kept for the report, the model lists and the dimensions page; set
+    // whenever the texts of a language are applied to the window.
+    TPrnStr DateTextStr;
+    TPrnStr YourRefTextStr;
+    TPrnStr OurRefTextStr;
+    TPrnStr InformationTextStr;
+    QString CatalogueNoteStr;
+    QString AlterationsNoteStr;
+    TPrnStr InputDataTextStr;
+    TPrnStr HydraulicOilTextStr;
+    QString RpmTextStr; // at most 10 characters; ends the hydraulic-motor model names
+    QString FreeSpaceText1Str;
+    QString FreeSpaceText2Str;
+    TPrnStr FanPowerTextStr;
+    QString VhmFreeSpaceText1Str;
+    QString VhmFreeSpaceText2Str;
+
     // Colours of the result display.
     TColor HeatLoadColor = clWhite;
     TColor HeatDissiEditColor = clWhite;
