@@ -4,10 +4,6 @@
 #include "PageTexts.h"
 #include "TableNames.h"
 
-void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
 const std::vector<TLanguageType>& TableLanguages() {
     static const std::vector<TLanguageType> languages = {
         ENGLISH, US_ENGLISH, AUS_ENGLISH, GERMAN, DUTCH,   FRANCE,

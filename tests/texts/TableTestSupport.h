@@ -12,9 +12,6 @@
 // Shared vocabulary of the table tests: which languages and pages have tables, and short ways
 // to read a table or one of its texts.
 
-// Lets failure messages show texts instead of bytes.
-void PrintTo(const QString& text, std::ostream* os);
-
 // The twelve languages with tables, in ordinal order.
 const std::vector<TLanguageType>& TableLanguages();
 
