@@ -1,0 +1,79 @@
+#pragma once
+
+#include "EngineState.h"
+
+#include <QStringList>
+
+#include <span>
+
+// One model of a series as the program knows it: the name the user picks and the section of
+// the series' catalogue file that holds its data.
+struct TModelRow {
+    const char* DisplayName; // hydraulic-motor models: without the rpm word, added when listed
+    const char* SectionName;
+};
+
+// What sets the model lists of the four series apart besides their rows.
+struct TModelListTraits {
+    int32_t TEngineState::*ModelCount;
+    // A list longer than this is a fault of the program's own tables, reported by number.
+    int MaxModels;
+    int ErrorNumber;
+    // The hydraulic-motor models are named by their fan speed, followed by the word for "rpm"
+    // of the language shown when the list is filled.
+    bool EndsInRpmText;
+};
+
+extern const TModelListTraits ModelListVAM;
+extern const TModelListTraits ModelListVDM;
+extern const TModelListTraits ModelListVHM;
+extern const TModelListTraits ModelListVCS;
+
+// Refills the display names and, at the same positions, the section names from `Rows`, and
+// stores their number as the series' model count. An overlong list is reported as an internal
+// error and stays filled. The caller selects the first name in its drop-down list.
+void FillModelList(const TModelListTraits& Traits, std::span<const TModelRow> Rows,
+                   QStringList& cbDimension, QStringList& cbShadow);
+
+// The built-in list of one series, smallest model first: the choice of a cooler walks the
+// models in this order and takes the first that suffices.
+class TDimensionList {
+public:
+    // The lists are built in, so there is nothing to prepare before a fill.
+    void Initiate() {}
+    void FillComboBoxDim(QStringList& cbDimension, QStringList& cbShadow) const {
+        FillModelList(Traits, Rows, cbDimension, cbShadow);
+    }
+
+protected:
+    TDimensionList(const TModelListTraits& Traits, std::span<const TModelRow> Rows)
+        : Traits(Traits), Rows(Rows) {}
+
+private:
+    const TModelListTraits& Traits;
+    std::span<const TModelRow> Rows;
+};
+
+// Coolers with an A.C. motor.
+class TDimensionVAM : public TDimensionList {
+public:
+    TDimensionVAM();
+};
+
+// Small coolers with a 12 V or 24 V D.C. motor.
+class TDimensionVDM : public TDimensionList {
+public:
+    TDimensionVDM();
+};
+
+// Coolers with a hydraulic motor; each size comes with two fan speeds.
+class TDimensionVHM : public TDimensionList {
+public:
+    TDimensionVHM();
+};
+
+// Complete cooling systems with their own pump.
+class TDimensionVCS : public TDimensionList {
+public:
+    TDimensionVCS();
+};

@@ -1,0 +1,217 @@
+#include "ModelLists.h"
+#include "CatalogueRecord.h"
+#include "ConvertError.h"
+#include "CoolerHlp.h"
+#include "EngineState.h"
+#include "MessageService.h"
+#include "RegionalSettings.h"
+#include "VerDep.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+const QString ShippedIniDir = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/");
+
+// The forms of the names of one series. The capture groups of the display name and of the
+// section name identify the model, so they must agree; a list is ordered by them.
+struct TSeriesCase {
+    const char* Series;
+    TCoolerType CoolerType;
+    void (*Fill)(QStringList& names, QStringList& sections);
+    int32_t TEngineState::*ModelCount;
+    int Models;
+    const char* DisplayForm;
+    const char* SectionForm;
+    const char* SmallPrefix; // the section prefix of the smallest models
+    int SmallModels;
+};
+
+const TSeriesCase SeriesCases[] = {
+    {"VAM", AC_Cooler,
+     [](QStringList& n, QStringList& s) { TDimensionVAM().FillComboBoxDim(n, s); },
+     &TEngineState::NoOfCoolersVAM, 12, R"(KVAM (\d{3})-([A-Z]))", R"(VAM2?_(\d{3})_[46]_([A-Z]))",
+     "VAM2_", 4},
+    {"VDM", DC_Cooler,
+     [](QStringList& n, QStringList& s) { TDimensionVDM().FillComboBoxDim(n, s); },
+     &TEngineState::NoOfCoolersVDM, 8, R"(KVDM (\d{3}))", R"(VDM_(\d{3}))", "VDM_", 8},
+    {"VHM", Cooler_System,
+     [](QStringList& n, QStringList& s) { TDimensionVHM().FillComboBoxDim(n, s); },
+     &TEngineState::NoOfCoolersVHM, 18, R"(KVHM (\d+)-(\d+) rpm)", R"(VHM2?_(\d+)_(\d+))", "VHM2_",
+     8},
+    {"VCS", VCS_Cooler,
+     [](QStringList& n, QStringList& s) { TDimensionVCS().FillComboBoxDim(n, s); },
+     &TEngineState::NoOfCoolersVCS, 19, R"(KVCS (\d+)-([DA])-([A-Z]))",
+     R"(VCS2?_(\d+)_4_([DA])_([A-Z]))", "VCS2_", 10},
+};
+
+QStringList CapturedGroups(const QRegularExpressionMatch& match) {
+    QStringList groups = match.capturedTexts();
+    groups.removeFirst();
+    return groups;
+}
+
+// Numbers padded so that the groups compare as the sizes and speeds they are.
+QString OrderKey(const QStringList& groups) {
+    QStringList padded;
+    for (const QString& g : groups)
+        padded.append(g.rightJustified(6, QLatin1Char('0')));
+    return padded.join(QLatin1Char('|'));
+}
+
+class ModelLists : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetEngineState();
+        EngineState().RpmTextStr = QStringLiteral("rpm");
+    }
+    void TearDown() override { ResetEngineState(); }
+
+    TRecordingMessages Shown;
+    TScopedMessageService Capture{Shown};
+};
+
+TEST_F(ModelLists, EverySeriesListsItsModelsSmallestFirstInTheirNameForms) {
+    for (const TSeriesCase& c : SeriesCases) {
+        SCOPED_TRACE(c.Series);
+        QStringList names, sections;
+        c.Fill(names, sections);
+
+        ASSERT_EQ(names.size(), c.Models);
+        ASSERT_EQ(sections.size(), c.Models);
+        EXPECT_EQ(EngineState().*c.ModelCount, c.Models);
+
+        const QRegularExpression displayForm(QRegularExpression::anchoredPattern(c.DisplayForm));
+        const QRegularExpression sectionForm(QRegularExpression::anchoredPattern(c.SectionForm));
+        QString previousKey;
+        for (int i = 0; i < c.Models; ++i) {
+            SCOPED_TRACE(names[i].toStdString());
+            const QRegularExpressionMatch display = displayForm.match(names[i]);
+            const QRegularExpressionMatch section = sectionForm.match(sections[i]);
+            ASSERT_TRUE(display.hasMatch());
+            ASSERT_TRUE(section.hasMatch()) << sections[i].toStdString();
+            EXPECT_EQ(CapturedGroups(display), CapturedGroups(section));
+            EXPECT_EQ(sections[i].startsWith(QLatin1String(c.SmallPrefix)), i < c.SmallModels);
+            EXPECT_LE(sections[i].size(), Catalogue::MaxNameLength);
+
+            const QString key = OrderKey(CapturedGroups(display));
+            EXPECT_GT(key, previousKey);
+            previousKey = key;
+        }
+    }
+    EXPECT_TRUE(Shown.Shown.isEmpty());
+}
+
+TEST_F(ModelLists, HydraulicMotorNamesEndInTheRpmTextOfTheLanguageAtFillTime) {
+    EngineState().RpmTextStr = QStringLiteral("obr/min");
+    QStringList names, sections;
+    TDimensionVHM().FillComboBoxDim(names, sections);
+    EXPECT_EQ(names.first(), "KVHM 200-1500 obr/min");
+    EXPECT_EQ(sections.first(), "VHM2_200_1500");
+
+    EngineState().RpmTextStr = QStringLiteral("U/min");
+    TDimensionVHM().FillComboBoxDim(names, sections);
+    EXPECT_EQ(names.last(), "KVHM 800-1200 U/min");
+}
+
+// The catalogue section of a hydraulic-motor model is its name cut after the last digit; each
+// model must still reach a section of its own.
+TEST_F(ModelLists, HydraulicMotorSectionsSurviveTheSectionNameRule) {
+    QStringList names, sections;
+    TDimensionVHM().FillComboBoxDim(names, sections);
+    EngineState().CurrentCoolerType = Cooler_System;
+    const TVerDep verDep;
+    for (const QString& section : sections)
+        EXPECT_EQ(verDep.ChangeToSectionName(section), section);
+    EXPECT_EQ(QSet<QString>(sections.begin(), sections.end()).size(), sections.size());
+}
+
+TEST_F(ModelLists, FillingReplacesWhatTheListsHeldAndCountsEachSeriesApart) {
+    QStringList names{"stale"}, sections{"stale", "entries"};
+    TDimensionVAM().FillComboBoxDim(names, sections);
+    TDimensionVDM().FillComboBoxDim(names, sections);
+
+    EXPECT_EQ(names.first(), "KVDM 100");
+    EXPECT_EQ(sections.size(), 8);
+    EXPECT_EQ(EngineState().NoOfCoolersVDM, 8);
+    EXPECT_EQ(EngineState().NoOfCoolersVAM, 12);
+}
+
+// A longer table than the series allows is reported by the series' error number; the lists
+// are filled all the same.
+TEST_F(ModelLists, AnOverlongListIsAnInternalErrorWithTheSeriesNumber) {
+    const struct {
+        const TModelListTraits& Traits;
+        int32_t TEngineState::*ModelCount;
+        int Allowed;
+        const char* Message;
+    } cases[] = {
+        {ModelListVAM, &TEngineState::NoOfCoolersVAM, 12, "Internal error. Error number 1001"},
+        {ModelListVDM, &TEngineState::NoOfCoolersVDM, 8, "Internal error. Error number 1002"},
+        {ModelListVHM, &TEngineState::NoOfCoolersVHM, 18, "Internal error. Error number 1003"},
+        {ModelListVCS, &TEngineState::NoOfCoolersVCS, 19, "Internal error. Error number 1004"},
+    };
+    const std::vector<TModelRow> rows(20, TModelRow{"KXXX 999", "XXX_999"});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Message);
+        QStringList names, sections;
+
+        Shown.Shown.clear();
+        FillModelList(c.Traits, std::span(rows).first(c.Allowed), names, sections);
+        EXPECT_TRUE(Shown.Shown.isEmpty());
+
+        FillModelList(c.Traits, std::span(rows).first(c.Allowed + 1), names, sections);
+        EXPECT_EQ(Shown.Shown, (QList<TShownMessage>{{TMessageKind::Error, c.Message}}));
+        EXPECT_EQ(names.size(), c.Allowed + 1);
+        EXPECT_EQ(sections.size(), c.Allowed + 1);
+        EXPECT_EQ(EngineState().*c.ModelCount, c.Allowed + 1);
+    }
+}
+
+// Every model the program offers must be readable from the installed catalogue: a missing
+// section or key, or a value that is not a number, stops every calculation of that model.
+TEST_F(ModelLists, ShippedCatalogueHoldsExactlyTheListedModelsWithAllValues) {
+    const TScopedRegionalSettings comma(QLatin1Char(','));
+    const TVerDep verDep;
+    for (const TSeriesCase& c : SeriesCases) {
+        SCOPED_TRACE(c.Series);
+        QStringList names, sections;
+        c.Fill(names, sections);
+        EngineState().CurrentCoolerType = c.CoolerType;
+        const QString fileName = verDep.ChangeToCoolerIniFilename(c.CoolerType);
+
+        for (const QString& name : sections) {
+            const QString section = verDep.ChangeToSectionName(name);
+            SCOPED_TRACE(section.toStdString());
+            TTableValue values{};
+            try {
+                TCoolerHlp::ReadCoolerIniFile(values, section, ShippedIniDir, fileName);
+            } catch (const EConvertError& error) {
+                ADD_FAILURE() << error.what();
+                continue;
+            }
+            // The thermal model divides by these.
+            EXPECT_GT(values[Catalogue::AirFlow], 0);
+            EXPECT_GT(values[Catalogue::MinFlow], 0);
+            EXPECT_LE(values[Catalogue::MinFlow], values[Catalogue::MaxFlow]);
+        }
+
+        QFile file(ShippedIniDir + fileName);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        QStringList headings;
+        while (!file.atEnd()) {
+            const QString line = QString::fromLatin1(file.readLine()).trimmed();
+            if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')))
+                headings.append(line.mid(1, line.size() - 2));
+        }
+        EXPECT_EQ(headings, sections);
+    }
+}
+
+} // namespace
