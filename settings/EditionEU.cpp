@@ -1,0 +1,5 @@
+#include "Edition.h"
+
+bool BuildIsUSEdition() {
+    return false;
+}

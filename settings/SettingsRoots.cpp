@@ -1,0 +1,54 @@
+#include "SettingsRoots.h"
+
+#include "EngineState.h"
+#include "ProgramRegKey.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace {
+TSettingsRoots& Current() {
+    static TSettingsRoots roots;
+    return roots;
+}
+
+// "\Software\Brenvik\Brenvik Cooler US" becomes "Brenvik/Brenvik Cooler US.ini", the place
+// the platform's convention gives an organisation's application settings.
+QString UserFileName(const QString& programRegKey) {
+    QStringList parts = programRegKey.split(u'\\', Qt::SkipEmptyParts);
+    if (parts.size() > 1 && parts.first().compare(u"Software", Qt::CaseInsensitive) == 0)
+        parts.removeFirst();
+    return parts.join(u'/') + QLatin1StringView(".ini");
+}
+} // namespace
+
+TSettingsRoots TSettingsRoots::ForProgram(const QString& programDir) {
+    const QString configDir =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString machineFile = EngineState().USVersionFLG
+                                    ? QStringLiteral("MachineSettings-US.ini")
+                                    : QStringLiteral("MachineSettings-EU.ini");
+    // Without a home there is no per-user copy; an empty name makes the store fail cleanly
+    // rather than write into the working directory.
+    const QString userFile =
+        configDir.isEmpty() ? QString() : QDir(configDir).filePath(UserFileName(ProgramRegKey()));
+    return {userFile,
+            QDir::cleanPath(programDir + QLatin1StringView("/../share/aircooler/") + machineFile)};
+}
+
+const TSettingsRoots& SettingsRoots() {
+    return Current();
+}
+
+void SetSettingsRoots(const TSettingsRoots& roots) {
+    Current() = roots;
+}
+
+TScopedSettingsRoots::TScopedSettingsRoots(const TSettingsRoots& roots) : Previous(Current()) {
+    Current() = roots;
+}
+
+TScopedSettingsRoots::~TScopedSettingsRoots() {
+    Current() = Previous;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// The two roots of the settings store, each one file: the per-user copy, which the program
+// reads and writes, and the machine-wide copy the installation wrote, which it only reads.
+//
+// Until the program sets them, both are empty and every store operation fails: the
+// command-line tool and the tests can never touch a user's real settings by accident.
+struct TSettingsRoots {
+    QString UserFile;
+    QString MachineFile;
+
+    // The roots of the program running from `programDir` (its executable's directory) in the
+    // edition of the engine state:
+    //  - per-user: <XDG config dir>/<program key below "Software">.ini, for instance
+    //    ~/.config/Brenvik/Brenvik Cooler US.ini;
+    //  - machine-wide: <programDir>/../share/aircooler/MachineSettings-US.ini (or -EU.ini),
+    //    which is where both an installation and the build tree keep their data.
+    static TSettingsRoots ForProgram(const QString& programDir);
+};
+
+const TSettingsRoots& SettingsRoots();
+void SetSettingsRoots(const TSettingsRoots& roots);
+
+// Sets the roots for the lifetime of this object (tests), then restores the previous ones.
+class TScopedSettingsRoots {
+public:
+    explicit TScopedSettingsRoots(const TSettingsRoots& roots);
+    ~TScopedSettingsRoots();
+    TScopedSettingsRoots(const TScopedSettingsRoots&) = delete;
+    TScopedSettingsRoots& operator=(const TScopedSettingsRoots&) = delete;
+
+private:
+    TSettingsRoots Previous;
+};

@@ -1,0 +1,29 @@
+#include "VersUnit.h"
+
+#include "Edition.h"
+#include "EngineState.h"
+
+QString ProgramVersionNumber() {
+    return QStringLiteral("2.03");
+}
+
+TVersUnit::TVersUnit() {
+    EngineState().USVersionFLG = BuildIsUSEdition();
+}
+
+void TVersUnit::SetMianGroupVersion(const QString& VersionStr) {
+    VersionTextStr = VersionStr.left(MaxTextLength);
+    ShortVersionTextStr = VersionTextStr.left(3);
+}
+
+QString TVersUnit::GetVerNumber() const {
+    return QLatin1Char(' ') + ProgramVersionNumber();
+}
+
+QString TVersUnit::GetVersion() const {
+    return (VersionTextStr + GetVerNumber()).left(MaxTextLength);
+}
+
+QString TVersUnit::GetVer() const {
+    return ShortVersionTextStr + GetVerNumber();
+}

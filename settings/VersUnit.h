@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// The program's version number and edition. The main window creates the one instance before
+// anything else, because creating it fixes USVersionFLG, on which the settings-store key, the
+// window title, the offered languages and several result units depend.
+class TVersUnit {
+public:
+    static constexpr int MaxTextLength = 255;
+
+    // Sets USVersionFLG of the engine state for the edition this program was built as.
+    TVersUnit();
+
+    // Takes the current language's word for "version"; the short form is its first three
+    // characters.
+    void SetMianGroupVersion(const QString& VersionStr);
+
+    QString GetVerNumber() const; // " 2.03"
+    QString GetVersion() const;   // the word, a blank, "2.03"
+    QString GetVer() const;       // the short word, a blank, "2.03"
+
+private:
+    QString VersionTextStr;
+    QString ShortVersionTextStr;
+};
+
+// The version number the installation's machine-wide settings carry as "Version".
+QString ProgramVersionNumber();

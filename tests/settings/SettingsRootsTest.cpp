@@ -1,0 +1,40 @@
+#include "SettingsRoots.h"
+#include "EngineState.h"
+
+#include <QTemporaryDir>
+#include <QtGlobal>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SettingsRootsForProgram, UserCopyUnderXdgConfigAndMachineCopyBesideTheProgramsData) {
+    QTemporaryDir config;
+    const QByteArray previous = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+
+    const struct {
+        bool US;
+        const char* UserFile;
+        const char* MachineFile;
+    } cases[] = {
+        {true, "/Brenvik/Brenvik Cooler US.ini",
+         "/opt/aircooler/share/aircooler/MachineSettings-US.ini"},
+        {false, "/Kylvane.ini", "/opt/aircooler/share/aircooler/MachineSettings-EU.ini"},
+    };
+    for (const auto& c : cases) {
+        EngineState().USVersionFLG = c.US;
+        const TSettingsRoots roots =
+            TSettingsRoots::ForProgram(QStringLiteral("/opt/aircooler/bin"));
+        EXPECT_EQ(roots.UserFile, config.path() + QString::fromUtf8(c.UserFile));
+        EXPECT_EQ(roots.MachineFile, QString::fromUtf8(c.MachineFile));
+    }
+
+    if (previous.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", previous);
+    ResetEngineState();
+}
+
+} // namespace

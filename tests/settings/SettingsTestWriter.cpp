@@ -1,0 +1,48 @@
+// Writes settings in a loop into a per-user copy, printing the number of each write once it
+// is complete, for the tests that kill a writer midway or run two writers at once.
+//
+//   settings_test_writer <user file> counter <name> <first> <last>
+//       sets the integer "\Page1" <name> and the text "\Page2" <name> to each number in turn
+//   settings_test_writer <user file> distinct <name> <first> <last>
+//       sets a new integer "\Page1" <name><number> for each number
+//
+// Exits with 1 as soon as a write fails.
+#include "EngineState.h"
+#include "RegRoutines.h"
+#include "SettingsRoots.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+QString CounterText(int number) {
+    return QStringLiteral("%1, \"\u00B0F\" = \\%1; ").arg(number);
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 6)
+        return 2;
+    const QString mode = args[2];
+    const QString name = args[3];
+    const int first = args[4].toInt();
+    const int last = args[5].toInt();
+
+    EngineState().USVersionFLG = true;
+    SetSettingsRoots({args[1], QString()});
+    const TRegRoutines reg;
+    for (int i = first; i <= last; ++i) {
+        const bool written =
+            mode == QLatin1StringView("counter")
+                ? reg.SetRegInteger(i, QStringLiteral("\\Page1"), name) &&
+                      reg.SetRegString(CounterText(i), QStringLiteral("\\Page2"), name)
+                : reg.SetRegInteger(i, QStringLiteral("\\Page1"), name + QString::number(i));
+        if (!written)
+            return 1;
+        std::printf("%d\n", i);
+        std::fflush(stdout);
+    }
+    return 0;
+}

@@ -1,0 +1,118 @@
+#include "RegRoutines.h"
+#include "SettingsFile.h"
+#include "SettingsTestRoots.h"
+
+#include <QDateTime>
+#include <QProcess>
+
+namespace {
+
+// Must match the text the writer program stores beside each counter value.
+QString CounterText(int number) {
+    return QStringLiteral("%1, \"\u00B0F\" = \\%1; ").arg(number);
+}
+
+const QByteArray SeededUserCopy = "[Software\\Brenvik\\Brenvik Cooler US\\MainData]\n"
+                                  "\"Version\"=\"2.03\"\n"
+                                  "[Software\\Brenvik\\Brenvik Cooler US\\Page1]\n"
+                                  "\"Counter\"=dword:00000000\n"
+                                  "[Software\\Brenvik\\Brenvik Cooler US\\Page2]\n"
+                                  "\"Counter\"=\"0, \\\"\u00B0F\\\" = \\\\0; \"\n"
+                                  "[Software\\Brenvik\\Brenvik Cooler US\\Page5]\n"
+                                  "\"Language\"=dword:00000008\n";
+
+class WriteSafetyTest : public SettingsRootsTest {
+protected:
+    WriteSafetyTest() { WriteUser(SeededUserCopy); }
+
+    void StartWriter(QProcess& writer, const QString& mode, const QString& name, int first,
+                     int last) {
+        writer.start(QStringLiteral(AIRCOOLER_SETTINGS_TEST_WRITER),
+                     {UserFile, mode, name, QString::number(first), QString::number(last)});
+        ASSERT_TRUE(writer.waitForStarted());
+    }
+
+    // Waits until the writer has reported `count` finished writes; the last number reported.
+    static int AwaitWrites(QProcess& writer, int count) {
+        int reported = 0;
+        int last = -1;
+        while (reported < count && writer.waitForReadyRead(30000))
+            while (writer.canReadLine()) {
+                last = writer.readLine().trimmed().toInt();
+                ++reported;
+            }
+        return last;
+    }
+
+    TRegRoutines Reg;
+};
+
+TEST_F(WriteSafetyTest, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewValues) {
+    int committed = 0;
+    for (int round = 0; round < 8; ++round) {
+        QProcess writer;
+        StartWriter(writer, QStringLiteral("counter"), QStringLiteral("Counter"), committed + 1,
+                    committed + 100000);
+        // A different number of finished writes each round, so the kill lands at other moments.
+        const int reported = AwaitWrites(writer, 3 + 5 * round);
+        ASSERT_GT(reported, committed);
+        writer.kill();
+        writer.waitForFinished();
+
+        ASSERT_TRUE(TSettingsFile(UserFile).Read()) << "round " << round;
+        int32_t counter = -1;
+        ASSERT_TRUE(
+            Reg.GetRegInteger(counter, QStringLiteral("\\Page1"), QStringLiteral("Counter")));
+        EXPECT_GE(counter, reported);
+        // The text is written right after the counter: it holds the same number or the one before.
+        const QString text = Reg.GetRegString(QStringLiteral("\\Page2"), QStringLiteral("Counter"));
+        EXPECT_TRUE(text == CounterText(counter) || text == CounterText(counter - 1))
+            << text.toStdString() << " beside " << counter;
+        EXPECT_EQ(Reg.GetRegString(QStringLiteral("\\MainData"), QStringLiteral("Version")),
+                  QStringLiteral("2.03"));
+        committed = counter;
+    }
+    // The lock a killed writer left behind does not block the next one.
+    EXPECT_TRUE(Reg.SetRegInteger(5, QStringLiteral("\\Page5"), QStringLiteral("Language")));
+}
+
+// A writer killed right while creating its lock file leaves an empty one that names no owner.
+TEST_F(WriteSafetyTest, ALockFileLeftWithoutAnOwnerIsTakenOverOnceItIsAFewSecondsOld) {
+    const QString lockName = UserFile + QStringLiteral(".lock");
+    WriteFileBytes(lockName, QByteArray());
+    QFile lock(lockName);
+    ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-5),
+                                 QFileDevice::FileModificationTime));
+    lock.close();
+
+    EXPECT_TRUE(Reg.SetRegInteger(5, QStringLiteral("\\Page5"), QStringLiteral("Language")));
+    int32_t language = 0;
+    EXPECT_TRUE(Reg.GetTextNo(language));
+    EXPECT_EQ(language, 5);
+}
+
+TEST_F(WriteSafetyTest, TwoWritersAtOnceLoseNothing) {
+    constexpr int Writes = 150;
+    QProcess first;
+    QProcess second;
+    StartWriter(first, QStringLiteral("distinct"), QStringLiteral("A"), 1, Writes);
+    StartWriter(second, QStringLiteral("distinct"), QStringLiteral("B"), 1, Writes);
+    ASSERT_TRUE(first.waitForFinished(120000));
+    ASSERT_TRUE(second.waitForFinished(120000));
+    ASSERT_EQ(first.exitCode(), 0);
+    ASSERT_EQ(second.exitCode(), 0);
+
+    for (const char* name : {"A", "B"})
+        for (int i = 1; i <= Writes; ++i) {
+            int32_t value = 0;
+            EXPECT_TRUE(Reg.GetRegInteger(value, QStringLiteral("\\Page1"),
+                                          QString::fromLatin1(name) + QString::number(i)))
+                << name << i;
+            EXPECT_EQ(value, i);
+        }
+    EXPECT_EQ(Reg.GetRegString(QStringLiteral("\\MainData"), QStringLiteral("Version")),
+              QStringLiteral("2.03"));
+}
+
+} // namespace
