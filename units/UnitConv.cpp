@@ -95,9 +95,16 @@ Extended WeightToBase(Extended v, int unit) {
 
 // The From-base conversion divides by the single-precision To-base factor of the unit, so
 // both directions agree up to rounding, including for the "any other" rows.
-float FromBase(Extended (*toBase)(Extended, int), float value, int unit) {
+Extended FromBase(Extended (*toBase)(Extended, int), float value, int unit) {
     const float factor = static_cast<float>(toBase(1, unit));
-    return static_cast<float>(static_cast<Extended>(value) / factor);
+    return static_cast<Extended>(value) / factor;
+}
+
+// The result is rounded to single precision once, and its decimals follow from that value.
+float Converted(Extended value, int (*scheme)(float), int& decimals) {
+    const auto result = static_cast<float>(value);
+    decimals = scheme(result);
+    return result;
 }
 
 template <int Below1e4, int Below1e3, int Below1e2, int Below1e1, int Below1, int Below10,
@@ -136,100 +143,68 @@ int TUnitConv::GetNoOfDeciSer5(float Float) {
 }
 
 float TUnitConv::TempToC(int& NoOfDeci, float Value, int UnitIndex) const {
-    const auto result = static_cast<float>(TempToBase(Value, UnitIndex));
-    NoOfDeci = GetNoOfDeciSer2(result);
-    return result;
+    return Converted(TempToBase(Value, UnitIndex), GetNoOfDeciSer2, NoOfDeci);
 }
 
 float TUnitConv::TempFromC(int& NoOfDeci, float Value, int UnitIndex) const {
     const Extended v = Value;
-    const auto result = static_cast<float>(UnitIndex == 0 ? v : v * 1.8L + 32);
-    NoOfDeci = GetNoOfDeciSer2(result);
-    return result;
+    return Converted(UnitIndex == 0 ? v : v * 1.8L + 32, GetNoOfDeciSer2, NoOfDeci);
 }
 
 float TUnitConv::FlowToLiterPerMin(int& NoOfDeci, float Value, int UnitIndex) const {
-    const auto result = static_cast<float>(FlowToBase(Value, UnitIndex));
-    NoOfDeci = GetNoOfDeciSer5(result);
-    return result;
+    return Converted(FlowToBase(Value, UnitIndex), GetNoOfDeciSer5, NoOfDeci);
 }
 
 float TUnitConv::FlowFromLiterPerMin(int& NoOfDeci, float Value, int UnitIndex) const {
-    const float result = FromBase(FlowToBase, Value, UnitIndex);
-    NoOfDeci = GetNoOfDeciSer1(result);
-    return result;
+    return Converted(FromBase(FlowToBase, Value, UnitIndex), GetNoOfDeciSer1, NoOfDeci);
 }
 
 float TUnitConv::HeatDissiTokW(int& NoOfDeci, float Value, int UnitIndex) const {
-    const auto result = static_cast<float>(HeatToBase(Value, UnitIndex));
-    NoOfDeci = GetNoOfDeciSer4(result);
-    return result;
+    return Converted(HeatToBase(Value, UnitIndex), GetNoOfDeciSer4, NoOfDeci);
 }
 
 float TUnitConv::HeatDissiFromkW(int& NoOfDeci, float Value, int UnitIndex) const {
-    const float result = FromBase(HeatToBase, Value, UnitIndex);
-    NoOfDeci = GetNoOfDeciSer4(result);
-    return result;
+    return Converted(FromBase(HeatToBase, Value, UnitIndex), GetNoOfDeciSer4, NoOfDeci);
 }
 
 float TUnitConv::CapacitivityHeatToKJKgK(int& NoOfDeci, float Value, int UnitIndex) const {
-    const auto result = static_cast<float>(CapacityToBase(Value, UnitIndex));
-    NoOfDeci = GetNoOfDeciSer4(result);
-    return result;
+    return Converted(CapacityToBase(Value, UnitIndex), GetNoOfDeciSer4, NoOfDeci);
 }
 
 float TUnitConv::CapacitivityHeatFromKJKgK(int& NoOfDeci, float Value, int UnitIndex) const {
-    const float result = FromBase(CapacityToBase, Value, UnitIndex);
-    NoOfDeci = GetNoOfDeciSer4(result);
-    return result;
+    return Converted(FromBase(CapacityToBase, Value, UnitIndex), GetNoOfDeciSer4, NoOfDeci);
 }
 
 float TUnitConv::LengthTom(int& NoOfDeci, float Value, int UnitIndex) const {
-    const auto result = static_cast<float>(LengthToBase(Value, UnitIndex));
-    NoOfDeci = GetNoOfDeciSer5(result);
-    return result;
+    return Converted(LengthToBase(Value, UnitIndex), GetNoOfDeciSer5, NoOfDeci);
 }
 
 float TUnitConv::LengthFromm(int& NoOfDeci, float Value, int UnitIndex) const {
-    const float result = FromBase(LengthToBase, Value, UnitIndex);
-    NoOfDeci = GetNoOfDeciSer1(result);
-    return result;
+    return Converted(FromBase(LengthToBase, Value, UnitIndex), GetNoOfDeciSer1, NoOfDeci);
 }
 
 float TUnitConv::VolumeToliter(int& NoOfDeci, float Value, int UnitIndex) const {
-    const auto result = static_cast<float>(VolumeToBase(Value, UnitIndex));
-    NoOfDeci = GetNoOfDeciSer5(result);
-    return result;
+    return Converted(VolumeToBase(Value, UnitIndex), GetNoOfDeciSer5, NoOfDeci);
 }
 
 float TUnitConv::VolumeFromliter(int& NoOfDeci, float Value, int UnitIndex) const {
-    const float result = FromBase(VolumeToBase, Value, UnitIndex);
-    NoOfDeci = GetNoOfDeciSer5(result);
-    return result;
+    return Converted(FromBase(VolumeToBase, Value, UnitIndex), GetNoOfDeciSer5, NoOfDeci);
 }
 
 float TUnitConv::DensityTokg_dm3(int& NoOfDeci, float Value, int UnitIndex) const {
-    const auto result = static_cast<float>(DensityToBase(Value, UnitIndex));
-    NoOfDeci = GetNoOfDeciSer1(result);
-    return result;
+    return Converted(DensityToBase(Value, UnitIndex), GetNoOfDeciSer1, NoOfDeci);
 }
 
 float TUnitConv::DensityFromkg_dm3(int& NoOfDeci, float Value, int UnitIndex) const {
-    const float result = FromBase(DensityToBase, Value, UnitIndex);
-    NoOfDeci = GetNoOfDeciSer1(result);
-    return result;
+    return Converted(FromBase(DensityToBase, Value, UnitIndex), GetNoOfDeciSer1, NoOfDeci);
 }
 
 float TUnitConv::WeightToKilo(int& NoOfDeci, float Value, int UnitIndex) const {
-    const auto result = static_cast<float>(WeightToBase(Value, UnitIndex));
-    NoOfDeci = GetNoOfDeciSer5(result);
-    return result;
+    return Converted(WeightToBase(Value, UnitIndex), GetNoOfDeciSer5, NoOfDeci);
 }
 
 float TUnitConv::WeightFromKilo(int& NoOfDeci, float Value, int UnitIndex) const {
-    const float result = FromBase(WeightToBase, Value, UnitIndex);
-    NoOfDeci = GetNoOfDeciSer5(result);
-    return result;
+    return Converted(FromBase(WeightToBase, Value, UnitIndex), GetNoOfDeciSer5, NoOfDeci);
 }
 
 double TUnitConv::SpecHeat_kW_C_To_BTU_hr_F(double FloatIn) const {
