@@ -85,8 +85,8 @@ def evaluate(k_coefficients, air_flow, duty):
     r = (AIR_DENSITY_500M / rho) / (1.2 * air_flow)
     h = kk * dt * (1.02 - 0.0015 * duty.air_temp) / (0.0015 * kk * r * dt + 1.0)
     air_out = h / (1.2 * air_flow) * (AIR_DENSITY_500M / rho) + duty.air_temp
-    spec = k * duty.cool_corr * (1.02 - 0.0015 * air_out) * altitude_factor(duty.altitude)
-    actual = dt * spec
+    sp_heat = k * duty.cool_corr * (1.02 - 0.0015 * air_out) * altitude_factor(duty.altitude)
+    actual = dt * sp_heat
     drop = actual / (duty.oil_flow * 60 * 0.9 * 0.5 * 1.163 * 0.001)
     oil_out = duty.max_oil_temp - drop
 
@@ -96,7 +96,7 @@ def evaluate(k_coefficients, air_flow, duty):
     # Too close, the inlet is raised so that the oil leaves exactly the margin above the air;
     # the hundredths can still come out short.
     warning = short(oil_out) and short(air_out + OIL_AIR_MARGIN)
-    return Thermal(actual, spec, air_out, oil_out, warning)
+    return Thermal(actual, sp_heat, air_out, oil_out, warning)
 
 
 def single(value):
@@ -277,10 +277,10 @@ def vam_models():
         (900, "C", 6, 5.2, 150, 600, 1120),
     ]
     models = []
-    for i, (size, frame, poles, spec, qmin, qmax, dia) in enumerate(rows):
+    for i, (size, frame, poles, sp_heat, qmin, qmax, dia) in enumerate(rows):
         prefix = "VAM2_" if i < 4 else "VAM_"
         speed = 1420 if poles == 4 else 940
-        models.append(Model(f"KVAM {size}-{frame}", f"{prefix}{size}_{poles}_{frame}", spec,
+        models.append(Model(f"KVAM {size}-{frame}", f"{prefix}{size}_{poles}_{frame}", sp_heat,
                             qmin, qmax, dia, speed, "ac", 54 if i < 4 else 55,
                             rated_drop(i, len(rows)), family=f"{poles}-pole"))
     return models
@@ -297,9 +297,9 @@ def vdm_models():
         (300, 0.39, 18, 140, 355, 1950),
         (350, 0.55, 20, 160, 385, 1800),
     ]
-    return [Model(f"KVDM {size}", f"VDM_{size}", spec, qmin, qmax, dia, rpm, "dc", 54,
+    return [Model(f"KVDM {size}", f"VDM_{size}", sp_heat, qmin, qmax, dia, rpm, "dc", 54,
                   rated_drop(i, len(rows)))
-            for i, (size, spec, qmin, qmax, dia, rpm) in enumerate(rows)]
+            for i, (size, sp_heat, qmin, qmax, dia, rpm) in enumerate(rows)]
 
 
 def vhm_models():
@@ -315,12 +315,12 @@ def vhm_models():
         (800, 3.2, 80, 360, 900, 1000, 1200),
     ]
     models = []
-    for i, (size, spec, qmin, qmax, dia, low, high) in enumerate(rows):
+    for i, (size, sp_heat, qmin, qmax, dia, low, high) in enumerate(rows):
         for speed in (low, high):
             position = len(models)
             prefix = "VHM2_" if position < 8 else "VHM_"
             models.append(Model(f"KVHM {size}-{speed} rpm", f"{prefix}{size}_{speed}",
-                                spec if speed == low else None, qmin, qmax, dia, speed,
+                                sp_heat if speed == low else None, qmin, qmax, dia, speed,
                                 "hydraulic", 0,
                                 rated_drop(i, len(rows)), family=f"{speed} rpm",
                                 core_of=None if speed == low else position - 1))
@@ -347,7 +347,7 @@ def vcs_models():
         (800, 4.5, 250, 1120),
     ]
     models = []
-    for i, (size, spec, pump, dia) in enumerate(rows):
+    for i, (size, sp_heat, pump, dia) in enumerate(rows):
         # Frame D: fan and pump on the two shaft ends of one 4-pole motor. Frame A: the pump
         # has a 4-pole motor of its own and the larger fan runs on a 6-pole one.
         frame = "D" if size <= 350 else "A"
@@ -358,7 +358,7 @@ def vcs_models():
             plain = variant == "A"
             models.append(Model(f"KVCS {size}-{frame}-{variant}",
                                 f"{prefix}{size}_4_{frame}_{variant}",
-                                spec if plain else None, pump, pump, dia,
+                                sp_heat if plain else None, pump, pump, dia,
                                 fan_speed, drive, 55, rated_drop(i, len(rows)),
                                 family=f"frame {frame}, variant {variant}",
                                 core_of=None if plain else len(models) - 1,
@@ -474,10 +474,10 @@ def normalised_conductance(spec_curve, air_flow):
     """The catalogue's conductance so that the thermal model reproduces `spec_curve` under the
     rating conditions (its factors for oil grade, altitude and outlet air taken out)."""
     def k(flow):
-        spec = spec_curve(flow)
+        sp_heat = spec_curve(flow)
         dt = RATING.max_oil_temp - RATING.air_temp
-        air_out = RATING.air_temp + spec * dt / air_heat_capacity_rate(air_flow)
-        return spec / (RATING.cool_corr * altitude_factor(RATING.altitude)
+        air_out = RATING.air_temp + sp_heat * dt / air_heat_capacity_rate(air_flow)
+        return sp_heat / (RATING.cool_corr * altitude_factor(RATING.altitude)
                        * (1.02 - 0.0015 * air_out))
     return k
 
