@@ -1,44 +1,46 @@
 #include "DemoCommand.h"
 
-#include "ConvertCommand.h"
-#include "CoolerHlp.h"
-#include "EngineState.h"
-#include "NumericText.h"
+#include "SelectCommand.h"
+
+#include <algorithm>
 
 namespace {
 
-void ShowConversion(QTextStream& out, const QStringList& arguments) {
-    out << "  " << arguments[1] << ' ' << arguments[2] << " = ";
-    QTextStream err(stderr);
-    RunConvertCommand(arguments, out, err);
+// One operating point per series, as an engineer would type them.
+const QList<QStringList> OperatingPoints{
+    {"--series", "VAM", "--oil", "ISO VG 46", "--flow", "100", "--max-oil-temp", "60", "--air-temp",
+     "30", "--altitude", "0", "--heat", "20"},
+    {"--series", "VDM", "--oil", "ISO VG 32", "--flow", "40", "--max-oil-temp", "55", "--air-temp",
+     "25", "--altitude", "300", "--heat", "3,5"},
+    {"--series",        "VHM",    "--oil",           "ISO VG 68", "--flow",          "40",
+     "--flow-unit",     "US gpm", "--max-oil-temp",  "160",       "--oil-temp-unit", "°F",
+     "--air-temp",      "95",     "--air-temp-unit", "°F",        "--altitude",      "1500",
+     "--altitude-unit", "ft",     "--heat",          "150000",    "--heat-unit",     "Btu/hr"},
+    // A cooling system is sized for the flow of its pump.
+    {"--series", "VCS", "--oil", "ISO VG 46", "--flow", "60", "--max-oil-temp", "65", "--air-temp",
+     "35", "--altitude", "0", "--heat", "30"},
+};
+
+QString CommandLine(const QStringList& arguments) {
+    QStringList quoted;
+    for (const QString& argument : arguments)
+        quoted.append(argument.contains(QLatin1Char(' '))
+                          ? QLatin1Char('"') + argument + QLatin1Char('"')
+                          : argument);
+    return QStringLiteral("aircooler-cli select ") + quoted.join(QLatin1Char(' '));
 }
 
 } // namespace
 
-int RunDemoCommand(QTextStream& out) {
-    out << "Air Oil Cooler Software 2.03: engine demonstration\n\nUnit conversion:\n";
-    ShowConversion(out, {"flow", "10", "US gpm", "l/min"});
-    ShowConversion(out, {"temperature", "60", "°C", "°F"});
-    ShowConversion(out, {"heat", "20", "kW", "Btu/hr"});
-    ShowConversion(out, {"length", "4000", "m", "ft"});
-
-    // An example cooler: conductance at 200 l/min with 1.5 m3/s of air, oil correction 0.97.
-    TEngineState& state = EngineState();
-    state.InAltitude = 0;
-    TCoolerHlp cooler;
-    cooler.AirDensity500m = TCoolerHlp::AirDensity(TCoolerHlp::ReferenceAltitude);
-    out << "\nThermal model of an example cooler (200 l/min, 1.5 m³/s of air, sea level):\n";
-    for (double oilTemp : {50.0, 60.0, 70.0}) {
-        cooler.GetNormHeatConductivity(200, 0, -0.00004, 0.014, 0.2);
-        cooler.ProcessPowerDissipation(oilTemp, 30, 0.97, 1.5);
-        uint8_t warning = WR_NON;
-        double inlet = oilTemp;
-        cooler.GetOilTempOutValue(warning, 200, cooler.ActualDissipation, inlet,
-                                  cooler.AirTempOutValue);
-        out << "  oil in " << FormatFixed(inlet, 10, 1)
-            << " °C, air in 30 °C: " << FormatFixed(cooler.ActualDissipation, 10, 1)
-            << " kW removed, oil out " << FormatFixed(cooler.OilTempOutValue, 10, 1)
-            << " °C, air out " << FormatFixed(cooler.AirTempOutValue, 10, 1) << " °C\n";
+int RunDemoCommand(const QString& IniFilePath, QTextStream& out) {
+    out << "Air Oil Cooler Software: the selection page without a window\n\n";
+    int worst = 0;
+    for (const QStringList& arguments : OperatingPoints) {
+        out << "$ " << CommandLine(arguments) << "\n";
+        // Messages in line with the results they belong to.
+        worst = std::max(worst, RunSelectCommand(arguments, IniFilePath, out, out));
+        out << '\n';
     }
-    return 0;
+    out << "\"aircooler-cli select --help\" explains how to size your own cooler.\n";
+    return worst;
 }

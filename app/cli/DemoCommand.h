@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QString>
 #include <QTextStream>
 
-// A short tour of what the sizing engine computes, for a first look from a terminal.
-int RunDemoCommand(QTextStream& out);
+// A first look from a terminal: one cooler of each series sized on the catalogue in
+// `IniFilePath`, through the same path as "aircooler-cli select".
+int RunDemoCommand(const QString& IniFilePath, QTextStream& out);

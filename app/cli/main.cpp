@@ -1,8 +1,11 @@
 #include "ConvertCommand.h"
 #include "DemoCommand.h"
 #include "RegionalSettings.h"
+#include "SelectArguments.h"
+#include "SelectCommand.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <cstdio>
 
@@ -13,10 +16,18 @@ QString Usage() {
                           "\n"
                           "Commands:\n"
                           "  convert   convert a value between the program's units\n"
-                          "  demo      show what the sizing engine computes\n"
+                          "  select    size a cooler as the selection page does\n"
+                          "  demo      size one cooler of each series on the shipped catalogue\n"
                           "\n"
                           "aircooler-cli COMMAND --help explains a command.\n\n") +
            ConvertUsage();
+}
+
+// The data installed beside the program, as the window reads it.
+QString InstalledIniFilePath() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../share/aircooler/IniFiles")) +
+           QLatin1Char('/');
 }
 
 } // namespace
@@ -33,8 +44,11 @@ int main(int argc, char* argv[]) {
 
     if (command == "convert")
         return wantsHelp ? (out << ConvertUsage(), 0) : RunConvertCommand(arguments, out, err);
+    if (command == "select")
+        return wantsHelp ? (out << SelectUsage(), 0)
+                         : RunSelectCommand(arguments, InstalledIniFilePath(), out, err);
     if (command == "demo")
-        return RunDemoCommand(out);
+        return RunDemoCommand(InstalledIniFilePath(), out);
     if (command == "--help" || command == "-h" || command == "help") {
         out << Usage();
         return 0;

@@ -1,0 +1,216 @@
+#include "SelectArguments.h"
+
+#include "SelectionPageItems.h"
+#include "TableNames.h"
+#include "UnitLabels.h"
+
+#include <optional>
+
+namespace {
+
+// An entry with its options: the value, the unit and the name of its unit quantity.
+struct TEntryOption {
+    TSelectionEntry Entry;
+    QString ValueOption;
+    QString UnitOption;
+    QString Quantity;
+    int DefaultUnit;
+};
+
+const QList<TEntryOption>& EntryOptions() {
+    static const QList<TEntryOption> options{
+        {TSelectionEntry::OilFlow, "--flow", "--flow-unit", "flow", 1},
+        {TSelectionEntry::MaxTemp, "--max-oil-temp", "--oil-temp-unit", "temperature", 0},
+        {TSelectionEntry::AirTemp, "--air-temp", "--air-temp-unit", "temperature", 0},
+        {TSelectionEntry::Altitude, "--altitude", "--altitude-unit", "length", 0},
+        {TSelectionEntry::HeatDiss, "--heat", "--heat-unit", "heat", 1},
+    };
+    return options;
+}
+
+const QStringList SeriesNames{"VAM", "VDM", "VHM", "VCS"};
+const QStringList OtherValueOptions{"--series", "--oil", "--model", "--language"};
+
+// Grades may be written with underscores or in any letter case: "iso_vg_46".
+std::optional<int> OilGradeIndex(QString grade) {
+    grade.replace(QLatin1Char('_'), QLatin1Char(' '));
+    for (int i = 0; i < OilGradeItems().size(); ++i) {
+        if (OilGradeItems()[i].compare(grade.simplified(), Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<TLanguageType> LanguageNamed(const QString& name) {
+    for (int i = 0; i < LanguageTypeCount; ++i) {
+        const auto language = static_cast<TLanguageType>(i);
+        if (LanguageTypeName(language).compare(name, Qt::CaseInsensitive) == 0)
+            return language;
+    }
+    return std::nullopt;
+}
+
+QStringList LanguageNames() {
+    QStringList names;
+    for (int i = 0; i < LanguageTypeCount; ++i)
+        names.append(LanguageTypeName(static_cast<TLanguageType>(i)));
+    return names;
+}
+
+QString Quoted(const QStringList& items) {
+    return QLatin1Char('"') + items.join(QStringLiteral("\", \"")) + QLatin1Char('"');
+}
+
+// Splits "--name=value" and "--name value" into name/value pairs; "--json" has no value.
+bool CollectOptions(const QStringList& arguments, QMap<QString, QString>& values, bool& json,
+                    QString& error) {
+    QStringList valueOptions = OtherValueOptions;
+    for (const TEntryOption& option : EntryOptions())
+        valueOptions << option.ValueOption << option.UnitOption;
+    for (int i = 0; i < arguments.size(); ++i) {
+        QString name = arguments[i];
+        std::optional<QString> value;
+        if (const qsizetype equals = name.indexOf(QLatin1Char('=')); equals > 0) {
+            value = name.mid(equals + 1);
+            name = name.left(equals);
+        }
+        if (name == QStringLiteral("--json") && !value) {
+            json = true;
+            continue;
+        }
+        if (!valueOptions.contains(name)) {
+            error = QStringLiteral("Unknown argument \"%1\".").arg(arguments[i]);
+            return false;
+        }
+        // The value is the next argument whatever it looks like: "--air-temp -10" is a value.
+        if (!value) {
+            if (i + 1 >= arguments.size()) {
+                error = QStringLiteral("%1 needs a value.").arg(name);
+                return false;
+            }
+            value = arguments[++i];
+        }
+        if (values.contains(name)) {
+            error = QStringLiteral("%1 is given twice.").arg(name);
+            return false;
+        }
+        values.insert(name, *value);
+    }
+    return true;
+}
+
+} // namespace
+
+bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request, QString& Error) {
+    QMap<QString, QString> values;
+    if (!CollectOptions(Arguments, values, Request.Json, Error))
+        return false;
+
+    const qsizetype series = SeriesNames.indexOf(values.value("--series").toUpper());
+    if (series < 0) {
+        Error = values.contains("--series")
+                    ? QStringLiteral("Unknown series \"%1\": use VAM, VDM, VHM or VCS.")
+                          .arg(values.value("--series"))
+                    : QStringLiteral("--series is required: VAM, VDM, VHM or VCS.");
+        return false;
+    }
+    Request.Series = static_cast<TCoolerType>(series);
+
+    const std::optional<int> grade = OilGradeIndex(values.value("--oil"));
+    if (!grade) {
+        Error = QStringLiteral("%1 oil grade: use one of %2.")
+                    .arg(values.contains("--oil")
+                             ? QStringLiteral("Unknown \"%1\" as").arg(values.value("--oil"))
+                             : QStringLiteral("--oil needs an"),
+                         Quoted(OilGradeItems()));
+        return false;
+    }
+    Request.OilGrade = *grade;
+
+    for (const TEntryOption& option : EntryOptions()) {
+        // A cooling system runs at its pump's flow, which the program fills in.
+        const bool optional =
+            option.Entry == TSelectionEntry::OilFlow && Request.Series == VCS_Cooler;
+        if (values.contains(option.ValueOption))
+            Request.Typed.insert(option.Entry, values.value(option.ValueOption));
+        else if (!optional) {
+            Error = QStringLiteral("%1 is required.").arg(option.ValueOption);
+            return false;
+        }
+        Request.UnitIndex.insert(option.Entry, option.DefaultUnit);
+        if (!values.contains(option.UnitOption))
+            continue;
+        const TQuantity* quantity = FindQuantity(option.Quantity);
+        const std::optional<int> unit = quantity->UnitIndex(values.value(option.UnitOption));
+        if (!unit) {
+            Error = QStringLiteral("Unknown unit \"%1\" for %2: use one of %3.")
+                        .arg(values.value(option.UnitOption), option.UnitOption,
+                             Quoted(UnitItems(option.Entry)));
+            return false;
+        }
+        Request.UnitIndex.insert(option.Entry, *unit);
+    }
+
+    Request.Model = values.value("--model");
+    if (values.contains("--language")) {
+        const std::optional<TLanguageType> language = LanguageNamed(values.value("--language"));
+        if (!language) {
+            Error = QStringLiteral("Unknown language \"%1\": use one of %2.")
+                        .arg(values.value("--language"), LanguageNames().join(", "));
+            return false;
+        }
+        Request.Language = *language;
+    }
+    return true;
+}
+
+QString SelectUsage() {
+    QString text = QStringLiteral(
+        "Usage: aircooler-cli select --series VAM|VDM|VHM|VCS --oil GRADE\n"
+        "           --flow VALUE [--flow-unit UNIT] --max-oil-temp VALUE [--oil-temp-unit UNIT]\n"
+        "           --air-temp VALUE [--air-temp-unit UNIT] --altitude VALUE [--altitude-unit "
+        "UNIT]\n"
+        "           --heat VALUE [--heat-unit UNIT] [--model NAME] [--language LANGUAGE] [--json]\n"
+        "\n"
+        "Sizes a cooler as the selection page does. Without --model it chooses the smallest\n"
+        "cooler of the series that removes the required cooling (\"Calculate New Cooler\") and\n"
+        "lists it with its neighbours; with --model it calculates that model (\"Calculate\n"
+        "Selected Cooler\"). It prints the candidates and the calculated data exactly as the\n"
+        "window shows them; a candidate marked * removes less than the cooling required.\n"
+        "\n"
+        "  --series      VAM (A.C. motor), VDM (D.C. motor), VHM (hydraulic motor) or VCS\n"
+        "                (cooling system with its own pump)\n"
+        "  --oil         the oil grade, one of\n"
+        "                %1\n"
+        "  --flow        oil flow; for VCS it may be left out: the pump's flow is filled in\n"
+        "  --max-oil-temp  maximum inlet oil temperature\n"
+        "  --air-temp    maximum ambient air temperature\n"
+        "  --altitude    altitude of the site\n"
+        "  --heat        cooling required\n"
+        "  --model       a model of the series, as the model list names it (\"KVAM 300-B\")\n"
+        "  --language    language of captions and messages (default ENGLISH), one of\n"
+        "                %2\n"
+        "  --json        print one JSON object with \"candidates\", \"results\" and \"messages\"\n"
+        "\n"
+        "Values are read like typed entries, with a point or a comma as decimal sign. Units are\n"
+        "the labels of the page's lists (\"°\" and superscripts may be typed plainly: C, m3/h):\n");
+    text = text.arg(Quoted(OilGradeItems().mid(0, 5)) + QStringLiteral(",\n                ") +
+                        Quoted(OilGradeItems().mid(5)),
+                    LanguageNames().mid(0, 7).join(", ") + QStringLiteral(",\n                ") +
+                        LanguageNames().mid(7).join(", "));
+    for (const TEntryOption& option : EntryOptions()) {
+        text += QStringLiteral("  %1 %2 (default \"%3\")\n")
+                    .arg(option.UnitOption.leftJustified(16), Quoted(UnitItems(option.Entry)),
+                         UnitItems(option.Entry)[option.DefaultUnit]);
+    }
+    text += QStringLiteral(
+        "\n"
+        "Exit status: 0 with a result; 1 when no cooler qualifies, a limit or data message was\n"
+        "shown; 2 for arguments that cannot be read. Messages go to the standard error (in the\n"
+        "JSON object with --json). The user's settings are neither read nor written.\n"
+        "\n"
+        "Example: aircooler-cli select --series VAM --oil \"ISO VG 46\" --flow 100 "
+        "--max-oil-temp 60\n"
+        "             --air-temp 30 --altitude 0 --heat 20\n");
+    return text;
+}

@@ -1,0 +1,33 @@
+#include "MainWindow.h"
+#include "QtMessageService.h"
+#include "RegionalSettings.h"
+#include "ScreenshotTour.h"
+#include "SelectionPageLogic.h"
+#include "StartupProbe.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+#include <cstdlib>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // One look on every desktop: the pages are laid out and coloured for this style.
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    Regional() = TRegionalSettings::FromSystemLocale();
+    TQtMessageService messageBoxes;
+    SetMessageService(&messageBoxes);
+
+    TfKylvane fKylvane;
+    // Registered before the start-up, which already clears the selection page.
+    fKylvane.SetSelectionPageHooks(std::make_unique<TSelectionPageLogic>(fKylvane));
+    fKylvane.FormCreate();
+    TStartupProbe::InstallIfAsked(fKylvane);
+    TakeScreenshotsIfAsked(fKylvane);
+    fKylvane.show();
+    // A failed start-up has told the user why; the window never appeared.
+    if (fKylvane.MustCloseFLG)
+        return EXIT_FAILURE;
+    return app.exec();
+}

@@ -1,0 +1,97 @@
+#include "WindowTestSupport.h"
+
+#include "EngineState.h"
+#include "Language.h"
+#include "LanguagePage.h"
+#include "LanguageTexts.h"
+#include "SelectionPage.h"
+#include "VersUnit.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+namespace {
+
+// A caption of the selection page that depends on the state when the texts are applied.
+struct StateCaptionCase {
+    const char* Name;
+    void (*SetState)(TfKylvane&);
+    QLabel* TSelectionPage::*Caption;
+    QString Expected;
+};
+
+class StateCaption : public WindowTest, public ::testing::WithParamInterface<StateCaptionCase> {};
+
+TEST_P(StateCaption, FollowsTheStateAtTheNextApplication) {
+    auto window = StartWindow();
+
+    GetParam().SetState(*window);
+    ApplyLanguageTexts(*window);
+
+    EXPECT_EQ((window->SelectionPage->*GetParam().Caption)->text(), GetParam().Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SelectionPage, StateCaption,
+    ::testing::Values(
+        StateCaptionCase{"HeatLineInFixedInletTemperatureMode",
+                         [](TfKylvane&) { EngineState().FixedInletTempFLG = true; },
+                         &TSelectionPage::lbHeatLoadCoolerText, "Heat dissipation"},
+        StateCaptionCase{"HeatLineInFixedCoolingMode",
+                         [](TfKylvane&) { EngineState().FixedInletTempFLG = false; },
+                         &TSelectionPage::lbHeatLoadCoolerText, "Sp. heat dissipation"},
+        StateCaptionCase{
+            "NoiseLineWithAltitudeInFeet",
+            [](TfKylvane& w) { w.SelectionPage->cbAlittudeCoolerData->setCurrentIndex(1); },
+            &TSelectionPage::lbNoiseLevelCoolerText, "LpA, 3 ft"},
+        StateCaptionCase{
+            "NoiseLineWithAltitudeInMetres",
+            [](TfKylvane& w) { w.SelectionPage->cbAlittudeCoolerData->setCurrentIndex(0); },
+            &TSelectionPage::lbNoiseLevelCoolerText, "LpA, 1 m"},
+        StateCaptionCase{"MotorLineOfTheHydraulicMotorSeries",
+                         [](TfKylvane&) { EngineState().CurrentCoolerType = Cooler_System; },
+                         &TSelectionPage::lbMotorCapacityCoolerText, "Fan power required"},
+        StateCaptionCase{"MotorLineOfTheCoolingSystemSeries",
+                         [](TfKylvane&) { EngineState().CurrentCoolerType = VCS_Cooler; },
+                         &TSelectionPage::lbMotorCapacityCoolerText, "Motor capacity"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(WindowTest, TextVariablesTakeTheirKeys) {
+    auto window = StartWindow();
+
+    const TEngineState& state = EngineState();
+    const TWindowTextVariables& texts = window->TextVariables;
+    EXPECT_EQ(state.DateTextStr.str(), "Date:");
+    EXPECT_EQ(state.AlterationsNoteStr, "Subject to technical alterations.");
+    EXPECT_EQ(state.RpmTextStr, "rpm");
+    EXPECT_EQ(state.OutOfRangeStr, "Outside the range!");
+    EXPECT_EQ(state.NotRecommendedStr,
+              "No cooler is recommended! Please check some of the following input data.");
+    EXPECT_EQ(state.FreeSpaceText2Str, "in front of and behind the cooler.");
+    EXPECT_EQ(state.FanPowerTextStr.str(), "Fan power required");
+    EXPECT_EQ(texts.MotorCapacityCoolerTextStr.str(), "Motor capacity");
+    EXPECT_EQ(texts.ProtectionStdCoolerTextStr, "Protection standard, motor");
+    EXPECT_EQ(texts.FixWeightStr.str(), "Weight");
+    EXPECT_EQ(texts.FixOilVolumeStr.str(), "Oil volume");
+    EXPECT_EQ(texts.DxfInfoStr.front(), "The dxf-files contain dimensioned drawings of coolers.");
+    EXPECT_EQ(texts.DxfInfoStr.back(), "");
+    EXPECT_EQ(window->VersUnit->GetVersion(), "Version 2.03");
+    // The language page's texts are applied last and stay loaded.
+    EXPECT_EQ(window->TheLanguage->GetLastLanguagePage(), Page_5);
+}
+
+TEST_F(WindowTest, GermanLeavesTheModeCaptionsEmpty) {
+    auto window = StartWindow();
+
+    window->LanguagePage->rbDeutsch->click();
+
+    const TSelectionPage& page = *window->SelectionPage;
+    EXPECT_EQ(page.gbMode->title(), "");
+    EXPECT_EQ(page.rbFixedTemp->text(), "");
+    EXPECT_EQ(page.rbFixedPower->text(), "");
+    EXPECT_EQ(page.gbOutputCoolerData->title(), "Berechnete Daten");
+}
+
+} // namespace

@@ -1,0 +1,70 @@
+#include "WindowTestSupport.h"
+
+#include "EngineState.h"
+#include "Language.h"
+#include "PageInputs.h"
+#include "SelectionPage.h"
+
+#include <QAction>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+// Logs what the page change asks of a page.
+class RecordingInputs : public TPageInputs {
+public:
+    RecordingInputs(QStringList& Log, int Page) : Log(Log), Page(Page) {}
+    void StoreInputs() override { Log.append(QStringLiteral("%1 store").arg(Page)); }
+    void RestoreInputs(int PageLeft) override {
+        Log.append(QStringLiteral("%1 restore, left %2").arg(Page).arg(PageLeft));
+    }
+
+private:
+    QStringList& Log;
+    int Page;
+};
+
+class PageChange : public WindowTest {
+protected:
+    void SetUp() override {
+        Window = StartWindow([this](TfKylvane& w) {
+            for (int page : {HeatLoadPageIndex, DimensionsPageIndex})
+                w.SetPageInputs(page, std::make_unique<RecordingInputs>(Log, page));
+        });
+    }
+
+    QStringList Log;
+    std::unique_ptr<TfKylvane> Window;
+};
+
+TEST_F(PageChange, StoresThePageLeftAndRestoresThePageEnteredWithItsTexts) {
+    Window->PageControl1->setCurrentIndex(HeatLoadPageIndex);
+    Window->PageControl1->setCurrentIndex(DimensionsPageIndex);
+
+    EXPECT_EQ(Log, (QStringList{"2 restore, left -1", "2 store", "3 restore, left 2"}));
+    EXPECT_EQ(Window->LastPageIndex, DimensionsPageIndex);
+    EXPECT_EQ(Window->TheLanguage->GetLastLanguagePage(), Page_3);
+}
+
+TEST_F(PageChange, MenuItemRunsThePageChangeEvenOnThePageAlreadyShown) {
+    Window->mmDimension->trigger();
+    Window->mmDimension->trigger();
+
+    EXPECT_EQ(Window->PageControl1->currentIndex(), DimensionsPageIndex);
+    EXPECT_EQ(Log, (QStringList{"3 restore, left -1", "3 store", "3 restore, left 3"}));
+}
+
+TEST_F(PageChange, DisablesPrintingAndLetsMessagesShow) {
+    Window->SetPrintEnabled(true);
+    EngineState().ShowMessagesFLG = false;
+
+    Window->mmCooler->trigger();
+
+    EXPECT_FALSE(Window->mmPrint->isEnabled());
+    EXPECT_FALSE(Window->SelectionPage->sbPrint->isEnabled());
+    EXPECT_TRUE(EngineState().ShowMessagesFLG);
+    EXPECT_EQ(Window->TheLanguage->GetLastLanguagePage(), Page_1);
+}
+
+} // namespace

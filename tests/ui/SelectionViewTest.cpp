@@ -1,0 +1,143 @@
+#include "WindowTestSupport.h"
+
+#include "EngineState.h"
+#include "RegionalSettings.h"
+#include "SelectionPage.h"
+#include "SelectionPageLogic.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+
+namespace {
+
+// The window with the selection page's logic, as the program starts it, showing page 1 with
+// the installation's US choices: US gpm, °F, ft, Btu/hr and ISO VG 46.
+class SelectionView : public WindowTest {
+protected:
+    void SetUp() override {
+        Window = StartWindow([](TfKylvane& w) {
+            w.SetSelectionPageHooks(std::make_unique<TSelectionPageLogic>(w));
+        });
+        // Focus moves, and with it the leaving of entries, only within the active window.
+        QApplication::setActiveWindow(Window.get());
+        Window->PageControl1->setCurrentIndex(SelectionPageIndex);
+        Page = Window->SelectionPage;
+    }
+
+    // As the user types into an entry and tabs out of it.
+    static void Type(QLineEdit* entry, const QString& text) {
+        entry->setText(text);
+        Leave(entry);
+    }
+    static void Leave(QLineEdit* entry) {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(entry, &out);
+    }
+
+    void TypeOperatingPoint() {
+        Type(Page->edOilflowCoolerData, "26,4"); // US gpm, 100 l/min
+        Type(Page->edMaxTempCoolerData, "140");
+        Type(Page->edAirTempCoolerData, "86");
+        Type(Page->edAlittudeCoolerData, "0");
+        Type(Page->edHeatDissCoolerData, "68240"); // Btu/hr, 20 kW
+    }
+
+    // How many pixels of the grid's cell have the colour.
+    int Pixels(int row, int column, QRgb colour) const {
+        QTableWidget* grid = Page->sgCoolerSamples;
+        const QImage image = grid->viewport()->grab().toImage();
+        const QRect cell = grid->visualRect(grid->model()->index(row, column));
+        int count = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+        return count;
+    }
+
+    TScopedRegionalSettings Point{QLatin1Char('.')};
+    std::unique_ptr<TfKylvane> Window;
+    TSelectionPage* Page = nullptr;
+};
+
+TEST_F(SelectionView, EnteringThePageRestoresTheInstalledChoices) {
+    EXPECT_TRUE(Page->rbACCoolerData->isChecked());
+    EXPECT_EQ(Page->cbTypeCoolerData->count(), 12);
+    EXPECT_EQ(Page->cbTypeCoolerData->currentText(), "KVAM 100-A");
+    EXPECT_EQ(Page->cbOilflowCoolerData->currentText(), "US gpm");
+    EXPECT_EQ(Page->cbOilCoolerData->currentText(), "ISO VG 46");
+    EXPECT_EQ(Page->lbNoiseLevelCoolerText->text(), "LpA, 3 ft");
+    EXPECT_FALSE(Page->lbProtectionStdCoolerValue->isVisibleTo(Page)); // the US edition
+    EXPECT_TRUE(Recorded.Shown.isEmpty());
+}
+
+TEST_F(SelectionView, LeavingAnEntryReadsItInItsUnit) {
+    Type(Page->edMaxTempCoolerData, "140,5");
+    EXPECT_EQ(Page->edMaxTempCoolerData->text(), "140.5");
+    EXPECT_FLOAT_EQ(EngineState().InMaxOilTemp, (140.5f - 32) / 1.8f);
+    EXPECT_TRUE(Recorded.Shown.isEmpty());
+}
+
+TEST_F(SelectionView, UnreadableEntryTakesTheFocusBackWithoutAskingAgain) {
+    // The user leaves one unreadable entry for another; putting the focus back into the first
+    // leaves the second, which must not be read and complained about in turn.
+    Page->edMaxTempCoolerData->setText("abc");
+    Page->edAirTempCoolerData->setText("xyz");
+    Page->edAirTempCoolerData->setFocus();
+    ASSERT_TRUE(Page->edAirTempCoolerData->hasFocus());
+    Leave(Page->edMaxTempCoolerData);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Recorded.Texts(), QStringList{"Max. inlet oil temp.: abc ?"});
+    EXPECT_TRUE(Page->edMaxTempCoolerData->hasFocus());
+}
+
+TEST_F(SelectionView, NewListsTheCandidatesInTheGrid) {
+    TypeOperatingPoint();
+    Page->btCalcNewCooler->click();
+    QTableWidget* grid = Page->sgCoolerSamples;
+    ASSERT_TRUE(grid->isVisible()) << Recorded.Texts().join(" | ").toStdString();
+    ASSERT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Cooler type ");
+    EXPECT_EQ(grid->item(0, 0)->text(), "KVAM 350-B");
+    EXPECT_EQ(grid->currentRow(), 0);
+    EXPECT_EQ(Page->cbTypeCoolerData->currentText(), "KVAM 350-B");
+    EXPECT_EQ(Page->lbOilInletTempCoolerValue->text(), grid->item(0, 2)->text());
+    EXPECT_TRUE(Window->mmPrint->isEnabled());
+}
+
+TEST_F(SelectionView, UndersizedCandidateIsDarkRedAndCrossHatchedRedWhenPicked) {
+    TypeOperatingPoint();
+    Page->btCalcNewCooler->click();
+    QTableWidget* grid = Page->sgCoolerSamples;
+    ASSERT_EQ(grid->item(2, 0)->text(), "KVAM 300-B"); // the smaller neighbour falls short
+    EXPECT_GT(Pixels(2, 0, 0xBE0000), 0);
+    EXPECT_EQ(Pixels(2, 0, 0xFF0000), 0);
+    EXPECT_EQ(Pixels(1, 0, 0xBE0000), 0);
+
+    grid->setCurrentCell(2, 0); // as a click on the row
+    EXPECT_EQ(Page->cbTypeCoolerData->currentText(), "KVAM 300-B");
+    EXPECT_EQ(Page->lbOilInletTempCoolerValue->text(), grid->item(2, 2)->text());
+    const QRect cell = grid->visualRect(grid->model()->index(2, 0));
+    EXPECT_GT(Pixels(2, 0, 0xFF0000), cell.width() * cell.height() / 4);
+    EXPECT_GT(Pixels(2, 0, 0xBE0000), 0); // the hatch
+    EXPECT_GT(Pixels(2, 0, 0xFFFFFF), 0); // the text
+    EXPECT_EQ(grid->rowCount(), 3);
+}
+
+TEST_F(SelectionView, CoolingSystemFillsInItsPumpFlow) {
+    Page->rbVCSCoolerData->click();
+    EXPECT_EQ(Page->cbTypeCoolerData->currentText(), "KVCS 150-D-A");
+    EXPECT_EQ(EngineState().InOilFlow, 20);
+    EXPECT_FALSE(Page->edOilflowCoolerData->isEnabled());
+    Page->rbACCoolerData->click();
+    EXPECT_TRUE(Page->edOilflowCoolerData->isEnabled());
+}
+
+} // namespace

@@ -1,0 +1,13 @@
+#include "LanguagePageInputs.h"
+
+#include "LanguagePage.h"
+#include "RegRoutines.h"
+
+#include <QRadioButton>
+
+void TLanguagePageInputs::RestoreInputs(int /*PageLeft*/) {
+    int32_t languageNumber = 0;
+    // Selecting a button that was not selected runs its language selection.
+    if (TRegRoutines().GetTextNo(languageNumber))
+        Page.ButtonFor(languageNumber)->setChecked(true);
+}

@@ -1,0 +1,185 @@
+#include "LanguageTexts.h"
+
+#include "DimensionsPage.h"
+#include "EngineState.h"
+#include "HeatLoadPage.h"
+#include "Language.h"
+#include "LanguagePage.h"
+#include "MainWindow.h"
+#include "MenuCaptions.h"
+#include "SelectionPage.h"
+#include "VersUnit.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+namespace {
+
+// The main menu's top level holds File and About; accelerators are chosen among these two.
+constexpr int TopLevelItems = 2;
+
+// Positions of the File menu's items, separators counted.
+enum TFileMenuItem : int {
+    CoolerItem = 0,
+    PowerItem = 1,
+    DimensionItem = 2,
+    LanguageItem = 4,
+    PrintItem = 6,
+    ExitItem = 8
+};
+
+constexpr qsizetype NoCoolerTextLength = 80;
+constexpr qsizetype RpmTextLength = 10;
+
+void ApplyMainGroupTexts(TfKylvane& W, TLanguage& L) {
+    L.NewPageText(MainGroup);
+    TEngineState& state = EngineState();
+    SetMainMenuCaptionWithHotkey(L.GetTxt("1"), W.mmKylvane, TopLevelItems, 0);
+    W.PageControl1->setTabText(StartPageIndex, L.GetTxt("10"));
+    W.PageControl1->setTabText(SelectionPageIndex, L.GetTxt("2"));
+    SetMenuCaptionWithHotkey(L.GetTxt("2"), W.mmFile, CoolerItem);
+    W.PageControl1->setTabText(HeatLoadPageIndex, L.GetTxt("3"));
+    SetMenuCaptionWithHotkey(L.GetTxt("3"), W.mmFile, PowerItem);
+    W.PageControl1->setTabText(DimensionsPageIndex, L.GetTxt("4"));
+    SetMenuCaptionWithHotkey(L.GetTxt("4"), W.mmFile, DimensionItem);
+    W.PageControl1->setTabText(LanguagePageIndex, L.GetTxt("6"));
+    SetMenuCaptionWithHotkey(L.GetTxt("6"), W.mmFile, LanguageItem);
+    SetMenuCaptionWithHotkey(L.GetTxt("7"), W.mmFile, PrintItem);
+    SetMenuCaptionWithHotkey(L.GetTxt("8"), W.mmFile, ExitItem);
+
+    state.DateTextStr = L.GetTxt("13");
+    state.YourRefTextStr = L.GetTxt("14");
+    state.OurRefTextStr = L.GetTxt("15");
+    state.InformationTextStr = L.GetTxt("16");
+    state.CatalogueNoteStr = L.GetTxt("17");
+    state.AlterationsNoteStr = L.GetTxt("18");
+    state.InputDataTextStr = L.GetTxt("22");
+    state.HydraulicOilTextStr = L.GetTxt("23");
+    state.RpmTextStr = L.GetTxt("25").left(RpmTextLength);
+    W.VersUnit->SetMianGroupVersion(L.GetTxt("26"));
+
+    const TSelectionPage& s = *W.SelectionPage;
+    s.gbMode->setTitle(L.GetTxt("31"));
+    s.rbFixedTemp->setText(L.GetTxt("32"));
+    s.rbFixedPower->setText(L.GetTxt("33"));
+    SetMainMenuCaptionWithHotkey(L.GetTxt("11"), W.mmKylvane, TopLevelItems, 1);
+}
+
+void ApplySelectionPageTexts(TfKylvane& W, TLanguage& L) {
+    L.NewPageText(Page_1);
+    TEngineState& state = EngineState();
+    TWindowTextVariables& texts = W.TextVariables;
+    const TSelectionPage& s = *W.SelectionPage;
+    s.gbCoolerdata->setTitle(L.GetTxt("1"));
+    s.rbACCoolerData->setText(L.GetTxt("2"));
+    s.rbDCCoolerData->setText(L.GetTxt("3"));
+    s.rbCSCoolerData->setText(L.GetTxt("4"));
+    s.rbVCSCoolerData->setText(L.GetTxt("26"));
+    s.gbOilType->setTitle(L.GetTxt("24"));
+    state.OutOfRangeStr = L.GetTxt("25");
+    s.gbOilflowCoolerData->setTitle(L.GetTxt("5"));
+    s.gbMaxTempCoolerData->setTitle(L.GetTxt("6"));
+    s.gbAirTempCoolerData->setTitle(L.GetTxt("7"));
+    s.gbAlittudeCoolerData->setTitle(L.GetTxt("8"));
+    s.gbcbHeatDissCoolerData->setTitle(L.GetTxt("9"));
+    s.gbOutputCoolerData->setTitle(L.GetTxt("10"));
+    s.lbOilInletTempCoolerText->setText(L.GetTxt("11"));
+    s.lbOilOutletTempCoolerText->setText(L.GetTxt("12"));
+    s.lbAirOutletTempCoolerText->setText(L.GetTxt("13"));
+    // The heat line shows the dissipation at the fixed inlet temperature in that mode, the
+    // specific dissipation otherwise.
+    s.lbHeatLoadCoolerText->setText(L.GetTxt(state.FixedInletTempFLG ? "14" : "29"));
+    s.lbOilPressureCoolerText->setText(L.GetTxt("15"));
+    s.lbAirFlowCoolerText->setText(L.GetTxt("16"));
+    texts.MotorCapacityCoolerTextStr = L.GetTxt("17");
+    texts.PowerCapacityCoolerTextStr = L.GetTxt("27");
+    s.lbMotorCapacityCoolerText->setText(state.CurrentCoolerType == Cooler_System
+                                             ? texts.PowerCapacityCoolerTextStr.str()
+                                             : texts.MotorCapacityCoolerTextStr.str());
+    // The noise is given at 3 ft when the altitude is entered in feet, at 1 m otherwise.
+    s.lbNoiseLevelCoolerText->setText(
+        L.GetTxt(s.cbAlittudeCoolerData->currentIndex() != 0 ? "28" : "18"));
+    texts.ProtectionStdCoolerTextStr = L.GetTxt("19");
+    s.btCalcSelectedCooler->setText(L.GetTxt("20"));
+    s.btCalcNewCooler->setText(L.GetTxt("21"));
+    state.NoCoolerStr = L.GetTxt("22").left(NoCoolerTextLength);
+    state.NotRecommendedStr = L.GetTxt("23").left(NoCoolerTextLength);
+}
+
+void ApplyHeatLoadPageTexts(TfKylvane& W, TLanguage& L) {
+    L.NewPageText(Page_2);
+    const THeatLoadPage& h = *W.HeatLoadPage;
+    h.gbTextFrameHeatDissi->setTitle(L.GetTxt("1"));
+    h.lbFreeTextHeatDissi1->setText(L.GetTxt("2"));
+    h.lbFreeTextHeatDissi2->setText(L.GetTxt("3"));
+    h.lbFreeTextHeatDissi3->setText(L.GetTxt("4"));
+    h.lbFreeTextHeatDissi4->setText(L.GetTxt("5"));
+    h.lbFreeTextHeatDissi5->setText(L.GetTxt("6"));
+    h.lbFreeTextHeatDissi6->setText(L.GetTxt("7"));
+    h.gbOilVolumeHeatDissi->setTitle(L.GetTxt("8"));
+    h.gbDensityHeatDissi->setTitle(L.GetTxt("9"));
+    h.gbHeatCapacitivityHeatDissi->setTitle(L.GetTxt("10"));
+    h.gbStartTempHeatDissi->setTitle(L.GetTxt("11"));
+    h.gbEndTempHeatDissi->setTitle(L.GetTxt("12"));
+    h.gbTimeIntervalHeatDissi->setTitle(L.GetTxt("13"));
+    h.gbResultlHeatDissi->setTitle(L.GetTxt("14"));
+    h.btCalculateHeatDissi->setText(L.GetTxt("15"));
+}
+
+void ApplyDimensionPageTexts(TfKylvane& W, TLanguage& L) {
+    L.NewPageText(Page_3);
+    TEngineState& state = EngineState();
+    TWindowTextVariables& texts = W.TextVariables;
+    const TDimensionsPage& d = *W.DimensionsPage;
+    d.gbDimensionChoice->setTitle(L.GetTxt("1"));
+    d.rbACCooler->setText(L.GetTxt("2"));
+    d.rbDCCooler->setText(L.GetTxt("3"));
+    d.rbCoolerSystem->setText(L.GetTxt("4"));
+    d.rbVCSCooler->setText(L.GetTxt("17"));
+    d.btCodeKey->setText(L.GetTxt("18"));
+    d.btPdfFile->setText(L.GetTxt("19"));
+    d.gbDimensionData->setTitle(L.GetTxt("5"));
+
+    texts.FixMotorCapacityStr = L.GetTxt("6");
+    texts.FixWeightStr = L.GetTxt("8");
+    texts.FixCoolAreaStr = L.GetTxt("9");
+    texts.FixOilVolumeStr = L.GetTxt("10");
+    // The thread note belongs to the European catalogue only.
+    d.lbDimensionText1->setText(state.USVersionFLG ? QString() : L.GetTxt("11"));
+    d.lbDimensionText2->setText(L.GetTxt("12"));
+    d.lbDimensionText3->setText(L.GetTxt("13"));
+    state.FreeSpaceText1Str = L.GetTxt("12");
+    state.FreeSpaceText2Str = L.GetTxt("13");
+    state.FanPowerTextStr = L.GetTxt("20");
+    state.VhmFreeSpaceText1Str = L.GetTxt("21");
+    state.VhmFreeSpaceText2Str = L.GetTxt("22");
+    d.btVhmMotorData->setText(L.GetTxt("24"));
+    for (int i = 0; i < int(texts.DxfInfoStr.size()); ++i)
+        texts.DxfInfoStr[i] = L.GetTxt(QString::number(25 + i));
+}
+
+void ApplyLanguagePageTexts(TfKylvane& W, TLanguage& L) {
+    L.NewPageText(Page_5);
+    TLanguagePage& page = *W.LanguagePage;
+    page.gbLanguage->setTitle(L.GetTxt("1"));
+    int key = 2;
+    for (const TLanguageButton& entry : page.Buttons())
+        entry.Button->setText(L.GetTxt(QString::number(key++)));
+}
+
+} // namespace
+
+void ApplyLanguageTexts(TfKylvane& Window) {
+    if (!Window.TheLanguage)
+        return;
+    TLanguage& store = *Window.TheLanguage;
+    ApplyMainGroupTexts(Window, store);
+    ApplySelectionPageTexts(Window, store);
+    ApplyHeatLoadPageTexts(Window, store);
+    ApplyDimensionPageTexts(Window, store);
+    ApplyLanguagePageTexts(Window, store);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+// What the page change asks of a page: keep its inputs in the settings store when the user
+// leaves it, and put them back when the user comes back. Each page that remembers something
+// registers one of these with the main window; a page without one keeps nothing.
+class TPageInputs {
+public:
+    virtual ~TPageInputs() = default;
+
+    // The page is being left. Runs before the text page of the page entered is loaded.
+    virtual void StoreInputs() = 0;
+
+    // The page has been entered and its text page loaded. `PageLeft` is the index of the page
+    // shown before (-1 at the first change), since a page may take over what the page left
+    // produced.
+    virtual void RestoreInputs(int PageLeft) = 0;
+};
+
+// The selection page does more than remember inputs: the window clears it at start-up and
+// restores its calculation mode once the window is built.
+class TSelectionPageHooks : public TPageInputs {
+public:
+    virtual void ClearOnNewCoolerType(bool ClearAllFLG) = 0;
+    virtual void LoadFixedTempMode() = 0;
+};

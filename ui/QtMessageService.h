@@ -1,0 +1,12 @@
+#pragma once
+
+#include "MessageService.h"
+
+// The program's messages as modal message boxes over the active window: an error or an
+// information icon with one OK button, or a question with Yes and No.
+class TQtMessageService : public TMessageService {
+public:
+    void Error(const QString& text) override;
+    void Information(const QString& text) override;
+    bool YesNo(const QString& text) override;
+};

@@ -1,0 +1,395 @@
+#include "QtSelectionView.h"
+
+#include "CandidateRowDelegate.h"
+#include "LanguageTexts.h"
+#include "MainWindow.h"
+#include "SelectionPage.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+void Paint(QWidget* control, QPalette::ColorRole role, TColor color) {
+    QPalette palette = control->palette();
+    palette.setColor(role, QColor::fromRgb(color));
+    control->setPalette(palette);
+}
+
+} // namespace
+
+TQtSelectionView::TQtSelectionView(TfKylvane& Window)
+    : Window(Window), Page(*Window.SelectionPage) {
+    QTableWidget* grid = Page.sgCoolerSamples;
+    grid->setItemDelegate(new TCandidateRowDelegate(grid));
+    // The header row names the columns; it is no candidate to pick.
+    grid->horizontalHeader()->setSectionsClickable(false);
+    ConnectControls();
+}
+
+void TQtSelectionView::ConnectControls() {
+    TSelectionController& c = SelectionController;
+    for (TSelectionEntry entry : SelectionEntries) {
+        QLineEdit* edit = EntryOf(entry);
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textChanged, this, [&c, entry] { c.EntryChange(entry); });
+        connect(ListOf(UnitListOf(entry)), &QComboBox::activated, this,
+                [&c, entry] { c.UnitChange(entry); });
+    }
+    connect(Page.cbOilCoolerData, &QComboBox::activated, this, [&c] { c.cbOilCoolerDataChange(); });
+    connect(Page.cbTypeCoolerData, &QComboBox::activated, this,
+            [&c] { c.cbTypeCoolerDataChange(); });
+    for (TCoolerType series : {AC_Cooler, DC_Cooler, Cooler_System, VCS_Cooler}) {
+        connect(SeriesButton(series), &QRadioButton::toggled, this, [&c, series](bool checked) {
+            if (checked)
+                c.SeriesClick(series);
+        });
+    }
+    connect(Page.rbFixedTemp, &QRadioButton::toggled, this, [&c](bool checked) {
+        if (checked)
+            c.rbFixedTempClick();
+    });
+    connect(Page.rbFixedPower, &QRadioButton::toggled, this, [&c](bool checked) {
+        if (checked)
+            c.rbFixedPowerClick();
+    });
+    connect(Page.btCalcSelectedCooler, &QPushButton::clicked, this,
+            [&c] { c.btCalcSelectedCoolerClick(); });
+    connect(Page.btCalcNewCooler, &QPushButton::clicked, this, [&c] { c.btCalcNewCoolerClick(); });
+    connect(Page.sgCoolerSamples, &QTableWidget::currentCellChanged, this,
+            &TQtSelectionView::PickCandidate);
+}
+
+bool TQtSelectionView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && watched == Page.edOilflowCoolerData)
+        SelectionController.edOilflowCoolerDataClick();
+    // Another window taking the focus, a message box among them, is no leaving of the entry.
+    const bool left = event->type() == QEvent::FocusOut &&
+                      static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason;
+    if (left && !ExitRunning && !ReturningFocus) {
+        for (TSelectionEntry entry : SelectionEntries) {
+            if (watched != EntryOf(entry))
+                continue;
+            ExitRunning = true;
+            SelectionController.EntryExit(entry);
+            ExitRunning = false;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void TQtSelectionView::PickCandidate(int row, int column, int previousRow, int previousColumn) {
+    if (row < 0 || row == previousRow)
+        return;
+    // Grid rows count the header as row 0.
+    if (!SelectionController.sgCoolerSamplesSelectCell(column, row + 1)) {
+        const QSignalBlocker quiet(Page.sgCoolerSamples);
+        Page.sgCoolerSamples->setCurrentCell(previousRow, previousColumn);
+    }
+}
+
+QLineEdit* TQtSelectionView::EntryOf(TSelectionEntry entry) const {
+    switch (entry) {
+    case TSelectionEntry::OilFlow:
+        return Page.edOilflowCoolerData;
+    case TSelectionEntry::MaxTemp:
+        return Page.edMaxTempCoolerData;
+    case TSelectionEntry::AirTemp:
+        return Page.edAirTempCoolerData;
+    case TSelectionEntry::Altitude:
+        return Page.edAlittudeCoolerData;
+    case TSelectionEntry::HeatDiss:
+        break;
+    }
+    return Page.edHeatDissCoolerData;
+}
+
+QComboBox* TQtSelectionView::ListOf(TSelectionList list) const {
+    switch (list) {
+    case TSelectionList::Model:
+        return Page.cbTypeCoolerData;
+    case TSelectionList::Oil:
+        return Page.cbOilCoolerData;
+    case TSelectionList::OilFlowUnit:
+        return Page.cbOilflowCoolerData;
+    case TSelectionList::MaxTempUnit:
+        return Page.cbMaxTempCoolerData;
+    case TSelectionList::AirTempUnit:
+        return Page.cbAirTempCoolerData;
+    case TSelectionList::AltitudeUnit:
+        return Page.cbAlittudeCoolerData;
+    case TSelectionList::HeatDissUnit:
+        break;
+    }
+    return Page.cbHeatDissCoolerData;
+}
+
+QGroupBox* TQtSelectionView::GroupOf(TSelectionGroup group) const {
+    switch (group) {
+    case TSelectionGroup::CoolerData:
+        return Page.gbCoolerdata;
+    case TSelectionGroup::OilType:
+        return Page.gbOilType;
+    case TSelectionGroup::OilFlow:
+        return Page.gbOilflowCoolerData;
+    case TSelectionGroup::MaxTemp:
+        return Page.gbMaxTempCoolerData;
+    case TSelectionGroup::AirTemp:
+        return Page.gbAirTempCoolerData;
+    case TSelectionGroup::Altitude:
+        return Page.gbAlittudeCoolerData;
+    case TSelectionGroup::HeatDiss:
+        return Page.gbcbHeatDissCoolerData;
+    case TSelectionGroup::Output:
+        break;
+    }
+    return Page.gbOutputCoolerData;
+}
+
+QLabel* TQtSelectionView::CaptionOf(TResultLine line) const {
+    const std::array<QLabel*, ResultLineCount> captions{
+        Page.lbOilInletTempCoolerText,  Page.lbOilOutletTempCoolerText,
+        Page.lbAirOutletTempCoolerText, Page.lbHeatLoadCoolerText,
+        Page.lbOilPressureCoolerText,   Page.lbAirFlowCoolerText,
+        Page.lbMotorCapacityCoolerText, Page.lbNoiseLevelCoolerText,
+        Page.lbProtectionStdCoolerText};
+    return captions[static_cast<int>(line)];
+}
+
+QLabel* TQtSelectionView::ValueOf(TResultLine line) const {
+    const std::array<QLabel*, ResultLineCount> values{
+        Page.lbOilInletTempCoolerValue,  Page.lbOilOutletTempCoolerValue,
+        Page.lbAirOutletTempCoolerValue, Page.lbHeatLoadCoolerValue,
+        Page.lbOilPressureCoolerValue,   Page.lbAirFlowCoolerValue,
+        Page.lbMotorCapacityCoolerValue, Page.lbNoiseLevelCoolerValue,
+        Page.lbProtectionStdCoolerValue};
+    return values[static_cast<int>(line)];
+}
+
+QRadioButton* TQtSelectionView::SeriesButton(TCoolerType series) const {
+    switch (series) {
+    case AC_Cooler:
+        return Page.rbACCoolerData;
+    case DC_Cooler:
+        return Page.rbDCCoolerData;
+    case Cooler_System:
+        return Page.rbCSCoolerData;
+    case VCS_Cooler:
+        break;
+    }
+    return Page.rbVCSCoolerData;
+}
+
+QString TQtSelectionView::EntryText(TSelectionEntry entry) const {
+    return EntryOf(entry)->text();
+}
+
+void TQtSelectionView::SetEntryText(TSelectionEntry entry, const QString& text) {
+    QLineEdit* edit = EntryOf(entry);
+    const QSignalBlocker quiet(edit);
+    edit->setText(text);
+}
+
+void TQtSelectionView::SetEntryFontColor(TSelectionEntry entry, TColor color) {
+    Paint(EntryOf(entry), QPalette::Text, color);
+}
+
+void TQtSelectionView::SetEntryColor(TSelectionEntry entry, TColor background) {
+    Paint(EntryOf(entry), QPalette::Base, background);
+}
+
+void TQtSelectionView::SetEntryFocus(TSelectionEntry entry) {
+    // After the message box has closed; the entry the user went to meanwhile is not left by
+    // the user then, so its exit action does not run and ask again.
+    QLineEdit* edit = EntryOf(entry);
+    QTimer::singleShot(0, edit, [this, edit] {
+        ReturningFocus = true;
+        edit->setFocus(Qt::OtherFocusReason);
+        ReturningFocus = false;
+    });
+}
+
+void TQtSelectionView::SetEntryEnabled(TSelectionEntry entry, bool enabled) {
+    EntryOf(entry)->setEnabled(enabled);
+}
+
+void TQtSelectionView::SetEntryReadOnly(TSelectionEntry entry, bool readOnly) {
+    EntryOf(entry)->setReadOnly(readOnly);
+}
+
+int TQtSelectionView::ListIndex(TSelectionList list) const {
+    return ListOf(list)->currentIndex();
+}
+
+void TQtSelectionView::SetListIndex(TSelectionList list, int index) {
+    QComboBox* combo = ListOf(list);
+    const QSignalBlocker quiet(combo);
+    combo->setCurrentIndex(index);
+}
+
+QStringList TQtSelectionView::ListItems(TSelectionList list) const {
+    const QComboBox* combo = ListOf(list);
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
+}
+
+void TQtSelectionView::SetListItems(TSelectionList list, const QStringList& items) {
+    QComboBox* combo = ListOf(list);
+    const QSignalBlocker quiet(combo);
+    combo->clear();
+    combo->addItems(items);
+    combo->setCurrentIndex(-1);
+}
+
+QString TQtSelectionView::GroupCaption(TSelectionGroup group) const {
+    return GroupOf(group)->title();
+}
+
+std::optional<TCoolerType> TQtSelectionView::SelectedSeries() const {
+    for (TCoolerType series : {AC_Cooler, DC_Cooler, Cooler_System, VCS_Cooler}) {
+        if (SeriesButton(series)->isChecked())
+            return series;
+    }
+    return std::nullopt;
+}
+
+void TQtSelectionView::SetSelectedSeries(TCoolerType series) {
+    const QSignalBlocker ac(Page.rbACCoolerData);
+    const QSignalBlocker dc(Page.rbDCCoolerData);
+    const QSignalBlocker cs(Page.rbCSCoolerData);
+    const QSignalBlocker vcs(Page.rbVCSCoolerData);
+    SeriesButton(series)->setChecked(true);
+}
+
+bool TQtSelectionView::ModeGroupVisible() const {
+    return !Page.gbMode->isHidden();
+}
+
+void TQtSelectionView::SetFixedTempSelected(bool fixedTemp) {
+    const QSignalBlocker temp(Page.rbFixedTemp);
+    const QSignalBlocker power(Page.rbFixedPower);
+    (fixedTemp ? Page.rbFixedTemp : Page.rbFixedPower)->setChecked(true);
+}
+
+void TQtSelectionView::ApplyLanguageTexts() {
+    ::ApplyLanguageTexts(Window);
+}
+
+QString TQtSelectionView::ResultCaption(TResultLine line) const {
+    return CaptionOf(line)->text();
+}
+
+void TQtSelectionView::SetResultCaption(TResultLine line, const QString& text) {
+    CaptionOf(line)->setText(text);
+}
+
+QString TQtSelectionView::ResultValue(TResultLine line) const {
+    return ValueOf(line)->text();
+}
+
+void TQtSelectionView::SetResultValue(TResultLine line, const QString& text) {
+    ValueOf(line)->setText(text);
+}
+
+void TQtSelectionView::SetResultValueColors(TResultLine line, TColor background, TColor font) {
+    QLabel* value = ValueOf(line);
+    Paint(value, QPalette::Window, background);
+    Paint(value, QPalette::WindowText, font);
+}
+
+void TQtSelectionView::SetResultLineVisible(TResultLine line, bool visible) {
+    CaptionOf(line)->setVisible(visible);
+    ValueOf(line)->setVisible(visible);
+}
+
+void TQtSelectionView::SetDisclaimerText(const QString& text) {
+    Page.mmDisclamer->setPlainText(text);
+}
+
+void TQtSelectionView::SetPrintEnabled(bool enabled) {
+    Window.SetPrintEnabled(enabled);
+    Window.PrinterEnableFLG = enabled;
+}
+
+bool TQtSelectionView::GridVisible() const {
+    return !Page.sgCoolerSamples->isHidden();
+}
+
+void TQtSelectionView::SetGridVisible(bool visible) {
+    Page.sgCoolerSamples->setVisible(visible);
+}
+
+void TQtSelectionView::SetGridRows(const QList<TSampleRow>& rows) {
+    QTableWidget* grid = Page.sgCoolerSamples;
+    const QSignalBlocker quiet(grid);
+    grid->clearContents();
+    grid->setRowCount(std::max(static_cast<int>(rows.size()) - 1, 0));
+    if (!rows.isEmpty())
+        grid->setHorizontalHeaderLabels({rows[0].Cells.begin(), rows[0].Cells.end()});
+    for (int row = 1; row < rows.size(); ++row) {
+        for (int column = 0; column < SampleColumnCount; ++column) {
+            auto* cell = new QTableWidgetItem(rows[row].Cells[column]);
+            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            cell->setData(TCandidateRowDelegate::UndersizedRole, rows[row].Undersized);
+            grid->setItem(row - 1, column, cell);
+        }
+    }
+}
+
+void TQtSelectionView::SetGridSelectedRow(int row) {
+    QTableWidget* grid = Page.sgCoolerSamples;
+    const QSignalBlocker quiet(grid);
+    grid->setCurrentCell(row - 1, std::max(grid->currentColumn(), 0));
+}
+
+int TQtSelectionView::GridWidth() const {
+    // The grid spans the page, also while it is hidden and takes no room of its own.
+    const QRect area = Page.layout()->contentsRect();
+    return area.isValid() ? area.width() : Page.sgCoolerSamples->width();
+}
+
+int TQtSelectionView::GridColumnWidth(int column) const {
+    return Page.sgCoolerSamples->columnWidth(column);
+}
+
+void TQtSelectionView::SetGridColumnWidth(int column, int width) {
+    Page.sgCoolerSamples->setColumnWidth(column, width);
+}
+
+void TQtSelectionView::ShowDimensionSeries(TCoolerType series) {
+    if (OnShowDimensionSeries)
+        OnShowDimensionSeries(series);
+}
+
+TLanguage* TQtSelectionView::TextStore() const {
+    return Window.TheLanguage.get();
+}
+
+QString TQtSelectionView::MotorCapacityCoolerTextStr() const {
+    return Window.TextVariables.MotorCapacityCoolerTextStr;
+}
+
+QString TQtSelectionView::PowerCapacityCoolerTextStr() const {
+    return Window.TextVariables.PowerCapacityCoolerTextStr;
+}
+
+QString TQtSelectionView::ProtectionStdCoolerTextStr() const {
+    return Window.TextVariables.ProtectionStdCoolerTextStr;
+}

@@ -1,0 +1,220 @@
+#include "SelectionPage.h"
+
+#include "Artwork.h"
+#include "Controls.h"
+#include "PageFooter.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The item positions are the unit ordinals the settings store keeps.
+const QStringList OilGrades{"ISO VG 22",  "ISO VG 32",  "ISO VG 46",  "ISO VG 68",  "ISO VG 100",
+                            "ISO VG 150", "ISO VG 220", "ISO VG 320", "ISO VG 460", "ISO VG 680"};
+const QStringList FlowUnits{"m³/h", "l/min", "kg/s", "ft³/h", "US gpm", "lb/h"};
+const QStringList TempUnits{"°C", "°F"};
+const QStringList LengthUnits{"m", "ft"};
+const QStringList HeatUnits{"W", "kW", "kcal/hr", "Btu/hr", "HP"};
+
+constexpr int CandidateColumns = 5;
+
+} // namespace
+
+TSelectionPage::TSelectionPage(QWidget* Parent) : QWidget(Parent) {
+    auto* footer = new TPageFooter(QStringLiteral("lbPage1CpyRights"),
+                                   QStringLiteral("pnlEngineeringSuccessPage1"), this);
+    Image2 = footer->Logo;
+    Image2->setObjectName(QStringLiteral("Image2"));
+    lbPage1CpyRights = footer->Rights;
+    pnlEngineeringSuccessPage1 = footer->Slogan;
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(14);
+    columns->addWidget(NewSeriesColumn(), 10);
+    columns->addWidget(NewInputColumn(), 9);
+    columns->addWidget(NewResultColumn(), 11);
+    NewCandidatesGrid();
+
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(columns);
+    page->addWidget(sgCoolerSamples);
+    page->addStretch(1);
+    page->addWidget(footer);
+}
+
+QWidget* TSelectionPage::NewSeriesColumn() {
+    auto* column = new QWidget(this);
+    gbCoolerdata = NewGroup(QStringLiteral("gbCoolerdata"), column);
+    rbACCoolerData = NewRadio(QStringLiteral("rbACCoolerData"), gbCoolerdata);
+    rbDCCoolerData = NewRadio(QStringLiteral("rbDCCoolerData"), gbCoolerdata);
+    rbCSCoolerData = NewRadio(QStringLiteral("rbCSCoolerData"), gbCoolerdata);
+    rbVCSCoolerData = NewRadio(QStringLiteral("rbVCSCoolerData"), gbCoolerdata);
+    cbTypeCoolerData = NewList(QStringLiteral("cbTypeCoolerData"), {}, gbCoolerdata);
+    auto* series = new QVBoxLayout(gbCoolerdata);
+    for (QRadioButton* button : {rbACCoolerData, rbDCCoolerData, rbCSCoolerData, rbVCSCoolerData})
+        series->addWidget(button);
+    series->addSpacing(4);
+    series->addWidget(cbTypeCoolerData);
+
+    gbOilType = NewGroup(QStringLiteral("gbOilType"), column);
+    cbOilCoolerData = NewList(QStringLiteral("cbOilCoolerData"), OilGrades, gbOilType);
+    (new QVBoxLayout(gbOilType))->addWidget(cbOilCoolerData);
+
+    mmDisclamer = new QPlainTextEdit(column);
+    mmDisclamer->setObjectName(QStringLiteral("mmDisclamer"));
+    mmDisclamer->setReadOnly(true);
+    mmDisclamer->setFrameShape(QFrame::NoFrame);
+    mmDisclamer->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mmDisclamer->setFocusPolicy(Qt::NoFocus);
+    mmDisclamer->setFixedHeight(mmDisclamer->fontMetrics().lineSpacing() * 2 + 12);
+
+    gbMode = NewGroup(QStringLiteral("gbMode"), column);
+    rbFixedPower = NewRadio(QStringLiteral("rbFixedPower"), gbMode);
+    rbFixedTemp = NewRadio(QStringLiteral("rbFixedTemp"), gbMode);
+    auto* modes = new QVBoxLayout(gbMode);
+    modes->addWidget(rbFixedPower);
+    modes->addWidget(rbFixedTemp);
+    gbMode->hide();
+
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(gbCoolerdata);
+    layout->addWidget(gbOilType);
+    layout->addWidget(gbMode);
+    layout->addWidget(mmDisclamer);
+    layout->addStretch(1);
+    return column;
+}
+
+QWidget* TSelectionPage::NewInputColumn() {
+    auto* column = new QWidget(this);
+    const TUnitEntry flow =
+        NewUnitEntry(QStringLiteral("gbOilflowCoolerData"), QStringLiteral("edOilflowCoolerData"),
+                     QStringLiteral("cbOilflowCoolerData"), FlowUnits, column);
+    const TUnitEntry maxTemp =
+        NewUnitEntry(QStringLiteral("gbMaxTempCoolerData"), QStringLiteral("edMaxTempCoolerData"),
+                     QStringLiteral("cbMaxTempCoolerData"), TempUnits, column);
+    const TUnitEntry airTemp =
+        NewUnitEntry(QStringLiteral("gbAirTempCoolerData"), QStringLiteral("edAirTempCoolerData"),
+                     QStringLiteral("cbAirTempCoolerData"), TempUnits, column);
+    const TUnitEntry altitude =
+        NewUnitEntry(QStringLiteral("gbAlittudeCoolerData"), QStringLiteral("edAlittudeCoolerData"),
+                     QStringLiteral("cbAlittudeCoolerData"), LengthUnits, column);
+    const TUnitEntry heat = NewUnitEntry(QStringLiteral("gbcbHeatDissCoolerData"),
+                                         QStringLiteral("edHeatDissCoolerData"),
+                                         QStringLiteral("cbHeatDissCoolerData"), HeatUnits, column);
+    gbOilflowCoolerData = flow.Group;
+    edOilflowCoolerData = flow.Entry;
+    cbOilflowCoolerData = flow.Units;
+    gbMaxTempCoolerData = maxTemp.Group;
+    edMaxTempCoolerData = maxTemp.Entry;
+    cbMaxTempCoolerData = maxTemp.Units;
+    gbAirTempCoolerData = airTemp.Group;
+    edAirTempCoolerData = airTemp.Entry;
+    cbAirTempCoolerData = airTemp.Units;
+    gbAlittudeCoolerData = altitude.Group;
+    edAlittudeCoolerData = altitude.Entry;
+    cbAlittudeCoolerData = altitude.Units;
+    gbcbHeatDissCoolerData = heat.Group;
+    edHeatDissCoolerData = heat.Entry;
+    cbHeatDissCoolerData = heat.Units;
+
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QGroupBox* group : {gbOilflowCoolerData, gbMaxTempCoolerData, gbAirTempCoolerData,
+                             gbAlittudeCoolerData, gbcbHeatDissCoolerData})
+        layout->addWidget(group);
+    layout->addStretch(1);
+    return column;
+}
+
+QWidget* TSelectionPage::NewResultColumn() {
+    auto* column = new QWidget(this);
+    gbOutputCoolerData = NewGroup(QStringLiteral("gbOutputCoolerData"), column);
+    auto* lines = new QGridLayout(gbOutputCoolerData);
+    lines->setHorizontalSpacing(12);
+    lines->setVerticalSpacing(5);
+    lines->setColumnStretch(0, 1);
+    AddResultLine(0, lbOilInletTempCoolerText, QStringLiteral("lbOilInletTempCoolerText"),
+                  lbOilInletTempCoolerValue, QStringLiteral("lbOilInletTempCoolerValue"));
+    AddResultLine(1, lbOilOutletTempCoolerText, QStringLiteral("lbOilOutletTempCoolerText"),
+                  lbOilOutletTempCoolerValue, QStringLiteral("lbOilOutletTempCoolerValue"));
+    AddResultLine(2, lbAirOutletTempCoolerText, QStringLiteral("lbAirOutletTempCoolerText"),
+                  lbAirOutletTempCoolerValue, QStringLiteral("lbAirOutletTempCoolerValue"));
+    AddResultLine(3, lbHeatLoadCoolerText, QStringLiteral("lbHeatLoadCoolerText"),
+                  lbHeatLoadCoolerValue, QStringLiteral("lbHeatLoadCoolerValue"));
+    AddResultLine(4, lbOilPressureCoolerText, QStringLiteral("lbOilPressureCoolerText"),
+                  lbOilPressureCoolerValue, QStringLiteral("lbOilPressureCoolerValue"));
+    AddResultLine(5, lbAirFlowCoolerText, QStringLiteral("lbAirFlowCoolerText"),
+                  lbAirFlowCoolerValue, QStringLiteral("lbAirFlowCoolerValue"));
+    AddResultLine(6, lbMotorCapacityCoolerText, QStringLiteral("lbMotorCapacityCoolerText"),
+                  lbMotorCapacityCoolerValue, QStringLiteral("lbMotorCapacityCoolerValue"));
+    AddResultLine(7, lbNoiseLevelCoolerText, QStringLiteral("lbNoiseLevelCoolerText"),
+                  lbNoiseLevelCoolerValue, QStringLiteral("lbNoiseLevelCoolerValue"));
+    AddResultLine(8, lbProtectionStdCoolerText, QStringLiteral("lbProtectionStdCoolerText"),
+                  lbProtectionStdCoolerValue, QStringLiteral("lbProtectionStdCoolerValue"));
+
+    btCalcSelectedCooler = NewButton(QStringLiteral("btCalcSelectedCooler"), column);
+    btCalcNewCooler = NewButton(QStringLiteral("btCalcNewCooler"), column);
+    sbPrint = new QToolButton(column);
+    sbPrint->setObjectName(QStringLiteral("sbPrint"));
+    sbPrint->setIcon(PrinterIcon());
+    sbPrint->setIconSize(QSize(24, 24));
+    sbPrint->setAutoRaise(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btCalcSelectedCooler);
+    buttons->addWidget(btCalcNewCooler);
+    buttons->addStretch(1);
+    buttons->addWidget(sbPrint);
+
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(gbOutputCoolerData);
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+    return column;
+}
+
+void TSelectionPage::AddResultLine(int Row, QLabel*& Caption, const QString& CaptionName,
+                                   QLabel*& Value, const QString& ValueName) {
+    Caption = NewLabel(CaptionName, gbOutputCoolerData);
+    Value = NewLabel(ValueName, gbOutputCoolerData);
+    Value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Value->setMinimumWidth(120);
+    // A value sits in a box of its own, whose background turns red when a model falls short.
+    Value->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Value->setAutoFillBackground(true);
+    Value->setContentsMargins(4, 0, 4, 0);
+    Value->setMinimumHeight(Value->fontMetrics().height() + 8);
+    auto* lines = static_cast<QGridLayout*>(gbOutputCoolerData->layout());
+    lines->addWidget(Caption, Row, 0);
+    lines->addWidget(Value, Row, 1);
+}
+
+void TSelectionPage::NewCandidatesGrid() {
+    sgCoolerSamples = new QTableWidget(0, CandidateColumns, this);
+    sgCoolerSamples->setObjectName(QStringLiteral("sgCoolerSamples"));
+    sgCoolerSamples->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sgCoolerSamples->setSelectionMode(QAbstractItemView::SingleSelection);
+    sgCoolerSamples->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sgCoolerSamples->verticalHeader()->hide();
+    sgCoolerSamples->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    sgCoolerSamples->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    sgCoolerSamples->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The header and three candidates.
+    sgCoolerSamples->setFixedHeight(4 * sgCoolerSamples->verticalHeader()->defaultSectionSize() +
+                                    2 * sgCoolerSamples->frameWidth() + 4);
+    sgCoolerSamples->hide();
+}

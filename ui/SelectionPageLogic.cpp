@@ -1,0 +1,25 @@
+#include "SelectionPageLogic.h"
+
+#include "HeatLoadPage.h"
+#include "MainWindow.h"
+
+#include <QComboBox>
+
+TSelectionPageLogic::TSelectionPageLogic(TfKylvane& Window) : View(Window), Window(Window) {}
+
+void TSelectionPageLogic::StoreInputs() {
+    View.Controller().StoreInputs();
+}
+
+void TSelectionPageLogic::RestoreInputs(int PageLeft) {
+    View.Controller().RestoreInputs(PageLeft,
+                                    Window.HeatLoadPage->cbUnitlResultHeatDissi->currentIndex());
+}
+
+void TSelectionPageLogic::ClearOnNewCoolerType(bool ClearAllFLG) {
+    View.Controller().ClearOnNewCoolerType(ClearAllFLG);
+}
+
+void TSelectionPageLogic::LoadFixedTempMode() {
+    View.Controller().LoadFixedTempMode();
+}

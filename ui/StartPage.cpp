@@ -1,0 +1,61 @@
+#include "StartPage.h"
+
+#include "Artwork.h"
+#include "Controls.h"
+#include "PageFooter.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+QFrame* FramedTitle(QWidget* Parent) {
+    auto* frame = new QFrame(Parent);
+    frame->setFrameShape(QFrame::Box);
+    frame->setLineWidth(1);
+    auto* title = new QLabel(QStringLiteral("Air Oil Cooler Software"), frame);
+    QFont font = title->font();
+    font.setPointSizeF(font.pointSizeF() * 2.4);
+    title->setFont(font);
+    title->setStyleSheet(QStringLiteral("color: #1f5f8b;"));
+    title->setAlignment(Qt::AlignCenter);
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(36, 14, 36, 14);
+    layout->addWidget(title);
+    return frame;
+}
+
+QWidget* Pictures(QWidget* Parent) {
+    auto* band = new QWidget(Parent);
+    auto* row = new QGridLayout(band);
+    row->setHorizontalSpacing(22);
+    for (int i = 0; i < ProductPictureCount; ++i) {
+        auto* picture = new QLabel(band);
+        picture->setPixmap(ProductPicture(TProductPicture(i), QSize(150, 124)));
+        picture->setAlignment(Qt::AlignCenter);
+        row->addWidget(picture, 0, i);
+    }
+    return band;
+}
+
+} // namespace
+
+TStartPage::TStartPage(QWidget* Parent)
+    : QWidget(Parent), cbShadow(NewList(QStringLiteral("cbShadow"), {}, this)) {
+    cbShadow->hide();
+    auto* footer = new TPageFooter(QStringLiteral("lbMainPageRights"),
+                                   QStringLiteral("pnlEngineeringSuccessMain"), this);
+    lbMainPageRights = footer->Rights;
+    pnlEngineeringSuccessMain = footer->Slogan;
+
+    auto* page = new QVBoxLayout(this);
+    page->addStretch(2);
+    page->addWidget(FramedTitle(this), 0, Qt::AlignHCenter);
+    page->addStretch(1);
+    page->addWidget(Pictures(this), 0, Qt::AlignHCenter);
+    page->addStretch(3);
+    page->addWidget(footer);
+}
