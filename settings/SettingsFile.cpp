@@ -34,7 +34,7 @@ std::optional<QByteArray> TSettingsFile::ReadBytes() const {
         return QByteArray();
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
         return std::nullopt;
-    QByteArray bytes = file.read(MaxFileSize + 1);
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError || bytes.size() > MaxFileSize)
         return std::nullopt;
     return bytes;

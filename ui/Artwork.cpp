@@ -2,11 +2,9 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
-#include <QRadialGradient>
 
 #include <algorithm>
 #include <cmath>
@@ -58,7 +56,7 @@ void DrawFan(QPainter& p, QPointF Centre, qreal Radius) {
     DrawBlades(p, Centre, Radius * 0.92, 5, Fin.darker(140));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(GuardRing, 1.0));
-    for (qreal r = Radius * 0.3; r < Radius; r += Radius * 0.17)
+    for (qreal r = Radius * 0.35; r < Radius; r += Radius * 0.25)
         p.drawEllipse(Centre, r, r);
     for (int i = 0; i < 4; ++i) {
         const qreal a = i * std::numbers::pi / 4;
@@ -75,15 +73,16 @@ void DrawMatrix(QPainter& p, const QRectF& Area) {
     p.setPen(QPen(Outline, 1.4));
     p.setBrush(Housing);
     p.drawRoundedRect(Area, 3, 3);
-    // The fins as stripes of one repeating gradient: a single fill instead of a line per fin.
+    // Crisp one-pixel fins in solid colour: plain lines keep the painting on the drawing thread,
+    // where a gradient or texture fill would start the toolkit's helper threads.
     const QRectF core = Area.adjusted(5, 5, -5, -5);
-    QLinearGradient fins(0, core.top(), 0, core.top() + 3);
-    fins.setSpread(QGradient::RepeatSpread);
-    fins.setColorAt(0, Matrix);
-    fins.setColorAt(0.6, Matrix);
-    fins.setColorAt(0.7, Fin);
-    fins.setColorAt(1, Fin);
-    p.fillRect(core, fins);
+    p.fillRect(core, Matrix);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(Fin, 1.0));
+    for (qreal y = core.top() + 2; y < core.bottom(); y += 3)
+        p.drawLine(QPointF(core.left(), y), QPointF(core.right(), y));
+    p.restore();
 }
 
 void DrawPort(QPainter& p, QPointF At, qreal Length) {
@@ -188,10 +187,7 @@ void DrawCoolingSystem(QPainter& p, const QRectF& r) {
     DrawFan(p, body.center(), radius);
     DrawMotor(p, body.center(), radius * 0.3, Accent);
     p.setPen(QPen(Outline, 1.2));
-    QLinearGradient steel(tank.topLeft(), tank.bottomLeft());
-    steel.setColorAt(0, Housing);
-    steel.setColorAt(1, Matrix);
-    p.setBrush(steel);
+    p.setBrush(Housing);
     p.drawRoundedRect(tank, 3, 3);
     // Motor and pump on the tank lid.
     const QRectF motor(r.left() + r.width() * 0.64, r.top() + r.height() * 0.38, r.width() * 0.2,
@@ -275,26 +271,35 @@ QIcon IconOf(void (*draw)(QPainter&, const QRectF&)) {
 
 } // namespace
 
-QPixmap ProductPicture(TProductPicture Picture, QSize Size) {
-    return Painted(Size, [Picture](QPainter& p, const QRectF& r) {
-        switch (Picture) {
-        case TProductPicture::CompactAC:
-            DrawCompactAC(p, r);
-            break;
-        case TProductPicture::LargeAC:
-            DrawLargeAC(p, r);
-            break;
-        case TProductPicture::TwinDC:
-            DrawTwinDC(p, r);
-            break;
-        case TProductPicture::Hydraulic:
-            DrawHydraulic(p, r);
-            break;
-        case TProductPicture::CoolingSystem:
-            DrawCoolingSystem(p, r);
-            break;
-        }
-    });
+void PaintProductPicture(QPainter& Painter, TProductPicture Picture, const QRectF& Area) {
+    switch (Picture) {
+    case TProductPicture::CompactAC:
+        DrawCompactAC(Painter, Area);
+        break;
+    case TProductPicture::LargeAC:
+        DrawLargeAC(Painter, Area);
+        break;
+    case TProductPicture::TwinDC:
+        DrawTwinDC(Painter, Area);
+        break;
+    case TProductPicture::Hydraulic:
+        DrawHydraulic(Painter, Area);
+        break;
+    case TProductPicture::CoolingSystem:
+        DrawCoolingSystem(Painter, Area);
+        break;
+    }
+}
+
+TProductPictureView::TProductPictureView(TProductPicture Picture, QSize Size, QWidget* Parent)
+    : QWidget(Parent), Picture(Picture) {
+    setFixedSize(Size);
+}
+
+void TProductPictureView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    PaintProductPicture(p, Picture, QRectF(rect()));
 }
 
 QPixmap LogoPixmap(QSize Size) {
@@ -307,11 +312,8 @@ QPixmap LogoPixmap(QSize Size) {
         // The mark is a square of the full height; the name fills the width beside it.
         const qreal side = std::min(r.height(), r.width() / 3.6);
         const QRectF mark(r.left(), r.center().y() - side / 2, side, side);
-        QRadialGradient disc(mark.center(), side / 2, mark.topLeft() + QPointF(side / 3, side / 3));
-        disc.setColorAt(0, Accent.lighter(135));
-        disc.setColorAt(1, Accent);
         p.setPen(Qt::NoPen);
-        p.setBrush(disc);
+        p.setBrush(Accent);
         p.drawEllipse(mark.adjusted(1, 1, -1, -1));
         DrawBlades(p, mark.center(), side * 0.4, 3, Qt::white);
         p.setBrush(Accent);

@@ -3,6 +3,10 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
+#include <QWidget>
+
+class QPainter;
+class QRectF;
 
 // The program's own pictures, drawn rather than loaded so that they stay sharp at any size and
 // need no image files beside the program.
@@ -17,7 +21,20 @@ enum class TProductPicture {
 };
 constexpr int ProductPictureCount = 5;
 
-QPixmap ProductPicture(TProductPicture Picture, QSize Size);
+// Draws one of the coolers into Area.
+void PaintProductPicture(QPainter& Painter, TProductPicture Picture, const QRectF& Area);
+
+// A product picture drawn whenever it is painted: nothing of it is kept in memory.
+class TProductPictureView : public QWidget {
+public:
+    TProductPictureView(TProductPicture Picture, QSize Size, QWidget* Parent);
+
+protected:
+    void paintEvent(QPaintEvent* Event) override;
+
+private:
+    TProductPicture Picture;
+};
 
 // The maker's logo: the fan mark with the name beside it, fitted into Size.
 QPixmap LogoPixmap(QSize Size);

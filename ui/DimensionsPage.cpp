@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-TDimensionsPage::TDimensionsPage(QWidget* Parent) : QWidget(Parent) {
+TDimensionsPage::TDimensionsPage(QWidget* Parent) : TPageWidget(Parent) {
     NewChoice();
     NewData();
     NewButtons();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageWidget.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -13,7 +15,7 @@ class TSloganPanel;
 // Page 3: the technical data of one model of one series, with the buttons for its drawing,
 // the series' ordering key and, for the hydraulic-motor series, the motor data. The page holds
 // the controls only; the dimensions logic drives them from outside.
-class TDimensionsPage : public QWidget {
+class TDimensionsPage : public TPageWidget {
 public:
     explicit TDimensionsPage(QWidget* Parent);
 

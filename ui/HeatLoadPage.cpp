@@ -33,7 +33,7 @@ QVBoxLayout* Column(std::initializer_list<QGroupBox*> Groups) {
 
 } // namespace
 
-THeatLoadPage::THeatLoadPage(QWidget* Parent) : QWidget(Parent) {
+THeatLoadPage::THeatLoadPage(QWidget* Parent) : TPageWidget(Parent) {
     NewDescription();
 
     const TUnitEntry volume = NewUnitEntry(

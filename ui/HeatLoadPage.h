@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageWidget.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -11,7 +13,7 @@ class TSloganPanel;
 
 // Page 2: the required cooling from a measured temperature rise of the oil. The page holds
 // the controls only; the heat-load logic drives them from outside.
-class THeatLoadPage : public QWidget {
+class THeatLoadPage : public TPageWidget {
 public:
     explicit THeatLoadPage(QWidget* Parent);
 

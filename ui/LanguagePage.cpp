@@ -11,7 +11,7 @@
 #include <algorithm>
 
 TLanguagePage::TLanguagePage(QWidget* Parent)
-    : QWidget(Parent), gbLanguage(NewGroup(QStringLiteral("gbLanguage"), this)),
+    : TPageWidget(Parent), gbLanguage(NewGroup(QStringLiteral("gbLanguage"), this)),
       rbEnglish(NewRadio(QStringLiteral("rbEnglish"), gbLanguage)),
       rbDeutsch(NewRadio(QStringLiteral("rbDeutsch"), gbLanguage)),
       rbDutch(NewRadio(QStringLiteral("rbDutch"), gbLanguage)),

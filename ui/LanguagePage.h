@@ -2,6 +2,8 @@
 
 #include "CoolerTypes.h"
 
+#include "PageWidget.h"
+
 #include <QWidget>
 
 #include <array>
@@ -18,7 +20,7 @@ struct TLanguageButton {
 };
 
 // Page 4: the choice of the user-interface language.
-class TLanguagePage : public QWidget {
+class TLanguagePage : public TPageWidget {
     Q_OBJECT
 
 public:

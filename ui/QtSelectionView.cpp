@@ -339,6 +339,7 @@ void TQtSelectionView::SetGridVisible(bool visible) {
 void TQtSelectionView::SetGridRows(const QList<TSampleRow>& rows) {
     QTableWidget* grid = Page.sgCoolerSamples;
     const QSignalBlocker quiet(grid);
+    EnsureGridColumns();
     grid->clearContents();
     grid->setRowCount(std::max(static_cast<int>(rows.size()) - 1, 0));
     if (!rows.isEmpty())
@@ -370,7 +371,14 @@ int TQtSelectionView::GridColumnWidth(int column) const {
 }
 
 void TQtSelectionView::SetGridColumnWidth(int column, int width) {
+    EnsureGridColumns();
     Page.sgCoolerSamples->setColumnWidth(column, width);
+}
+
+void TQtSelectionView::EnsureGridColumns() {
+    // The page makes the grid without columns, so that no header is measured at start-up.
+    if (Page.sgCoolerSamples->columnCount() != SampleColumnCount)
+        Page.sgCoolerSamples->setColumnCount(SampleColumnCount);
 }
 
 void TQtSelectionView::ShowDimensionSeries(TCoolerType series) {

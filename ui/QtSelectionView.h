@@ -82,6 +82,7 @@ protected:
 private:
     void ConnectControls();
     void PickCandidate(int row, int column, int previousRow, int previousColumn);
+    void EnsureGridColumns();
 
     QLineEdit* EntryOf(TSelectionEntry entry) const;
     QComboBox* ListOf(TSelectionList list) const;

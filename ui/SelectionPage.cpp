@@ -28,11 +28,9 @@ const QStringList TempUnits{"°C", "°F"};
 const QStringList LengthUnits{"m", "ft"};
 const QStringList HeatUnits{"W", "kW", "kcal/hr", "Btu/hr", "HP"};
 
-constexpr int CandidateColumns = 5;
-
 } // namespace
 
-TSelectionPage::TSelectionPage(QWidget* Parent) : QWidget(Parent) {
+TSelectionPage::TSelectionPage(QWidget* Parent) : TPageWidget(Parent) {
     auto* footer = new TPageFooter(QStringLiteral("lbPage1CpyRights"),
                                    QStringLiteral("pnlEngineeringSuccessPage1"), this);
     Image2 = footer->Logo;
@@ -204,7 +202,9 @@ void TSelectionPage::AddResultLine(int Row, QLabel*& Caption, const QString& Cap
 }
 
 void TSelectionPage::NewCandidatesGrid() {
-    sgCoolerSamples = new QTableWidget(0, CandidateColumns, this);
+    // The columns are made when the first candidates are listed: a header measures its sections
+    // in bold type, and loading that face would lengthen every start of the program.
+    sgCoolerSamples = new QTableWidget(0, 0, this);
     sgCoolerSamples->setObjectName(QStringLiteral("sgCoolerSamples"));
     sgCoolerSamples->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgCoolerSamples->setSelectionMode(QAbstractItemView::SingleSelection);

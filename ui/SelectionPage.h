@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageWidget.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -16,7 +18,7 @@ class TSloganPanel;
 // Page 1, where a cooler is sized: series, model and oil grade, the five inputs with their
 // units, the two calculate buttons, the result panel and the candidates grid. The page holds
 // the controls only; the selection logic drives them from outside.
-class TSelectionPage : public QWidget {
+class TSelectionPage : public TPageWidget {
 public:
     explicit TSelectionPage(QWidget* Parent);
 

@@ -24,10 +24,10 @@ void TSloganPanel::paintEvent(QPaintEvent* Event) {
     QLinearGradient calm(area.topLeft(), area.topRight());
     calm.setColorAt(0, QColor(0x1f, 0x5f, 0x8b));
     calm.setColorAt(1, QColor(0x6f, 0x8f, 0xa8));
-    p.setPen(Qt::NoPen);
-    p.setBrush(calm);
-    p.drawRoundedRect(area, 4, 4);
+    // A plain rectangle: one span a row keeps the gradient fill on the drawing thread.
+    p.fillRect(area, calm);
     // A thin light stripe gives the band some depth without a bevel.
+    p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 40));
     p.drawRect(QRectF(area.left() + 6, area.bottom() - 7, area.width() - 12, 2));
     // The pages' own font: one more size would cost the first showing a font load.

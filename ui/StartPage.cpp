@@ -33,10 +33,8 @@ QWidget* Pictures(QWidget* Parent) {
     auto* row = new QGridLayout(band);
     row->setHorizontalSpacing(22);
     for (int i = 0; i < ProductPictureCount; ++i) {
-        auto* picture = new QLabel(band);
-        picture->setPixmap(ProductPicture(TProductPicture(i), QSize(150, 124)));
-        picture->setAlignment(Qt::AlignCenter);
-        row->addWidget(picture, 0, i);
+        row->addWidget(new TProductPictureView(TProductPicture(i), QSize(150, 124), band), 0, i,
+                       Qt::AlignCenter);
     }
     return band;
 }
@@ -44,7 +42,7 @@ QWidget* Pictures(QWidget* Parent) {
 } // namespace
 
 TStartPage::TStartPage(QWidget* Parent)
-    : QWidget(Parent), cbShadow(NewList(QStringLiteral("cbShadow"), {}, this)) {
+    : TPageWidget(Parent), cbShadow(NewList(QStringLiteral("cbShadow"), {}, this)) {
     cbShadow->hide();
     auto* footer = new TPageFooter(QStringLiteral("lbMainPageRights"),
                                    QStringLiteral("pnlEngineeringSuccessMain"), this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageWidget.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -8,7 +10,7 @@ class TSloganPanel;
 
 // Page 0: the five product pictures, the framed title, the logo and the rights. It also holds
 // the hidden list of catalogue section names that both model lists fill.
-class TStartPage : public QWidget {
+class TStartPage : public TPageWidget {
 public:
     explicit TStartPage(QWidget* Parent);
 
