@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "Controls.h"
 #include "PageFooter.h"
+#include "SelectionPageItems.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -17,18 +18,6 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-
-// The item positions are the unit ordinals the settings store keeps.
-const QStringList OilGrades{"ISO VG 22",  "ISO VG 32",  "ISO VG 46",  "ISO VG 68",  "ISO VG 100",
-                            "ISO VG 150", "ISO VG 220", "ISO VG 320", "ISO VG 460", "ISO VG 680"};
-const QStringList FlowUnits{"m³/h", "l/min", "kg/s", "ft³/h", "US gpm", "lb/h"};
-const QStringList TempUnits{"°C", "°F"};
-const QStringList LengthUnits{"m", "ft"};
-const QStringList HeatUnits{"W", "kW", "kcal/hr", "Btu/hr", "HP"};
-
-} // namespace
 
 TSelectionPage::TSelectionPage(QWidget* Parent) : TPageWidget(Parent) {
     auto* footer = new TPageFooter(QStringLiteral("lbPage1CpyRights"),
@@ -67,7 +56,7 @@ QWidget* TSelectionPage::NewSeriesColumn() {
     series->addWidget(cbTypeCoolerData);
 
     gbOilType = NewGroup(QStringLiteral("gbOilType"), column);
-    cbOilCoolerData = NewList(QStringLiteral("cbOilCoolerData"), OilGrades, gbOilType);
+    cbOilCoolerData = NewList(QStringLiteral("cbOilCoolerData"), OilGradeItems(), gbOilType);
     (new QVBoxLayout(gbOilType))->addWidget(cbOilCoolerData);
 
     mmDisclamer = new QPlainTextEdit(column);
@@ -98,21 +87,21 @@ QWidget* TSelectionPage::NewSeriesColumn() {
 
 QWidget* TSelectionPage::NewInputColumn() {
     auto* column = new QWidget(this);
-    const TUnitEntry flow =
-        NewUnitEntry(QStringLiteral("gbOilflowCoolerData"), QStringLiteral("edOilflowCoolerData"),
-                     QStringLiteral("cbOilflowCoolerData"), FlowUnits, column);
-    const TUnitEntry maxTemp =
-        NewUnitEntry(QStringLiteral("gbMaxTempCoolerData"), QStringLiteral("edMaxTempCoolerData"),
-                     QStringLiteral("cbMaxTempCoolerData"), TempUnits, column);
-    const TUnitEntry airTemp =
-        NewUnitEntry(QStringLiteral("gbAirTempCoolerData"), QStringLiteral("edAirTempCoolerData"),
-                     QStringLiteral("cbAirTempCoolerData"), TempUnits, column);
-    const TUnitEntry altitude =
-        NewUnitEntry(QStringLiteral("gbAlittudeCoolerData"), QStringLiteral("edAlittudeCoolerData"),
-                     QStringLiteral("cbAlittudeCoolerData"), LengthUnits, column);
-    const TUnitEntry heat = NewUnitEntry(QStringLiteral("gbcbHeatDissCoolerData"),
-                                         QStringLiteral("edHeatDissCoolerData"),
-                                         QStringLiteral("cbHeatDissCoolerData"), HeatUnits, column);
+    const TUnitEntry flow = NewUnitEntry(
+        QStringLiteral("gbOilflowCoolerData"), QStringLiteral("edOilflowCoolerData"),
+        QStringLiteral("cbOilflowCoolerData"), UnitItems(TSelectionEntry::OilFlow), column);
+    const TUnitEntry maxTemp = NewUnitEntry(
+        QStringLiteral("gbMaxTempCoolerData"), QStringLiteral("edMaxTempCoolerData"),
+        QStringLiteral("cbMaxTempCoolerData"), UnitItems(TSelectionEntry::MaxTemp), column);
+    const TUnitEntry airTemp = NewUnitEntry(
+        QStringLiteral("gbAirTempCoolerData"), QStringLiteral("edAirTempCoolerData"),
+        QStringLiteral("cbAirTempCoolerData"), UnitItems(TSelectionEntry::AirTemp), column);
+    const TUnitEntry altitude = NewUnitEntry(
+        QStringLiteral("gbAlittudeCoolerData"), QStringLiteral("edAlittudeCoolerData"),
+        QStringLiteral("cbAlittudeCoolerData"), UnitItems(TSelectionEntry::Altitude), column);
+    const TUnitEntry heat = NewUnitEntry(
+        QStringLiteral("gbcbHeatDissCoolerData"), QStringLiteral("edHeatDissCoolerData"),
+        QStringLiteral("cbHeatDissCoolerData"), UnitItems(TSelectionEntry::HeatDiss), column);
     gbOilflowCoolerData = flow.Group;
     edOilflowCoolerData = flow.Entry;
     cbOilflowCoolerData = flow.Units;
