@@ -190,8 +190,9 @@ TEST_P(ShippedCatalogue, TechnicalDataArePlausible) {
         EXPECT_LE(r[Catalogue::NoiseLevel], 92);
         EXPECT_GT(r[Catalogue::AirFlow], 0);
         EXPECT_GT(r[Catalogue::MotorPower], 0);
-        if (!hydraulic)
+        if (!hydraulic) {
             EXPECT_TRUE(r[Catalogue::IP] == 54 || r[Catalogue::IP] == 55);
+        }
         if (i > 0) {
             const TTableValue& p = Records[i - 1];
             for (int key : {int(Catalogue::FanDia), int(Catalogue::CoolArea),
