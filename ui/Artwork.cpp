@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
@@ -55,7 +56,10 @@ void DrawFan(QPainter& p, QPointF Centre, qreal Radius) {
     p.drawEllipse(Centre, Radius, Radius);
     DrawBlades(p, Centre, Radius * 0.92, 5, Fin.darker(140));
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(GuardRing, 1.0));
+    // Hair-line guard wires: a cosmetic pen is drawn directly, without outlining each stroke.
+    QPen wire(GuardRing, 0);
+    wire.setCosmetic(true);
+    p.setPen(wire);
     for (qreal r = Radius * 0.35; r < Radius; r += Radius * 0.25)
         p.drawEllipse(Centre, r, r);
     for (int i = 0; i < 4; ++i) {
@@ -73,16 +77,16 @@ void DrawMatrix(QPainter& p, const QRectF& Area) {
     p.setPen(QPen(Outline, 1.4));
     p.setBrush(Housing);
     p.drawRoundedRect(Area, 3, 3);
-    // Crisp one-pixel fins in solid colour: plain lines keep the painting on the drawing thread,
-    // where a gradient or texture fill would start the toolkit's helper threads.
+    // The fins as stripes of one repeating gradient: a single fill instead of a line per fin.
+    // A plain rectangle is filled one span a row, which keeps it on the drawing thread.
     const QRectF core = Area.adjusted(5, 5, -5, -5);
-    p.fillRect(core, Matrix);
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(Fin, 1.0));
-    for (qreal y = core.top() + 2; y < core.bottom(); y += 3)
-        p.drawLine(QPointF(core.left(), y), QPointF(core.right(), y));
-    p.restore();
+    QLinearGradient fins(0, core.top(), 0, core.top() + 3);
+    fins.setSpread(QGradient::RepeatSpread);
+    fins.setColorAt(0, Matrix);
+    fins.setColorAt(0.6, Matrix);
+    fins.setColorAt(0.7, Fin);
+    fins.setColorAt(1, Fin);
+    p.fillRect(core, fins);
 }
 
 void DrawPort(QPainter& p, QPointF At, qreal Length) {
