@@ -7,6 +7,10 @@
 #include <array>
 #include <cstdint>
 
+// How much of a language text the engine state keeps where the whole text would not fit.
+constexpr qsizetype NoCoolerTextLength = 80; // NoCoolerStr, NotRecommendedStr
+constexpr qsizetype RpmTextLength = 10;      // RpmTextStr
+
 // One model's entry of a choose table: the values the walk over a series needs, held in
 // single precision exactly as the walk evaluates them.
 struct TCoolChooseRec {

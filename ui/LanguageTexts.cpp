@@ -32,9 +32,6 @@ enum TFileMenuItem : int {
     ExitItem = 8
 };
 
-constexpr qsizetype NoCoolerTextLength = 80;
-constexpr qsizetype RpmTextLength = 10;
-
 void ApplyMainGroupTexts(TfKylvane& W, TLanguage& L) {
     L.NewPageText(MainGroup);
     TEngineState& state = EngineState();

@@ -4,13 +4,6 @@
 #include "HeadlessSelectionView.h"
 #include "Language.h"
 
-namespace {
-
-constexpr int RpmTextLength = 10;
-constexpr int NoCoolerTextLength = 80;
-
-} // namespace
-
 void ApplySelectionTexts(THeadlessSelectionView& View) {
     TLanguage& language = *View.Language;
     TEngineState& s = EngineState();
