@@ -1,10 +1,10 @@
-#include "CoolerHlp.h"
+#include "engine/CoolerHlp.h"
 
-#include "EngineState.h"
-#include "MessageService.h"
-#include "NumericText.h"
-#include "UnitConv.h"
-#include "VerDep.h"
+#include "core/EngineState.h"
+#include "core/MessageService.h"
+#include "engine/VerDep.h"
+#include "units/NumericText.h"
+#include "units/UnitConv.h"
 
 #include <cmath>
 

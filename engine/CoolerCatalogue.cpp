@@ -1,7 +1,7 @@
-#include "CoolerHlp.h"
+#include "engine/CoolerHlp.h"
 
-#include "NumericText.h"
-#include "ProfileFile.h"
+#include "core/ProfileFile.h"
+#include "units/NumericText.h"
 
 const std::array<QString, 18> Catalogue::CoolerKeyTable = {
     QStringLiteral("CoeffA"),     QStringLiteral("CoeffB"),    QStringLiteral("CoeffC"),

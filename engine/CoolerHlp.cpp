@@ -1,7 +1,7 @@
-#include "CoolerHlp.h"
+#include "engine/CoolerHlp.h"
 
-#include "EngineState.h"
-#include "MessageService.h"
+#include "core/EngineState.h"
+#include "core/MessageService.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CatalogueRecord.h"
-#include "CoolerTypes.h"
-#include "IsoOil.h"
+#include "core/CoolerTypes.h"
+#include "engine/CatalogueRecord.h"
+#include "engine/IsoOil.h"
 
 #include <QString>
 #include <QStringList>

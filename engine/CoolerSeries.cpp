@@ -1,7 +1,7 @@
-#include "CoolerSeries.h"
+#include "engine/CoolerSeries.h"
 
-#include "NumericText.h"
-#include "VerDep.h"
+#include "engine/VerDep.h"
+#include "units/NumericText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CoolerHlp.h"
-#include "EngineState.h"
+#include "core/EngineState.h"
+#include "engine/CoolerHlp.h"
 
 // What distinguishes the four series; the choice itself is one implementation.
 struct TSeriesTraits {

@@ -1,8 +1,8 @@
-#include "IsoOil.h"
+#include "engine/IsoOil.h"
 
-#include "EngineState.h"
-#include "NumericText.h"
-#include "ProfileFile.h"
+#include "core/EngineState.h"
+#include "core/ProfileFile.h"
+#include "units/NumericText.h"
 
 const std::array<QString, 8> TIsoOil::OilKeyTable = {
     QStringLiteral("CoeffA"), QStringLiteral("CoeffB"),  QStringLiteral("CoeffC"),

@@ -1,6 +1,6 @@
-#include "ModelLists.h"
+#include "engine/ModelLists.h"
 
-#include "MessageService.h"
+#include "core/MessageService.h"
 
 #include <array>
 

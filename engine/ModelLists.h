@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EngineState.h"
+#include "core/EngineState.h"
 
 #include <QStringList>
 

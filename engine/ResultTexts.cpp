@@ -1,8 +1,9 @@
-#include "CoolerHlp.h"
+#include "engine/CoolerHlp.h"
 
-#include "EngineState.h"
-#include "NumericText.h"
-#include "UnitConv.h"
+#include "core/EngineState.h"
+#include "units/NumericText.h"
+#include "units/UnitConv.h"
+#include "units/UnitLabels.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "VerDep.h"
+#include "engine/VerDep.h"
 
-#include "EngineState.h"
+#include "core/EngineState.h"
 
 namespace {
 constexpr int MaxText = 255;

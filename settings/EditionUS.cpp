@@ -1,4 +1,4 @@
-#include "Edition.h"
+#include "settings/Edition.h"
 
 bool BuildIsUSEdition() {
     return true;

@@ -1,6 +1,6 @@
-#include "ProgramRegKey.h"
+#include "settings/ProgramRegKey.h"
 
-#include "EngineState.h"
+#include "core/EngineState.h"
 
 QString ProgramRegKeyFor(bool usEdition) {
     return usEdition ? QStringLiteral("\\Software\\Brenvik\\Brenvik Cooler US")

@@ -1,9 +1,9 @@
-#include "RegRoutines.h"
+#include "settings/RegRoutines.h"
 
-#include "ProgramRegKey.h"
-#include "SeededValues.h"
-#include "SettingsFile.h"
-#include "SettingsRoots.h"
+#include "settings/ProgramRegKey.h"
+#include "settings/SeededValues.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsRoots.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "SeededValues.h"
+#include "settings/SeededValues.h"
 
 const QList<TSeededKey>& SeededKeys() {
     constexpr TSeededType Text = TSeededType::Text;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsTree.h"
+#include "settings/SettingsTree.h"
 
 #include <QString>
 

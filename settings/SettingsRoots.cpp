@@ -1,7 +1,7 @@
-#include "SettingsRoots.h"
+#include "settings/SettingsRoots.h"
 
-#include "EngineState.h"
-#include "ProgramRegKey.h"
+#include "core/EngineState.h"
+#include "settings/ProgramRegKey.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,7 +1,7 @@
-#include "VersUnit.h"
+#include "settings/VersUnit.h"
 
-#include "Edition.h"
-#include "EngineState.h"
+#include "core/EngineState.h"
+#include "settings/Edition.h"
 
 QString ProgramVersionNumber() {
     return QStringLiteral("2.03");

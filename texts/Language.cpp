@@ -1,7 +1,7 @@
-#include "Language.h"
+#include "texts/Language.h"
 
-#include "PageTexts.h"
-#include "TextLimits.h"
+#include "texts/PageTexts.h"
+#include "texts/TextLimits.h"
 
 void TLanguage::Initiate() {
     Texts.clear();

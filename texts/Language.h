@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CoolerTypes.h"
+#include "core/CoolerTypes.h"
 
 #include <QString>
 #include <QStringList>

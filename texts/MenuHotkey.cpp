@@ -1,4 +1,4 @@
-#include "MenuHotkey.h"
+#include "texts/MenuHotkey.h"
 
 #include <QSet>
 

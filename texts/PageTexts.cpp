@@ -1,6 +1,6 @@
-#include "PageTexts.h"
+#include "texts/PageTexts.h"
 
-#include "TableNames.h"
+#include "texts/TableNames.h"
 
 #include <QResource>
 

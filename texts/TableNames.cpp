@@ -1,4 +1,4 @@
-#include "TableNames.h"
+#include "texts/TableNames.h"
 
 #include <array>
 #include <cstddef>

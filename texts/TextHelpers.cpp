@@ -1,6 +1,6 @@
-#include "TextHelpers.h"
+#include "texts/TextHelpers.h"
 
-#include "TextLimits.h"
+#include "texts/TextLimits.h"
 
 QString RemoveAmpersands(const QString& Text) {
     QString plain = Text;

@@ -1,9 +1,9 @@
-#include "AboutBox.h"
+#include "ui/AboutBox.h"
 
-#include "Artwork.h"
-#include "Controls.h"
-#include "Language.h"
-#include "TextHelpers.h"
+#include "texts/Language.h"
+#include "texts/TextHelpers.h"
+#include "ui/Artwork.h"
+#include "ui/Controls.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "CandidateRowDelegate.h"
+#include "ui/CandidateRowDelegate.h"
 
-#include "SelectionView.h"
+#include "pages/selection/SelectionView.h"
 
 #include <QPainter>
 

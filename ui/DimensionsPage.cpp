@@ -1,7 +1,7 @@
-#include "DimensionsPage.h"
+#include "ui/DimensionsPage.h"
 
-#include "Controls.h"
-#include "PageFooter.h"
+#include "ui/Controls.h"
+#include "ui/PageFooter.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageWidget.h"
+#include "ui/PageWidget.h"
 
 #include <QWidget>
 

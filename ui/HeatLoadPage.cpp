@@ -1,8 +1,9 @@
-#include "HeatLoadPage.h"
+#include "ui/HeatLoadPage.h"
 
-#include "Artwork.h"
-#include "Controls.h"
-#include "PageFooter.h"
+#include "ui/Artwork.h"
+#include "ui/Controls.h"
+#include "ui/PageFooter.h"
+#include "units/UnitLabels.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,13 +16,8 @@
 
 namespace {
 
-// The item positions are the unit ordinals the settings store keeps.
-const QStringList VolumeUnits{"liter", "m³", "quarts", "in³", "US gal"};
-const QStringList DensityUnits{"kg/dm³", "lb/ft³", "lb/in³"};
-const QStringList HeatCapacityUnits{"KJ/Kg°K", "Btu/lb°F"};
-const QStringList TempUnits{"°C", "°F"};
+// The time is always entered in minutes.
 const QStringList TimeUnits{"min"};
-const QStringList HeatUnits{"W", "kW", "kcal/h", "BTU/h", "HP"};
 
 QVBoxLayout* Column(std::initializer_list<QGroupBox*> Groups) {
     auto* column = new QVBoxLayout;
@@ -38,26 +34,26 @@ THeatLoadPage::THeatLoadPage(QWidget* Parent) : TPageWidget(Parent) {
 
     const TUnitEntry volume = NewUnitEntry(
         QStringLiteral("gbOilVolumeHeatDissi"), QStringLiteral("edValueOilVolumeHeatDissi"),
-        QStringLiteral("cbUnitOilVolumeHeatDissi"), VolumeUnits, this);
+        QStringLiteral("cbUnitOilVolumeHeatDissi"), VolumeUnitLabels(), this);
     const TUnitEntry density = NewUnitEntry(
         QStringLiteral("gbDensityHeatDissi"), QStringLiteral("edValueDensityHeatDissi"),
-        QStringLiteral("cbUnitDensitylHeatDissi"), DensityUnits, this);
-    const TUnitEntry capacity =
-        NewUnitEntry(QStringLiteral("gbHeatCapacitivityHeatDissi"),
-                     QStringLiteral("edValueHeatCapcitivityHeatDissi"),
-                     QStringLiteral("cbUnitHeatCapacitivityHeatDissi"), HeatCapacityUnits, this);
+        QStringLiteral("cbUnitDensitylHeatDissi"), DensityUnitLabels(), this);
+    const TUnitEntry capacity = NewUnitEntry(QStringLiteral("gbHeatCapacitivityHeatDissi"),
+                                             QStringLiteral("edValueHeatCapcitivityHeatDissi"),
+                                             QStringLiteral("cbUnitHeatCapacitivityHeatDissi"),
+                                             HeatCapacityUnitLabels(), this);
     const TUnitEntry start = NewUnitEntry(
         QStringLiteral("gbStartTempHeatDissi"), QStringLiteral("edValueStartTempHeatDissi"),
-        QStringLiteral("cbUnitStartTemplHeatDissi"), TempUnits, this);
-    const TUnitEntry end = NewUnitEntry(QStringLiteral("gbEndTempHeatDissi"),
-                                        QStringLiteral("edValueEndTempHeatDissi"),
-                                        QStringLiteral("cbUnitlEndTempHeatDissi"), TempUnits, this);
+        QStringLiteral("cbUnitStartTemplHeatDissi"), TempUnitLabels(), this);
+    const TUnitEntry end = NewUnitEntry(
+        QStringLiteral("gbEndTempHeatDissi"), QStringLiteral("edValueEndTempHeatDissi"),
+        QStringLiteral("cbUnitlEndTempHeatDissi"), TempUnitLabels(), this);
     const TUnitEntry time = NewUnitEntry(
         QStringLiteral("gbTimeIntervalHeatDissi"), QStringLiteral("edValueTimeIntervalHeatDissi"),
         QStringLiteral("cbUnitTimeIntervalHeatDissi"), TimeUnits, this);
     const TUnitEntry result =
         NewUnitEntry(QStringLiteral("gbResultlHeatDissi"), QStringLiteral("edValueResultHeatDissi"),
-                     QStringLiteral("cbUnitlResultHeatDissi"), HeatUnits, this);
+                     QStringLiteral("cbUnitlResultHeatDissi"), HeatLoadUnitLabels(), this);
     gbOilVolumeHeatDissi = volume.Group;
     edValueOilVolumeHeatDissi = volume.Entry;
     cbUnitOilVolumeHeatDissi = volume.Units;

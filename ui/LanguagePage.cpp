@@ -1,7 +1,7 @@
-#include "LanguagePage.h"
+#include "ui/LanguagePage.h"
 
-#include "Controls.h"
-#include "PageFooter.h"
+#include "ui/Controls.h"
+#include "ui/PageFooter.h"
 
 #include <QGroupBox>
 #include <QLabel>

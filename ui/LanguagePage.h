@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CoolerTypes.h"
+#include "core/CoolerTypes.h"
 
-#include "PageWidget.h"
+#include "ui/PageWidget.h"
 
 #include <QWidget>
 

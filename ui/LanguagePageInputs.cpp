@@ -1,7 +1,7 @@
-#include "LanguagePageInputs.h"
+#include "ui/LanguagePageInputs.h"
 
-#include "LanguagePage.h"
-#include "RegRoutines.h"
+#include "settings/RegRoutines.h"
+#include "ui/LanguagePage.h"
 
 #include <QRadioButton>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageInputs.h"
+#include "ui/PageInputs.h"
 
 class TLanguagePage;
 

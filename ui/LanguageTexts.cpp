@@ -1,14 +1,15 @@
-#include "LanguageTexts.h"
+#include "ui/LanguageTexts.h"
 
-#include "DimensionsPage.h"
-#include "EngineState.h"
-#include "HeatLoadPage.h"
-#include "Language.h"
-#include "LanguagePage.h"
-#include "MainWindow.h"
-#include "MenuCaptions.h"
-#include "SelectionPage.h"
-#include "VersUnit.h"
+#include "core/EngineState.h"
+#include "pages/selection/SelectionTextKeys.h"
+#include "settings/VersUnit.h"
+#include "texts/Language.h"
+#include "ui/DimensionsPage.h"
+#include "ui/HeatLoadPage.h"
+#include "ui/LanguagePage.h"
+#include "ui/MainWindow.h"
+#include "ui/MenuCaptions.h"
+#include "ui/SelectionPage.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -53,58 +54,59 @@ void ApplyMainGroupTexts(TfKylvane& W, TLanguage& L) {
     state.OurRefTextStr = L.GetTxt("15");
     state.InformationTextStr = L.GetTxt("16");
     state.CatalogueNoteStr = L.GetTxt("17");
-    state.AlterationsNoteStr = L.GetTxt("18");
+    state.AlterationsNoteStr = L.GetTxt(SelectionTextKey::AlterationsNote);
     state.InputDataTextStr = L.GetTxt("22");
     state.HydraulicOilTextStr = L.GetTxt("23");
-    state.RpmTextStr = L.GetTxt("25").left(RpmTextLength);
+    state.RpmTextStr = L.GetTxt(SelectionTextKey::RpmText).left(RpmTextLength);
     W.VersUnit->SetMianGroupVersion(L.GetTxt("26"));
 
     const TSelectionPage& s = *W.SelectionPage;
-    s.gbMode->setTitle(L.GetTxt("31"));
-    s.rbFixedTemp->setText(L.GetTxt("32"));
-    s.rbFixedPower->setText(L.GetTxt("33"));
+    s.gbMode->setTitle(L.GetTxt(SelectionTextKey::Mode));
+    s.rbFixedTemp->setText(L.GetTxt(SelectionTextKey::FixedTemp));
+    s.rbFixedPower->setText(L.GetTxt(SelectionTextKey::FixedPower));
     SetMainMenuCaptionWithHotkey(L.GetTxt("11"), W.mmKylvane, TopLevelItems, 1);
 }
 
 void ApplySelectionPageTexts(TfKylvane& W, TLanguage& L) {
+    using namespace SelectionTextKey;
     L.NewPageText(Page_1);
     TEngineState& state = EngineState();
     TWindowTextVariables& texts = W.TextVariables;
     const TSelectionPage& s = *W.SelectionPage;
-    s.gbCoolerdata->setTitle(L.GetTxt("1"));
-    s.rbACCoolerData->setText(L.GetTxt("2"));
-    s.rbDCCoolerData->setText(L.GetTxt("3"));
-    s.rbCSCoolerData->setText(L.GetTxt("4"));
-    s.rbVCSCoolerData->setText(L.GetTxt("26"));
-    s.gbOilType->setTitle(L.GetTxt("24"));
-    state.OutOfRangeStr = L.GetTxt("25");
-    s.gbOilflowCoolerData->setTitle(L.GetTxt("5"));
-    s.gbMaxTempCoolerData->setTitle(L.GetTxt("6"));
-    s.gbAirTempCoolerData->setTitle(L.GetTxt("7"));
-    s.gbAlittudeCoolerData->setTitle(L.GetTxt("8"));
-    s.gbcbHeatDissCoolerData->setTitle(L.GetTxt("9"));
-    s.gbOutputCoolerData->setTitle(L.GetTxt("10"));
-    s.lbOilInletTempCoolerText->setText(L.GetTxt("11"));
-    s.lbOilOutletTempCoolerText->setText(L.GetTxt("12"));
-    s.lbAirOutletTempCoolerText->setText(L.GetTxt("13"));
-    // The heat line shows the dissipation at the fixed inlet temperature in that mode, the
-    // specific dissipation otherwise.
-    s.lbHeatLoadCoolerText->setText(L.GetTxt(state.FixedInletTempFLG ? "14" : "29"));
-    s.lbOilPressureCoolerText->setText(L.GetTxt("15"));
-    s.lbAirFlowCoolerText->setText(L.GetTxt("16"));
-    texts.MotorCapacityCoolerTextStr = L.GetTxt("17");
-    texts.PowerCapacityCoolerTextStr = L.GetTxt("27");
+    const auto title = [&](QGroupBox* group, TSelectionGroup caption) {
+        group->setTitle(L.GetTxt(GroupCaptionKey(caption)));
+    };
+    title(s.gbCoolerdata, TSelectionGroup::CoolerData);
+    s.rbACCoolerData->setText(L.GetTxt(SeriesAC));
+    s.rbDCCoolerData->setText(L.GetTxt(SeriesDC));
+    s.rbCSCoolerData->setText(L.GetTxt(SeriesHydraulic));
+    s.rbVCSCoolerData->setText(L.GetTxt(SeriesSystem));
+    title(s.gbOilType, TSelectionGroup::OilType);
+    state.OutOfRangeStr = L.GetTxt(OutOfRange);
+    title(s.gbOilflowCoolerData, TSelectionGroup::OilFlow);
+    title(s.gbMaxTempCoolerData, TSelectionGroup::MaxTemp);
+    title(s.gbAirTempCoolerData, TSelectionGroup::AirTemp);
+    title(s.gbAlittudeCoolerData, TSelectionGroup::Altitude);
+    title(s.gbcbHeatDissCoolerData, TSelectionGroup::HeatDiss);
+    title(s.gbOutputCoolerData, TSelectionGroup::Output);
+    s.lbOilInletTempCoolerText->setText(L.GetTxt(OilInletTemp));
+    s.lbOilOutletTempCoolerText->setText(L.GetTxt(OilOutletTemp));
+    s.lbAirOutletTempCoolerText->setText(L.GetTxt(AirOutletTemp));
+    s.lbHeatLoadCoolerText->setText(L.GetTxt(HeatLoadCaptionKey(state.FixedInletTempFLG)));
+    s.lbOilPressureCoolerText->setText(L.GetTxt(OilPressure));
+    s.lbAirFlowCoolerText->setText(L.GetTxt(AirFlow));
+    texts.MotorCapacityCoolerTextStr = L.GetTxt(MotorCapacity);
+    texts.PowerCapacityCoolerTextStr = L.GetTxt(PowerCapacity);
     s.lbMotorCapacityCoolerText->setText(state.CurrentCoolerType == Cooler_System
                                              ? texts.PowerCapacityCoolerTextStr.str()
                                              : texts.MotorCapacityCoolerTextStr.str());
-    // The noise is given at 3 ft when the altitude is entered in feet, at 1 m otherwise.
     s.lbNoiseLevelCoolerText->setText(
-        L.GetTxt(s.cbAlittudeCoolerData->currentIndex() != 0 ? "28" : "18"));
-    texts.ProtectionStdCoolerTextStr = L.GetTxt("19");
-    s.btCalcSelectedCooler->setText(L.GetTxt("20"));
-    s.btCalcNewCooler->setText(L.GetTxt("21"));
-    state.NoCoolerStr = L.GetTxt("22").left(NoCoolerTextLength);
-    state.NotRecommendedStr = L.GetTxt("23").left(NoCoolerTextLength);
+        L.GetTxt(NoiseCaptionKey(s.cbAlittudeCoolerData->currentIndex() != 0)));
+    texts.ProtectionStdCoolerTextStr = L.GetTxt(ProtectionStd);
+    s.btCalcSelectedCooler->setText(L.GetTxt(CalcSelected));
+    s.btCalcNewCooler->setText(L.GetTxt(CalcNew));
+    state.NoCoolerStr = L.GetTxt(NoCooler).left(NoCoolerTextLength);
+    state.NotRecommendedStr = L.GetTxt(NotRecommended).left(NoCoolerTextLength);
 }
 
 void ApplyHeatLoadPageTexts(TfKylvane& W, TLanguage& L) {

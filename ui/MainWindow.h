@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CoolerTypes.h"
-#include "SettingsRoots.h"
-#include "WindowTextVariables.h"
+#include "core/CoolerTypes.h"
+#include "settings/SettingsRoots.h"
+#include "ui/WindowTextVariables.h"
 
 #include <QMainWindow>
 

@@ -1,6 +1,6 @@
-#include "MenuCaptions.h"
+#include "ui/MenuCaptions.h"
 
-#include "MenuHotkey.h"
+#include "texts/MenuHotkey.h"
 
 #include <QAction>
 #include <QMenu>

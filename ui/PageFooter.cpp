@@ -1,7 +1,7 @@
-#include "PageFooter.h"
+#include "ui/PageFooter.h"
 
-#include "Artwork.h"
-#include "SloganPanel.h"
+#include "ui/Artwork.h"
+#include "ui/SloganPanel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "QtMessageService.h"
+#include "ui/QtMessageService.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageService.h"
+#include "core/MessageService.h"
 
 // The program's messages as modal message boxes over the active window: an error or an
 // information icon with one OK button, or a question with Yes and No.

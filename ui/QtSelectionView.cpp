@@ -1,9 +1,9 @@
-#include "QtSelectionView.h"
+#include "ui/QtSelectionView.h"
 
-#include "CandidateRowDelegate.h"
-#include "LanguageTexts.h"
-#include "MainWindow.h"
-#include "SelectionPage.h"
+#include "ui/CandidateRowDelegate.h"
+#include "ui/LanguageTexts.h"
+#include "ui/MainWindow.h"
+#include "ui/SelectionPage.h"
 
 #include <QComboBox>
 #include <QEvent>

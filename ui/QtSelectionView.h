@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SelectionController.h"
-#include "SelectionSettings.h"
-#include "SelectionView.h"
+#include "pages/selection/SelectionController.h"
+#include "pages/selection/SelectionSettings.h"
+#include "pages/selection/SelectionView.h"
 
 #include <QObject>
 

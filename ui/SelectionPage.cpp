@@ -1,9 +1,9 @@
-#include "SelectionPage.h"
+#include "ui/SelectionPage.h"
 
-#include "Artwork.h"
-#include "Controls.h"
-#include "PageFooter.h"
-#include "SelectionPageItems.h"
+#include "pages/selection/SelectionPageItems.h"
+#include "ui/Artwork.h"
+#include "ui/Controls.h"
+#include "ui/PageFooter.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
-#include "SelectionPageLogic.h"
+#include "ui/SelectionPageLogic.h"
 
-#include "HeatLoadPage.h"
-#include "MainWindow.h"
+#include "ui/HeatLoadPage.h"
+#include "ui/MainWindow.h"
 
 #include <QComboBox>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PageInputs.h"
-#include "QtSelectionView.h"
+#include "ui/PageInputs.h"
+#include "ui/QtSelectionView.h"
 
 class TfKylvane;
 

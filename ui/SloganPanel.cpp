@@ -1,4 +1,4 @@
-#include "SloganPanel.h"
+#include "ui/SloganPanel.h"
 
 #include <QLinearGradient>
 #include <QPainter>

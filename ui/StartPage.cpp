@@ -1,8 +1,8 @@
-#include "StartPage.h"
+#include "ui/StartPage.h"
 
-#include "Artwork.h"
-#include "Controls.h"
-#include "PageFooter.h"
+#include "ui/Artwork.h"
+#include "ui/Controls.h"
+#include "ui/PageFooter.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -1,7 +1,7 @@
-#include "NumericText.h"
+#include "units/NumericText.h"
 
-#include "ConvertError.h"
-#include "RegionalSettings.h"
+#include "core/ConvertError.h"
+#include "core/RegionalSettings.h"
 
 #include <QByteArray>
 

@@ -1,16 +1,11 @@
-#include "UnitConv.h"
+#include "units/UnitConv.h"
 
-#include "NumericText.h"
+#include "units/NumericText.h"
 
 #include <cmath>
 #include <limits>
 
-const std::array<QString, 5> HeatDissiUnitStr = {QStringLiteral("W"), QStringLiteral("kW"),
-                                                 QStringLiteral("kcal_hr"),
-                                                 QStringLiteral("BTU/hr"), QStringLiteral("HP")};
 const std::array<int, 5> HeatDissiUnitDeci = {0, 1, 0, 0, 1};
-const std::array<QString, 3> PressureUnitStr = {QStringLiteral("bar"), QStringLiteral("kPa"),
-                                                QStringLiteral("psi")};
 const std::array<double, 3> PressureFromkPa = {0.01, 1, 0.14503774};
 
 namespace {

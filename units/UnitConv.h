@@ -1,16 +1,15 @@
 #pragma once
 
-#include "MessageService.h"
-#include "Units.h"
+#include "core/MessageService.h"
+#include "units/Units.h"
 
 #include <QString>
 
 #include <array>
 
-// Unit texts and factors of the result formatters, by unit ordinal.
-extern const std::array<QString, 5> HeatDissiUnitStr;
+// Decimals and factors of the result formatters, by unit ordinal; their unit texts are in
+// units/UnitLabels.h.
 extern const std::array<int, 5> HeatDissiUnitDeci;
-extern const std::array<QString, 3> PressureUnitStr;
 extern const std::array<double, 3> PressureFromkPa;
 
 // Converts values between the units of the pages and the base units of the calculations

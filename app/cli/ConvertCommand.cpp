@@ -1,7 +1,7 @@
-#include "ConvertCommand.h"
+#include "app/cli/ConvertCommand.h"
 
-#include "NumericText.h"
-#include "UnitLabels.h"
+#include "app/cli/Quantities.h"
+#include "units/NumericText.h"
 
 QString ConvertUsage() {
     QString text = QStringLiteral(

@@ -1,6 +1,6 @@
-#include "DemoCommand.h"
+#include "app/cli/DemoCommand.h"
 
-#include "SelectCommand.h"
+#include "app/cli/SelectCommand.h"
 
 #include <algorithm>
 

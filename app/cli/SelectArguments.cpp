@@ -1,8 +1,8 @@
-#include "SelectArguments.h"
+#include "app/cli/SelectArguments.h"
 
-#include "SelectionPageItems.h"
-#include "TableNames.h"
-#include "UnitLabels.h"
+#include "app/cli/Quantities.h"
+#include "pages/selection/SelectionPageItems.h"
+#include "texts/TableNames.h"
 
 #include <optional>
 

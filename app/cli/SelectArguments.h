@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CoolerTypes.h"
-#include "SelectionView.h"
+#include "core/CoolerTypes.h"
+#include "pages/selection/SelectionView.h"
 
 #include <QMap>
 #include <QString>

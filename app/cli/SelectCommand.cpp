@@ -1,13 +1,13 @@
-#include "SelectCommand.h"
+#include "app/cli/SelectCommand.h"
 
-#include "EngineState.h"
-#include "HeadlessSelectionView.h"
-#include "Language.h"
-#include "MessageService.h"
-#include "SelectArguments.h"
-#include "SelectionController.h"
-#include "SelectionTexts.h"
-#include "VersUnit.h"
+#include "app/cli/SelectArguments.h"
+#include "core/EngineState.h"
+#include "core/MessageService.h"
+#include "pages/selection/HeadlessSelectionView.h"
+#include "pages/selection/SelectionController.h"
+#include "pages/selection/SelectionTexts.h"
+#include "settings/VersUnit.h"
+#include "texts/Language.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

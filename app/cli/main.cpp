@@ -1,8 +1,8 @@
-#include "ConvertCommand.h"
-#include "DemoCommand.h"
-#include "RegionalSettings.h"
-#include "SelectArguments.h"
-#include "SelectCommand.h"
+#include "app/cli/ConvertCommand.h"
+#include "app/cli/DemoCommand.h"
+#include "app/cli/SelectArguments.h"
+#include "app/cli/SelectCommand.h"
+#include "core/RegionalSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>

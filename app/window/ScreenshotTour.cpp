@@ -1,7 +1,7 @@
-#include "ScreenshotTour.h"
+#include "app/window/ScreenshotTour.h"
 
-#include "AboutBox.h"
-#include "MainWindow.h"
+#include "ui/AboutBox.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "MainWindow.h"
-#include "QtMessageService.h"
-#include "RegionalSettings.h"
-#include "ScreenshotTour.h"
-#include "SelectionPageLogic.h"
-#include "StartupProbe.h"
+#include "app/window/ScreenshotTour.h"
+#include "app/window/StartupProbe.h"
+#include "core/RegionalSettings.h"
+#include "ui/MainWindow.h"
+#include "ui/QtMessageService.h"
+#include "ui/SelectionPageLogic.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -1,5 +1,5 @@
-#include "CoolerHlp.h"
-#include "EngineState.h"
+#include "core/EngineState.h"
+#include "engine/CoolerHlp.h"
 
 #include <benchmark/benchmark.h>
 

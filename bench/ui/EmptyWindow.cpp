@@ -1,7 +1,7 @@
 // The toolkit's floor for the start-up benchmark: a program that shows one empty window and
 // nothing else. The window has the program window's size, so that both fill and keep a
 // backing store of the same size.
-#include "StartupProbe.h"
+#include "app/window/StartupProbe.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-#include "NumericText.h"
+#include "units/NumericText.h"
 
 #include <benchmark/benchmark.h>
 

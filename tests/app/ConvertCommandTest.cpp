@@ -1,5 +1,5 @@
-#include "ConvertCommand.h"
-#include "RegionalSettings.h"
+#include "app/cli/ConvertCommand.h"
+#include "core/RegionalSettings.h"
 
 #include <QProcess>
 

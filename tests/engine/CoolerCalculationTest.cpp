@@ -1,8 +1,8 @@
-#include "ConvertError.h"
-#include "CoolerHlp.h"
-#include "EngineState.h"
-#include "MessageService.h"
-#include "RegionalSettings.h"
+#include "core/ConvertError.h"
+#include "core/EngineState.h"
+#include "core/MessageService.h"
+#include "core/RegionalSettings.h"
+#include "engine/CoolerHlp.h"
 
 #include <QFile>
 #include <QTemporaryDir>

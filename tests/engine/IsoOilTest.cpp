@@ -1,7 +1,7 @@
-#include "IsoOil.h"
-#include "ConvertError.h"
-#include "EngineState.h"
-#include "RegionalSettings.h"
+#include "engine/IsoOil.h"
+#include "core/ConvertError.h"
+#include "core/EngineState.h"
+#include "core/RegionalSettings.h"
 
 #include <QDir>
 

@@ -1,11 +1,11 @@
-#include "ModelLists.h"
-#include "CatalogueRecord.h"
-#include "ConvertError.h"
-#include "CoolerHlp.h"
-#include "EngineState.h"
-#include "MessageService.h"
-#include "RegionalSettings.h"
-#include "VerDep.h"
+#include "engine/ModelLists.h"
+#include "core/ConvertError.h"
+#include "core/EngineState.h"
+#include "core/MessageService.h"
+#include "core/RegionalSettings.h"
+#include "engine/CatalogueRecord.h"
+#include "engine/CoolerHlp.h"
+#include "engine/VerDep.h"
 
 #include <QFile>
 #include <QRegularExpression>

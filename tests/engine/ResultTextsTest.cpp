@@ -1,6 +1,6 @@
-#include "CoolerHlp.h"
-#include "EngineState.h"
-#include "RegionalSettings.h"
+#include "core/EngineState.h"
+#include "core/RegionalSettings.h"
+#include "engine/CoolerHlp.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "ConvertError.h"
-#include "CoolerSeries.h"
-#include "EngineState.h"
-#include "MessageService.h"
-#include "RegionalSettings.h"
+#include "core/ConvertError.h"
+#include "core/EngineState.h"
+#include "core/MessageService.h"
+#include "core/RegionalSettings.h"
+#include "engine/CoolerSeries.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "CoolerSeries.h"
-#include "EngineState.h"
-#include "MessageService.h"
-#include "ModelLists.h"
-#include "RegionalSettings.h"
-#include "VerDep.h"
+#include "core/EngineState.h"
+#include "core/MessageService.h"
+#include "core/RegionalSettings.h"
+#include "engine/CoolerSeries.h"
+#include "engine/ModelLists.h"
+#include "engine/VerDep.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "CoolerHlp.h"
-#include "EngineState.h"
-#include "MessageService.h"
+#include "core/EngineState.h"
+#include "core/MessageService.h"
+#include "engine/CoolerHlp.h"
 
 #include <gtest/gtest.h>
 

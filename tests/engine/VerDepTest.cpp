@@ -1,5 +1,5 @@
-#include "VerDep.h"
-#include "EngineState.h"
+#include "engine/VerDep.h"
+#include "core/EngineState.h"
 
 #include <gtest/gtest.h>
 

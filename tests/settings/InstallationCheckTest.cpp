@@ -1,7 +1,7 @@
-#include "ProgramRegKey.h"
-#include "RegRoutines.h"
-#include "SettingsFile.h"
-#include "SettingsTestRoots.h"
+#include "settings/ProgramRegKey.h"
+#include "settings/RegRoutines.h"
+#include "settings/SettingsFile.h"
+#include "tests/settings/SettingsTestRoots.h"
 
 #include <QDir>
 

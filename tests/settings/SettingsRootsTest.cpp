@@ -1,5 +1,5 @@
-#include "SettingsRoots.h"
-#include "EngineState.h"
+#include "settings/SettingsRoots.h"
+#include "core/EngineState.h"
 
 #include <QTemporaryDir>
 #include <QtGlobal>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EngineState.h"
-#include "SettingsRoots.h"
+#include "core/EngineState.h"
+#include "settings/SettingsRoots.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,9 +7,9 @@
 //       sets a new integer "\Page1" <name><number> for each number
 //
 // Exits with 1 as soon as a write fails.
-#include "EngineState.h"
-#include "RegRoutines.h"
-#include "SettingsRoots.h"
+#include "core/EngineState.h"
+#include "settings/RegRoutines.h"
+#include "settings/SettingsRoots.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "SettingsTree.h"
+#include "settings/SettingsTree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "RegRoutines.h"
-#include "SeededValues.h"
-#include "SettingsFile.h"
-#include "SettingsTestRoots.h"
-#include "Units.h"
-#include "VersUnit.h"
+#include "settings/RegRoutines.h"
+#include "settings/SeededValues.h"
+#include "settings/SettingsFile.h"
+#include "settings/VersUnit.h"
+#include "tests/settings/SettingsTestRoots.h"
+#include "units/Units.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

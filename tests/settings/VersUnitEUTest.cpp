@@ -1,5 +1,5 @@
-#include "EngineState.h"
-#include "VersUnit.h"
+#include "core/EngineState.h"
+#include "settings/VersUnit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "VersUnit.h"
-#include "EngineState.h"
+#include "settings/VersUnit.h"
+#include "core/EngineState.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "RegRoutines.h"
-#include "SettingsFile.h"
-#include "SettingsTestRoots.h"
+#include "settings/RegRoutines.h"
+#include "settings/SettingsFile.h"
+#include "tests/settings/SettingsTestRoots.h"
 
 #include <QDateTime>
 #include <QProcess>

@@ -1,7 +1,7 @@
 // The three English variants: the US tables are the English ones, the Australian tables
 // differ in a fixed set of lines and nowhere else.
 
-#include "TableTestSupport.h"
+#include "tests/texts/TableTestSupport.h"
 
 #include <gtest/gtest.h>
 

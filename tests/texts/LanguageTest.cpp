@@ -1,6 +1,6 @@
-#include "Language.h"
+#include "texts/Language.h"
 
-#include "TableTestSupport.h"
+#include "tests/texts/TableTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "MenuHotkey.h"
+#include "texts/MenuHotkey.h"
 
-#include "Language.h"
+#include "texts/Language.h"
 
-#include "TableTestSupport.h"
+#include "tests/texts/TableTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "PageTexts.h"
+#include "texts/PageTexts.h"
 
-#include "TableTestSupport.h"
+#include "tests/texts/TableTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // keys they carry in which order. A translation that loses or adds a line shifts no text (the
 // store looks texts up by key) but leaves a control without its caption, so each is a fault.
 
-#include "TableNames.h"
+#include "texts/TableNames.h"
 
-#include "TableTestSupport.h"
+#include "tests/texts/TableTestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "TableTestSupport.h"
+#include "tests/texts/TableTestSupport.h"
 
-#include "Language.h"
-#include "PageTexts.h"
-#include "TableNames.h"
+#include "texts/Language.h"
+#include "texts/PageTexts.h"
+#include "texts/TableNames.h"
 
 const std::vector<TLanguageType>& TableLanguages() {
     static const std::vector<TLanguageType> languages = {

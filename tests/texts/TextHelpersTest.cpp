@@ -1,6 +1,6 @@
-#include "TextHelpers.h"
+#include "texts/TextHelpers.h"
 
-#include "TableTestSupport.h"
+#include "tests/texts/TableTestSupport.h"
 
 #include <gtest/gtest.h>
 

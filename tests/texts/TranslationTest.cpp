@@ -1,7 +1,7 @@
 // The content of the nine translated languages: the rows whose wording is fixed, translations
 // that were forgotten, and the characters every language may use.
 
-#include "TableTestSupport.h"
+#include "tests/texts/TableTestSupport.h"
 
 #include <gtest/gtest.h>
 

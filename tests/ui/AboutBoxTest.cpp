@@ -1,8 +1,8 @@
-#include "WindowTestSupport.h"
+#include "tests/support/WindowTestSupport.h"
 
-#include "AboutBox.h"
-#include "Language.h"
-#include "LanguagePage.h"
+#include "texts/Language.h"
+#include "ui/AboutBox.h"
+#include "ui/LanguagePage.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "WindowTestSupport.h"
+#include "tests/support/WindowTestSupport.h"
 
-#include "Language.h"
-#include "LanguagePage.h"
-#include "RegRoutines.h"
+#include "settings/RegRoutines.h"
+#include "texts/Language.h"
+#include "ui/LanguagePage.h"
 
 #include <QMenu>
 #include <QRadioButton>

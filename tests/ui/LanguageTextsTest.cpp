@@ -1,11 +1,11 @@
-#include "WindowTestSupport.h"
+#include "tests/support/WindowTestSupport.h"
 
-#include "EngineState.h"
-#include "Language.h"
-#include "LanguagePage.h"
-#include "LanguageTexts.h"
-#include "SelectionPage.h"
-#include "VersUnit.h"
+#include "core/EngineState.h"
+#include "settings/VersUnit.h"
+#include "texts/Language.h"
+#include "ui/LanguagePage.h"
+#include "ui/LanguageTexts.h"
+#include "ui/SelectionPage.h"
 
 #include <QComboBox>
 #include <QGroupBox>

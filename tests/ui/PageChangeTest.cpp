@@ -1,9 +1,9 @@
-#include "WindowTestSupport.h"
+#include "tests/support/WindowTestSupport.h"
 
-#include "EngineState.h"
-#include "Language.h"
-#include "PageInputs.h"
-#include "SelectionPage.h"
+#include "core/EngineState.h"
+#include "texts/Language.h"
+#include "ui/PageInputs.h"
+#include "ui/SelectionPage.h"
 
 #include <QAction>
 #include <QTabWidget>

@@ -1,9 +1,9 @@
-#include "WindowTestSupport.h"
+#include "tests/support/WindowTestSupport.h"
 
-#include "EngineState.h"
-#include "RegionalSettings.h"
-#include "SelectionPage.h"
-#include "SelectionPageLogic.h"
+#include "core/EngineState.h"
+#include "core/RegionalSettings.h"
+#include "ui/SelectionPage.h"
+#include "ui/SelectionPageLogic.h"
 
 #include <QApplication>
 #include <QComboBox>

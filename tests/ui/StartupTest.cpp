@@ -1,11 +1,11 @@
-#include "WindowTestSupport.h"
+#include "tests/support/WindowTestSupport.h"
 
-#include "EngineState.h"
-#include "Language.h"
-#include "LanguagePage.h"
-#include "PageInputs.h"
-#include "RegRoutines.h"
-#include "SettingsTree.h"
+#include "core/EngineState.h"
+#include "settings/RegRoutines.h"
+#include "settings/SettingsTree.h"
+#include "texts/Language.h"
+#include "ui/LanguagePage.h"
+#include "ui/PageInputs.h"
 
 #include <QFile>
 #include <QMenu>

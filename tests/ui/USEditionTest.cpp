@@ -1,8 +1,8 @@
-#include "WindowTestSupport.h"
+#include "tests/support/WindowTestSupport.h"
 
-#include "DimensionsPage.h"
-#include "LanguagePage.h"
-#include "SelectionPage.h"
+#include "ui/DimensionsPage.h"
+#include "ui/LanguagePage.h"
+#include "ui/SelectionPage.h"
 
 #include <QGroupBox>
 #include <QLabel>

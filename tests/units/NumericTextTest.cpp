@@ -1,7 +1,7 @@
-#include "NumericText.h"
-#include "ConvertError.h"
-#include "RegionalSettings.h"
-#include "UnitConv.h"
+#include "units/NumericText.h"
+#include "core/ConvertError.h"
+#include "core/RegionalSettings.h"
+#include "units/UnitConv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "UnitConv.h"
+#include "units/UnitConv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "units/UnitConv.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// One quantity of the unit lists as the command line names it: its unit labels (the list items
+// of the pages) and the conversion pair of TUnitConv.
+struct TQuantity {
+    QString Name;
+    QStringList Labels;
+    float (TUnitConv::*ToBase)(int&, float, int) const;
+    float (TUnitConv::*FromBase)(int&, float, int) const;
+
+    // The position of a typed unit label (see TypedUnitIndex); the heat-load page's spellings
+    // of the heat units are accepted too.
+    std::optional<int> UnitIndex(const QString& label) const;
+};
+
+const QList<TQuantity>& Quantities();
+const TQuantity* FindQuantity(const QString& name);

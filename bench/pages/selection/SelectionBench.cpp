@@ -1,0 +1,96 @@
+// The user's wait on "Calculate New Cooler", data files read included, and the choice of a
+// cooling system on its own.
+#include "core/EngineState.h"
+#include "core/MessageService.h"
+#include "engine/CoolerSeries.h"
+#include "engine/ModelLists.h"
+#include "pages/selection/HeadlessSelectionView.h"
+#include "pages/selection/SelectionController.h"
+#include "pages/selection/SelectionTexts.h"
+#include "texts/Language.h"
+#include "units/NumericText.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QString IniFilePath = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/");
+
+struct TOperatingPoint {
+    float Flow, MaxOilTemp, AirTemp, Altitude, Heat; // l/min, degC, degC, m, kW
+};
+
+// One duty per series that chooses a model in the middle of its list.
+const TOperatingPoint Points[] = {
+    {100, 60, 30, 0, 20},    // VAM
+    {40, 55, 25, 300, 3.5f}, // VDM
+    {150, 70, 35, 500, 40},  // VHM
+    {60, 65, 35, 0, 30},     // VCS
+};
+
+void TypeInto(THeadlessSelectionView& view, TSelectionController& controller, TSelectionEntry entry,
+              float value) {
+    view.SetEntryText(entry, FormatFixed(value, 10, 1));
+    controller.EntryChange(entry);
+    controller.EntryExit(entry);
+}
+
+void CalculateNewCooler(benchmark::State& state) {
+    const auto series = static_cast<TCoolerType>(state.range(0));
+    ResetEngineState();
+    EngineState().IniFilePath = IniFilePath;
+    TRecordingMessages messages;
+    const TScopedMessageService quiet(messages);
+    TLanguage language;
+    THeadlessSelectionView view;
+    view.Language = &language;
+    TMemorySelectionSettings settings;
+    TSelectionController controller(view, settings);
+    ApplySelectionTexts(view);
+    controller.InitialisePage();
+    EngineState().ShowMessagesFLG = true;
+    view.SetSelectedSeries(series);
+    controller.SeriesClick(series);
+    const TOperatingPoint& point = Points[series];
+    TypeInto(view, controller, TSelectionEntry::OilFlow, point.Flow);
+    TypeInto(view, controller, TSelectionEntry::MaxTemp, point.MaxOilTemp);
+    TypeInto(view, controller, TSelectionEntry::AirTemp, point.AirTemp);
+    TypeInto(view, controller, TSelectionEntry::Altitude, point.Altitude);
+    TypeInto(view, controller, TSelectionEntry::HeatDiss, point.Heat);
+
+    for (auto _ : state) {
+        controller.btCalcNewCoolerClick();
+        benchmark::DoNotOptimize(view.GridRows);
+    }
+    if (!view.GridShown || !messages.Shown.isEmpty())
+        state.SkipWithError("no cooler was chosen");
+}
+BENCHMARK(CalculateNewCooler)
+    ->ArgName("series")
+    ->DenseRange(AC_Cooler, VCS_Cooler)
+    ->Unit(benchmark::kMillisecond);
+
+void ChooseCoolingSystem(benchmark::State& state) {
+    ResetEngineState();
+    TEngineState& s = EngineState();
+    s.InOilFlow = 60;
+    s.InMaxOilTemp = 65;
+    s.InAirTemp = 35;
+    s.InHeatDissi = 30;
+    TRecordingMessages messages;
+    const TScopedMessageService quiet(messages);
+    QStringList names;
+    QStringList sections;
+    TDimensionVCS().FillComboBoxDim(names, sections);
+    TCoolerVCS series(sections[0], IniFilePath, QStringLiteral("ISO_VG_46"));
+
+    for (auto _ : state) {
+        series.PrepCoolChooseTbl(IniFilePath, sections);
+        int32_t chosen = 0;
+        uint8_t warnings = WR_NON;
+        benchmark::DoNotOptimize(series.ChooseCooler(chosen, warnings, IniFilePath, sections));
+    }
+}
+BENCHMARK(ChooseCoolingSystem)->Unit(benchmark::kMillisecond);
+
+} // namespace

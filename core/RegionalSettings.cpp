@@ -1,0 +1,32 @@
+#include "core/RegionalSettings.h"
+
+#include <QLocale>
+
+TRegionalSettings TRegionalSettings::FromSystemLocale() {
+    const QLocale locale = QLocale::system();
+    TRegionalSettings settings;
+    // A locale may spell its separator with more than one code unit; the program writes
+    // single characters, so anything unusual falls back to a point.
+    const QString separator = locale.decimalPoint();
+    settings.DecimalSeparator = separator.size() == 1 ? separator.at(0) : QLatin1Char('.');
+    settings.ShortDateFormat = locale.dateFormat(QLocale::ShortFormat);
+    return settings;
+}
+
+TRegionalSettings& Regional() {
+    static TRegionalSettings settings;
+    return settings;
+}
+
+TScopedRegionalSettings::TScopedRegionalSettings(const TRegionalSettings& settings)
+    : Previous(Regional()) {
+    Regional() = settings;
+}
+
+TScopedRegionalSettings::TScopedRegionalSettings(QChar decimalSeparator) : Previous(Regional()) {
+    Regional().DecimalSeparator = decimalSeparator;
+}
+
+TScopedRegionalSettings::~TScopedRegionalSettings() {
+    Regional() = Previous;
+}

@@ -1,0 +1,269 @@
+#include "pages/selection/SelectionController.h"
+
+#include "core/ConvertError.h"
+#include "core/EngineState.h"
+#include "core/MessageService.h"
+#include "engine/CoolerSeries.h"
+#include "engine/VerDep.h"
+#include "pages/selection/SelectionEntries.h"
+#include "pages/selection/SelectionPageItems.h"
+#include "pages/selection/SelectionTextKeys.h"
+#include "texts/Language.h"
+#include "units/NumericText.h"
+#include "units/UnitConv.h"
+
+namespace {
+
+// The standard pump flow in l/min that suits the flow held before, for an entry that could
+// not be read.
+float StandardPumpFlow(float previousFlow) {
+    if (previousFlow <= 30)
+        return 20;
+    if (previousFlow <= 47)
+        return 40;
+    if (previousFlow <= 57)
+        return 55;
+    if (previousFlow <= 70)
+        return 60;
+    return 80;
+}
+
+} // namespace
+
+TSelectionController::TSelectionController(TSelectionView& View, TSelectionSettings& Settings,
+                                           const TSelectionModelLists& ModelLists)
+    : View(View), Settings(Settings), ModelLists(ModelLists) {}
+
+void TSelectionController::RunAction(const std::function<void()>& Body) {
+    // Actions run one another; a data error stops the action the user started, so only the
+    // outermost one reports it.
+    ++ActionDepth;
+    struct TLeave {
+        int& Depth;
+        ~TLeave() { --Depth; }
+    } leave{ActionDepth};
+    if (ActionDepth > 1) {
+        Body();
+        return;
+    }
+    try {
+        Body();
+    } catch (const EConvertError& e) {
+        Messages().Error(e.Message());
+    }
+}
+
+TSelectionController::TShowMessagesAfterwards::~TShowMessagesAfterwards() {
+    EngineState().ShowMessagesFLG = true;
+}
+
+void TSelectionController::InitialisePage() {
+    RunAction([&] {
+        View.SetGridVisible(false);
+        View.SetPrintEnabled(false);
+        PrinterEnableFLG = false;
+        ClearOnNewCoolerType(true);
+        View.SetResultLineVisible(TResultLine::ProtectionStd, !EngineState().USVersionFLG);
+    });
+}
+
+void TSelectionController::WriteEntry(TSelectionEntry Entry, const QString& Text) {
+    if (View.EntryText(Entry) == Text)
+        return;
+    View.SetEntryText(Entry, Text);
+    EntryChange(Entry);
+}
+
+void TSelectionController::EntryExit(TSelectionEntry Entry) {
+    RunAction([&] {
+        const TEntryQuantity& quantity = QuantityOf(Entry);
+        TEngineState& s = EngineState();
+        const QString text = View.EntryText(Entry).left(255);
+        float value = 0;
+        if (TUnitConv().StringToFloat(value, text, View.GroupCaption(quantity.Group))) {
+            int decimals = 0;
+            s.*quantity.Field =
+                (TUnitConv().*quantity.ToBase)(decimals, value, View.ListIndex(quantity.UnitList));
+            WriteEntry(Entry,
+                       FormatFixed(value, EntryPrecision, TUnitConv::GetNoOfDeciFromString(text)));
+            return;
+        }
+        View.SetEntryFocus(Entry);
+        if (Entry != TSelectionEntry::OilFlow)
+            return;
+        if (s.CurrentCoolerType == VCS_Cooler) {
+            // A cooling system always runs at one of its pumps' flows.
+            View.SetEntryFontColor(Entry, clBlue);
+            s.InOilFlow = StandardPumpFlow(s.InOilFlow) * (s.USVersionFLG ? 1.2f : 1.0f);
+            ShowOilFlow(s.InOilFlow);
+        } else {
+            View.SetEntryFontColor(Entry, clBlack);
+            WriteEntry(Entry, QStringLiteral("0"));
+        }
+    });
+}
+
+void TSelectionController::ShowOilFlow(float FlowLiterPerMin) {
+    int decimals = 0;
+    const float shown = TUnitConv().FlowFromLiterPerMin(
+        decimals, FlowLiterPerMin, View.ListIndex(TSelectionList::OilFlowUnit));
+    WriteEntry(TSelectionEntry::OilFlow, FormatFixed(shown, EntryPrecision, decimals));
+}
+
+void TSelectionController::UnitChange(TSelectionEntry Entry) {
+    RunAction([&] {
+        const TEntryQuantity& quantity = QuantityOf(Entry);
+        int decimals = 0;
+        const float shown = (TUnitConv().*quantity.FromBase)(
+            decimals, EngineState().*quantity.Field, View.ListIndex(quantity.UnitList));
+        WriteEntry(Entry, FormatFixed(shown, quantity.UnitChangePrecision, decimals));
+        if (Entry == TSelectionEntry::Altitude)
+            ShowNoiseCaption();
+    });
+}
+
+void TSelectionController::ShowNoiseCaption() {
+    // The noise is measured at 1 m or at 3 ft, whichever the altitude unit suggests. The page's
+    // texts are the ones loaded while the page is shown.
+    TLanguage* language = View.TextStore();
+    if (!language)
+        return;
+    if (language->GetLastLanguagePage() != Page_1)
+        language->NewPageText(Page_1);
+    const bool feet = View.ListIndex(TSelectionList::AltitudeUnit) != 0;
+    View.SetResultCaption(TResultLine::NoiseLevel, language->GetTxt(NoiseCaptionKey(feet)));
+}
+
+void TSelectionController::EntryChange(TSelectionEntry Entry) {
+    RunAction([&] {
+        // A cooling system's oil flow is its pump's, filled in by the program: showing it voids
+        // nothing.
+        if (Entry != TSelectionEntry::OilFlow || EngineState().CurrentCoolerType != VCS_Cooler)
+            ClearOnNewCoolerType(false);
+    });
+}
+
+void TSelectionController::edOilflowCoolerDataClick() {
+    RunAction([&] { ClearOnNewCoolerType(false); });
+}
+
+void TSelectionController::cbOilCoolerDataChange() {
+    RunAction([&] { ClearOnNewCoolerType(false); });
+}
+
+void TSelectionController::ClearOnNewCoolerType(bool ClearAllFLG) {
+    RunAction([&] {
+        TEngineState& s = EngineState();
+        if (ClearAllFLG) {
+            // Written directly: each entry's change action would only clear the page again.
+            for (TSelectionEntry entry : SelectionEntries) {
+                View.SetEntryText(entry, QStringLiteral("0"));
+                s.*QuantityOf(entry).Field = 0;
+            }
+        }
+        if (s.CurrentCoolerType != VCS_Cooler) {
+            View.SetEntryReadOnly(TSelectionEntry::OilFlow, false);
+            View.SetEntryFontColor(TSelectionEntry::OilFlow, clBlack);
+            View.SetEntryFontColor(TSelectionEntry::MaxTemp, clBlack);
+        }
+        View.SetResultCaption(TResultLine::MotorCapacity, s.CurrentCoolerType == Cooler_System
+                                                              ? View.PowerCapacityCoolerTextStr()
+                                                              : View.MotorCapacityCoolerTextStr());
+        for (int line = 0; line < ResultLineCount; ++line)
+            View.SetResultValue(static_cast<TResultLine>(line), QString());
+        View.SetEntryColor(TSelectionEntry::MaxTemp, clWhite);
+        View.SetEntryColor(TSelectionEntry::HeatDiss, clWhite);
+        for (TResultLine line : {TResultLine::OilInletTemp, TResultLine::HeatLoad,
+                                 TResultLine::AirOutletTemp, TResultLine::OilOutletTemp})
+            View.SetResultValueColors(line, clWhite, clBlack);
+        s.MaxTempEditColor = clWhite;
+        View.SetGridVisible(false);
+        View.SetPrintEnabled(false);
+        PrinterEnableFLG = false;
+    });
+}
+
+QString TSelectionController::OilSectionName() const {
+    QString grade = View.ListItems(TSelectionList::Oil).value(View.ListIndex(TSelectionList::Oil));
+    if (grade.isEmpty())
+        grade = DefaultOilGrade;
+    return TVerDep().ChangeToValidFilename(grade);
+}
+
+QString TSelectionController::PickedSectionName() const {
+    return TVerDep().ChangeToSectionName(cbShadow.value(View.ListIndex(TSelectionList::Model)));
+}
+
+void TSelectionController::SeriesClick(TCoolerType Series) {
+    RunAction([&] {
+        EngineState().CurrentCoolerType = Series;
+        Settings.SetRegInteger(0, Page1Key, QStringLiteral("CoolerTypeCombo"));
+        FillSelectionModelList(Series);
+        if (Series != VCS_Cooler) {
+            View.SetEntryEnabled(TSelectionEntry::OilFlow, true);
+            ClearOnNewCoolerType(false);
+        } else {
+            ClearOnNewCoolerType(false);
+            FillInPumpFlow(true);
+        }
+    });
+}
+
+void TSelectionController::FillInPumpFlow(bool DisableEntry) {
+    TEngineState& s = EngineState();
+    const TCoolerVCS system(PickedSectionName(), s.IniFilePath, OilSectionName());
+    View.SetEntryFontColor(TSelectionEntry::OilFlow, clBlue);
+    s.InOilFlow = system.GetMaxOilFlowFloat();
+    WriteEntry(TSelectionEntry::OilFlow,
+               TCoolerHlp::GetMaxOilFlow(View.ListIndex(TSelectionList::OilFlowUnit), s.InOilFlow));
+    if (DisableEntry)
+        View.SetEntryEnabled(TSelectionEntry::OilFlow, false);
+}
+
+void TSelectionController::cbTypeCoolerDataChange() {
+    RunAction([&] {
+        ClearOnNewCoolerType(false);
+        if (View.SelectedSeries() == VCS_Cooler && EngineState().CurrentCoolerType == VCS_Cooler)
+            FillInPumpFlow(false);
+    });
+}
+
+void TSelectionController::SetFixedInletTemperature(bool Value) {
+    RunAction([&] {
+        EngineState().FixedInletTempFLG = Value;
+        View.SetFixedTempSelected(Value);
+        View.ApplyLanguageTexts(); // the heat-load caption names the mode's quantity
+        ClearOnNewCoolerType(false);
+    });
+}
+
+void TSelectionController::rbFixedTempClick() {
+    RunAction([&] {
+        SetFixedInletTemperature(true);
+        SaveFixedTempMode();
+    });
+}
+
+void TSelectionController::rbFixedPowerClick() {
+    RunAction([&] {
+        SetFixedInletTemperature(false);
+        SaveFixedTempMode();
+    });
+}
+
+void TSelectionController::SaveFixedTempMode() {
+    Settings.SetRegInteger(EngineState().FixedInletTempFLG ? 1 : 0, Page1Key,
+                           QStringLiteral("FixedTempMode"));
+}
+
+void TSelectionController::LoadFixedTempMode() {
+    RunAction([&] {
+        // The mode is only the user's to choose while its group is shown.
+        int32_t stored = 0;
+        const bool fixedTemp =
+            View.ModeGroupVisible() &&
+            Settings.GetRegInteger(stored, Page1Key, QStringLiteral("FixedTempMode")) &&
+            stored != 0;
+        SetFixedInletTemperature(fixedTemp);
+    });
+}

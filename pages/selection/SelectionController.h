@@ -1,0 +1,122 @@
+#pragma once
+
+#include "core/CoolerTypes.h"
+#include "pages/selection/SelectionModelLists.h"
+#include "pages/selection/SelectionSettings.h"
+#include "pages/selection/SelectionView.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+// The candidates listed after "Calculate New Cooler": for grid row r (1-based) the model's
+// position in the model list and whether it removes less than the required cooling.
+struct TCoolerSamples {
+    int32_t CoolerSamplesCnt = 0;
+    std::array<int32_t, 5> CoolerSamplesType{-1, -1, -1, -1, -1}; // [1..4]; -1 when empty
+    QList<bool> CoolerSampleUndersized{false};                    // by grid row, 0 the header
+    QList<std::array<QString, SampleColumnCount>> Cells;          // grid row r in Cells[r - 1]
+};
+
+// The logic of the selection page: reading the operating point, sizing a cooler, listing the
+// candidates and colouring a shortfall. It reaches the window only through TSelectionView,
+// messages only through Messages() and stored values only through TSelectionSettings, so the
+// window, the tests and the command-line tool run the same code.
+//
+// Each public operation is one action of the page, run to its end. A data file that cannot be
+// read stops the whole action the user started with the file's error message.
+class TSelectionController {
+public:
+    // The page that hands over its result as the required cooling.
+    static constexpr int HeatLoadPageIndex = 2;
+
+    // `ModelLists` is where the series' models come from; the product's are built in.
+    TSelectionController(TSelectionView& View, TSelectionSettings& Settings,
+                         const TSelectionModelLists& ModelLists = BuiltInModelLists());
+
+    // When the window is created: no results, no grid, no printing, every entry "0"; the US
+    // edition shows no motor protection line.
+    void InitialisePage();
+
+    // The user leaves an entry (`edOilflowCoolerDataExit` and its siblings): the typed number
+    // is stored in base units, or the entry keeps the focus after the reader's message.
+    void EntryExit(TSelectionEntry Entry);
+    // Another unit is picked beside an entry (`cbOilflowCoolerDataChange` and its siblings).
+    void UnitChange(TSelectionEntry Entry);
+    // An entry's text changed (`edOilflowCoolerDataChange` and its siblings).
+    void EntryChange(TSelectionEntry Entry);
+    void edOilflowCoolerDataClick();
+    void cbOilCoolerDataChange();
+    // A series radio button is clicked (`rbACCoolerDataClick` and its siblings).
+    void SeriesClick(TCoolerType Series);
+    void cbTypeCoolerDataChange();
+
+    void rbFixedTempClick();
+    void rbFixedPowerClick();
+    void SetFixedInletTemperature(bool Value);
+    void SaveFixedTempMode();
+    void LoadFixedTempMode();
+
+    // Calculates the picked model and shows its results.
+    TLimitResultError CalcSelectedCoolerData();
+    // "Calculate Selected Cooler": the picked model at the operating point, the solved inlet
+    // temperature in the fixed required cooling mode, and the colours.
+    void btCalcSelectedCoolerClick();
+    // "Calculate New Cooler": the smallest model that suffices, listed with its neighbours.
+    void btCalcNewCoolerClick();
+    void ClearOnNewCoolerType(bool ClearAllFLG);
+
+    // The user picks a cell of the candidates grid; false for the header row.
+    bool sgCoolerSamplesSelectCell(int ACol, int ARow);
+
+    // The series change of the page: the model list of the series and the stored position.
+    void FillSelectionModelList(TCoolerType Series);
+
+    // The page change: stores the page's choices when it is left, restores them when it is
+    // entered from page `PageLeft` (the heat-load page hands over its result unit).
+    void StoreInputs();
+    void RestoreInputs(int PageLeft, int HeatLoadResultUnit);
+
+    bool PrintingEnabled() const { return PrinterEnableFLG; }
+    const TCoolerSamples& Samples() const { return CoolerSamples; }
+    // The catalogue names of the listed models, at the positions of the model list.
+    const QStringList& ShadowList() const { return cbShadow; }
+
+private:
+    // Messages are shown again once an action that silenced them ends, however it ends.
+    struct TShowMessagesAfterwards {
+        ~TShowMessagesAfterwards();
+    };
+
+    void RunAction(const std::function<void()>& Body);
+
+    void WriteEntry(TSelectionEntry Entry, const QString& Text);
+    void ShowOilFlow(float FlowLiterPerMin);
+    void FillInPumpFlow(bool DisableEntry);
+    QString OilSectionName() const;
+    QString PickedSectionName() const;
+    void CaptureInputs();
+
+    void ReadPumpFlowEntry();
+    bool SolveInletTemperature();
+    void ApplyColorRule();
+    void ShowNoiseCaption();
+
+    void SetColumnWidths();
+    void FillCoolerSamples(int Chosen);
+    void AddCoolerSample(int Chosen, int Offset);
+    QList<TSampleRow> GridRows() const;
+
+    TSelectionView& View;
+    TSelectionSettings& Settings;
+    const TSelectionModelLists& ModelLists;
+
+    QStringList cbShadow;
+    bool PrinterEnableFLG = false;
+    TCoolerSamples CoolerSamples;
+    int ActionDepth = 0;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/EngineState.h"
+#include "pages/selection/SelectionView.h"
+#include "units/UnitConv.h"
+
+// How the selection page holds and converts the quantity of each of its entries.
+struct TEntryQuantity {
+    TSelectionList UnitList;
+    TSelectionGroup Group;      // its caption names the quantity in messages
+    float TEngineState::*Field; // the value in base units
+    float (TUnitConv::*ToBase)(int&, float, int) const;
+    float (TUnitConv::*FromBase)(int&, float, int) const;
+    // Significant digits of the entry rewritten in another unit: a flow in m³/h needs more.
+    int UnitChangePrecision;
+};
+
+const TEntryQuantity& QuantityOf(TSelectionEntry Entry);
+
+// Significant digits of an entry rewritten as read, and of the flows the program fills in.
+constexpr int EntryPrecision = 10;

@@ -1,0 +1,64 @@
+#include "core/ProfileFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProfileFileTest : public testing::Test {
+protected:
+    QString Write(const QByteArray& bytes) {
+        const QString path = Dir.filePath("data.ini");
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    QTemporaryDir Dir;
+};
+
+TEST_F(ProfileFileTest, FirstDuplicateWinsAndNamesIgnoreCase) {
+    const QString path = Write("[Other]\nMinFlow=1\n"
+                               "[vam2_150_4_a]\r\n"
+                               "; a comment = not an entry\r\n"
+                               "\r\n"
+                               "  MinFlow = 12,5  \r\n"
+                               "minflow=99\r\n"
+                               "no equals sign here\r\n"
+                               "Empty=\r\n"
+                               "[VAM2_150_4_A]\r\nMaxFlow=7\r\n");
+    const QList<TProfileEntry> entries = TProfileFile::ReadSection(path, "VAM2_150_4_A");
+    ASSERT_EQ(entries.size(), 3);
+    EXPECT_EQ(TProfileFile::ValueOf(entries, "MINFLOW"), "12,5");
+    EXPECT_EQ(TProfileFile::ValueOf(entries, "Empty"), "");
+    // The second section of the same name is never reached.
+    EXPECT_EQ(TProfileFile::ValueOf(entries, "MaxFlow"), "");
+}
+
+TEST_F(ProfileFileTest, MissingFileOrSectionGivesNoEntries) {
+    EXPECT_TRUE(TProfileFile::ReadSection(Dir.filePath("none.ini"), "A").isEmpty());
+    EXPECT_TRUE(TProfileFile::ReadSection(Write("[A]\nk=1\n"), "B").isEmpty());
+}
+
+TEST_F(ProfileFileTest, LastLineWithoutLineEndIsRead) {
+    const QString path = Write("[A]\nk=1\nlast=2");
+    EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "A"), "last"), "2");
+}
+
+TEST(ProfileFileDecoding, ByteOrderMarkMeansUtf8OtherwiseWindows1252) {
+    EXPECT_EQ(TProfileFile::DecodeBytes("\xEF\xBB\xBF[A]\nT=\xC2\xB0"
+                                        "C"),
+              QStringLiteral("[A]\nT=°C"));
+    EXPECT_EQ(TProfileFile::DecodeBytes("T=\xB0"
+                                        "C \x80 \x9F"),
+              QStringLiteral("T=°C € Ÿ"));
+}
+
+TEST_F(ProfileFileTest, SectionAfterByteOrderMarkIsFound) {
+    const QString path = Write("\xEF\xBB\xBF[A]\r\nk=1\r\n");
+    EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "a"), "K"), "1");
+}
+
+} // namespace

@@ -1,0 +1,230 @@
+#include "app/cli/SelectCommand.h"
+#include "app/cli/DemoCommand.h"
+#include "core/RegionalSettings.h"
+#include "settings/Edition.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString ShippedIniFiles = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/");
+
+struct TRun {
+    int Code;
+    QString Out;
+    QString Err;
+};
+
+class SelectCommand : public testing::Test {
+protected:
+    TRun Run(const QStringList& arguments) {
+        QString out;
+        QString err;
+        QTextStream outStream(&out);
+        QTextStream errStream(&err);
+        const int code = RunSelectCommand(arguments, ShippedIniFiles, outStream, errStream);
+        outStream.flush();
+        errStream.flush();
+        return {code, out, err};
+    }
+
+    QJsonObject RunJson(QStringList arguments, int expectedCode) {
+        const TRun run = Run(arguments << "--json");
+        EXPECT_EQ(run.Code, expectedCode) << run.Out.toStdString() << run.Err.toStdString();
+        return QJsonDocument::fromJson(run.Out.toUtf8()).object();
+    }
+
+    static QStringList ModelsOf(const QJsonObject& document) {
+        QStringList models;
+        for (const QJsonValue& candidate : document["candidates"].toArray())
+            models.append(candidate["model"].toString());
+        return models;
+    }
+
+    TScopedRegionalSettings Point{QLatin1Char('.')};
+};
+
+// 100 l/min of ISO VG 46 at most 60 degC, air 30 degC, sea level, 20 kW.
+const QStringList VamPoint{"--series",       "VAM", "--oil",      "ISO VG 46", "--flow",     "100",
+                           "--max-oil-temp", "60",  "--air-temp", "30",        "--altitude", "0",
+                           "--heat",         "20"};
+
+QStringList With(QStringList arguments, const QString& option, const QString& value) {
+    const qsizetype at = arguments.indexOf(option);
+    if (at >= 0)
+        arguments[at + 1] = value;
+    else
+        arguments << option << value;
+    return arguments;
+}
+
+TEST_F(SelectCommand, ChoosesTheSmallestCoolerAndListsItsNeighbours) {
+    const TRun run = Run(VamPoint);
+    EXPECT_EQ(run.Code, 0);
+    EXPECT_EQ(run.Err, "");
+    const QStringList lines = run.Out.split('\n');
+    ASSERT_GE(lines.size(), 6);
+    EXPECT_EQ(lines[0], "  Cooler type  Sp. heat dissipation  Inlet oil temperature  LpA, 1 m  "
+                        "Oil pressure drop");
+    EXPECT_TRUE(lines[1].startsWith("  KVAM 350-B   0.72 kW/°C")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith("  KVAM 400-B ")) << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].startsWith("* KVAM 300-B ")) << lines[3].toStdString();
+    EXPECT_TRUE(run.Out.contains("Calculated data: KVAM 350-B\n"));
+    // The value column lines up after the longest caption, which depends on the edition.
+    EXPECT_TRUE(run.Out.contains(QRegularExpression("\n  Inlet oil temperature +58 °C\n")));
+    EXPECT_TRUE(run.Out.contains(QRegularExpression("\n  Air flow +2.56 m³/s\n")));
+}
+
+TEST_F(SelectCommand, JsonHoldsCandidatesResultsAndMessages) {
+    const QJsonObject document = RunJson(VamPoint, 0);
+    EXPECT_EQ(ModelsOf(document), (QStringList{"KVAM 350-B", "KVAM 400-B", "KVAM 300-B"}));
+    const QJsonArray candidates = document["candidates"].toArray();
+    EXPECT_FALSE(candidates[0]["undersized"].toBool());
+    EXPECT_TRUE(candidates[2]["undersized"].toBool());
+    EXPECT_EQ(candidates[0]["heat"].toString(), "0.72 kW/°C");
+    EXPECT_EQ(candidates[0]["inletTemp"].toString(), "58 °C");
+
+    const QJsonObject results = document["results"].toObject();
+    EXPECT_EQ(results.keys(), (QStringList{"AirFlowStr", "AirTempOutStr", "HeatLoadStr",
+                                           "MotorCapacityStr", "NoiseLevelStr", "OilTempInStr",
+                                           "OilTempOutStr", "PressureDropStr", "ProtectionStr"}));
+    EXPECT_EQ(results["OilTempInStr"].toString(), candidates[0]["inletTemp"].toString());
+    EXPECT_EQ(results["NoiseLevelStr"].toString(), candidates[0]["noise"].toString());
+    EXPECT_EQ(results["PressureDropStr"].toString(), candidates[0]["pressureDrop"].toString());
+    // The US edition shows no motor protection.
+    EXPECT_EQ(results["ProtectionStr"].toString(), BuildIsUSEdition() ? "" : "IP 55");
+    EXPECT_TRUE(document["messages"].toArray().isEmpty());
+}
+
+TEST_F(SelectCommand, CalculatesAGivenModel) {
+    const QJsonObject document = RunJson(With(VamPoint, "--model", "kvam 400-b"), 0);
+    EXPECT_TRUE(document["candidates"].toArray().isEmpty());
+    EXPECT_EQ(document["results"]["OilTempInStr"].toString(), "52 °C");
+
+    // Too small: the inlet temperature at which it would remove 20 kW lies above 120 degC.
+    const QJsonObject tooSmall =
+        RunJson(With(With(VamPoint, "--flow", "80"), "--model", "KVAM 100-A"), 1);
+    EXPECT_EQ(tooSmall["messages"].toArray(),
+              QJsonArray{"Max. inlet oil temp. Outside the range! (10 - 120)"});
+    EXPECT_EQ(tooSmall["results"]["OilTempInStr"].toString(), "");
+}
+
+TEST_F(SelectCommand, ReadsEveryUnitOfThePage) {
+    // About the same duty as above, in US units; the hydraulic-motor series.
+    const QJsonObject document =
+        RunJson({"--series",       "vhm",          "--oil",           "iso_vg_68",
+                 "--flow",         "40",           "--flow-unit",     "US gpm",
+                 "--max-oil-temp", "160",          "--oil-temp-unit", "F",
+                 "--air-temp",     "95",           "--air-temp-unit", "°F",
+                 "--altitude",     "1500",         "--altitude-unit", "ft",
+                 "--heat",         "150000",       "--heat-unit",     "Btu/hr",
+                 "--model",        "KVHM 500-1500"},
+                0);
+    const QJsonObject results = document["results"].toObject();
+    EXPECT_TRUE(results["OilTempInStr"].toString().endsWith(" °F"));
+    EXPECT_TRUE(results["PressureDropStr"].toString().endsWith(" psi"));
+    EXPECT_TRUE(results["AirFlowStr"].toString().endsWith(" ft³/min"));
+    EXPECT_TRUE(results["HeatLoadStr"].toString().endsWith(" BTU/hr/°F"));
+    EXPECT_EQ(results["ProtectionStr"].toString(), "");
+}
+
+TEST_F(SelectCommand, CoolingSystemsRunAtTheirPumpFlow) {
+    const QStringList point{"--series",   "VCS", "--oil",      "ISO VG 46", "--max-oil-temp", "65",
+                            "--air-temp", "35",  "--altitude", "0",         "--heat",         "8"};
+    const QJsonObject document = RunJson(point, 0);
+    EXPECT_EQ(ModelsOf(document).value(0), "KVCS 150-D-A"); // at its own 20 l/min
+
+    const QJsonObject larger = RunJson(With(With(point, "--flow", "60"), "--heat", "30"), 0);
+    EXPECT_EQ(ModelsOf(larger).value(0), "KVCS 350-D-B");
+}
+
+TEST_F(SelectCommand, SpeaksTheChosenLanguage) {
+    const TRun run = Run(With(VamPoint, "--language", "SPANISH"));
+    EXPECT_EQ(run.Code, 0);
+    EXPECT_TRUE(run.Out.contains("Datos calculados: KVAM 350-B\n"));
+    EXPECT_TRUE(run.Out.contains("  Temperatura entrada aceite"));
+
+    const TRun limit = Run(With(With(VamPoint, "--language", "spanish"), "--altitude", "5000"));
+    EXPECT_EQ(limit.Code, 1);
+    EXPECT_EQ(limit.Err, "Altitud ¡Fuera de rango! (0 - 4000)\n");
+}
+
+TEST_F(SelectCommand, ToldFailuresEndWithStatusOne) {
+    const struct {
+        const char* Name;
+        QString Option, Value;
+        QString Err;
+    } cases[] = {
+        {"Altitude", "--altitude", "5000", "Altitude Outside the range! (0 - 4000)\n"},
+        {"NoCooler", "--heat", "700",
+         "No cooler can be selected! Please contact your local Brenvik office.\n"},
+        {"NoFlow", "--flow", "0", "No result.\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TRun run = Run(With(VamPoint, c.Option, c.Value));
+        EXPECT_EQ(run.Code, 1);
+        EXPECT_EQ(run.Err, c.Err);
+        EXPECT_EQ(run.Out, "");
+    }
+}
+
+TEST_F(SelectCommand, UnreadableArgumentsEndWithStatusTwo) {
+    const struct {
+        const char* Name;
+        QStringList Arguments;
+        QString Err;
+    } cases[] = {
+        {"Value", With(VamPoint, "--flow", "12;5"), "Oil flow: 12;5 ?"},
+        {"Series", With(VamPoint, "--series", "VXM"), "Unknown series \"VXM\""},
+        {"Unit", With(VamPoint, "--flow-unit", "gallons"),
+         "Unknown unit \"gallons\" for --flow-unit"},
+        {"Grade", With(VamPoint, "--oil", "SAE 30"), "Unknown \"SAE 30\" as oil grade"},
+        {"Model", With(VamPoint, "--model", "KVDM 100"), "Unknown model \"KVDM 100\""},
+        {"Language", With(VamPoint, "--language", "KLINGON"), "Unknown language \"KLINGON\""},
+        {"Missing", VamPoint.mid(0, 12), "--heat is required."},
+        {"NoValue", QStringList(VamPoint) << "--model", "--model needs a value."},
+        {"Twice", QStringList(VamPoint) << "--heat=30", "--heat is given twice."},
+        {"Unknown", QStringList(VamPoint) << "--colour", "Unknown argument \"--colour\"."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TRun run = Run(c.Arguments);
+        EXPECT_EQ(run.Code, 2);
+        EXPECT_TRUE(run.Err.startsWith(c.Err)) << run.Err.toStdString();
+        EXPECT_EQ(run.Out, "");
+    }
+}
+
+TEST_F(SelectCommand, NegativeValuesAndCommasAreReadLikeEntries) {
+    const QJsonObject document =
+        RunJson(With(With(VamPoint, "--air-temp", "-10,5"), "--max-oil-temp", "45.5"), 0);
+    EXPECT_FALSE(document["candidates"].toArray().isEmpty());
+}
+
+TEST(SelectProgram, FindsTheDataInstalledBesideIt) {
+    QProcess program;
+    program.start(AIRCOOLER_CLI, QStringList{"select"} << VamPoint << "--json");
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
+    const QJsonObject document = QJsonDocument::fromJson(program.readAllStandardOutput()).object();
+    EXPECT_EQ(document["candidates"].toArray().size(), 3);
+}
+
+TEST(DemoCommand, SizesOneCoolerOfEachSeries) {
+    const TScopedRegionalSettings point(QLatin1Char('.'));
+    QString out;
+    QTextStream stream(&out);
+    EXPECT_EQ(RunDemoCommand(ShippedIniFiles, stream), 0);
+    stream.flush();
+    for (const char* series : {"KVAM", "KVDM", "KVHM", "KVCS"})
+        EXPECT_TRUE(out.contains(QStringLiteral("Calculated data: %1 ").arg(series))) << series;
+}
+
+} // namespace

@@ -1,0 +1,201 @@
+#include "tests/pages/selection/SelectionTestPage.h"
+
+#include "pages/selection/SelectionPageItems.h"
+#include "units/Units.h"
+
+#include <cmath>
+
+namespace {
+
+using E = TSelectionEntry;
+using L = TResultLine;
+
+// The number at the start of a result text such as "47 °C".
+double Leading(const QString& text) {
+    return text.section(QLatin1Char(' '), 0, 0).toDouble();
+}
+
+TEST_F(SelectionPage, SolvedInletTemperatureLiesBelowTheEnteredMaximum) {
+    // Enough oil flows that the outlet oil stays clear of the outlet air without raising the
+    // inlet temperature.
+    TypeOperatingPoint(150, 60, 20, 500, 25);
+    Controller.btCalcNewCoolerClick();
+    ASSERT_EQ(View.ListIndex(TSelectionList::Model), 1); // about 37 kW at 60 degC
+
+    const TEngineState& s = EngineState();
+    const double shown = Leading(Value(L::OilInletTemp));
+    EXPECT_LT(shown, 60);
+    // The shown temperature is the one at which the model removes exactly the cooling required.
+    EXPECT_EQ(shown, std::round(s.InHeatDissi / s.LastSpecHeat + s.InAirTemp));
+    // The engine state keeps the user's maximum and the dissipation at that maximum.
+    EXPECT_EQ(s.InMaxOilTemp, 60);
+    EXPECT_GT(s.LastActualDissipation, 36);
+    EXPECT_EQ(View.Entry(E::MaxTemp).Background, clWhite);
+    EXPECT_EQ(View.Line(L::OilInletTemp).Background, clWhite);
+    EXPECT_TRUE(Shown.Shown.isEmpty());
+}
+
+TEST_F(SelectionPage, ColoursShowWhereTheShortfallCanBeMadeUp) {
+    const struct {
+        const char* Name;
+        bool FixedInletTemp;
+        float Heat;
+        TColor HeatLoad, HeatEntry, MaxTempEntry, InletTemp;
+    } cases[] = {
+        {"Suffices", false, 10, clWhite, clWhite, clWhite, clWhite},
+        {"SufficesAtFixedInlet", true, 10, clWhite, clWhite, clWhite, clWhite},
+        {"TooHotInlet", false, 25, clWhite, clWhite, clRed, clRed},
+        {"TooLittleHeat", true, 25, clRed, clRed, clWhite, clWhite},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Controller.SetFixedInletTemperature(c.FixedInletTemp);
+        TypeOperatingPoint(40, 60, 20, 500, c.Heat);
+        PickModel(0); // about 19 kW at 60 degC
+        Controller.btCalcSelectedCoolerClick();
+        ASSERT_TRUE(Controller.PrintingEnabled());
+        const auto& heatLoad = View.Line(L::HeatLoad);
+        const auto& inletTemp = View.Line(L::OilInletTemp);
+        EXPECT_EQ(heatLoad.Background, c.HeatLoad);
+        EXPECT_EQ(heatLoad.FontColor, c.HeatLoad == clRed ? clWhite : clBlack);
+        EXPECT_EQ(View.Entry(E::HeatDiss).Background, c.HeatEntry);
+        EXPECT_EQ(View.Entry(E::MaxTemp).Background, c.MaxTempEntry);
+        EXPECT_EQ(View.Entry(E::MaxTemp).FontColor, c.MaxTempEntry == clRed ? clWhite : clBlack);
+        EXPECT_EQ(inletTemp.Background, c.InletTemp);
+        EXPECT_EQ(EngineState().MaxTempEditColor, c.MaxTempEntry);
+        EXPECT_EQ(EngineState().HeatLoadColor, c.HeatLoad);
+    }
+}
+
+TEST_F(SelectionPage, ModeDecidesWhatTheHeatLineShows) {
+    TypeOperatingPoint(40, 60, 20, 500, 10);
+    PickModel(0);
+    Controller.btCalcSelectedCoolerClick();
+    EXPECT_EQ(View.ResultCaption(L::HeatLoad), "Sp. heat dissipation");
+    EXPECT_TRUE(Value(L::HeatLoad).endsWith(" kW/°C"));
+    EXPECT_EQ(Leading(Value(L::OilInletTemp)), std::round(10 / EngineState().LastSpecHeat + 20));
+
+    Controller.rbFixedTempClick();
+    EXPECT_EQ(View.ResultCaption(L::HeatLoad), "Heat dissipation");
+    EXPECT_TRUE(View.FixedTempSelected);
+    Controller.btCalcSelectedCoolerClick();
+    EXPECT_TRUE(Value(L::HeatLoad).endsWith(" kW"));
+    EXPECT_EQ(Value(L::OilInletTemp), "60 °C"); // not solved: the entered temperature holds
+}
+
+TEST_F(SelectionPage, InputOutsideItsLimitStopsNewWithItsMessage) {
+    const struct {
+        const char* Name;
+        int AltitudeUnit;
+        float MaxTemp, AirTemp, Altitude, Heat;
+        QString Message;
+    } cases[] = {
+        {"Altitude", Ord(TLength::m), 60, 20, 5000, 25, "Altitude Outside the range! (0 - 4000)"},
+        {"AltitudeInFeet", Ord(TLength::ft), 60, 20, 20000, 25,
+         "Altitude Outside the range! (0 - 13123)"},
+        {"OilTemperature", Ord(TLength::m), 130, 20, 0, 25,
+         "Max. inlet oil temp. Outside the range! (10 - 120)"},
+        {"Cooling", Ord(TLength::m), 60, 20, 0, 900,
+         "Cooling required: Outside the range! (0 - 800)"},
+        {"AirAboveOil", Ord(TLength::m), 40, 45, 0, 25,
+         "Max. inlet oil temp. - Max. ambient air temp. Outside the range!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Shown.Shown.clear();
+        PickUnit(E::Altitude, c.AltitudeUnit);
+        TypeOperatingPoint(40, c.MaxTemp, c.AirTemp, c.Altitude, c.Heat);
+        Controller.btCalcNewCoolerClick();
+        EXPECT_EQ(Shown.Texts(), QStringList{c.Message});
+        EXPECT_FALSE(View.GridShown);
+        EXPECT_TRUE(EngineState().ShowMessagesFLG);
+    }
+}
+
+TEST_F(SelectionPage, SelectedModelThatFailsItsCheckClearsThePage) {
+    TypeOperatingPoint(40, 60, 20, 500, 25);
+    PickModel(0);
+    Controller.btCalcSelectedCoolerClick(); // too small: the inlet temperature is red
+    ASSERT_EQ(View.Entry(E::MaxTemp).Background, clRed);
+    PickModel(2); // admits 50 to 300 l/min
+    Controller.btCalcSelectedCoolerClick();
+    EXPECT_EQ(Shown.Texts(), QStringList{"Oil flow Outside the range! (50.0 - 300)"});
+    EXPECT_EQ(EngineState().LastCalcResult, LR_FLOW_ERR);
+    EXPECT_FALSE(Controller.PrintingEnabled());
+    EXPECT_EQ(Value(L::OilInletTemp), "");
+    // A cleared page is not judged by the earlier model's shortfall.
+    EXPECT_EQ(View.Entry(E::MaxTemp).Background, clWhite);
+    EXPECT_EQ(View.Line(L::OilInletTemp).Background, clWhite);
+}
+
+TEST_F(SelectionPage, SolvingStopsAtTheFirstRunThatFails) {
+    // At most 100 degC the small cooler removes enough to calculate, but the temperature at
+    // which it removes 60 kW lies far above 120 degC.
+    TypeOperatingPoint(40, 100, 20, 500, 60);
+    PickModel(0);
+    Controller.btCalcSelectedCoolerClick();
+    EXPECT_EQ(Shown.Texts(), QStringList{"Max. inlet oil temp. Outside the range! (10 - 120)"});
+    EXPECT_EQ(EngineState().LastCalcResult, LR_OK);
+    EXPECT_EQ(EngineState().InMaxOilTemp, 100);
+    EXPECT_FALSE(Controller.PrintingEnabled());
+    EXPECT_EQ(View.Entry(E::MaxTemp).Background, clWhite);
+}
+
+TEST_F(SelectionPage, WithoutAQualifyingModelThePageIsCleared) {
+    const struct {
+        const char* Name;
+        float Flow, Heat;
+        QStringList Messages;
+    } cases[] = {
+        {"TooMuchHeat",
+         100,
+         500,
+         {"No cooler can be selected! Please contact your local Brenvik office."}},
+        {"TooMuchFlow",
+         400,
+         1,
+         {"No cooler can be selected! Please contact your local Brenvik office."}},
+        {"NoFlow", 0, 5, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TypeOperatingPoint(40, 60, 20, 500, 10);
+        Controller.btCalcNewCoolerClick();
+        ASSERT_TRUE(View.GridShown);
+        Shown.Shown.clear();
+        TypeOperatingPoint(c.Flow, 60, 20, 500, c.Heat);
+        Controller.btCalcNewCoolerClick();
+        EXPECT_EQ(Shown.Texts(), c.Messages);
+        EXPECT_FALSE(View.GridShown);
+        EXPECT_FALSE(Controller.PrintingEnabled());
+        EXPECT_EQ(Value(L::OilInletTemp), "");
+    }
+}
+
+TEST_F(SelectionPage, UnreadableDataStopTheActionWithTheirMessage) {
+    PickSeries(DC_Cooler); // its second model's data cannot be read
+    TypeOperatingPoint(40, 60, 20, 500, 5);
+    Controller.btCalcNewCoolerClick();
+    EXPECT_EQ(Shown.Texts(), QStringList{"'zero' is not a valid floating point value"});
+    EXPECT_FALSE(View.GridShown);
+    EXPECT_TRUE(EngineState().ShowMessagesFLG);
+
+    Shown.Shown.clear();
+    PickModel(1);
+    EXPECT_EQ(Controller.CalcSelectedCoolerData(), LR_UNKNOWN_ERR);
+    EXPECT_EQ(Shown.Texts(), QStringList{"'zero' is not a valid floating point value"});
+
+    // The page goes on working with what can be read.
+    Shown.Shown.clear();
+    PickModel(0);
+    Controller.btCalcSelectedCoolerClick();
+    EXPECT_TRUE(Controller.PrintingEnabled());
+    EXPECT_TRUE(Shown.Shown.isEmpty());
+
+    View.SetListIndex(TSelectionList::Oil, OilGradeItems().indexOf("ISO VG 680")); // no data
+    Controller.cbOilCoolerDataChange();
+    Controller.btCalcNewCoolerClick();
+    EXPECT_EQ(Shown.Texts(), QStringList{"'' is not a valid floating point value"});
+}
+
+} // namespace

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/MessageService.h"
+#include "settings/SettingsRoots.h"
+#include "ui/MainWindow.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class QMenu;
+
+// Every window test runs on its own pair of settings files in a temporary directory: the
+// machine-wide copy as the installation of this build's edition writes it, and a per-user copy
+// that does not exist until the program seeds it. Messages are recorded, never shown.
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest();
+    ~WindowTest() override;
+
+    // Constructs the window, runs its start-up and shows it, as the program does.
+    // `BeforeStartUp` registers page logic the way the program does before the start-up.
+    std::unique_ptr<TfKylvane>
+    StartWindow(const std::function<void(TfKylvane&)>& BeforeStartUp = {});
+    // What a program started again finds: a fresh process state, the same settings.
+    std::unique_ptr<TfKylvane> RestartWindow(std::unique_ptr<TfKylvane>& Running);
+
+    // Applies `Change` to a settings file as it is on disk.
+    static void EditSettings(const QString& File,
+                             const std::function<void(class TSettingsTree&)>& Change);
+
+    QTemporaryDir Dir;
+    TSettingsRoots Roots;
+    TRecordingMessages Recorded;
+
+private:
+    TScopedMessageService RecordMessages{Recorded};
+    TScopedSettingsRoots RestoreRoots{TSettingsRoots{}};
+};
+
+// The settings key of this build's edition followed by `EndPath`, as the files spell it.
+QString KeyPath(const QString& EndPath);
+
+// The captions of a menu's items in order; a separator gives "-".
+QStringList Captions(const QMenu* Menu);
+// The captions of the main menu's two top-level items.
+QStringList TopLevelCaptions(const TfKylvane& Window);
+// The five tab captions.
+QStringList TabCaptions(const TfKylvane& Window);

@@ -1,0 +1,3 @@
+#include "core/EngineState.h"
+#include "units/UnitConv.h"
+#include <QString>

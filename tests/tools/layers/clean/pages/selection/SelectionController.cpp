@@ -1,0 +1,2 @@
+#include "engine/CoolerSeries.h"
+#include "pages/selection/SelectionView.h"

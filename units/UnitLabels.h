@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// The item texts of the unit lists, each in the order of its unit ordinals (units/Units.h).
+// Every page and the command-line tool take their unit labels from here.
+const QStringList& TempUnitLabels();
+const QStringList& FlowUnitLabels();
+// The heat units as the selection page lists them ("kcal/hr", "Btu/hr") ...
+const QStringList& HeatDissiUnitLabels();
+// ... and as the heat-load page's result list spells them ("kcal/h", "BTU/h").
+const QStringList& HeatLoadUnitLabels();
+const QStringList& HeatCapacityUnitLabels();
+const QStringList& LengthUnitLabels();
+const QStringList& VolumeUnitLabels();
+const QStringList& DensityUnitLabels();
+const QStringList& WeightUnitLabels();
+
+// Unit texts of the result formatters, by unit ordinal; these are not list items.
+extern const std::array<QString, 5> HeatDissiUnitStr;
+extern const std::array<QString, 3> PressureUnitStr;
+
+// The position of a typed unit label in `Labels`. Letter case, "°" and the superscripts may be
+// left out or typed as plain digits, so "m3/h" and "c" work in any terminal.
+std::optional<int> TypedUnitIndex(const QStringList& Labels, const QString& Typed);
