@@ -66,6 +66,10 @@ void TCoolerSeries::RoundPumpFlow() const {
     flow = static_cast<float>(std::floor(flow + 0.5));
 }
 
+float TCoolerSeries::PumpFlowOf(const TCoolChooseRec& Model) {
+    return static_cast<float>(std::floor(Model.MaxFlow + 0.5));
+}
+
 TFoundResult TCoolerSeries::ChooseCooler(int32_t& NewCoolerNo, uint8_t& Warnings,
                                          const QString& Path, const QStringList& cbCooler) {
     TEngineState& s = EngineState();
@@ -84,21 +88,23 @@ TFoundResult TCoolerSeries::ChooseCooler(int32_t& NewCoolerNo, uint8_t& Warnings
         const TCoolChooseTbl& table = s.*SeriesTraits.ChooseTable;
         const int count = ModelCount(cbCooler);
         const double oilCorrection = CoolCorrFactor();
+        const float enteredFlow = s.InOilFlow;
         for (int i = 0; i < count && result != FR_FOUND; ++i) {
             lastVisited = i;
             const TCoolChooseRec& model = table[i];
-            GetNormHeatConductivity(s.InOilFlow, model.CoeffA, model.CoeffB, model.CoeffC,
-                                    model.CoeffD);
+            const float flow = SeriesTraits.PumpFlow ? PumpFlowOf(model) : enteredFlow;
+            GetNormHeatConductivity(flow, model.CoeffA, model.CoeffB, model.CoeffC, model.CoeffD);
             OilTempInValue = s.InMaxOilTemp;
             ProcessPowerDissipation(OilTempInValue, s.InAirTemp, oilCorrection, model.AirFlow);
-            GetOilTempOutValue(Warnings, s.InOilFlow, ActualDissipation, OilTempInValue,
+            GetOilTempOutValue(Warnings, flow, ActualDissipation, OilTempInValue,
                                AirTempOutValue);
             if (ActualDissipation < s.InHeatDissi)
                 continue; // too small
-            const bool flowAdmitted = SeriesTraits.PumpFlow || (model.MinFlow <= s.InOilFlow &&
-                                                                s.InOilFlow <= model.MaxFlow);
+            const bool flowAdmitted =
+                SeriesTraits.PumpFlow || (model.MinFlow <= flow && flow <= model.MaxFlow);
             if (!flowAdmitted)
                 continue;
+            s.InOilFlow = flow; // the full calculation runs at the flow the model was judged at
             result = FR_FOUND;
             ConfirmCooler(result, Warnings, cbCooler, TableValue, SeriesTraits.CoolerType, Path, i,
                           false);
@@ -107,6 +113,8 @@ TFoundResult TCoolerSeries::ChooseCooler(int32_t& NewCoolerNo, uint8_t& Warnings
             else
                 NewCoolerNo = i;
         }
+        if (result != FR_FOUND)
+            s.InOilFlow = enteredFlow;
     }
 
     ConfirmCooler(result, Warnings, cbCooler, TableValue, SeriesTraits.CoolerType, Path,

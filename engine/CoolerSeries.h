@@ -28,13 +28,18 @@ public:
     void PrepCoolChooseTbl(const QString& PathStr, const QStringList& cbCooler);
 
     // Walks the choose table from the smallest model; on FR_FOUND the chosen position is in
-    // `NewCoolerNo` and the record and result texts hold the chosen model.
+    // `NewCoolerNo` and the record and result texts hold the chosen model. A cooling system is
+    // judged at its own pump's flow, whatever flow was entered, and is confirmed at that flow,
+    // which `InOilFlow` then holds.
     TFoundResult ChooseCooler(int32_t& NewCoolerNo, uint8_t& Warnings, const QString& Path,
                               const QStringList& cbCooler);
 
     // Calculates the model named at construction at the current operating point.
     TLimitResultError CalcSelectedCooler(QString& Message, int MaxLen, int EnergyUnit,
                                          uint8_t& Warnings);
+
+    // The flow a cooling system runs at: its pump's, in whole l/min.
+    static float PumpFlowOf(const TCoolChooseRec& Model);
 
     // "IP " and the protection class, or empty for a series without an electric motor.
     QString ProtectionText() const;

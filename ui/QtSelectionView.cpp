@@ -224,6 +224,16 @@ void TQtSelectionView::SetEntryFocus(TSelectionEntry entry) {
     });
 }
 
+std::optional<TSelectionEntry> TQtSelectionView::FocusedEntry() const {
+    // The window's focus widget, also while another window (a message box) is active.
+    const QWidget* focus = Page.window()->focusWidget();
+    for (TSelectionEntry entry : SelectionEntries) {
+        if (focus == EntryOf(entry))
+            return entry;
+    }
+    return std::nullopt;
+}
+
 void TQtSelectionView::SetEntryEnabled(TSelectionEntry entry, bool enabled) {
     EntryOf(entry)->setEnabled(enabled);
 }

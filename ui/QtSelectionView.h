@@ -33,6 +33,7 @@ public:
     void SetEntryFontColor(TSelectionEntry entry, TColor color) override;
     void SetEntryColor(TSelectionEntry entry, TColor background) override;
     void SetEntryFocus(TSelectionEntry entry) override;
+    std::optional<TSelectionEntry> FocusedEntry() const override;
     void SetEntryEnabled(TSelectionEntry entry, bool enabled) override;
     void SetEntryReadOnly(TSelectionEntry entry, bool readOnly) override;
 

@@ -16,9 +16,9 @@ const QList<QStringList> OperatingPoints{
      "--flow-unit",     "US gpm", "--max-oil-temp",  "160",       "--oil-temp-unit", "°F",
      "--air-temp",      "95",     "--air-temp-unit", "°F",        "--altitude",      "1500",
      "--altitude-unit", "ft",     "--heat",          "150000",    "--heat-unit",     "Btu/hr"},
-    // A cooling system is sized for the flow of its pump.
-    {"--series", "VCS", "--oil", "ISO VG 46", "--flow", "60", "--max-oil-temp", "65", "--air-temp",
-     "35", "--altitude", "0", "--heat", "30"},
+    // A cooling system runs at the flow of its own pump, which the program fills in.
+    {"--series", "VCS", "--oil", "ISO VG 46", "--max-oil-temp", "65", "--air-temp", "35",
+     "--altitude", "0", "--heat", "30"},
 };
 
 QString CommandLine(const QStringList& arguments) {

@@ -152,6 +152,13 @@ bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request,
     }
 
     Request.Model = values.value("--model");
+    // A cooling system is chosen by what it does at its own pump's flow; only a given model can
+    // be calculated at another flow.
+    if (Request.Series == VCS_Cooler && Request.Model.isEmpty() && values.contains("--flow")) {
+        Error = QStringLiteral("--flow cannot be given for VCS without --model: each cooling "
+                               "system runs at the flow of its own pump.");
+        return false;
+    }
     if (values.contains("--language")) {
         const std::optional<TLanguageType> language = LanguageNamed(values.value("--language"));
         if (!language) {
@@ -182,7 +189,8 @@ QString SelectUsage() {
         "                (cooling system with its own pump)\n"
         "  --oil         the oil grade, one of\n"
         "                %1\n"
-        "  --flow        oil flow; for VCS it may be left out: the pump's flow is filled in\n"
+        "  --flow        oil flow; for VCS only with --model, since each system runs at its\n"
+        "                own pump's flow, which is filled in when --flow is left out\n"
         "  --max-oil-temp  maximum inlet oil temperature\n"
         "  --air-temp    maximum ambient air temperature\n"
         "  --altitude    altitude of the site\n"
@@ -190,7 +198,8 @@ QString SelectUsage() {
         "  --model       a model of the series, as the model list names it (\"KVAM 300-B\")\n"
         "  --language    language of captions and messages (default ENGLISH), one of\n"
         "                %2\n"
-        "  --json        print one JSON object with \"candidates\", \"results\" and \"messages\"\n"
+        "  --json        print one JSON object with \"model\" (the model the results belong to),\n"
+        "                \"pumpFlow\" (VCS only), \"candidates\", \"results\" and \"messages\"\n"
         "\n"
         "Values are read like typed entries, with a point or a comma as decimal sign. Units are\n"
         "the labels of the page's lists (\"°\" and superscripts may be typed plainly: C, m3/h):\n");

@@ -58,6 +58,22 @@ QString WithoutTrailingBlanks(QString line) {
     return line;
 }
 
+// The model the shown results belong to.
+QString ResultModel(const THeadlessSelectionView& view) {
+    return view.ListItems(TSelectionList::Model).value(view.ListIndex(TSelectionList::Model));
+}
+
+// A cooling system's oil flow is its pump's: the entry as the page shows it, with its unit.
+QString PumpFlowText(const THeadlessSelectionView& view) {
+    return view.EntryText(TSelectionEntry::OilFlow) + QLatin1Char(' ') +
+           view.ListItems(TSelectionList::OilFlowUnit)
+               .value(view.ListIndex(TSelectionList::OilFlowUnit));
+}
+
+bool RunsAtPumpFlow(const THeadlessSelectionView& view) {
+    return view.SelectedSeries() == VCS_Cooler;
+}
+
 void PrintText(const THeadlessSelectionView& view, QTextStream& out) {
     if (view.GridShown) {
         std::array<qsizetype, SampleColumnCount> widths{};
@@ -76,10 +92,10 @@ void PrintText(const THeadlessSelectionView& view, QTextStream& out) {
             out << "  * removes less than the cooling required\n";
         out << '\n';
     }
-    const QString model =
-        view.ListItems(TSelectionList::Model).value(view.ListIndex(TSelectionList::Model));
-    out << view.GroupCaption(TSelectionGroup::Output) << ": " << model << '\n';
-    const QList<std::pair<QString, QString>> lines = ShownLines(view);
+    out << view.GroupCaption(TSelectionGroup::Output) << ": " << ResultModel(view) << '\n';
+    QList<std::pair<QString, QString>> lines = ShownLines(view);
+    if (RunsAtPumpFlow(view))
+        lines.prepend({view.GroupCaption(TSelectionGroup::OilFlow), PumpFlowText(view)});
     qsizetype width = 0;
     for (const auto& [caption, value] : lines)
         width = std::max(width, caption.size());
@@ -103,9 +119,15 @@ void PrintJson(const THeadlessSelectionView& view, const QStringList& messages, 
         const auto& shown = view.Line(line);
         results.insert(key, shown.Visible ? shown.Value : QString());
     }
-    const QJsonObject document{{"candidates", candidates},
-                               {"results", results},
-                               {"messages", QJsonArray::fromStringList(messages)}};
+    QJsonObject document{{"candidates", candidates},
+                         {"results", results},
+                         {"messages", QJsonArray::fromStringList(messages)}};
+    // Without a result there is no model the results belong to.
+    if (view.PrintEnabled) {
+        document.insert("model", ResultModel(view));
+        if (RunsAtPumpFlow(view))
+            document.insert("pumpFlow", PumpFlowText(view));
+    }
     out << QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
 }
 

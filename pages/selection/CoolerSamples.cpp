@@ -37,6 +37,9 @@ void TSelectionController::AddCoolerSample(int Chosen, int Offset) {
         CoolerSamples.CoolerSamplesCnt >= MaxCoolerSamples)
         return;
     View.SetListIndex(TSelectionList::Model, position);
+    // Each cooling system is listed as it runs: at its own pump's flow.
+    if (EngineState().CurrentCoolerType == VCS_Cooler)
+        ShowPumpFlow(position);
     btCalcSelectedCoolerClick();
 
     // A smaller neighbour is listed even when it falls short, so the user sees how close it
@@ -79,7 +82,7 @@ bool TSelectionController::sgCoolerSamplesSelectCell([[maybe_unused]] int ACol, 
         const int position = CoolerSamples.CoolerSamplesType[ARow];
         View.SetListIndex(TSelectionList::Model, position);
         if (s.CurrentCoolerType == VCS_Cooler)
-            ShowOilFlow(s.CoolChooseTblVCS[position].MinFlow);
+            ShowPumpFlow(position);
         btCalcSelectedCoolerClick();
         View.SetGridSelectedRow(ARow);
     });

@@ -31,7 +31,7 @@ void THeadlessSelectionView::SetEntryColor(TSelectionEntry entry, TColor backgro
     Entries[entry].Background = background;
 }
 void THeadlessSelectionView::SetEntryFocus(TSelectionEntry entry) {
-    FocusedEntry = entry;
+    Focus = entry;
 }
 void THeadlessSelectionView::SetEntryEnabled(TSelectionEntry entry, bool enabled) {
     Entries[entry].Enabled = enabled;

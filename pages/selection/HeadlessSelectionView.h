@@ -33,6 +33,7 @@ public:
     void SetEntryFontColor(TSelectionEntry entry, TColor color) override;
     void SetEntryColor(TSelectionEntry entry, TColor background) override;
     void SetEntryFocus(TSelectionEntry entry) override;
+    std::optional<TSelectionEntry> FocusedEntry() const override { return Focus; }
     void SetEntryEnabled(TSelectionEntry entry, bool enabled) override;
     void SetEntryReadOnly(TSelectionEntry entry, bool readOnly) override;
 
@@ -88,7 +89,7 @@ public:
     const TEntryState& Entry(TSelectionEntry entry) const;
     const TResultLineState& Line(TResultLine line) const;
     bool ModeGroupShown = false; // the product keeps the mode choice hidden
-    std::optional<TSelectionEntry> FocusedEntry;
+    std::optional<TSelectionEntry> Focus;
     bool FixedTempSelected = false;
     QString DisclaimerText;
     bool PrintEnabled = false;

@@ -101,6 +101,8 @@ bool TSelectionController::SolveInletTemperature() {
 }
 
 void TSelectionController::btCalcSelectedCoolerClick() {
+    if (!CommitEntries())
+        return;
     RunAction([&] {
         TEngineState& s = EngineState();
         s.LastCalcResult = CalcSelectedCoolerData();
@@ -136,6 +138,8 @@ void TSelectionController::ApplyColorRule() {
 }
 
 void TSelectionController::btCalcNewCoolerClick() {
+    if (!CommitEntries())
+        return;
     RunAction([&] {
         TEngineState& s = EngineState();
         const TShowMessagesAfterwards showMessages;
@@ -173,7 +177,7 @@ void TSelectionController::btCalcNewCoolerClick() {
             if (found == FR_FOUND || chosen > 0) {
                 View.SetListIndex(TSelectionList::Model, chosen);
                 if (series.Traits().PumpFlow)
-                    ShowOilFlow((s.*series.Traits().ChooseTable)[chosen].MinFlow);
+                    ShowPumpFlow(chosen);
                 FillCoolerSamples(chosen);
                 if (CoolerSamples.CoolerSamplesCnt > 0) {
                     found = FR_FOUND;
@@ -192,6 +196,8 @@ void TSelectionController::btCalcNewCoolerClick() {
         View.SetGridRows(GridRows());
         View.SetGridVisible(true);
         View.SetListIndex(TSelectionList::Model, CoolerSamples.CoolerSamplesType[1]);
+        if (s.CurrentCoolerType == VCS_Cooler)
+            ShowPumpFlow(CoolerSamples.CoolerSamplesType[1]);
         btCalcSelectedCoolerClick();
         View.SetPrintEnabled(true);
         PrinterEnableFLG = true;

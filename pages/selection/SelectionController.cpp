@@ -75,6 +75,11 @@ void TSelectionController::WriteEntry(TSelectionEntry Entry, const QString& Text
 }
 
 void TSelectionController::EntryExit(TSelectionEntry Entry) {
+    ExitEntry(Entry);
+}
+
+bool TSelectionController::ExitEntry(TSelectionEntry Entry) {
+    bool read = false;
     RunAction([&] {
         const TEntryQuantity& quantity = QuantityOf(Entry);
         TEngineState& s = EngineState();
@@ -86,21 +91,52 @@ void TSelectionController::EntryExit(TSelectionEntry Entry) {
                 (TUnitConv().*quantity.ToBase)(decimals, value, View.ListIndex(quantity.UnitList));
             WriteEntry(Entry,
                        FormatFixed(value, EntryPrecision, TUnitConv::GetNoOfDeciFromString(text)));
+            read = true;
             return;
         }
         View.SetEntryFocus(Entry);
-        if (Entry != TSelectionEntry::OilFlow)
-            return;
-        if (s.CurrentCoolerType == VCS_Cooler) {
+        if (Entry == TSelectionEntry::OilFlow && s.CurrentCoolerType == VCS_Cooler) {
             // A cooling system always runs at one of its pumps' flows.
             View.SetEntryFontColor(Entry, clBlue);
             s.InOilFlow = StandardPumpFlow(s.InOilFlow) * (s.USVersionFLG ? 1.2f : 1.0f);
             ShowOilFlow(s.InOilFlow);
-        } else {
-            View.SetEntryFontColor(Entry, clBlack);
-            WriteEntry(Entry, QStringLiteral("0"));
+            return;
         }
+        // The entry shows the value its field keeps, so that what the screen shows is what a
+        // calculation uses.
+        if (Entry == TSelectionEntry::OilFlow)
+            View.SetEntryFontColor(Entry, clBlack);
+        ShowStoredValue(Entry);
     });
+    return read;
+}
+
+bool TSelectionController::CommitEntries() {
+    // Only the action the user started reads the entry being typed in: an accelerator or the
+    // Return key runs a button without the entry being left. The actions it runs in turn find
+    // the entries read.
+    if (ActionDepth > 0)
+        return true;
+    if (const std::optional<TSelectionEntry> focused = View.FocusedEntry()) {
+        if (!ExitEntry(*focused))
+            return false;
+    }
+    for (TSelectionEntry entry : SelectionEntries) {
+        TRecordingMessages silent;
+        float value = 0;
+        if (!TUnitConv(silent).StringToFloat(value, View.EntryText(entry).left(255),
+                                             View.GroupCaption(QuantityOf(entry).Group))) {
+            ExitEntry(entry);
+            return false;
+        }
+    }
+    return true;
+}
+
+void TSelectionController::ShowPumpFlow(int Position) {
+    TEngineState& s = EngineState();
+    s.InOilFlow = TCoolerSeries::PumpFlowOf(s.CoolChooseTblVCS[Position]);
+    ShowOilFlow(s.InOilFlow);
 }
 
 void TSelectionController::ShowOilFlow(float FlowLiterPerMin) {
@@ -112,14 +148,18 @@ void TSelectionController::ShowOilFlow(float FlowLiterPerMin) {
 
 void TSelectionController::UnitChange(TSelectionEntry Entry) {
     RunAction([&] {
-        const TEntryQuantity& quantity = QuantityOf(Entry);
-        int decimals = 0;
-        const float shown = (TUnitConv().*quantity.FromBase)(
-            decimals, EngineState().*quantity.Field, View.ListIndex(quantity.UnitList));
-        WriteEntry(Entry, FormatFixed(shown, quantity.UnitChangePrecision, decimals));
+        ShowStoredValue(Entry);
         if (Entry == TSelectionEntry::Altitude)
             ShowNoiseCaption();
     });
+}
+
+void TSelectionController::ShowStoredValue(TSelectionEntry Entry) {
+    const TEntryQuantity& quantity = QuantityOf(Entry);
+    int decimals = 0;
+    const float shown = (TUnitConv().*quantity.FromBase)(decimals, EngineState().*quantity.Field,
+                                                         View.ListIndex(quantity.UnitList));
+    WriteEntry(Entry, FormatFixed(shown, quantity.UnitChangePrecision, decimals));
 }
 
 void TSelectionController::ShowNoiseCaption() {

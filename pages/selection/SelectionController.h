@@ -94,8 +94,16 @@ private:
 
     void RunAction(const std::function<void()>& Body);
 
+    // The exit action of an entry; false when its text does not read as a number.
+    bool ExitEntry(TSelectionEntry Entry);
+    // Before a calculation: the entry being typed in is read, and every entry must read.
+    bool CommitEntries();
     void WriteEntry(TSelectionEntry Entry, const QString& Text);
+    // The entry rewritten from its field in base units, in the unit picked beside it.
+    void ShowStoredValue(TSelectionEntry Entry);
     void ShowOilFlow(float FlowLiterPerMin);
+    // A cooling system's model at its own pump's flow, held and shown.
+    void ShowPumpFlow(int Position);
     void FillInPumpFlow(bool DisableEntry);
     QString OilSectionName() const;
     QString PickedSectionName() const;

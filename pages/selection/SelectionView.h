@@ -89,6 +89,9 @@ public:
     virtual void SetEntryFontColor(TSelectionEntry entry, TColor color) = 0;
     virtual void SetEntryColor(TSelectionEntry entry, TColor background) = 0;
     virtual void SetEntryFocus(TSelectionEntry entry) = 0;
+    // The entry the user is in, whose exit action has not run yet; none when the focus is
+    // elsewhere.
+    virtual std::optional<TSelectionEntry> FocusedEntry() const = 0;
     virtual void SetEntryEnabled(TSelectionEntry entry, bool enabled) = 0;
     virtual void SetEntryReadOnly(TSelectionEntry entry, bool readOnly) = 0;
 

@@ -120,15 +120,32 @@ TEST_F(SeriesSelection, CoolingSystemsRoundThePumpFlowAndTestCapacityOnly) {
     EXPECT_NE(Choose(series, VcsNames, chosen), FR_OILFLOW_ZERO);
 }
 
-TEST_F(SeriesSelection, CoolingSystemWhosePumpRangeExcludesTheFlowIsPassedOver) {
-    // VCS_C runs 55-80 l/min: its full calculation refuses 40 l/min, so no system qualifies
-    // for 60 kW, and the user is told once.
+TEST_F(SeriesSelection, CoolingSystemsAreJudgedAndConfirmedAtTheirOwnPumpFlow) {
+    // VCS_C runs at up to 80 l/min and removes 60 kW there; no entered flow changes the choice,
+    // and the chosen system's flow is the one the results belong to.
     TEngineState& s = EngineState();
-    s.InOilFlow = 40;
-    s.InHeatDissi = 60;
+    for (float entered : {5.0f, 40.0f, 300.0f}) {
+        SCOPED_TRACE(entered);
+        s.InOilFlow = entered;
+        s.InHeatDissi = 60;
+        TCoolerVCS series("VCS_A", FixtureDir, "ISO_VG_CONST");
+        int32_t chosen = -1;
+        EXPECT_EQ(Choose(series, VcsNames, chosen), FR_FOUND);
+        EXPECT_EQ(chosen, 2);
+        EXPECT_EQ(s.InOilFlow, 80);
+        EXPECT_GE(s.LastActualDissipation, 60);
+    }
+    EXPECT_TRUE(Shown.Shown.isEmpty());
+}
+
+TEST_F(SeriesSelection, CoolingSystemWalkThatFindsNothingKeepsTheEnteredFlow) {
+    TEngineState& s = EngineState();
+    s.InOilFlow = 39.6f;
+    s.InHeatDissi = 500;
     TCoolerVCS series("VCS_A", FixtureDir, "ISO_VG_CONST");
     int32_t chosen = -1;
     EXPECT_EQ(Choose(series, VcsNames, chosen), FR_NON);
+    EXPECT_EQ(s.InOilFlow, 40);
     EXPECT_EQ(Shown.Texts(), QStringList{NoCooler});
 }
 

@@ -106,8 +106,9 @@ TEST_F(SelectionPage, CoolingSystemCandidatesShowTheirPumpFlow) {
     TypeOperatingPoint(60, 60, 20, 500, 45);
     Controller.btCalcNewCoolerClick();
     ASSERT_EQ(GridModels(), (QStringList{"KVCS C", "KVCS B"}));
-    EXPECT_EQ(Entry(E::OilFlow), "55.0"); // the chosen system's smallest flow, not its 80
-    EXPECT_EQ(EngineState().InOilFlow, 55);
+    // The chosen system's pump flow, at which it was chosen and calculated.
+    EXPECT_EQ(Entry(E::OilFlow), "80.0");
+    EXPECT_EQ(EngineState().InOilFlow, 80);
 
     EXPECT_TRUE(Controller.sgCoolerSamplesSelectCell(0, 2));
     EXPECT_EQ(Entry(E::OilFlow), "40.0");

@@ -134,14 +134,73 @@ TEST_F(SelectCommand, ReadsEveryUnitOfThePage) {
     EXPECT_EQ(results["ProtectionStr"].toString(), "");
 }
 
-TEST_F(SelectCommand, CoolingSystemsRunAtTheirPumpFlow) {
-    const QStringList point{"--series",   "VCS", "--oil",      "ISO VG 46", "--max-oil-temp", "65",
-                            "--air-temp", "35",  "--altitude", "0",         "--heat",         "8"};
-    const QJsonObject document = RunJson(point, 0);
-    EXPECT_EQ(ModelsOf(document).value(0), "KVCS 150-D-A"); // at its own 20 l/min
+TEST_F(SelectCommand, CoolingSystemsAreChosenAtTheirOwnPumpFlow) {
+    // ISO VG 46, at most 60 degC oil, 30 degC air, sea level: the smallest system that does the
+    // job at its own pump's flow, listed first, with the smaller one that falls short.
+    const QStringList point{"--series",   "VCS", "--oil",      "ISO VG 46", "--max-oil-temp", "60",
+                            "--air-temp", "30",  "--altitude", "0"};
+    const struct {
+        const char* Heat;
+        const char* Model;
+        const char* PumpFlow;
+        const char* Smaller;
+    } cases[] = {
+        {"8", "KVCS 150-D-A", "20.0 l/min", nullptr},
+        {"16", "KVCS 250-D-A", "55.0 l/min", "KVCS 200-D-B"},
+        {"20", "KVCS 250-D-B", "55.0 l/min", "KVCS 250-D-A"},
+        {"30", "KVCS 350-D-A", "80.0 l/min", "KVCS 300-D-B"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Heat);
+        const QJsonObject document = RunJson(With(point, "--heat", c.Heat), 0);
+        EXPECT_EQ(document["model"].toString(), c.Model);
+        EXPECT_EQ(document["pumpFlow"].toString(), c.PumpFlow);
+        const QJsonArray candidates = document["candidates"].toArray();
+        ASSERT_FALSE(candidates.isEmpty());
+        EXPECT_EQ(candidates[0]["model"].toString(), c.Model);
+        EXPECT_FALSE(candidates[0]["undersized"].toBool());
+        if (c.Smaller) {
+            EXPECT_EQ(candidates.last()["model"].toString(), c.Smaller);
+            EXPECT_TRUE(candidates.last()["undersized"].toBool());
+        }
+    }
 
-    const QJsonObject larger = RunJson(With(With(point, "--flow", "60"), "--heat", "30"), 0);
-    EXPECT_EQ(ModelsOf(larger).value(0), "KVCS 350-D-B");
+    // The text names the pump flow too, in the flow unit of the arguments.
+    const TRun run = Run(With(With(point, "--heat", "16"), "--flow-unit", "US gpm"));
+    EXPECT_EQ(run.Code, 0) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.contains(QRegularExpression("\\n  Oil flow +14\\.5 US gpm\\n")))
+        << run.Out.toStdString();
+}
+
+TEST_F(SelectCommand, TypedFlowForCoolingSystemsOnlyWithAModel) {
+    const QStringList point{"--series",   "VCS", "--oil",      "ISO VG 46", "--max-oil-temp", "60",
+                            "--air-temp", "30",  "--altitude", "0",         "--heat",         "16"};
+    for (const char* flow : {"5", "60", "300"}) {
+        const TRun refused = Run(With(point, "--flow", flow));
+        EXPECT_EQ(refused.Code, 2);
+        EXPECT_TRUE(refused.Err.startsWith("--flow cannot be given for VCS without --model"))
+            << refused.Err.toStdString();
+        EXPECT_EQ(refused.Out, "");
+    }
+
+    // "Selected" calculates the model at the flow typed, rounded to whole l/min.
+    const QJsonObject typed =
+        RunJson(With(With(point, "--model", "KVCS 250-D-A"), "--flow", "39.6"), 0);
+    EXPECT_EQ(typed["model"].toString(), "KVCS 250-D-A");
+    EXPECT_EQ(typed["pumpFlow"].toString(), "39.6 l/min");
+    const QJsonObject own = RunJson(With(point, "--model", "KVCS 250-D-A"), 0);
+    EXPECT_EQ(own["pumpFlow"].toString(), "55.0 l/min");
+    EXPECT_NE(typed["results"]["OilTempInStr"], own["results"]["OilTempInStr"]);
+}
+
+TEST_F(SelectCommand, JsonNamesTheModelOfTheResultsForEverySeries) {
+    const QJsonObject chosen = RunJson(VamPoint, 0);
+    EXPECT_EQ(chosen["model"].toString(), "KVAM 350-B");
+    EXPECT_FALSE(chosen.contains("pumpFlow"));
+    const QJsonObject picked = RunJson(With(VamPoint, "--model", "KVAM 400-B"), 0);
+    EXPECT_EQ(picked["model"].toString(), "KVAM 400-B");
+    const QJsonObject none = RunJson(With(VamPoint, "--heat", "5000"), 1);
+    EXPECT_FALSE(none.contains("model"));
 }
 
 TEST_F(SelectCommand, SpeaksTheChosenLanguage) {

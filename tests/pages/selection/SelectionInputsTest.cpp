@@ -35,25 +35,32 @@ TEST_F(SelectionPage, TypedNumbersAreStoredInBaseUnitsAndRewrittenAsTyped) {
     EXPECT_TRUE(Shown.Shown.isEmpty());
 }
 
-TEST_F(SelectionPage, UnreadableEntryKeepsTheFocusAndItsValue) {
-    Type(E::MaxTemp, "60");
-    View.FocusedEntry.reset();
-    Type(E::MaxTemp, "6O");
-    EXPECT_EQ(Shown.Texts(), QStringList{"Max. inlet oil temp.: 6O ?"});
-    EXPECT_EQ(View.FocusedEntry, E::MaxTemp);
-    EXPECT_EQ(EngineState().InMaxOilTemp, 60);
-    EXPECT_EQ(Entry(E::MaxTemp), "6O"); // left for the user to correct
-}
-
-TEST_F(SelectionPage, UnreadableOilFlowShowsZeroButKeepsTheFlow) {
-    Type(E::OilFlow, "40");
-    View.SetEntryFontColor(E::OilFlow, clRed);
-    Type(E::OilFlow, "12;5");
-    EXPECT_EQ(Shown.Texts(), QStringList{"Oil flow: 12;5 ?"});
-    EXPECT_EQ(View.FocusedEntry, E::OilFlow);
-    EXPECT_EQ(Entry(E::OilFlow), "0");
+TEST_F(SelectionPage, UnreadableEntryKeepsTheFocusAndShowsTheValueItKeeps) {
+    const struct {
+        const char* Name;
+        E Entry;
+        const char* Kept;
+        const char* Typed;
+        const char* Message;
+        const char* Shown;
+    } cases[] = {
+        {"Temperature", E::MaxTemp, "60", "6O", "Max. inlet oil temp.: 6O ?", "60"},
+        {"Emptied", E::HeatDiss, "20", "", "Cooling required:  ?", "20.0"},
+        {"OilFlow", E::OilFlow, "40", "12;5", "Oil flow: 12;5 ?", "40.0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Type(c.Entry, c.Kept);
+        const float kept = EngineState().*QuantityOf(c.Entry).Field;
+        View.SetEntryFontColor(c.Entry, clRed);
+        Shown.Shown.clear();
+        Type(c.Entry, c.Typed);
+        EXPECT_EQ(Shown.Texts(), QStringList{c.Message});
+        EXPECT_EQ(View.FocusedEntry(), c.Entry);
+        EXPECT_EQ(EngineState().*QuantityOf(c.Entry).Field, kept);
+        EXPECT_EQ(Entry(c.Entry), c.Shown); // the screen and the field agree
+    }
     EXPECT_EQ(View.Entry(E::OilFlow).FontColor, clBlack);
-    EXPECT_EQ(EngineState().InOilFlow, 40);
 }
 
 TEST_F(SelectionPage, UnitSwitchesShowTheSameValueAndRoundTrip) {
@@ -157,7 +164,7 @@ TEST_F(SelectionPage, UnreadablePumpFlowFallsBackToAStandardPump) {
         EXPECT_EQ(EngineState().InOilFlow, c.Standard);
         EXPECT_EQ(Entry(E::OilFlow), c.Shown);
         EXPECT_EQ(View.Entry(E::OilFlow).FontColor, clBlue);
-        EXPECT_EQ(View.FocusedEntry, E::OilFlow);
+        EXPECT_EQ(View.FocusedEntry(), E::OilFlow);
     }
 }
 

@@ -59,9 +59,15 @@ SelectionPage::SelectionPage() {
 }
 
 void SelectionPage::Type(TSelectionEntry entry, const QString& text) {
+    TypeWithoutLeaving(entry, text);
+    View.Focus.reset();
+    Controller.EntryExit(entry);
+}
+
+void SelectionPage::TypeWithoutLeaving(TSelectionEntry entry, const QString& text) {
+    View.SetEntryFocus(entry);
     View.SetEntryText(entry, text);
     Controller.EntryChange(entry);
-    Controller.EntryExit(entry);
 }
 
 void SelectionPage::PickSeries(TCoolerType series) {

@@ -27,6 +27,8 @@ protected:
 
     // As the user types into an entry and leaves it.
     void Type(TSelectionEntry entry, const QString& text);
+    // As the user types into an entry and stays in it, to run a button by its accelerator.
+    void TypeWithoutLeaving(TSelectionEntry entry, const QString& text);
     void PickSeries(TCoolerType series);
     void PickModel(int position);
     void PickUnit(TSelectionEntry entry, int unit);
