@@ -26,6 +26,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -58,6 +60,17 @@ void FillWith(QWidget* Control, const QColor& Background) {
     Control->setAutoFillBackground(true);
 }
 
+// A page scrolls when the window is smaller than the page needs, rather than squeezing its
+// controls; at the designed size no scroll bar shows.
+QScrollArea* NewPageScroller(QWidget* Page) {
+    auto* scroller = new QScrollArea;
+    scroller->setObjectName(Page->objectName() + QStringLiteral("Scroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(Page);
+    return scroller;
+}
+
 } // namespace
 
 TfKylvane::TfKylvane(TSettingsRootsChooser ChooseSettingsRoots)
@@ -65,7 +78,11 @@ TfKylvane::TfKylvane(TSettingsRootsChooser ChooseSettingsRoots)
     setObjectName(QStringLiteral("fKylvane"));
     BuildPages();
     BuildMenu();
-    resize(1000, 720);
+    // Every control is whole at the designed size; a smaller screen gets a window as large as it
+    // allows and pages that scroll.
+    const QSize designed = DesignedSize.boundedTo(screen()->availableSize());
+    setMinimumSize(designed);
+    resize(designed);
 }
 
 TfKylvane::~TfKylvane() = default;
@@ -86,7 +103,7 @@ void TfKylvane::BuildPages() {
          {LanguagePage, QStringLiteral("TabSheet5")}}};
     for (const auto& [page, name] : sheets) {
         page->setObjectName(name);
-        PageControl1->addTab(page, QString());
+        PageControl1->addTab(NewPageScroller(page), QString());
     }
     setCentralWidget(PageControl1);
 
@@ -335,8 +352,11 @@ void TfKylvane::FormShow() {
 
 void TfKylvane::PaintColours() {
     FillWith(this, Qt::white);
-    for (int page = 0; page < PageCount; ++page)
-        FillWith(PageControl1->widget(page), Qt::white);
+    for (int page = 0; page < PageCount; ++page) {
+        const auto* scroller = static_cast<QScrollArea*>(PageControl1->widget(page));
+        FillWith(scroller->viewport(), Qt::white);
+        FillWith(scroller->widget(), Qt::white);
+    }
     const TSelectionPage& s = *SelectionPage;
     const THeatLoadPage& h = *HeatLoadPage;
     const TDimensionsPage& d = *DimensionsPage;

@@ -5,6 +5,7 @@
 #include "ui/WindowTextVariables.h"
 
 #include <QMainWindow>
+#include <QSize>
 
 #include <array>
 #include <functional>
@@ -56,6 +57,10 @@ public:
 
     explicit TfKylvane(TSettingsRootsChooser ChooseSettingsRoots = &TSettingsRoots::ForProgram);
     ~TfKylvane() override;
+
+    // The size the pages are laid out for; also the window's smallest, unless the screen is
+    // smaller.
+    static constexpr QSize DesignedSize{1000, 720};
 
     // What pages 1 to 3 store when left and restore when entered. Pages without logic of
     // their own keep nothing.

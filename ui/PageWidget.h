@@ -4,13 +4,11 @@
 
 // A page of the main window's page control. The page control sizes itself by every page, and
 // measuring a page means laying out all its texts; a page that is not shown asks for no room,
-// so only the page on screen is measured. Its own layout still keeps it from being squeezed.
+// so only the page on screen is measured. Its minimum size is always its layout's: the page's
+// scroll area keeps it from being squeezed below that and scrolls instead.
 class TPageWidget : public QWidget {
 public:
     using QWidget::QWidget;
 
     QSize sizeHint() const override { return isVisible() ? QWidget::sizeHint() : QSize(); }
-    QSize minimumSizeHint() const override {
-        return isVisible() ? QWidget::minimumSizeHint() : QSize();
-    }
 };

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -201,9 +202,12 @@ void TSelectionPage::NewCandidatesGrid() {
     sgCoolerSamples->verticalHeader()->hide();
     sgCoolerSamples->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     sgCoolerSamples->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    sgCoolerSamples->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The header and three candidates.
+    // The columns are sized to the page when the candidates are listed; a page made narrower
+    // afterwards scrolls them rather than hiding the last.
+    sgCoolerSamples->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The header and three candidates, and room for that scroll bar below them.
     sgCoolerSamples->setFixedHeight(4 * sgCoolerSamples->verticalHeader()->defaultSectionSize() +
-                                    2 * sgCoolerSamples->frameWidth() + 4);
+                                    2 * sgCoolerSamples->frameWidth() + 4 +
+                                    style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     sgCoolerSamples->hide();
 }

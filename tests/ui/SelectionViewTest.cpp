@@ -13,8 +13,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 
 namespace {
 
@@ -138,6 +142,68 @@ TEST_F(SelectionView, CoolingSystemFillsInItsPumpFlow) {
     EXPECT_FALSE(Page->edOilflowCoolerData->isEnabled());
     Page->rbACCoolerData->click();
     EXPECT_TRUE(Page->edOilflowCoolerData->isEnabled());
+}
+
+TEST_F(SelectionView, AcceleratorCalculatesWithTheEntryBeingTyped) {
+    TypeOperatingPoint();
+    QLineEdit* heat = Page->edHeatDissCoolerData;
+    heat->setFocus();
+    ASSERT_TRUE(heat->hasFocus());
+    heat->setText("85300"); // Btu/hr, 25 kW; the entry is not left
+
+    QTest::keyClick(heat, Qt::Key_N, Qt::AltModifier);
+    // The accelerator clicks the button a moment later, as a click shows it pressed.
+    QTRY_VERIFY_WITH_TIMEOUT(Page->sgCoolerSamples->isVisible(), 2000);
+
+    EXPECT_EQ(Page->cbTypeCoolerData->currentText(), "KVAM 400-B");
+    EXPECT_EQ(heat->text(), "85300");
+    EXPECT_NEAR(EngineState().InHeatDissi, 25, 0.01);
+    EXPECT_TRUE(Recorded.Shown.isEmpty()) << Recorded.Texts().join(" | ").toStdString();
+}
+
+// Every visible control of the page at least as large as it asks to be (or as its design
+// allows: the disclaimer memo has a fixed height).
+void ExpectWhole(const QWidget* page) {
+    for (const QWidget* control : page->findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(page) || control->objectName().isEmpty())
+            continue;
+        const QSize least = control->minimumSizeHint().boundedTo(control->maximumSize());
+        EXPECT_GE(control->width(), least.width()) << control->objectName().toStdString();
+        EXPECT_GE(control->height(), least.height()) << control->objectName().toStdString();
+    }
+}
+
+TEST_F(SelectionView, WindowKeepsItsDesignedSizeAndPagesScrollOnSmallerScreens) {
+    const QSize designed = TfKylvane::DesignedSize.boundedTo(Window->screen()->availableSize());
+    EXPECT_EQ(Window->minimumSize(), designed);
+    EXPECT_EQ(Window->size(), designed);
+    QCoreApplication::processEvents();
+    ExpectWhole(Page);
+
+    // As on a screen of 640 x 480: the page scrolls, its controls keep their size.
+    Window->setMinimumSize(0, 0);
+    Window->resize(640, 480);
+    QCoreApplication::processEvents();
+    const auto* scroller = qobject_cast<QScrollArea*>(Window->PageControl1->currentWidget());
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_TRUE(scroller->horizontalScrollBar()->isVisible());
+    ExpectWhole(Page);
+}
+
+TEST_F(SelectionView, GridScrollsColumnsThatNoLongerFit) {
+    Window->resize(1400, Window->height());
+    QCoreApplication::processEvents();
+    TypeOperatingPoint();
+    Page->btCalcNewCooler->click();
+    QTableWidget* grid = Page->sgCoolerSamples;
+    ASSERT_TRUE(grid->isVisible());
+    EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+
+    Window->resize(Window->minimumSize());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(grid->horizontalScrollBar()->isVisible());
+    // The scroll bar takes its own room: the three candidates stay in view.
+    EXPECT_LE(grid->visualRect(grid->model()->index(2, 0)).bottom(), grid->viewport()->height());
 }
 
 } // namespace
