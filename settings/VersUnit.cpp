@@ -7,6 +7,12 @@ QString ProgramVersionNumber() {
     return QStringLiteral("2.03");
 }
 
+QString ProgramVersionLine(const QString& Program) {
+    return QStringLiteral("%1 %2 (%3 edition)")
+        .arg(Program, ProgramVersionNumber(),
+             BuildIsUSEdition() ? QStringLiteral("US") : QStringLiteral("European"));
+}
+
 TVersUnit::TVersUnit() {
     EngineState().USVersionFLG = BuildIsUSEdition();
 }

@@ -27,3 +27,6 @@ private:
 
 // The version number the installation's machine-wide settings carry as "Version".
 QString ProgramVersionNumber();
+
+// What `--version` prints for `Program`: its name, the version number and the edition.
+QString ProgramVersionLine(const QString& Program);

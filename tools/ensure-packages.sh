@@ -3,9 +3,10 @@
 # Sourced by ./run and ./test; safe to run again.
 aircooler_packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    pandoc dpkg-dev desktop-file-utils appstream lintian
 )
 
 aircooler_missing=()

@@ -3,6 +3,7 @@
 #include "app/cli/SelectArguments.h"
 #include "app/cli/SelectCommand.h"
 #include "core/RegionalSettings.h"
+#include "settings/VersUnit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,7 +20,8 @@ QString Usage() {
                           "  select    size a cooler as the selection page does\n"
                           "  demo      size one cooler of each series on the shipped catalogue\n"
                           "\n"
-                          "aircooler-cli COMMAND --help explains a command.\n\n") +
+                          "aircooler-cli COMMAND --help explains a command;\n"
+                          "aircooler-cli --version prints the version and the edition.\n\n") +
            ConvertUsage();
 }
 
@@ -51,6 +53,10 @@ int main(int argc, char* argv[]) {
         return RunDemoCommand(InstalledIniFilePath(), out);
     if (command == "--help" || command == "-h" || command == "help") {
         out << Usage();
+        return 0;
+    }
+    if (command == "--version") {
+        out << ProgramVersionLine(QStringLiteral("aircooler-cli")) << '\n';
         return 0;
     }
     err << (command.isEmpty() ? QString()

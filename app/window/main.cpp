@@ -5,13 +5,51 @@
 #include "ui/QtMessageService.h"
 #include "ui/SelectionPageLogic.h"
 
+#include "settings/VersUnit.h"
+
 #include <QApplication>
 #include <QStyleFactory>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
+namespace {
+
+const char* const Usage =
+    "Usage: aircooler [--help] [--version] [Qt options]\n"
+    "\n"
+    "Starts Air Oil Cooler Software, the sizing tool for air-oil coolers of hydraulic systems,\n"
+    "in its window. aircooler-cli sizes coolers without a window.\n"
+    "\n"
+    "  --help      print this text and exit\n"
+    "  --version   print the version and the edition and exit\n"
+    "\n"
+    "The toolkit's own options, such as -platform or -style, are accepted too.\n";
+
+// Answers --help and --version before any display is opened, so both work without one.
+bool AnsweredWithoutWindow(int argc, char* argv[], int& status) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(Usage, stdout);
+            status = EXIT_SUCCESS;
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("%s\n", qPrintable(ProgramVersionLine(QStringLiteral("aircooler"))));
+            status = EXIT_SUCCESS;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (int status = 0; AnsweredWithoutWindow(argc, argv, status))
+        return status;
     QApplication app(argc, argv);
     // One look on every desktop: the pages are laid out and coloured for this style.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
