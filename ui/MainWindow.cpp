@@ -5,6 +5,8 @@
 #include "engine/ModelLists.h"
 #include "engine/VerDep.h"
 #include "settings/RegRoutines.h"
+#include "settings/ServiceMargins.h"
+#include "settings/StoredValues.h"
 #include "settings/VersUnit.h"
 #include "texts/Language.h"
 #include "ui/AboutBox.h"
@@ -188,7 +190,7 @@ void TfKylvane::FormCreate() {
             SelectionHooks->ClearOnNewCoolerType(true);
         FirstTimePrePrintFLG = true;
         WordOpenedFLG = false;
-        ReadServiceMargins();
+        ReadServiceMargins(TRegStoredValues());
     }
     if (EngineState().USVersionFLG) {
         SelectionPage->lbProtectionStdCoolerText->hide();
@@ -233,17 +235,6 @@ bool TfKylvane::ReadLanguage(int32_t& LanguageNumber) {
         return false;
     }
     return true;
-}
-
-void TfKylvane::ReadServiceMargins() {
-    const TRegRoutines store;
-    int32_t oilMaxOilDev = 6;
-    int32_t outputOilAirDev = 3;
-    store.GetRegInteger(oilMaxOilDev, QStringLiteral("\\Page1"), QStringLiteral("OilMaxOilDev"));
-    store.GetRegInteger(outputOilAirDev, QStringLiteral("\\Page1"),
-                        QStringLiteral("OutputOilAirDev"));
-    EngineState().OilMaxOilDev = oilMaxOilDev;
-    EngineState().OutputOilAirDev = outputOilAirDev;
 }
 
 void TfKylvane::SelectStoredLanguage(int32_t LanguageNumber) {
@@ -301,6 +292,11 @@ void TfKylvane::ShowPageFromMenu(int PageIndex) {
 void TfKylvane::SetPrintEnabled(bool Enabled) {
     mmPrint->setEnabled(Enabled);
     SelectionPage->sbPrint->setEnabled(Enabled);
+}
+
+void TfKylvane::HandOverRequiredCooling(const QString& Text) {
+    if (SelectionHooks)
+        SelectionHooks->TakeRequiredCooling(Text);
 }
 
 void TfKylvane::setVisible(bool Visible) {

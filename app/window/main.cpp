@@ -1,6 +1,7 @@
 #include "app/window/ScreenshotTour.h"
 #include "app/window/StartupProbe.h"
 #include "core/RegionalSettings.h"
+#include "ui/HeatLoadPageLogic.h"
 #include "ui/MainWindow.h"
 #include "ui/QtMessageService.h"
 #include "ui/SelectionPageLogic.h"
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
     TfKylvane fKylvane;
     // Registered before the start-up, which already clears the selection page.
     fKylvane.SetSelectionPageHooks(std::make_unique<TSelectionPageLogic>(fKylvane));
+    fKylvane.SetPageInputs(HeatLoadPageIndex, std::make_unique<THeatLoadPageLogic>(fKylvane));
     fKylvane.FormCreate();
     TStartupProbe::InstallIfAsked(fKylvane);
     TakeScreenshotsIfAsked(fKylvane);
