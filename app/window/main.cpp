@@ -4,6 +4,7 @@
 #include "ui/HeatLoadPageLogic.h"
 #include "ui/MainWindow.h"
 #include "ui/QtMessageService.h"
+#include "ui/QtServiceView.h"
 #include "ui/SelectionPageLogic.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int main(int argc, char* argv[]) {
     // Registered before the start-up, which already clears the selection page.
     fKylvane.SetSelectionPageHooks(std::make_unique<TSelectionPageLogic>(fKylvane));
     fKylvane.SetPageInputs(HeatLoadPageIndex, std::make_unique<THeatLoadPageLogic>(fKylvane));
+    const TQtServiceView serviceEntry(fKylvane);
     fKylvane.FormCreate();
     TStartupProbe::InstallIfAsked(fKylvane);
     TakeScreenshotsIfAsked(fKylvane);
