@@ -11,7 +11,7 @@ public:
     virtual ~TMessageService() = default;
     virtual void Error(const QString& text) = 0;
     virtual void Information(const QString& text) = 0;
-    // A question with Yes and No buttons; true for Yes.
+    // An error that offers another attempt, with Yes and No buttons; true for Yes.
     virtual bool YesNo(const QString& text) = 0;
 };
 

@@ -1,9 +1,9 @@
 #include "ui/HeatLoadPage.h"
 
+#include "pages/heatload/HeatLoadPageItems.h"
 #include "ui/Artwork.h"
 #include "ui/Controls.h"
 #include "ui/PageFooter.h"
-#include "units/UnitLabels.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,9 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// The time is always entered in minutes.
-const QStringList TimeUnits{"min"};
 
 QVBoxLayout* Column(std::initializer_list<QGroupBox*> Groups) {
     auto* column = new QVBoxLayout;
@@ -34,26 +31,28 @@ THeatLoadPage::THeatLoadPage(QWidget* Parent) : TPageWidget(Parent) {
 
     const TUnitEntry volume = NewUnitEntry(
         QStringLiteral("gbOilVolumeHeatDissi"), QStringLiteral("edValueOilVolumeHeatDissi"),
-        QStringLiteral("cbUnitOilVolumeHeatDissi"), VolumeUnitLabels(), this);
+        QStringLiteral("cbUnitOilVolumeHeatDissi"), UnitListItems(THeatLoadEntry::OilVolume), this);
     const TUnitEntry density = NewUnitEntry(
         QStringLiteral("gbDensityHeatDissi"), QStringLiteral("edValueDensityHeatDissi"),
-        QStringLiteral("cbUnitDensitylHeatDissi"), DensityUnitLabels(), this);
+        QStringLiteral("cbUnitDensitylHeatDissi"), UnitListItems(THeatLoadEntry::Density), this);
     const TUnitEntry capacity = NewUnitEntry(QStringLiteral("gbHeatCapacitivityHeatDissi"),
                                              QStringLiteral("edValueHeatCapcitivityHeatDissi"),
                                              QStringLiteral("cbUnitHeatCapacitivityHeatDissi"),
-                                             HeatCapacityUnitLabels(), this);
-    const TUnitEntry start = NewUnitEntry(
-        QStringLiteral("gbStartTempHeatDissi"), QStringLiteral("edValueStartTempHeatDissi"),
-        QStringLiteral("cbUnitStartTemplHeatDissi"), TempUnitLabels(), this);
+                                             UnitListItems(THeatLoadEntry::HeatCapa), this);
+    const TUnitEntry start = NewUnitEntry(QStringLiteral("gbStartTempHeatDissi"),
+                                          QStringLiteral("edValueStartTempHeatDissi"),
+                                          QStringLiteral("cbUnitStartTemplHeatDissi"),
+                                          UnitListItems(THeatLoadEntry::StartTemp), this);
     const TUnitEntry end = NewUnitEntry(
         QStringLiteral("gbEndTempHeatDissi"), QStringLiteral("edValueEndTempHeatDissi"),
-        QStringLiteral("cbUnitlEndTempHeatDissi"), TempUnitLabels(), this);
-    const TUnitEntry time = NewUnitEntry(
-        QStringLiteral("gbTimeIntervalHeatDissi"), QStringLiteral("edValueTimeIntervalHeatDissi"),
-        QStringLiteral("cbUnitTimeIntervalHeatDissi"), TimeUnits, this);
-    const TUnitEntry result =
-        NewUnitEntry(QStringLiteral("gbResultlHeatDissi"), QStringLiteral("edValueResultHeatDissi"),
-                     QStringLiteral("cbUnitlResultHeatDissi"), HeatLoadUnitLabels(), this);
+        QStringLiteral("cbUnitlEndTempHeatDissi"), UnitListItems(THeatLoadEntry::EndTemp), this);
+    const TUnitEntry time = NewUnitEntry(QStringLiteral("gbTimeIntervalHeatDissi"),
+                                         QStringLiteral("edValueTimeIntervalHeatDissi"),
+                                         QStringLiteral("cbUnitTimeIntervalHeatDissi"),
+                                         UnitListItems(THeatLoadEntry::TimeInterval), this);
+    const TUnitEntry result = NewUnitEntry(
+        QStringLiteral("gbResultlHeatDissi"), QStringLiteral("edValueResultHeatDissi"),
+        QStringLiteral("cbUnitlResultHeatDissi"), UnitListItems(THeatLoadEntry::Result), this);
     gbOilVolumeHeatDissi = volume.Group;
     edValueOilVolumeHeatDissi = volume.Entry;
     cbUnitOilVolumeHeatDissi = volume.Units;

@@ -1,6 +1,7 @@
 #include "ui/LanguageTexts.h"
 
 #include "core/EngineState.h"
+#include "pages/heatload/HeatLoadTextKeys.h"
 #include "pages/selection/SelectionTextKeys.h"
 #include "settings/VersUnit.h"
 #include "texts/Language.h"
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+
+#include <array>
 
 namespace {
 
@@ -110,23 +113,26 @@ void ApplySelectionPageTexts(TfKylvane& W, TLanguage& L) {
 }
 
 void ApplyHeatLoadPageTexts(TfKylvane& W, TLanguage& L) {
+    using namespace HeatLoadTextKey;
     L.NewPageText(Page_2);
     const THeatLoadPage& h = *W.HeatLoadPage;
-    h.gbTextFrameHeatDissi->setTitle(L.GetTxt("1"));
-    h.lbFreeTextHeatDissi1->setText(L.GetTxt("2"));
-    h.lbFreeTextHeatDissi2->setText(L.GetTxt("3"));
-    h.lbFreeTextHeatDissi3->setText(L.GetTxt("4"));
-    h.lbFreeTextHeatDissi4->setText(L.GetTxt("5"));
-    h.lbFreeTextHeatDissi5->setText(L.GetTxt("6"));
-    h.lbFreeTextHeatDissi6->setText(L.GetTxt("7"));
-    h.gbOilVolumeHeatDissi->setTitle(L.GetTxt("8"));
-    h.gbDensityHeatDissi->setTitle(L.GetTxt("9"));
-    h.gbHeatCapacitivityHeatDissi->setTitle(L.GetTxt("10"));
-    h.gbStartTempHeatDissi->setTitle(L.GetTxt("11"));
-    h.gbEndTempHeatDissi->setTitle(L.GetTxt("12"));
-    h.gbTimeIntervalHeatDissi->setTitle(L.GetTxt("13"));
-    h.gbResultlHeatDissi->setTitle(L.GetTxt("14"));
-    h.btCalculateHeatDissi->setText(L.GetTxt("15"));
+    h.gbTextFrameHeatDissi->setTitle(L.GetTxt(Description));
+    const std::array<QLabel*, DescriptionLines.size()> lines{
+        h.lbFreeTextHeatDissi1, h.lbFreeTextHeatDissi2, h.lbFreeTextHeatDissi3,
+        h.lbFreeTextHeatDissi4, h.lbFreeTextHeatDissi5, h.lbFreeTextHeatDissi6};
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        lines[i]->setText(L.GetTxt(DescriptionLines[i]));
+    const auto title = [&](QGroupBox* group, THeatLoadEntry entry) {
+        group->setTitle(L.GetTxt(HeatLoadGroupKey(entry)));
+    };
+    title(h.gbOilVolumeHeatDissi, THeatLoadEntry::OilVolume);
+    title(h.gbDensityHeatDissi, THeatLoadEntry::Density);
+    title(h.gbHeatCapacitivityHeatDissi, THeatLoadEntry::HeatCapa);
+    title(h.gbStartTempHeatDissi, THeatLoadEntry::StartTemp);
+    title(h.gbEndTempHeatDissi, THeatLoadEntry::EndTemp);
+    title(h.gbTimeIntervalHeatDissi, THeatLoadEntry::TimeInterval);
+    title(h.gbResultlHeatDissi, THeatLoadEntry::Result);
+    h.btCalculateHeatDissi->setText(L.GetTxt(Calculate));
 }
 
 void ApplyDimensionPageTexts(TfKylvane& W, TLanguage& L) {

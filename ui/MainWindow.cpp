@@ -5,6 +5,8 @@
 #include "engine/ModelLists.h"
 #include "engine/VerDep.h"
 #include "settings/RegRoutines.h"
+#include "settings/ServiceMargins.h"
+#include "settings/StoredValues.h"
 #include "settings/VersUnit.h"
 #include "texts/Language.h"
 #include "ui/AboutBox.h"
@@ -205,7 +207,7 @@ void TfKylvane::FormCreate() {
             SelectionHooks->ClearOnNewCoolerType(true);
         FirstTimePrePrintFLG = true;
         WordOpenedFLG = false;
-        ReadServiceMargins();
+        ReadServiceMargins(TRegStoredValues());
     }
     if (EngineState().USVersionFLG) {
         SelectionPage->lbProtectionStdCoolerText->hide();
@@ -250,17 +252,6 @@ bool TfKylvane::ReadLanguage(int32_t& LanguageNumber) {
         return false;
     }
     return true;
-}
-
-void TfKylvane::ReadServiceMargins() {
-    const TRegRoutines store;
-    int32_t oilMaxOilDev = 6;
-    int32_t outputOilAirDev = 3;
-    store.GetRegInteger(oilMaxOilDev, QStringLiteral("\\Page1"), QStringLiteral("OilMaxOilDev"));
-    store.GetRegInteger(outputOilAirDev, QStringLiteral("\\Page1"),
-                        QStringLiteral("OutputOilAirDev"));
-    EngineState().OilMaxOilDev = oilMaxOilDev;
-    EngineState().OutputOilAirDev = outputOilAirDev;
 }
 
 void TfKylvane::SelectStoredLanguage(int32_t LanguageNumber) {
@@ -318,6 +309,11 @@ void TfKylvane::ShowPageFromMenu(int PageIndex) {
 void TfKylvane::SetPrintEnabled(bool Enabled) {
     mmPrint->setEnabled(Enabled);
     SelectionPage->sbPrint->setEnabled(Enabled);
+}
+
+void TfKylvane::HandOverRequiredCooling(const QString& Text) {
+    if (SelectionHooks)
+        SelectionHooks->TakeRequiredCooling(Text);
 }
 
 void TfKylvane::setVisible(bool Visible) {

@@ -81,6 +81,8 @@ public:
     void LanguageSelected(TLanguageType Language);
     // The print menu item and the print button of the selection page together.
     void SetPrintEnabled(bool Enabled);
+    // The heat-load page's result becomes the selection page's required cooling.
+    void HandOverRequiredCooling(const QString& Text);
 
     QTabWidget* PageControl1;
     TStartPage* StartPage;           // tsMainGroup
@@ -138,7 +140,6 @@ private:
     bool CheckInstallation();
     bool ReadProgramPath();
     bool ReadLanguage(int32_t& LanguageNumber);
-    void ReadServiceMargins();
     void SelectStoredLanguage(int32_t LanguageNumber);
     void ShowStartPage();
     void FormShow();

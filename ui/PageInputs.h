@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // What the page change asks of a page: keep its inputs in the settings store when the user
 // leaves it, and put them back when the user comes back. Each page that remembers something
 // registers one of these with the main window; a page without one keeps nothing.
@@ -16,10 +18,13 @@ public:
     virtual void RestoreInputs(int PageLeft) = 0;
 };
 
-// The selection page does more than remember inputs: the window clears it at start-up and
-// restores its calculation mode once the window is built.
+// The selection page does more than remember inputs: the window clears it at start-up,
+// restores its calculation mode once the window is built and hands it the heat-load page's
+// result.
 class TSelectionPageHooks : public TPageInputs {
 public:
     virtual void ClearOnNewCoolerType(bool ClearAllFLG) = 0;
     virtual void LoadFixedTempMode() = 0;
+    // The text becomes the required cooling; the results shown no longer fit it.
+    virtual void TakeRequiredCooling(const QString& Text) = 0;
 };

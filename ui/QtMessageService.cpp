@@ -26,5 +26,5 @@ void TQtMessageService::Information(const QString& text) {
 }
 
 bool TQtMessageService::YesNo(const QString& text) {
-    return Ask(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return Ask(QMessageBox::Critical, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }

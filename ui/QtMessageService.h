@@ -3,7 +3,7 @@
 #include "core/MessageService.h"
 
 // The program's messages as modal message boxes over the active window: an error or an
-// information icon with one OK button, or a question with Yes and No.
+// information icon with one OK button, or an error offering another attempt with Yes and No.
 class TQtMessageService : public TMessageService {
 public:
     void Error(const QString& text) override;

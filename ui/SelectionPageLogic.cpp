@@ -23,3 +23,8 @@ void TSelectionPageLogic::ClearOnNewCoolerType(bool ClearAllFLG) {
 void TSelectionPageLogic::LoadFixedTempMode() {
     View.Controller().LoadFixedTempMode();
 }
+
+void TSelectionPageLogic::TakeRequiredCooling(const QString& Text) {
+    View.SetEntryText(TSelectionEntry::HeatDiss, Text);
+    View.Controller().ClearOnNewCoolerType(false);
+}

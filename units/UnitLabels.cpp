@@ -45,6 +45,11 @@ const QStringList& WeightUnitLabels() {
     return labels;
 }
 
+const QStringList& TimeUnitLabels() {
+    static const QStringList labels{"min"};
+    return labels;
+}
+
 const std::array<QString, 5> HeatDissiUnitStr = {QStringLiteral("W"), QStringLiteral("kW"),
                                                  QStringLiteral("kcal_hr"),
                                                  QStringLiteral("BTU/hr"), QStringLiteral("HP")};

@@ -19,6 +19,8 @@ const QStringList& LengthUnitLabels();
 const QStringList& VolumeUnitLabels();
 const QStringList& DensityUnitLabels();
 const QStringList& WeightUnitLabels();
+// The heat-load page takes its time in minutes only.
+const QStringList& TimeUnitLabels();
 
 // Unit texts of the result formatters, by unit ordinal; these are not list items.
 extern const std::array<QString, 5> HeatDissiUnitStr;

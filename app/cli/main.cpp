@@ -1,5 +1,7 @@
 #include "app/cli/ConvertCommand.h"
 #include "app/cli/DemoCommand.h"
+#include "app/cli/HeatLoadArguments.h"
+#include "app/cli/HeatLoadCommand.h"
 #include "app/cli/SelectArguments.h"
 #include "app/cli/SelectCommand.h"
 #include "core/RegionalSettings.h"
@@ -18,6 +20,7 @@ QString Usage() {
                           "Commands:\n"
                           "  convert   convert a value between the program's units\n"
                           "  select    size a cooler as the selection page does\n"
+                          "  heatload  the cooling required by a measured temperature rise\n"
                           "  demo      size one cooler of each series on the shipped catalogue\n"
                           "\n"
                           "aircooler-cli COMMAND --help explains a command;\n"
@@ -49,6 +52,8 @@ int main(int argc, char* argv[]) {
     if (command == "select")
         return wantsHelp ? (out << SelectUsage(), 0)
                          : RunSelectCommand(arguments, InstalledIniFilePath(), out, err);
+    if (command == "heatload")
+        return wantsHelp ? (out << HeatLoadUsage(), 0) : RunHeatLoadCommand(arguments, out, err);
     if (command == "demo")
         return RunDemoCommand(InstalledIniFilePath(), out);
     if (command == "--help" || command == "-h" || command == "help") {

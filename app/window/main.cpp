@@ -1,8 +1,10 @@
 #include "app/window/ScreenshotTour.h"
 #include "app/window/StartupProbe.h"
 #include "core/RegionalSettings.h"
+#include "ui/HeatLoadPageLogic.h"
 #include "ui/MainWindow.h"
 #include "ui/QtMessageService.h"
+#include "ui/QtServiceView.h"
 #include "ui/SelectionPageLogic.h"
 
 #include "settings/VersUnit.h"
@@ -60,6 +62,8 @@ int main(int argc, char* argv[]) {
     TfKylvane fKylvane;
     // Registered before the start-up, which already clears the selection page.
     fKylvane.SetSelectionPageHooks(std::make_unique<TSelectionPageLogic>(fKylvane));
+    fKylvane.SetPageInputs(HeatLoadPageIndex, std::make_unique<THeatLoadPageLogic>(fKylvane));
+    const TQtServiceView serviceEntry(fKylvane);
     fKylvane.FormCreate();
     TStartupProbe::InstallIfAsked(fKylvane);
     TakeScreenshotsIfAsked(fKylvane);

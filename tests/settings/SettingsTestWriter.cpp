@@ -5,11 +5,17 @@
 //       sets the integer "\Page1" <name> and the text "\Page2" <name> to each number in turn
 //   settings_test_writer <user file> distinct <name> <first> <last>
 //       sets a new integer "\Page1" <name><number> for each number
+//   settings_test_writer <user file> pages - <first> <last>
+//       stores each number as the heat-load page stores its inputs (every seeded "\Page2"
+//       value, the texts as CounterText) and then as the two service margins
 //
 // Exits with 1 as soon as a write fails.
 #include "core/EngineState.h"
 #include "settings/RegRoutines.h"
+#include "settings/SeededValues.h"
+#include "settings/ServiceMargins.h"
 #include "settings/SettingsRoots.h"
+#include "settings/StoredValues.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -18,6 +24,26 @@
 
 QString CounterText(int number) {
     return QStringLiteral("%1, \"\u00B0F\" = \\%1; ").arg(number);
+}
+
+// One round of the "pages" mode; false as soon as a write fails.
+bool StorePages(int number) {
+    TRegStoredValues store;
+    for (const TSeededKey& key : SeededKeys()) {
+        if (key.EndPath != QLatin1String("\\Page2"))
+            continue;
+        for (const TSeededValue& value : key.Values) {
+            const bool written =
+                value.Type == TSeededType::Integer
+                    ? store.SetRegInteger(number, key.EndPath, value.Name)
+                    : store.SetRegString(CounterText(number), key.EndPath, value.Name);
+            if (!written)
+                return false;
+        }
+    }
+    EngineState().OilMaxOilDev = number;
+    EngineState().OutputOilAirDev = number;
+    return StoreServiceMargins(store);
 }
 
 int main(int argc, char** argv) {
@@ -34,11 +60,14 @@ int main(int argc, char** argv) {
     SetSettingsRoots({args[1], QString()});
     const TRegRoutines reg;
     for (int i = first; i <= last; ++i) {
-        const bool written =
-            mode == QLatin1StringView("counter")
-                ? reg.SetRegInteger(i, QStringLiteral("\\Page1"), name) &&
-                      reg.SetRegString(CounterText(i), QStringLiteral("\\Page2"), name)
-                : reg.SetRegInteger(i, QStringLiteral("\\Page1"), name + QString::number(i));
+        bool written = false;
+        if (mode == QLatin1StringView("counter"))
+            written = reg.SetRegInteger(i, QStringLiteral("\\Page1"), name) &&
+                      reg.SetRegString(CounterText(i), QStringLiteral("\\Page2"), name);
+        else if (mode == QLatin1StringView("pages"))
+            written = StorePages(i);
+        else
+            written = reg.SetRegInteger(i, QStringLiteral("\\Page1"), name + QString::number(i));
         if (!written)
             return 1;
         std::printf("%d\n", i);

@@ -1,9 +1,12 @@
 #include "settings/RegRoutines.h"
+#include "settings/SeededValues.h"
 #include "settings/SettingsFile.h"
 #include "tests/settings/SettingsTestRoots.h"
 
 #include <QDateTime>
 #include <QProcess>
+
+#include <algorithm>
 
 namespace {
 
@@ -74,6 +77,58 @@ TEST_F(WriteSafetyTest, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewValues) {
     }
     // The lock a killed writer left behind does not block the next one.
     EXPECT_TRUE(Reg.SetRegInteger(5, QStringLiteral("\\Page5"), QStringLiteral("Language")));
+}
+
+// The numbers the writer's "pages" mode left, in the order it writes them: every "\Page2"
+// value of the heat-load page, then the two service margins; -1 for a value it did not write.
+QList<int> PageNumbers(const TRegRoutines& reg) {
+    QList<int> numbers;
+    for (const TSeededKey& key : SeededKeys()) {
+        if (key.EndPath != QLatin1String("\\Page2"))
+            continue;
+        for (const TSeededValue& value : key.Values) {
+            int32_t number = -1;
+            if (value.Type == TSeededType::Integer) {
+                reg.GetRegInteger(number, key.EndPath, value.Name);
+            } else {
+                const QString text = reg.GetRegString(key.EndPath, value.Name);
+                number = text.section(QLatin1Char(','), 0, 0).toInt();
+                if (text != CounterText(number))
+                    number = -1;
+            }
+            numbers.append(number);
+        }
+    }
+    for (const char* margin : {"OilMaxOilDev", "OutputOilAirDev"}) {
+        int32_t number = -1;
+        reg.GetRegInteger(number, QStringLiteral("\\Page1"), QLatin1String(margin));
+        numbers.append(number);
+    }
+    return numbers;
+}
+
+TEST_F(WriteSafetyTest, APageStoreKilledAtAnyMomentLeavesEachValueOldOrNew) {
+    int committed = 0;
+    for (int round = 0; round < 6; ++round) {
+        QProcess writer;
+        StartWriter(writer, QStringLiteral("pages"), QStringLiteral("-"), committed + 1,
+                    committed + 100000);
+        const int reported = AwaitWrites(writer, 2 + 3 * round);
+        ASSERT_GT(reported, committed);
+        writer.kill();
+        writer.waitForFinished();
+
+        ASSERT_TRUE(TSettingsFile(UserFile).Read()) << "round " << round;
+        // Values written before the kill hold the number of the round it broke off, the rest
+        // the number of the round before: never a value from elsewhere or a torn text.
+        const QList<int> numbers = PageNumbers(Reg);
+        ASSERT_EQ(numbers.size(), 14);
+        EXPECT_GE(numbers.front(), reported);
+        EXPECT_TRUE(std::is_sorted(numbers.rbegin(), numbers.rend()))
+            << testing::PrintToString(std::vector<int>(numbers.begin(), numbers.end()));
+        EXPECT_LE(numbers.front() - numbers.back(), 1);
+        committed = numbers.front();
+    }
 }
 
 // A writer killed right while creating its lock file leaves an empty one that names no owner.

@@ -159,6 +159,7 @@ public:
         Log.append(ClearAllFLG ? "clear all" : "clear");
     }
     void LoadFixedTempMode() override { Log.append("load mode"); }
+    void TakeRequiredCooling(const QString& Text) override { Log.append("take " + Text); }
 
 private:
     QStringList& Log;

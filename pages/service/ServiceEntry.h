@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QtCore/qnamespace.h>
+
+class TServiceView;
+class TStoredValues;
+
+// The hidden service entry on the selection page's logo: behind the edition's service password,
+// the margins dialog, whose margins are stored when it ends with OK.
+class TServiceEntry {
+public:
+    TServiceEntry(TServiceView& View, TStoredValues& Settings);
+
+    // A mouse button released over the logo. Only the right button with Ctrl held opens the
+    // entry; a wrong password may be tried again as often as the user wants.
+    void Image2MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Modifiers);
+
+private:
+    TServiceView& View;
+    TStoredValues& Settings;
+};
