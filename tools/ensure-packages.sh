@@ -6,6 +6,10 @@ aircooler_packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    # The report: a word processor and a PDF reader test it end to end, the fonts it names are
+    # metric-compatible substitutes, and the desktop's opener is tested with a default
+    # application of the test's own.
+    libreoffice-writer-nogui poppler-utils fonts-liberation2 xdg-utils file
 )
 
 aircooler_missing=()

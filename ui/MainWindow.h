@@ -27,6 +27,7 @@ class TPageInputs;
 class TSelectionPage;
 class TSelectionPageHooks;
 class TStartPage;
+class TfPrePrint;
 class TVerDep;
 class TVersUnit;
 
@@ -81,6 +82,9 @@ public:
     void LanguageSelected(TLanguageType Language);
     // The print menu item and the print button of the selection page together.
     void SetPrintEnabled(bool Enabled);
+    // Their action: the print setup, then the report of the selection page's result, opened
+    // in the desktop's word processor.
+    void PrintSelection();
 
     QTabWidget* PageControl1;
     TStartPage* StartPage;           // tsMainGroup
@@ -106,6 +110,8 @@ public:
 
     // The about box, hidden between its showings.
     TAboutBox& AboutBox();
+    // The print setup, hidden between its showings.
+    TfPrePrint& PrePrint();
 
     QString ProgramPath; // ends in a directory separator
     // Also set until FormCreate has run, so a window that never started cannot be shown.
@@ -148,4 +154,5 @@ private:
     std::array<std::unique_ptr<TPageInputs>, PageCount> PageInputs;
     TSelectionPageHooks* SelectionHooks = nullptr; // owned as page 1's inputs
     TAboutBox* AboutBoxDialog = nullptr;
+    TfPrePrint* PrePrintDialog = nullptr;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/SelectionReportData.h"
+
 // What the page change asks of a page: keep its inputs in the settings store when the user
 // leaves it, and put them back when the user comes back. Each page that remembers something
 // registers one of these with the main window; a page without one keeps nothing.
@@ -22,4 +24,6 @@ class TSelectionPageHooks : public TPageInputs {
 public:
     virtual void ClearOnNewCoolerType(bool ClearAllFLG) = 0;
     virtual void LoadFixedTempMode() = 0;
+    // What the report copies from the page as it shows it now.
+    virtual TSelectionReportData ReportData() = 0;
 };

@@ -23,3 +23,7 @@ void TSelectionPageLogic::ClearOnNewCoolerType(bool ClearAllFLG) {
 void TSelectionPageLogic::LoadFixedTempMode() {
     View.Controller().LoadFixedTempMode();
 }
+
+TSelectionReportData TSelectionPageLogic::ReportData() {
+    return View.Controller().ReportData();
+}

@@ -16,6 +16,7 @@ public:
     void RestoreInputs(int PageLeft) override;
     void ClearOnNewCoolerType(bool ClearAllFLG) override;
     void LoadFixedTempMode() override;
+    TSelectionReportData ReportData() override;
 
     TQtSelectionView View;
 

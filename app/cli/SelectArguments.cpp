@@ -41,30 +41,14 @@ std::optional<int> OilGradeIndex(QString grade) {
     return std::nullopt;
 }
 
-std::optional<TLanguageType> LanguageNamed(const QString& name) {
-    for (int i = 0; i < LanguageTypeCount; ++i) {
-        const auto language = static_cast<TLanguageType>(i);
-        if (LanguageTypeName(language).compare(name, Qt::CaseInsensitive) == 0)
-            return language;
-    }
-    return std::nullopt;
-}
-
-QStringList LanguageNames() {
-    QStringList names;
-    for (int i = 0; i < LanguageTypeCount; ++i)
-        names.append(LanguageTypeName(static_cast<TLanguageType>(i)));
-    return names;
-}
-
 QString Quoted(const QStringList& items) {
     return QLatin1Char('"') + items.join(QStringLiteral("\", \"")) + QLatin1Char('"');
 }
 
 // Splits "--name=value" and "--name value" into name/value pairs; "--json" has no value.
-bool CollectOptions(const QStringList& arguments, QMap<QString, QString>& values, bool& json,
-                    QString& error) {
-    QStringList valueOptions = OtherValueOptions;
+bool CollectOptions(const QStringList& arguments, const QStringList& moreOptions,
+                    QMap<QString, QString>& values, bool& json, QString& error) {
+    QStringList valueOptions = OtherValueOptions + moreOptions;
     for (const TEntryOption& option : EntryOptions())
         valueOptions << option.ValueOption << option.UnitOption;
     for (int i = 0; i < arguments.size(); ++i) {
@@ -101,10 +85,33 @@ bool CollectOptions(const QStringList& arguments, QMap<QString, QString>& values
 
 } // namespace
 
-bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request, QString& Error) {
+std::optional<TLanguageType> LanguageNamed(const QString& name) {
+    for (int i = 0; i < LanguageTypeCount; ++i) {
+        const auto language = static_cast<TLanguageType>(i);
+        if (LanguageTypeName(language).compare(name, Qt::CaseInsensitive) == 0)
+            return language;
+    }
+    return std::nullopt;
+}
+
+QStringList LanguageNames() {
+    QStringList names;
+    for (int i = 0; i < LanguageTypeCount; ++i)
+        names.append(LanguageTypeName(static_cast<TLanguageType>(i)));
+    return names;
+}
+
+bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request, QString& Error,
+                          TMoreOptions* More) {
     QMap<QString, QString> values;
-    if (!CollectOptions(Arguments, values, Request.Json, Error))
+    if (!CollectOptions(Arguments, More ? More->Names : QStringList(), values, Request.Json, Error))
         return false;
+    if (More) {
+        for (const QString& name : More->Names) {
+            if (values.contains(name))
+                More->Values.insert(name, values.take(name));
+        }
+    }
 
     const qsizetype series = SeriesNames.indexOf(values.value("--series").toUpper());
     if (series < 0) {

@@ -5,9 +5,13 @@
 //       sets the integer "\Page1" <name> and the text "\Page2" <name> to each number in turn
 //   settings_test_writer <user file> distinct <name> <first> <last>
 //       sets a new integer "\Page1" <name><number> for each number
+//   settings_test_writer <user file> printsetup - <first> <last>
+//       stores each number as the print setup does on closing: the report language, then the
+//       references "our <number>" and "your <number>"
 //
 // Exits with 1 as soon as a write fails.
 #include "core/EngineState.h"
+#include "pages/printsetup/PrintSetupSettings.h"
 #include "settings/RegRoutines.h"
 #include "settings/SettingsRoots.h"
 
@@ -34,6 +38,14 @@ int main(int argc, char** argv) {
     SetSettingsRoots({args[1], QString()});
     const TRegRoutines reg;
     for (int i = first; i <= last; ++i) {
+        if (mode == QLatin1StringView("printsetup")) {
+            // The print setup's writes fail silently, as the user's dialog does.
+            TRegPrintSetupSettings().Store(i, QStringLiteral("our %1").arg(i),
+                                           QStringLiteral("your %1").arg(i));
+            std::printf("%d\n", i);
+            std::fflush(stdout);
+            continue;
+        }
         const bool written =
             mode == QLatin1StringView("counter")
                 ? reg.SetRegInteger(i, QStringLiteral("\\Page1"), name) &&

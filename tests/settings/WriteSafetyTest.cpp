@@ -19,7 +19,11 @@ const QByteArray SeededUserCopy = "[Software\\Brenvik\\Brenvik Cooler US\\MainDa
                                   "[Software\\Brenvik\\Brenvik Cooler US\\Page2]\n"
                                   "\"Counter\"=\"0, \\\"\u00B0F\\\" = \\\\0; \"\n"
                                   "[Software\\Brenvik\\Brenvik Cooler US\\Page5]\n"
-                                  "\"Language\"=dword:00000008\n";
+                                  "\"Language\"=dword:00000008\n"
+                                  "[Software\\Brenvik\\Brenvik Cooler US\\PrintPage]\n"
+                                  "\"LocalLaguage\"=dword:00000000\n"
+                                  "\"OurRef\"=\"our 0\"\n"
+                                  "\"YourRef\"=\"your 0\"\n";
 
 class WriteSafetyTest : public SettingsRootsTest {
 protected:
@@ -74,6 +78,38 @@ TEST_F(WriteSafetyTest, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewValues) {
     }
     // The lock a killed writer left behind does not block the next one.
     EXPECT_TRUE(Reg.SetRegInteger(5, QStringLiteral("\\Page5"), QStringLiteral("Language")));
+}
+
+TEST_F(WriteSafetyTest, APrintSetupKilledWhileStoringLeavesEachValueOldOrNew) {
+    int committed = 0;
+    for (int round = 0; round < 6; ++round) {
+        QProcess writer;
+        StartWriter(writer, QStringLiteral("printsetup"), QStringLiteral("-"), committed + 1,
+                    committed + 100000);
+        const int reported = AwaitWrites(writer, 2 + 4 * round);
+        ASSERT_GT(reported, committed);
+        writer.kill();
+        writer.waitForFinished();
+
+        ASSERT_TRUE(TSettingsFile(UserFile).Read()) << "round " << round;
+        int32_t language = -1;
+        ASSERT_TRUE(Reg.GetRegInteger(language, QStringLiteral("\\PrintPage"),
+                                      QStringLiteral("LocalLaguage")));
+        EXPECT_GE(language, reported);
+        // The language is stored first, then our reference, then yours: each lags the one
+        // before it by at most one closing of the dialog.
+        const QString our =
+            Reg.GetRegString(QStringLiteral("\\PrintPage"), QStringLiteral("OurRef"));
+        const QString your =
+            Reg.GetRegString(QStringLiteral("\\PrintPage"), QStringLiteral("YourRef"));
+        const int ourNumber = our.mid(4).toInt();
+        EXPECT_TRUE(our.startsWith("our ") && (ourNumber == language || ourNumber == language - 1))
+            << our.toStdString() << " beside " << language;
+        EXPECT_TRUE(your == QStringLiteral("your %1").arg(ourNumber) ||
+                    (ourNumber == language && your == QStringLiteral("your %1").arg(language - 1)))
+            << your.toStdString() << " beside " << our.toStdString();
+        committed = language;
+    }
 }
 
 // A writer killed right while creating its lock file leaves an empty one that names no owner.

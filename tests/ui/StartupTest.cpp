@@ -159,6 +159,10 @@ public:
         Log.append(ClearAllFLG ? "clear all" : "clear");
     }
     void LoadFixedTempMode() override { Log.append("load mode"); }
+    TSelectionReportData ReportData() override {
+        Log.append("report");
+        return {};
+    }
 
 private:
     QStringList& Log;
