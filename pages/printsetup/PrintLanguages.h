@@ -2,8 +2,6 @@
 
 #include "core/CoolerTypes.h"
 
-#include <QString>
-
 #include <array>
 #include <optional>
 

@@ -10,14 +10,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -48,8 +52,10 @@ private:
 class Printing : public WindowTest {
 protected:
     void SetUp() override {
-        Window = StartWindow([](TfKylvane& w) {
-            w.SetSelectionPageHooks(std::make_unique<TSelectionPageLogic>(w));
+        Window = StartWindow([this](TfKylvane& w) {
+            auto logic = std::make_unique<TSelectionPageLogic>(w);
+            Logic = logic.get();
+            w.SetSelectionPageHooks(std::move(logic));
         });
         QApplication::setActiveWindow(Window.get());
         Window->PageControl1->setCurrentIndex(SelectionPageIndex);
@@ -89,10 +95,12 @@ protected:
     TScopedEnvironment Config{"XDG_CONFIG_HOME", Dir.filePath("home/.config").toUtf8()};
     TScopedRegionalSettings Point{QLatin1Char('.')};
     std::unique_ptr<TfKylvane> Window;
+    TSelectionPageLogic* Logic = nullptr;
 };
 
 TEST_F(Printing, ThePrintButtonWritesTheReportInTheChosenLanguageIntoTheDocumentsFolder) {
     const TLanguagePageType loaded = Window->TheLanguage->GetLastLanguagePage();
+    QGuiApplication::clipboard()->setText("what the user copied");
     WhenTheDialogShows([](TfPrePrint& dialog) {
         dialog.edYourRef->setText("Press 4");
         dialog.LanguageButtons[*PrintLanguageButtonOf(SPANISH)]->click();
@@ -110,6 +118,8 @@ TEST_F(Printing, ThePrintButtonWritesTheReportInTheChosenLanguageIntoTheDocument
     EXPECT_EQ(Window->TheLanguage->GetLanguageType(), ENGLISH);
     EXPECT_EQ(Window->TheLanguage->GetLastLanguagePage(), loaded);
     EXPECT_EQ(EngineState().InputDataTextStr.str(), "Datos de entrada:");
+    // The logo goes straight into the document; the user's clipboard is left alone.
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "what the user copied");
 
     const TRegRoutines store;
     int32_t language = -1;
@@ -166,6 +176,28 @@ TEST_F(Printing, TheDialogOffersEnglishAndSpanishUnderCaptionsWithoutColons) {
         dialog.bbCancelPrint->click();
     });
     Window->SelectionPage->sbPrint->click();
+}
+
+TEST_F(Printing, TheReportCopiesThePageAsItShowsIt) {
+    TSelectionPage* page = Window->SelectionPage;
+    TSelectionReportData data = Logic->ReportData();
+    EXPECT_EQ(data.ModelName, "KVAM 350-B");
+    EXPECT_EQ(data.CatalogueName, "VAM_350_4_B");
+    EXPECT_EQ(data.OilGrade, "ISO VG 46");
+    EXPECT_EQ(data.Inputs[0].Text, page->edOilflowCoolerData->text());
+    EXPECT_EQ(data.Inputs[0].Unit, "US gpm");
+    EXPECT_EQ(data.Inputs[4].Unit, page->cbHeatDissCoolerData->currentText());
+    EXPECT_EQ(data.OilInletTemp, page->lbOilInletTempCoolerValue->text());
+    EXPECT_EQ(data.HeatLoad, page->lbHeatLoadCoolerValue->text());
+    EXPECT_FALSE(data.OilInletTempHighlighted);
+    EXPECT_FALSE(data.HeatLoadHighlighted);
+
+    // The smaller neighbour falls short: its inlet temperature shows red.
+    page->sgCoolerSamples->setCurrentCell(2, 0);
+    data = Logic->ReportData();
+    EXPECT_EQ(data.ModelName, "KVAM 300-B");
+    EXPECT_TRUE(data.OilInletTempHighlighted);
+    EXPECT_FALSE(data.HeatLoadHighlighted);
 }
 
 TEST_F(Printing, OnlyAResultCanBePrinted) {
