@@ -1,6 +1,7 @@
 #include "tests/report/ReportTestSupport.h"
 
 #include "core/EngineState.h"
+#include "report/RecordingDocumentWriter.h"
 #include "report/ReportFile.h"
 #include "report/SelectionReport.h"
 #include "report/TextDocumentWriter.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextBlock>
 
 namespace {
 
@@ -55,6 +57,33 @@ protected:
     QTemporaryDir Dir;
     TTextDocumentWriter Writer;
 };
+
+TEST_F(ReportFiles, TheProductWriterHoldsTheLinesTheRecordingWriterSeesInTheirFonts) {
+    TRecordingDocumentWriter recording;
+    WriteSelectionReport(recording, KvamReportData(), Store, Today);
+    QStringList expected;
+    for (const TReportParagraph& paragraph : recording.Paragraphs())
+        expected.append(paragraph.Text);
+
+    const QTextDocument& document = Writer.Document();
+    QStringList lines = document.toPlainText().split(QLatin1Char('\n'));
+    // The logo leads the first line; the last note's paragraph end leaves an empty line.
+    ASSERT_TRUE(lines.first().startsWith(QChar::ObjectReplacementCharacter));
+    lines.first().remove(0, 1);
+    EXPECT_EQ(lines.takeLast(), "");
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(document.metaInformation(QTextDocument::DocumentTitle), "KVAM 300-B");
+
+    for (int i = 1; i < recording.Paragraphs().size(); ++i) {
+        const TReportFont& font = recording.Paragraphs()[i].Font;
+        const QTextCharFormat format =
+            document.findBlockByNumber(i).begin().fragment().charFormat();
+        EXPECT_EQ(format.fontFamilies().toStringList(), QStringList{font.Name}) << i;
+        EXPECT_EQ(format.fontWeight() == QFont::Bold, font.Bold) << i;
+        EXPECT_EQ(format.fontPointSize(), font.Size) << i;
+        EXPECT_EQ(document.findBlockByNumber(i).blockFormat().bottomMargin(), 0) << i;
+    }
+}
 
 TEST_F(ReportFiles, AnExistingReportIsNeverOverwrittenTheNextOneIsNumbered) {
     const QString first = Dir.filePath("KVAM 300-B 2026-12-10.odt");
