@@ -5,6 +5,7 @@
 #include "settings/RegRoutines.h"
 #include "texts/Language.h"
 #include "ui/PrintSetupDialog.h"
+#include "ui/ReportDocument.h"
 #include "ui/SelectionPage.h"
 #include "ui/SelectionPageLogic.h"
 
@@ -14,6 +15,8 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -198,6 +201,26 @@ TEST_F(Printing, TheReportCopiesThePageAsItShowsIt) {
     EXPECT_EQ(data.ModelName, "KVAM 300-B");
     EXPECT_TRUE(data.OilInletTempHighlighted);
     EXPECT_FALSE(data.HeatLoadHighlighted);
+}
+
+TEST_F(Printing, AReportThatCannotBeSavedIsToldWithTheReasonAndLeavesNothing) {
+    // A plain file where the documents folder should be: nobody, root included, writes in it.
+    const QString notAFolder = Dir.filePath("plain");
+    QFile plain(notAFolder);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    bool opened = false;
+    WriteAndOpenSelectionReport(Logic->ReportData(), *Window->TheLanguage, notAFolder,
+                                [&](const QString&) { return opened = true; });
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(Recorded.Shown.size(), 1);
+    EXPECT_EQ(Recorded.Shown[0].Kind, TMessageKind::Error);
+    const QString expected =
+        "The report could not be saved as \"" + notAFolder + "/" + ReportName() + "\": ";
+    EXPECT_TRUE(Recorded.Shown[0].Text.startsWith(expected))
+        << Recorded.Shown[0].Text.toStdString();
+    EXPECT_GT(Recorded.Shown[0].Text.size(), expected.size()) << "the reason";
+    EXPECT_EQ(QFileInfo(notAFolder).size(), 0);
 }
 
 TEST_F(Printing, OnlyAResultCanBePrinted) {
