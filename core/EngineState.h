@@ -91,6 +91,27 @@ struct TEngineState {
     QString VhmFreeSpaceText1Str;
     QString VhmFreeSpaceText2Str;
 
+    // The report's labels in the report language, set when the print setup closes, and the
+    // two references typed there (each at most 50 characters).
+    TPrnStr OilFlowTextStr;
+    TPrnStr MaxInletTempTextStr;
+    TPrnStr AirTempTextStr;
+    TPrnStr AltitudeTextStr;
+    TPrnStr CoolingRequiredTextStr;
+    TPrnStr CalculatedDataTextStr;
+    TPrnStr InletOilTempTextStr;
+    TPrnStr OutletOilTempTextStr;
+    TPrnStr OutletAirTempTextStr;
+    TPrnStr HeatDissiTextStr;
+    TPrnStr OilPressureTextStr;
+    TPrnStr AirFlowTextStr;
+    TPrnStr MotorCapacityTextStr;
+    TPrnStr NoiseLevelTextStr;
+    TPrnStr ProtectionTextStr;
+    TPrnStr WeightTextStr;
+    TPrnStr YourRefStr;
+    TPrnStr OurRefStr;
+
     // Colours of the result display.
     TColor HeatLoadColor = clWhite;
     TColor HeatDissiEditColor = clWhite;

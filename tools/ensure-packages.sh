@@ -7,6 +7,10 @@ aircooler_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
     pandoc dpkg-dev desktop-file-utils appstream lintian
+    # The report: a word processor and a PDF reader test it end to end, the fonts it names are
+    # metric-compatible substitutes, and the desktop's opener is tested with a default
+    # application of the test's own.
+    libreoffice-writer-nogui poppler-utils fonts-liberation2 xdg-utils file
 )
 
 aircooler_missing=()

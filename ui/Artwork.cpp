@@ -1,6 +1,7 @@
 #include "ui/Artwork.h"
 
-#include <QFontMetricsF>
+#include "report/Logo.h"
+
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -32,29 +33,12 @@ QPixmap BlankPixmap(QSize Size) {
     return pixmap;
 }
 
-void DrawBlades(QPainter& p, QPointF Centre, qreal Radius, int Blades, const QColor& Colour) {
-    p.save();
-    p.translate(Centre);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Colour);
-    for (int i = 0; i < Blades; ++i) {
-        QPainterPath blade;
-        blade.moveTo(0, 0);
-        blade.cubicTo(Radius * 0.15, -Radius * 0.55, Radius * 0.75, -Radius * 0.75, Radius * 0.95,
-                      -Radius * 0.2);
-        blade.cubicTo(Radius * 0.6, -Radius * 0.15, Radius * 0.3, -Radius * 0.05, 0, 0);
-        p.drawPath(blade);
-        p.rotate(360.0 / Blades);
-    }
-    p.restore();
-}
-
 // A fan behind its round guard: dark disc, blades, guard rings and spokes, hub.
 void DrawFan(QPainter& p, QPointF Centre, qreal Radius) {
     p.setPen(QPen(Outline, 1.2));
     p.setBrush(Guard);
     p.drawEllipse(Centre, Radius, Radius);
-    DrawBlades(p, Centre, Radius * 0.92, 5, Fin.darker(140));
+    PaintFanBlades(p, Centre, Radius * 0.92, 5, Fin.darker(140));
     p.setBrush(Qt::NoBrush);
     // Hair-line guard wires: a cosmetic pen is drawn directly, without outlining each stroke.
     QPen wire(GuardRing, 0);
@@ -312,34 +296,7 @@ QPixmap LogoPixmap(QSize Size) {
     QPixmap logo;
     if (QPixmapCache::find(key, &logo))
         return logo;
-    logo = Painted(Size, [](QPainter& p, const QRectF& r) {
-        // The mark is a square of the full height; the name fills the width beside it.
-        const qreal side = std::min(r.height(), r.width() / 3.6);
-        const QRectF mark(r.left(), r.center().y() - side / 2, side, side);
-        p.setPen(Qt::NoPen);
-        p.setBrush(Accent);
-        p.drawEllipse(mark.adjusted(1, 1, -1, -1));
-        DrawBlades(p, mark.center(), side * 0.4, 3, Qt::white);
-        p.setBrush(Accent);
-        p.drawEllipse(mark.center(), side * 0.07, side * 0.07);
-
-        const QString name = QStringLiteral("BRENVIK");
-        const QRectF nameArea(mark.right() + side * 0.22, r.top(),
-                              r.right() - mark.right() - side * 0.22, r.height());
-        // The regular weight the pages already use: another weight costs the start a font load.
-        QFont font;
-        font.setLetterSpacing(QFont::PercentageSpacing, 108);
-        // As large as the mark allows, but never wider than the room beside it; the width of a
-        // text grows in proportion to the font size.
-        const int tall = std::max(6, int(side * 0.62));
-        font.setPixelSize(tall);
-        const qreal advance = QFontMetricsF(font).horizontalAdvance(name);
-        if (advance > nameArea.width())
-            font.setPixelSize(std::max(6, int(tall * nameArea.width() / advance)));
-        p.setFont(font);
-        p.setPen(Accent.darker(125));
-        p.drawText(nameArea, Qt::AlignLeft | Qt::AlignVCenter, name);
-    });
+    logo = Painted(Size, &PaintLogo);
     QPixmapCache::insert(key, logo);
     return logo;
 }

@@ -3,6 +3,7 @@
 #include "core/EngineState.h"
 #include "pages/heatload/HeatLoadTextKeys.h"
 #include "pages/selection/SelectionTextKeys.h"
+#include "report/ReportTexts.h"
 #include "settings/VersUnit.h"
 #include "texts/Language.h"
 #include "ui/DimensionsPage.h"
@@ -52,14 +53,7 @@ void ApplyMainGroupTexts(TfKylvane& W, TLanguage& L) {
     SetMenuCaptionWithHotkey(L.GetTxt("7"), W.mmFile, PrintItem);
     SetMenuCaptionWithHotkey(L.GetTxt("8"), W.mmFile, ExitItem);
 
-    state.DateTextStr = L.GetTxt("13");
-    state.YourRefTextStr = L.GetTxt("14");
-    state.OurRefTextStr = L.GetTxt("15");
-    state.InformationTextStr = L.GetTxt("16");
-    state.CatalogueNoteStr = L.GetTxt("17");
-    state.AlterationsNoteStr = L.GetTxt(SelectionTextKey::AlterationsNote);
-    state.InputDataTextStr = L.GetTxt("22");
-    state.HydraulicOilTextStr = L.GetTxt("23");
+    SetMainGroupReportTexts(L);
     state.RpmTextStr = L.GetTxt(SelectionTextKey::RpmText).left(RpmTextLength);
     W.VersUnit->SetMianGroupVersion(L.GetTxt("26"));
 

@@ -4,6 +4,7 @@
 #include "core/MessageService.h"
 #include "engine/ModelLists.h"
 #include "engine/VerDep.h"
+#include "pages/printsetup/PrintCommand.h"
 #include "settings/RegRoutines.h"
 #include "settings/ServiceMargins.h"
 #include "settings/StoredValues.h"
@@ -16,6 +17,8 @@
 #include "ui/LanguagePageInputs.h"
 #include "ui/LanguageTexts.h"
 #include "ui/PageInputs.h"
+#include "ui/PrintSetupDialog.h"
+#include "ui/ReportDocument.h"
 #include "ui/SelectionPage.h"
 #include "ui/SloganPanel.h"
 #include "ui/StartPage.h"
@@ -111,6 +114,7 @@ void TfKylvane::BuildPages() {
 
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
     connect(LanguagePage, &TLanguagePage::LanguageSelected, this, &TfKylvane::LanguageSelected);
+    connect(SelectionPage->sbPrint, &QToolButton::clicked, this, &TfKylvane::PrintSelection);
     SetPageInputs(LanguagePageIndex, std::make_unique<TLanguagePageInputs>(*LanguagePage));
 }
 
@@ -149,6 +153,7 @@ void TfKylvane::BuildMenu() {
     connect(mmDimension, &QAction::triggered, this,
             [this] { ShowPageFromMenu(DimensionsPageIndex); });
     connect(mmLanguage, &QAction::triggered, this, [this] { ShowPageFromMenu(LanguagePageIndex); });
+    connect(mmPrint, &QAction::triggered, this, &TfKylvane::PrintSelection);
     connect(mmExit, &QAction::triggered, this, &QWidget::close);
     connect(mmVersion, &QAction::triggered, this, [this] {
         if (TheLanguage)
@@ -161,6 +166,21 @@ TAboutBox& TfKylvane::AboutBox() {
     if (!AboutBoxDialog)
         AboutBoxDialog = new TAboutBox(this);
     return *AboutBoxDialog;
+}
+
+TfPrePrint& TfKylvane::PrePrint() {
+    // Made at the first print, as the about box is at its first showing.
+    if (!PrePrintDialog)
+        PrePrintDialog = new TfPrePrint(this, FirstTimePrePrintFLG);
+    return *PrePrintDialog;
+}
+
+void TfKylvane::PrintSelection() {
+    if (!TheLanguage || !SelectionHooks)
+        return;
+    RunPrintCommand(*TheLanguage, PrePrint().Controller(), [this] {
+        WriteAndOpenSelectionReport(SelectionHooks->ReportData(), *TheLanguage);
+    });
 }
 
 void TfKylvane::SetPageInputs(int PageIndex, std::unique_ptr<TPageInputs> Inputs) {

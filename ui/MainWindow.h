@@ -27,6 +27,7 @@ class TPageInputs;
 class TSelectionPage;
 class TSelectionPageHooks;
 class TStartPage;
+class TfPrePrint;
 class TVerDep;
 class TVersUnit;
 
@@ -83,6 +84,9 @@ public:
     void SetPrintEnabled(bool Enabled);
     // The heat-load page's result becomes the selection page's required cooling.
     void HandOverRequiredCooling(const QString& Text);
+    // Their action: the print setup, then the report of the selection page's result, opened
+    // in the desktop's word processor.
+    void PrintSelection();
 
     QTabWidget* PageControl1;
     TStartPage* StartPage;           // tsMainGroup
@@ -108,6 +112,8 @@ public:
 
     // The about box, hidden between its showings.
     TAboutBox& AboutBox();
+    // The print setup, hidden between its showings.
+    TfPrePrint& PrePrint();
 
     QString ProgramPath; // ends in a directory separator
     // Also set until FormCreate has run, so a window that never started cannot be shown.
@@ -149,4 +155,5 @@ private:
     std::array<std::unique_ptr<TPageInputs>, PageCount> PageInputs;
     TSelectionPageHooks* SelectionHooks = nullptr; // owned as page 1's inputs
     TAboutBox* AboutBoxDialog = nullptr;
+    TfPrePrint* PrePrintDialog = nullptr;
 };

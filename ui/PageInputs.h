@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/SelectionReportData.h"
+
 #include <QString>
 
 // What the page change asks of a page: keep its inputs in the settings store when the user
@@ -27,4 +29,6 @@ public:
     virtual void LoadFixedTempMode() = 0;
     // The text becomes the required cooling; the results shown no longer fit it.
     virtual void TakeRequiredCooling(const QString& Text) = 0;
+    // What the report copies from the page as it shows it now.
+    virtual TSelectionReportData ReportData() = 0;
 };

@@ -324,6 +324,10 @@ void TQtSelectionView::SetResultValueColors(TResultLine line, TColor background,
     Paint(value, QPalette::WindowText, font);
 }
 
+TColor TQtSelectionView::ResultValueBackground(TResultLine line) const {
+    return ValueOf(line)->palette().color(QPalette::Window).rgb() & 0xFFFFFF;
+}
+
 void TQtSelectionView::SetResultLineVisible(TResultLine line, bool visible) {
     CaptionOf(line)->setVisible(visible);
     ValueOf(line)->setVisible(visible);

@@ -56,6 +56,7 @@ public:
     QString ResultValue(TResultLine line) const override;
     void SetResultValue(TResultLine line, const QString& text) override;
     void SetResultValueColors(TResultLine line, TColor background, TColor font) override;
+    TColor ResultValueBackground(TResultLine line) const override;
     void SetResultLineVisible(TResultLine line, bool visible) override;
 
     void SetDisclaimerText(const QString& text) override;

@@ -28,3 +28,7 @@ void TSelectionPageLogic::TakeRequiredCooling(const QString& Text) {
     View.SetEntryText(TSelectionEntry::HeatDiss, Text);
     View.Controller().ClearOnNewCoolerType(false);
 }
+
+TSelectionReportData TSelectionPageLogic::ReportData() {
+    return View.Controller().ReportData();
+}

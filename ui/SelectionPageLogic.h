@@ -17,6 +17,7 @@ public:
     void ClearOnNewCoolerType(bool ClearAllFLG) override;
     void LoadFixedTempMode() override;
     void TakeRequiredCooling(const QString& Text) override;
+    TSelectionReportData ReportData() override;
 
     TQtSelectionView View;
 

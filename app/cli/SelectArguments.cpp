@@ -43,13 +43,22 @@ std::optional<int> OilGradeIndex(QString grade) {
 
 } // namespace
 
-bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request, QString& Error) {
+bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request, QString& Error,
+                          TMoreOptions* More) {
     QStringList valueOptions = OtherValueOptions;
     for (const TEntryOption& option : EntryOptions())
         valueOptions << option.ValueOption << option.UnitOption;
+    if (More)
+        valueOptions << More->Names;
     QMap<QString, QString> values;
     if (!CollectOptions(Arguments, valueOptions, values, Request.Json, Error))
         return false;
+    if (More) {
+        for (const QString& name : More->Names) {
+            if (values.contains(name))
+                More->Values.insert(name, values.take(name));
+        }
+    }
 
     const qsizetype series = SeriesNames.indexOf(values.value("--series").toUpper());
     if (series < 0) {

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // What `aircooler-cli select` is asked to do, in the terms of the selection page: the series,
 // grade and unit positions to pick, the texts to type into the entries and the model, if any,
 // to calculate instead of choosing one.
@@ -20,7 +22,16 @@ struct TSelectRequest {
     bool Json = false;
 };
 
-// Reads the arguments after "select". On failure `Error` says what is wrong.
-bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request, QString& Error);
+// Options with a value that a command built on select reads itself: their names, and the
+// values given for them.
+struct TMoreOptions {
+    QStringList Names;
+    QMap<QString, QString> Values;
+};
+
+// Reads the arguments after "select"; with `More`, also the values of its options. On failure
+// `Error` says what is wrong.
+bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request, QString& Error,
+                          TMoreOptions* More = nullptr);
 
 QString SelectUsage();

@@ -58,6 +58,7 @@ public:
     QString ResultValue(TResultLine line) const override;
     void SetResultValue(TResultLine line, const QString& text) override;
     void SetResultValueColors(TResultLine line, TColor background, TColor font) override;
+    TColor ResultValueBackground(TResultLine line) const override { return Lines[line].Background; }
     void SetResultLineVisible(TResultLine line, bool visible) override;
 
     void SetDisclaimerText(const QString& text) override { DisclaimerText = text; }

@@ -4,6 +4,7 @@
 #include "pages/selection/SelectionModelLists.h"
 #include "pages/selection/SelectionSettings.h"
 #include "pages/selection/SelectionView.h"
+#include "report/SelectionReportData.h"
 
 #include <QList>
 #include <QString>
@@ -82,6 +83,8 @@ public:
     void RestoreInputs(int PageLeft, int HeatLoadResultUnit);
 
     bool PrintingEnabled() const { return PrinterEnableFLG; }
+    // What the report copies from the page as it shows it now.
+    TSelectionReportData ReportData() const;
     const TCoolerSamples& Samples() const { return CoolerSamples; }
     // The catalogue names of the listed models, at the positions of the model list.
     const QStringList& ShadowList() const { return cbShadow; }

@@ -119,6 +119,8 @@ public:
     virtual QString ResultValue(TResultLine line) const = 0;
     virtual void SetResultValue(TResultLine line, const QString& text) = 0;
     virtual void SetResultValueColors(TResultLine line, TColor background, TColor font) = 0;
+    // A value shown highlighted has a background other than white.
+    virtual TColor ResultValueBackground(TResultLine line) const = 0;
     // Both labels of the line.
     virtual void SetResultLineVisible(TResultLine line, bool visible) = 0;
 

@@ -8,9 +8,13 @@
 //   settings_test_writer <user file> pages - <first> <last>
 //       stores each number as the heat-load page stores its inputs (every seeded "\Page2"
 //       value, the texts as CounterText) and then as the two service margins
+//   settings_test_writer <user file> printsetup - <first> <last>
+//       stores each number as the print setup does on closing: the report language, then the
+//       references "our <number>" and "your <number>"
 //
 // Exits with 1 as soon as a write fails.
 #include "core/EngineState.h"
+#include "pages/printsetup/PrintSetupSettings.h"
 #include "settings/RegRoutines.h"
 #include "settings/SeededValues.h"
 #include "settings/ServiceMargins.h"
@@ -60,6 +64,14 @@ int main(int argc, char** argv) {
     SetSettingsRoots({args[1], QString()});
     const TRegRoutines reg;
     for (int i = first; i <= last; ++i) {
+        if (mode == QLatin1StringView("printsetup")) {
+            // The print setup's writes fail silently, as the user's dialog does.
+            TRegPrintSetupSettings().Store(i, QStringLiteral("our %1").arg(i),
+                                           QStringLiteral("your %1").arg(i));
+            std::printf("%d\n", i);
+            std::fflush(stdout);
+            continue;
+        }
         bool written = false;
         if (mode == QLatin1StringView("counter"))
             written = reg.SetRegInteger(i, QStringLiteral("\\Page1"), name) &&

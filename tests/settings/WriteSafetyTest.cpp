@@ -22,7 +22,11 @@ const QByteArray SeededUserCopy = "[Software\\Brenvik\\Brenvik Cooler US\\MainDa
                                   "[Software\\Brenvik\\Brenvik Cooler US\\Page2]\n"
                                   "\"Counter\"=\"0, \\\"\u00B0F\\\" = \\\\0; \"\n"
                                   "[Software\\Brenvik\\Brenvik Cooler US\\Page5]\n"
-                                  "\"Language\"=dword:00000008\n";
+                                  "\"Language\"=dword:00000008\n"
+                                  "[Software\\Brenvik\\Brenvik Cooler US\\PrintPage]\n"
+                                  "\"LocalLaguage\"=dword:00000000\n"
+                                  "\"OurRef\"=\"our 0\"\n"
+                                  "\"YourRef\"=\"your 0\"\n";
 
 class WriteSafetyTest : public SettingsRootsTest {
 protected:
@@ -128,6 +132,38 @@ TEST_F(WriteSafetyTest, APageStoreKilledAtAnyMomentLeavesEachValueOldOrNew) {
             << testing::PrintToString(std::vector<int>(numbers.begin(), numbers.end()));
         EXPECT_LE(numbers.front() - numbers.back(), 1);
         committed = numbers.front();
+    }
+}
+
+TEST_F(WriteSafetyTest, APrintSetupKilledWhileStoringLeavesEachValueOldOrNew) {
+    int committed = 0;
+    for (int round = 0; round < 6; ++round) {
+        QProcess writer;
+        StartWriter(writer, QStringLiteral("printsetup"), QStringLiteral("-"), committed + 1,
+                    committed + 100000);
+        const int reported = AwaitWrites(writer, 2 + 4 * round);
+        ASSERT_GT(reported, committed);
+        writer.kill();
+        writer.waitForFinished();
+
+        ASSERT_TRUE(TSettingsFile(UserFile).Read()) << "round " << round;
+        int32_t language = -1;
+        ASSERT_TRUE(Reg.GetRegInteger(language, QStringLiteral("\\PrintPage"),
+                                      QStringLiteral("LocalLaguage")));
+        EXPECT_GE(language, reported);
+        // The language is stored first, then our reference, then yours: each lags the one
+        // before it by at most one closing of the dialog.
+        const QString our =
+            Reg.GetRegString(QStringLiteral("\\PrintPage"), QStringLiteral("OurRef"));
+        const QString your =
+            Reg.GetRegString(QStringLiteral("\\PrintPage"), QStringLiteral("YourRef"));
+        const int ourNumber = our.mid(4).toInt();
+        EXPECT_TRUE(our.startsWith("our ") && (ourNumber == language || ourNumber == language - 1))
+            << our.toStdString() << " beside " << language;
+        EXPECT_TRUE(your == QStringLiteral("your %1").arg(ourNumber) ||
+                    (ourNumber == language && your == QStringLiteral("your %1").arg(language - 1)))
+            << your.toStdString() << " beside " << our.toStdString();
+        committed = language;
     }
 }
 

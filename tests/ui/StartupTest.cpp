@@ -160,6 +160,10 @@ public:
     }
     void LoadFixedTempMode() override { Log.append("load mode"); }
     void TakeRequiredCooling(const QString& Text) override { Log.append("take " + Text); }
+    TSelectionReportData ReportData() override {
+        Log.append("report");
+        return {};
+    }
 
 private:
     QStringList& Log;

@@ -1,0 +1,88 @@
+#include "app/cli/HeadlessSelection.h"
+
+#include "core/EngineState.h"
+#include "pages/selection/SelectionTexts.h"
+
+#include <algorithm>
+
+namespace {
+
+const QList<TSelectionEntry> TypingOrder{TSelectionEntry::OilFlow, TSelectionEntry::MaxTemp,
+                                         TSelectionEntry::AirTemp, TSelectionEntry::Altitude,
+                                         TSelectionEntry::HeatDiss};
+
+// A model as the list names it; a hydraulic-motor model may be named without the rpm word.
+int ModelIndex(const QStringList& models, const QString& wanted) {
+    for (int i = 0; i < models.size(); ++i) {
+        if (models[i].compare(wanted, Qt::CaseInsensitive) == 0 ||
+            models[i].startsWith(wanted + QLatin1Char(' '), Qt::CaseInsensitive))
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+THeadlessSelection::TFreshState::TFreshState() {
+    ResetEngineState();
+}
+
+THeadlessSelection::THeadlessSelection(const QString& IniFilePath, TLanguageType Language) {
+    TEngineState& s = EngineState();
+    s.IniFilePath = IniFilePath;
+    this->Language.SetLanguageType(Language);
+    View.Language = &this->Language;
+    View.OnApplyLanguageTexts = [this] { ApplySelectionTexts(View); };
+    View.ApplyLanguageTexts();
+    Controller.InitialisePage();
+    Controller.LoadFixedTempMode();
+    s.ShowMessagesFLG = true; // as on entering the page
+}
+
+bool THeadlessSelection::Run(const TSelectRequest& Request, QString& Error) {
+    // The user's steps: series, grade, units, model, then the entries one by one.
+    View.SetSelectedSeries(Request.Series);
+    Controller.SeriesClick(Request.Series);
+    View.SetListIndex(TSelectionList::Oil, Request.OilGrade);
+    Controller.cbOilCoolerDataChange();
+    for (TSelectionEntry entry : TypingOrder) {
+        View.SetListIndex(UnitListOf(entry), Request.UnitIndex.value(entry));
+        Controller.UnitChange(entry);
+    }
+    if (!Request.Model.isEmpty()) {
+        const QStringList models = View.ListItems(TSelectionList::Model);
+        const int model = ModelIndex(models, Request.Model);
+        if (model < 0) {
+            Error = QStringLiteral("Unknown model \"%1\": the series has %2.")
+                        .arg(Request.Model, models.join(", "));
+            return false;
+        }
+        View.SetListIndex(TSelectionList::Model, model);
+        Controller.cbTypeCoolerDataChange();
+    }
+    for (TSelectionEntry entry : TypingOrder) {
+        if (!Request.Typed.contains(entry))
+            continue;
+        const qsizetype shownBefore = Messages.Shown.size();
+        View.SetEntryText(entry, Request.Typed.value(entry));
+        Controller.EntryChange(entry);
+        Controller.EntryExit(entry);
+        if (Messages.Shown.size() > shownBefore) {
+            Error = Messages.Shown.last().Text;
+            return false;
+        }
+    }
+
+    if (Request.Model.isEmpty())
+        Controller.btCalcNewCoolerClick();
+    else
+        Controller.btCalcSelectedCoolerClick();
+    return true;
+}
+
+bool THeadlessSelection::Succeeded() const {
+    const bool told =
+        std::any_of(Messages.Shown.cbegin(), Messages.Shown.cend(),
+                    [](const TShownMessage& m) { return m.Kind == TMessageKind::Error; });
+    return Controller.PrintingEnabled() && !told;
+}

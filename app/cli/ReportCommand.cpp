@@ -1,0 +1,71 @@
+#include "app/cli/ReportCommand.h"
+
+#include "app/cli/HeadlessSelection.h"
+#include "app/cli/ReportArguments.h"
+#include "core/ConvertError.h"
+#include "pages/printsetup/HeadlessPrintSetupView.h"
+#include "pages/printsetup/PrintCommand.h"
+#include "pages/printsetup/PrintSetupController.h"
+#include "report/SelectionReport.h"
+#include "report/TextDocumentWriter.h"
+
+#include <QDate>
+#include <QDir>
+
+int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Out,
+                     QTextStream& Err) {
+    TReportRequest request;
+    QString error;
+    if (!ParseReportArguments(Arguments, request, error)) {
+        Err << error << "\nRun \"aircooler-cli report --help\" for the arguments.\n";
+        return 2;
+    }
+
+    THeadlessSelection page(IniFilePath, request.Selection.Language);
+    if (!page.Run(request.Selection, error)) {
+        Err << error << '\n';
+        return 2;
+    }
+    for (const QString& message : page.Messages.Texts())
+        Err << message << '\n';
+    if (!page.Succeeded()) {
+        if (page.Messages.Shown.isEmpty())
+            Err << "No result.\n";
+        return 1;
+    }
+
+    // The print setup of a program's first print, filled in and confirmed as the user would.
+    TMemoryPrintSetupSettings stored;
+    if (request.ReportLanguage)
+        stored.Language = *request.ReportLanguage;
+    THeadlessPrintSetupView dialog;
+    bool firstTime = true;
+    TPrintSetupController printSetup(dialog, stored, firstTime);
+    dialog.OnShowModal = [&] {
+        dialog.SetYourRefText(request.YourRef);
+        dialog.SetOurRefText(request.OurRef);
+        return true;
+    };
+
+    int status = 0;
+    RunPrintCommand(page.Language, printSetup, [&] {
+        TTextDocumentWriter writer;
+        try {
+            WriteSelectionReport(writer, page.Controller.ReportData(), page.Language,
+                                 QDate::currentDate());
+        } catch (const EConvertError& e) {
+            Err << e.Message() << '\n';
+            status = 1;
+            return;
+        }
+        if (!SaveReport(writer.Document(), request.OutFile, request.Format, error)) {
+            Err << QStringLiteral("The report could not be saved as \"%1\": %2\n")
+                       .arg(QDir::toNativeSeparators(request.OutFile), error);
+            status = 1;
+            return;
+        }
+        Out << QStringLiteral("Report written to \"%1\".\n")
+                   .arg(QDir::toNativeSeparators(request.OutFile));
+    });
+    return status;
+}

@@ -1,0 +1,77 @@
+#include "pages/printsetup/PrintSetupController.h"
+
+#include "core/EngineState.h"
+#include "pages/printsetup/PrintLanguages.h"
+#include "report/ReportTextKeys.h"
+#include "report/ReportTexts.h"
+#include "texts/Language.h"
+
+namespace {
+
+QString WithoutColons(QString Caption) {
+    return Caption.remove(QLatin1Char(':'));
+}
+
+// A stored number that names no language at all writes the report in English rather than
+// without any texts.
+TLanguageType ReportLanguageOf(int32_t Stored) {
+    return Stored >= 0 && Stored < LanguageTypeCount ? static_cast<TLanguageType>(Stored) : ENGLISH;
+}
+
+} // namespace
+
+TPrintSetupController::TPrintSetupController(TPrintSetupView& View, TPrintSetupSettings& Settings,
+                                             bool& FirstTimePrePrintFLG)
+    : View(View), Settings(Settings), FirstTimePrePrintFLG(FirstTimePrePrintFLG) {}
+
+bool TPrintSetupController::Execute(TLanguage& Store) {
+    FormShow(Store);
+    const bool ok = View.ShowModal();
+    FormClose(Store);
+    return ok;
+}
+
+void TPrintSetupController::FormShow(TLanguage& Store) {
+    // The reference captions in the user-interface language, the language names in the
+    // language the window was in.
+    Store.NewPageText(MainGroup);
+    View.SetReferenceCaptions(WithoutColons(Store.GetTxt(ReportTextKey::YourRef)),
+                              WithoutColons(Store.GetTxt(ReportTextKey::OurRef)));
+    Store.SetLanguageType(ParentLanguageType);
+    Store.NewPageText(Page_5);
+    View.SetLanguageGroupCaption(Store.GetTxt(PrintSetupTextKey::LanguageGroup));
+    for (int i = 0; i < PrintLanguageButtonCount; ++i)
+        View.SetLanguageButtonCaption(i, Store.GetTxt(PrintLanguageButtons()[i].CaptionKey));
+
+    const int32_t stored = Settings.ReportLanguage().value_or(ENGLISH);
+    View.CheckLanguageButton(PrintLanguageButtonOf(stored).value_or(0));
+    PrnLangue = ReportLanguageOf(stored);
+
+    // Each run starts with empty references; later showings offer the last ones again.
+    TEngineState& s = EngineState();
+    if (FirstTimePrePrintFLG) {
+        View.SetYourRefText(QString());
+        View.SetOurRefText(QString());
+    } else {
+        s.YourRefStr = Settings.YourRef();
+        s.OurRefStr = Settings.OurRef();
+        View.SetYourRefText(s.YourRefStr);
+        View.SetOurRefText(s.OurRefStr);
+    }
+    FirstTimePrePrintFLG = false;
+}
+
+void TPrintSetupController::LanguageClick(TLanguageType Language) {
+    PrnLangue = Language;
+}
+
+void TPrintSetupController::FormClose(TLanguage& Store) {
+    TEngineState& s = EngineState();
+    s.OurRefStr = View.OurRefText();
+    s.YourRefStr = View.YourRefText();
+    Store.SetLanguageType(PrnLangue);
+    LoadReportTexts(Store);
+    const std::optional<int> checked = View.CheckedLanguageButton();
+    const int32_t language = checked ? PrintLanguageButtons()[*checked].Language : ENGLISH;
+    Settings.Store(language, s.OurRefStr, s.YourRefStr);
+}

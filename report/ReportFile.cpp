@@ -1,0 +1,90 @@
+#include "report/ReportFile.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTextDocument>
+#include <QTextDocumentWriter>
+
+namespace {
+
+const QString Extension = QStringLiteral(".odt");
+
+bool Allowed(QChar c) {
+    return c.isLetterOrNumber() || c == QLatin1Char(' ') || c == QLatin1Char('-') ||
+           c == QLatin1Char('_') || c == QLatin1Char('.');
+}
+
+// The whole document in memory: the writers may close or reposition a device they are
+// given, which a file that is only to take its name at the end must not see.
+QByteArray Encoded(const QTextDocument& Document, TReportFormat Format) {
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    if (Format == TReportFormat::Odf) {
+        QTextDocumentWriter writer(&bytes, QByteArrayLiteral("odf"));
+        if (!writer.write(&Document))
+            return QByteArray();
+    } else {
+        QPdfWriter pdf(&bytes);
+        pdf.setTitle(Document.metaInformation(QTextDocument::DocumentTitle));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+        Document.print(&pdf);
+    }
+    return bytes.data();
+}
+
+} // namespace
+
+QString ReportFileName(const QString& ModelName, const QDate& Date) {
+    QString name = ModelName + QLatin1Char(' ') + Date.toString(Qt::ISODate);
+    for (QChar& c : name) {
+        if (!Allowed(c))
+            c = QLatin1Char('_');
+    }
+    return name + Extension;
+}
+
+QString ReportFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        return QString();
+    return folder;
+}
+
+QString ClaimReportFile(const QString& Folder, const QString& ModelName, const QDate& Date,
+                        QString& Error) {
+    const QString name = ReportFileName(ModelName, Date);
+    const QString stem = name.chopped(Extension.size());
+    for (int copy = 1;; ++copy) {
+        const QString candidate =
+            copy == 1 ? name : QStringLiteral("%1 (%2)%3").arg(stem).arg(copy).arg(Extension);
+        QFile file(QDir(Folder).filePath(candidate));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return file.fileName();
+        if (!file.exists()) {
+            Error = file.errorString();
+            return QString();
+        }
+    }
+}
+
+bool SaveReport(const QTextDocument& Document, const QString& Path, TReportFormat Format,
+                QString& Error) {
+    const QByteArray bytes = Encoded(Document, Format);
+    if (bytes.isEmpty()) {
+        Error = QStringLiteral("The document could not be encoded.");
+        return false;
+    }
+    QSaveFile file(Path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        Error = file.errorString();
+        return false;
+    }
+    return true;
+}

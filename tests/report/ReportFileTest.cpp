@@ -1,0 +1,151 @@
+#include "tests/report/ReportTestSupport.h"
+
+#include "core/EngineState.h"
+#include "report/RecordingDocumentWriter.h"
+#include "report/ReportFile.h"
+#include "report/SelectionReport.h"
+#include "report/TextDocumentWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBlock>
+
+namespace {
+
+struct NameCase {
+    const char* Name;
+    QString Model;
+    QString File;
+};
+
+class ReportFileName : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(ReportFileName, ModelAndDateWithOnlySafeCharacters) {
+    EXPECT_EQ(::ReportFileName(GetParam().Model, QDate(2026, 12, 10)), GetParam().File);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, ReportFileName,
+    ::testing::Values(NameCase{"Plain", "KVAM 300-B", "KVAM 300-B 2026-12-10.odt"},
+                      NameCase{"GermanRpm", "KVHM 200-1500 U/min",
+                               "KVHM 200-1500 U_min 2026-12-10.odt"},
+                      NameCase{"PathAndShellCharacters", "../a\\b:c*d?\"e<f>|g$h",
+                               ".._a_b_c_d__e_f__g_h 2026-12-10.odt"},
+                      NameCase{"LettersBeyondAscii", "Kühler_1.5", "Kühler_1.5 2026-12-10.odt"}),
+    [](const auto& info) { return info.param.Name; });
+
+class ReportFiles : public ReportTest {
+protected:
+    ReportFiles() {
+        LoadTexts(ENGLISH);
+        WriteSelectionReport(Writer, KvamReportData(), Store, Today);
+    }
+
+    QString Claim() {
+        QString error;
+        const QString path = ClaimReportFile(Dir.path(), "KVAM 300-B", Today, error);
+        EXPECT_FALSE(path.isEmpty()) << error.toStdString();
+        return path;
+    }
+
+    static QByteArray Bytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir Dir;
+    TTextDocumentWriter Writer;
+};
+
+TEST_F(ReportFiles, TheProductWriterHoldsTheLinesTheRecordingWriterSeesInTheirFonts) {
+    TRecordingDocumentWriter recording;
+    WriteSelectionReport(recording, KvamReportData(), Store, Today);
+    QStringList expected;
+    for (const TReportParagraph& paragraph : recording.Paragraphs())
+        expected.append(paragraph.Text);
+
+    const QTextDocument& document = Writer.Document();
+    QStringList lines = document.toPlainText().split(QLatin1Char('\n'));
+    // The logo leads the first line; the last note's paragraph end leaves an empty line.
+    ASSERT_TRUE(lines.first().startsWith(QChar::ObjectReplacementCharacter));
+    lines.first().remove(0, 1);
+    EXPECT_EQ(lines.takeLast(), "");
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(document.metaInformation(QTextDocument::DocumentTitle), "KVAM 300-B");
+
+    for (int i = 1; i < recording.Paragraphs().size(); ++i) {
+        const TReportFont& font = recording.Paragraphs()[i].Font;
+        const QTextCharFormat format =
+            document.findBlockByNumber(i).begin().fragment().charFormat();
+        EXPECT_EQ(format.fontFamilies().toStringList(), QStringList{font.Name}) << i;
+        EXPECT_EQ(format.fontWeight() == QFont::Bold, font.Bold) << i;
+        EXPECT_EQ(format.fontPointSize(), font.Size) << i;
+        EXPECT_EQ(document.findBlockByNumber(i).blockFormat().bottomMargin(), 0) << i;
+    }
+}
+
+TEST_F(ReportFiles, AnExistingReportIsNeverOverwrittenTheNextOneIsNumbered) {
+    const QString first = Dir.filePath("KVAM 300-B 2026-12-10.odt");
+    QFile mine(first);
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write("edited by the user");
+    mine.close();
+
+    EXPECT_EQ(Claim(), Dir.filePath("KVAM 300-B 2026-12-10 (2).odt"));
+    EXPECT_EQ(Claim(), Dir.filePath("KVAM 300-B 2026-12-10 (3).odt"));
+    EXPECT_EQ(Bytes(first), "edited by the user");
+}
+
+TEST_F(ReportFiles, OpenDocumentTextThatDesktopsRecogniseByItsFirstEntry) {
+    const QString path = Claim();
+    QString error;
+    ASSERT_TRUE(SaveReport(Writer.Document(), path, TReportFormat::Odf, error))
+        << error.toStdString();
+    const QByteArray bytes = Bytes(path);
+    // A stored "mimetype" entry first is how file-type detection tells ODF text from a zip.
+    EXPECT_TRUE(bytes.startsWith("PK"));
+    EXPECT_EQ(bytes.mid(30, 47), "mimetypeapplication/vnd.oasis.opendocument.text");
+    EXPECT_TRUE(bytes.contains("Pictures/")) << "the logo is part of the document";
+}
+
+TEST_F(ReportFiles, TheSameDocumentAsPdf) {
+    QString error;
+    const QString path = Dir.filePath("report.pdf");
+    ASSERT_TRUE(SaveReport(Writer.Document(), path, TReportFormat::Pdf, error))
+        << error.toStdString();
+    EXPECT_TRUE(Bytes(path).startsWith("%PDF-"));
+}
+
+TEST_F(ReportFiles, SavingReplacesAWholeFile) {
+    const QString path = Dir.filePath("report.odt");
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(200000, 'x'));
+    old.close();
+    QString error;
+    ASSERT_TRUE(SaveReport(Writer.Document(), path, TReportFormat::Odf, error));
+    const QByteArray bytes = Bytes(path);
+    EXPECT_TRUE(bytes.startsWith("PK"));
+    EXPECT_FALSE(bytes.contains("xxxxxxxx"));
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList{"report.odt"});
+}
+
+TEST_F(ReportFiles, AFolderThatCannotHoldFilesGivesTheReasonAndLeavesNothing) {
+    // A regular file where the folder should be: no user, root included, can create in it.
+    const QString notAFolder = Dir.filePath("plain");
+    QFile plain(notAFolder);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+
+    QString error;
+    EXPECT_TRUE(ClaimReportFile(notAFolder, "KVAM 300-B", Today, error).isEmpty());
+    EXPECT_FALSE(error.isEmpty());
+    error.clear();
+    EXPECT_FALSE(
+        SaveReport(Writer.Document(), notAFolder + "/report.odt", TReportFormat::Odf, error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"plain"});
+}
+
+} // namespace
