@@ -90,11 +90,12 @@ TFoundResult TCoolerSeries::ChooseCooler(int32_t& NewCoolerNo, uint8_t& Warnings
             GetNormHeatConductivity(s.InOilFlow, model.CoeffA, model.CoeffB, model.CoeffC,
                                     model.CoeffD);
             OilTempInValue = s.InMaxOilTemp;
-            ProcessPowerDissipation(OilTempInValue, s.InAirTemp, oilCorrection, model.AirFlow);
+            const bool evaluated =
+                ProcessPowerDissipation(OilTempInValue, s.InAirTemp, oilCorrection, model.AirFlow);
             GetOilTempOutValue(Warnings, s.InOilFlow, ActualDissipation, OilTempInValue,
                                AirTempOutValue);
-            if (ActualDissipation < s.InHeatDissi)
-                continue; // too small
+            if (!evaluated || ActualDissipation < s.InHeatDissi)
+                continue; // unsuitable at this point, or too small
             const bool flowAdmitted = SeriesTraits.PumpFlow || (model.MinFlow <= s.InOilFlow &&
                                                                 s.InOilFlow <= model.MaxFlow);
             if (!flowAdmitted)
@@ -109,9 +110,10 @@ TFoundResult TCoolerSeries::ChooseCooler(int32_t& NewCoolerNo, uint8_t& Warnings
         }
     }
 
+    // The final answer may tell the user why nothing was chosen, as the page asked.
+    s.ShowMessagesFLG = showMessages;
     ConfirmCooler(result, Warnings, cbCooler, TableValue, SeriesTraits.CoolerType, Path,
                   lastVisited, true);
-    s.ShowMessagesFLG = showMessages;
     return result;
 }
 

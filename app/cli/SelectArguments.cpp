@@ -1,5 +1,6 @@
 #include "app/cli/SelectArguments.h"
 
+#include "app/cli/CommandLine.h"
 #include "app/cli/Quantities.h"
 #include "pages/selection/SelectionPageItems.h"
 #include "texts/TableNames.h"
@@ -61,9 +62,10 @@ QString Quoted(const QStringList& items) {
     return QLatin1Char('"') + items.join(QStringLiteral("\", \"")) + QLatin1Char('"');
 }
 
-// Splits "--name=value" and "--name value" into name/value pairs; "--json" has no value.
+// Splits "--name=value" and "--name value" into name/value pairs; "--json" and the help
+// options have no value.
 bool CollectOptions(const QStringList& arguments, QMap<QString, QString>& values, bool& json,
-                    QString& error) {
+                    bool& help, QString& error) {
     QStringList valueOptions = OtherValueOptions;
     for (const TEntryOption& option : EntryOptions())
         valueOptions << option.ValueOption << option.UnitOption;
@@ -76,6 +78,10 @@ bool CollectOptions(const QStringList& arguments, QMap<QString, QString>& values
         }
         if (name == QStringLiteral("--json") && !value) {
             json = true;
+            continue;
+        }
+        if (IsHelpOption(name) && !value) {
+            help = true;
             continue;
         }
         if (!valueOptions.contains(name)) {
@@ -103,8 +109,10 @@ bool CollectOptions(const QStringList& arguments, QMap<QString, QString>& values
 
 bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request, QString& Error) {
     QMap<QString, QString> values;
-    if (!CollectOptions(Arguments, values, Request.Json, Error))
+    if (!CollectOptions(Arguments, values, Request.Json, Request.Help, Error))
         return false;
+    if (Request.Help)
+        return true;
 
     const qsizetype series = SeriesNames.indexOf(values.value("--series").toUpper());
     if (series < 0) {
@@ -176,7 +184,9 @@ QString SelectUsage() {
         "cooler of the series that removes the required cooling (\"Calculate New Cooler\") and\n"
         "lists it with its neighbours; with --model it calculates that model (\"Calculate\n"
         "Selected Cooler\"). It prints the candidates and the calculated data exactly as the\n"
-        "window shows them; a candidate marked * removes less than the cooling required.\n"
+        "window shows them; a candidate marked * removes less than the cooling required, and\n"
+        "a result marked ! (with --json: listed in \"highlighted\") is one the window shows in\n"
+        "red because the cooler falls short of the operating point there.\n"
         "\n"
         "  --series      VAM (A.C. motor), VDM (D.C. motor), VHM (hydraulic motor) or VCS\n"
         "                (cooling system with its own pump)\n"

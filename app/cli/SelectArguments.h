@@ -18,6 +18,7 @@ struct TSelectRequest {
     QString Model;                        // empty: "Calculate New Cooler"
     TLanguageType Language = ENGLISH;
     bool Json = false;
+    bool Help = false; // only the usage is asked for; nothing else is read
 };
 
 // Reads the arguments after "select". On failure `Error` says what is wrong.

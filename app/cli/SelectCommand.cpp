@@ -41,13 +41,19 @@ int ModelIndex(const QStringList& models, const QString& wanted) {
     return -1;
 }
 
+// A result the window shows on a red background: the model falls short of the operating
+// point there.
+bool Highlighted(const THeadlessSelectionView::TResultLineState& line) {
+    return line.Visible && !line.Value.isEmpty() && line.Background != clWhite;
+}
+
 // What the page shows: the visible result lines with their captions.
-QList<std::pair<QString, QString>> ShownLines(const THeadlessSelectionView& view) {
-    QList<std::pair<QString, QString>> lines;
+QList<THeadlessSelectionView::TResultLineState> ShownLines(const THeadlessSelectionView& view) {
+    QList<THeadlessSelectionView::TResultLineState> lines;
     for (int i = 0; i < ResultLineCount; ++i) {
         const auto& line = view.Line(static_cast<TResultLine>(i));
         if (line.Visible && !(line.Caption.isEmpty() && line.Value.isEmpty()))
-            lines.append({line.Caption, line.Value});
+            lines.append(line);
     }
     return lines;
 }
@@ -79,14 +85,17 @@ void PrintText(const THeadlessSelectionView& view, QTextStream& out) {
     const QString model =
         view.ListItems(TSelectionList::Model).value(view.ListIndex(TSelectionList::Model));
     out << view.GroupCaption(TSelectionGroup::Output) << ": " << model << '\n';
-    const QList<std::pair<QString, QString>> lines = ShownLines(view);
+    const QList<THeadlessSelectionView::TResultLineState> lines = ShownLines(view);
     qsizetype width = 0;
-    for (const auto& [caption, value] : lines)
-        width = std::max(width, caption.size());
-    for (const auto& [caption, value] : lines)
-        out << WithoutTrailingBlanks(QStringLiteral("  ") + caption.leftJustified(width + 2) +
-                                     value)
+    for (const auto& line : lines)
+        width = std::max(width, line.Caption.size());
+    for (const auto& line : lines)
+        out << WithoutTrailingBlanks(
+                   (Highlighted(line) ? QStringLiteral("! ") : QStringLiteral("  ")) +
+                   line.Caption.leftJustified(width + 2) + line.Value)
             << '\n';
+    if (std::any_of(lines.cbegin(), lines.cend(), Highlighted))
+        out << "  ! shown in red: the cooler falls short of the operating point here\n";
 }
 
 void PrintJson(const THeadlessSelectionView& view, const QStringList& messages, QTextStream& out) {
@@ -99,12 +108,16 @@ void PrintJson(const THeadlessSelectionView& view, const QStringList& messages, 
         candidates.append(candidate);
     }
     QJsonObject results;
+    QJsonArray highlighted;
     for (const auto& [line, key] : ResultKeys) {
         const auto& shown = view.Line(line);
         results.insert(key, shown.Visible ? shown.Value : QString());
+        if (Highlighted(shown))
+            highlighted.append(key);
     }
     const QJsonObject document{{"candidates", candidates},
                                {"results", results},
+                               {"highlighted", highlighted},
                                {"messages", QJsonArray::fromStringList(messages)}};
     out << QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
 }
@@ -118,6 +131,10 @@ int RunSelectCommand(const QStringList& Arguments, const QString& IniFilePath, Q
     if (!ParseSelectArguments(Arguments, request, error)) {
         Err << error << "\nRun \"aircooler-cli select --help\" for the arguments.\n";
         return 2;
+    }
+    if (request.Help) {
+        Out << SelectUsage();
+        return 0;
     }
 
     // A fresh page of a freshly started program, whose messages are kept, not shown.
@@ -172,9 +189,12 @@ int RunSelectCommand(const QStringList& Arguments, const QString& IniFilePath, Q
         }
     }
 
-    if (request.Model.isEmpty())
+    // A step the page refused (a damaged data file) ends the selection: calculating could
+    // only repeat its message.
+    const bool refused = !messages.Shown.isEmpty();
+    if (!refused && request.Model.isEmpty())
         controller.btCalcNewCoolerClick();
-    else
+    else if (!refused)
         controller.btCalcSelectedCoolerClick();
 
     const QStringList shown = messages.Texts();

@@ -1,0 +1,53 @@
+#include "app/cli/CommandLine.h"
+
+#include "app/cli/ConvertCommand.h"
+#include "app/cli/DemoCommand.h"
+#include "app/cli/SelectCommand.h"
+
+namespace {
+
+QString Usage() {
+    return QStringLiteral("Usage: aircooler-cli COMMAND [ARGUMENTS]\n"
+                          "\n"
+                          "Commands:\n"
+                          "  convert   convert a value between the program's units\n"
+                          "  select    size a cooler as the selection page does\n"
+                          "  demo      size one cooler of each series on the shipped catalogue\n"
+                          "\n"
+                          "aircooler-cli COMMAND --help explains a command.\n\n") +
+           ConvertUsage();
+}
+
+} // namespace
+
+bool IsHelpOption(const QString& Argument) {
+    return Argument == QStringLiteral("--help") || Argument == QStringLiteral("-h");
+}
+
+int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Out,
+                   QTextStream& Err) {
+    const QString command = Arguments.value(0);
+    const QStringList rest = Arguments.mid(1);
+    if (command == QStringLiteral("convert"))
+        return RunConvertCommand(rest, Out, Err);
+    if (command == QStringLiteral("select"))
+        return RunSelectCommand(rest, IniFilePath, Out, Err);
+    if (command == QStringLiteral("demo")) {
+        if (rest.isEmpty())
+            return RunDemoCommand(IniFilePath, Out);
+        if (rest.size() == 1 && IsHelpOption(rest.first())) {
+            Out << DemoUsage();
+            return 0;
+        }
+        Err << QStringLiteral("Unknown argument \"%1\".\n\n").arg(rest.first()) << DemoUsage();
+        return 2;
+    }
+    if (IsHelpOption(command) || command == QStringLiteral("help")) {
+        Out << Usage();
+        return 0;
+    }
+    Err << (command.isEmpty() ? QString()
+                              : QStringLiteral("Unknown command \"%1\".\n\n").arg(command))
+        << Usage();
+    return 2;
+}
