@@ -6,6 +6,9 @@ aircooler_packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    # The sanitizer tree and the fuzz targets: clang with its sanitizer and libFuzzer
+    # runtimes, and the symbolizer that turns their findings into file and line.
+    clang-14 libclang-rt-14-dev llvm-14
 )
 
 aircooler_missing=()

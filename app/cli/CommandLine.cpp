@@ -3,6 +3,7 @@
 #include "app/cli/ConvertCommand.h"
 #include "app/cli/DemoCommand.h"
 #include "app/cli/SelectCommand.h"
+#include "core/VisibleText.h"
 
 namespace {
 
@@ -26,8 +27,13 @@ bool IsHelpOption(const QString& Argument) {
 
 int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Out,
                    QTextStream& Err) {
-    const QString command = Arguments.value(0);
-    const QStringList rest = Arguments.mid(1);
+    // No unit, name or number holds a control character, so showing them escaped changes no
+    // argument the commands could read, and every message that quotes one stays readable.
+    QStringList visible;
+    for (const QString& argument : Arguments)
+        visible.append(WithVisibleControlCharacters(argument));
+    const QString command = visible.value(0);
+    const QStringList rest = visible.mid(1);
     if (command == QStringLiteral("convert"))
         return RunConvertCommand(rest, Out, Err);
     if (command == QStringLiteral("select"))

@@ -82,6 +82,10 @@ TEST(CommandLine, WhatIsNotACommandIsRefusedWithTheUsage) {
         {"nothing", {}, "Usage: aircooler-cli COMMAND"},
         {"unknown command", {"size"}, "Unknown command \"size\"."},
         {"demo with an argument", {"demo", "--series"}, "Unknown argument \"--series\"."},
+        // Control characters in what is quoted back are shown escaped, not sent to the screen.
+        {"control characters",
+         {QChar(0x1B) + QStringLiteral("[2J") + QChar(0)},
+         "Unknown command \"\\x1b[2J\\x00\"."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
