@@ -44,6 +44,13 @@ constexpr float AirTemps[] = {-300, -30.01f, -30, -10, 0, 20, 35, 50, 50.01f, 13
 constexpr float Altitudes[] = {-1, 0, 250, 500, 1500, 3000, 4000, 4000.5f, 1e5f};    // m
 constexpr float Heats[] = {-1, 0, 0.1f, 1, 5, 20, 60, 150, 400, 800, 800.01f, 1e7f}; // kW
 
+// Duties an engineer would type, for selections that mostly find a cooler.
+constexpr float TypicalFlows[] = {20, 40, 60, 100, 150, 250};
+constexpr float TypicalOilTemps[] = {40, 55, 60, 70, 90};
+constexpr float TypicalAirTemps[] = {-10, 20, 30, 35, 45};
+constexpr float TypicalAltitudes[] = {0, 300, 1500};
+constexpr float TypicalHeats[] = {1, 3.5f, 10, 20, 40, 80};
+
 struct TFindings {
     long Results = 0;
     long Messages = 0;
@@ -167,20 +174,23 @@ TFindings SweepCalculations(int Step) {
 QString Typed(std::mt19937& random, float value) {
     if (std::isinf(value)) // typed as a number that overflows once converted from m³/h or gpm
         return value > 0 ? QStringLiteral("1e38") : QStringLiteral("-1e38");
-    switch (random() % 8) {
+    switch (random() % 16) {
     case 0:
         return QStringLiteral("abc");
     case 1:
         return QString();
     case 2:
+    case 3:
         return FormatFixed(value, 10, 2).replace(QLatin1Char('.'), QLatin1Char(','));
     default:
         return FormatFixed(value, 10, static_cast<int>(random() % 4));
     }
 }
 
-template <std::size_t N> float Pick(std::mt19937& random, const float (&values)[N]) {
-    return values[random() % N];
+// Half the time a typical duty, otherwise anything over and beyond the limits.
+template <std::size_t N, std::size_t M>
+float Pick(std::mt19937& random, const float (&typical)[N], const float (&range)[M]) {
+    return random() % 2 == 0 ? typical[random() % N] : range[random() % M];
 }
 
 // Whole selections as a user makes them on one page: a series, a grade, units, the five
@@ -208,8 +218,10 @@ TFindings SweepSelections(int Count) {
         controller.SeriesClick(series);
         view.SetListIndex(TSelectionList::Oil, static_cast<int>(random() % 10));
         controller.cbOilCoolerDataChange();
-        const float values[] = {Pick(random, Flows), Pick(random, OilTemps), Pick(random, AirTemps),
-                                Pick(random, Altitudes), Pick(random, Heats)};
+        const float values[] = {
+            Pick(random, TypicalFlows, Flows), Pick(random, TypicalOilTemps, OilTemps),
+            Pick(random, TypicalAirTemps, AirTemps), Pick(random, TypicalAltitudes, Altitudes),
+            Pick(random, TypicalHeats, Heats)};
         for (TSelectionEntry entry : SelectionEntries) {
             const int units = static_cast<int>(view.ListItems(UnitListOf(entry)).size());
             view.SetListIndex(UnitListOf(entry), static_cast<int>(random() % units));
