@@ -9,13 +9,13 @@
 class EConvertError : public EDataFault {
 public:
     explicit EConvertError(const QString& valueText, const TDataPlace& place = {})
-        : EDataFault(MessageFor(valueText) + place.ForKeyText()), Text(valueText) {}
+        : EDataFault(MessageFor(valueText) + place.ForKeyText()), Value(valueText) {}
 
-    const QString& ValueText() const { return Text; }
+    const QString& ValueText() const { return Value; }
 
 private:
     // "'text' is not a valid floating point value", the text's control characters escaped.
     static QString MessageFor(const QString& valueText);
 
-    QString Text;
+    QString Value;
 };
