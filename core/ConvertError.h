@@ -1,23 +1,21 @@
 #pragma once
 
+#include "core/DataFault.h"
+
 #include <QString>
 
-#include <stdexcept>
-
-// A data-file value that is missing or not a number. It stops the current action; the window
-// shows Message() in an error box. Values converted before the failing one keep their values.
-class EConvertError : public std::runtime_error {
+// A data-file value that is missing or not a number. The message names the text that failed
+// and, when the reader knows it, the key, file and section it came from.
+class EConvertError : public EDataFault {
 public:
-    explicit EConvertError(const QString& valueText)
-        : std::runtime_error(MessageFor(valueText).toStdString()), Text(valueText) {}
+    explicit EConvertError(const QString& valueText, const TDataPlace& place = {})
+        : EDataFault(MessageFor(valueText) + place.ForKeyText()), Value(valueText) {}
 
-    QString Message() const { return MessageFor(Text); }
-    const QString& ValueText() const { return Text; }
-
-    static QString MessageFor(const QString& valueText) {
-        return QStringLiteral("'%1' is not a valid floating point value").arg(valueText);
-    }
+    const QString& ValueText() const { return Value; }
 
 private:
-    QString Text;
+    // "'text' is not a valid floating point value", the text's control characters escaped.
+    static QString MessageFor(const QString& valueText);
+
+    QString Value;
 };

@@ -117,13 +117,22 @@ TLimitResultError TCoolerHlp::CalcCoolerResults(const TTableValue& TableValue, i
                                                 int MaxLen, QString& Message, uint8_t& Warning) {
     TEngineState& s = EngineState();
     const double oilCorrection = CoolCorrFactor();
+    const auto refuse = [&](TLimitResultError result) {
+        if (s.ShowMessagesFLG)
+            Message = CheckLimitResult(result, static_cast<float>(TableValue[Catalogue::MinFlow]),
+                                       static_cast<float>(TableValue[Catalogue::MaxFlow]))
+                          .left(MaxLen);
+        return result;
+    };
 
     TLimitResultError result =
         CheckInputLimits(s.InMaxOilTemp, s.InAirTemp, s.InAltitude, s.InHeatDissi);
-    // Equal flow limits (both zero, or a pump's fixed flow) switch the flow check off.
-    if (result == LR_OK && TableValue[Catalogue::MinFlow] != TableValue[Catalogue::MaxFlow] &&
-        (s.InOilFlow < TableValue[Catalogue::MinFlow] ||
-         s.InOilFlow > TableValue[Catalogue::MaxFlow]))
+    // Equal flow limits (both zero, or a pump's fixed flow) switch the flow check off; a flow
+    // whose conversion overflowed lies outside every range.
+    if (result == LR_OK && (!std::isfinite(s.InOilFlow) ||
+                            (TableValue[Catalogue::MinFlow] != TableValue[Catalogue::MaxFlow] &&
+                             (s.InOilFlow < TableValue[Catalogue::MinFlow] ||
+                              s.InOilFlow > TableValue[Catalogue::MaxFlow]))))
         result = LR_FLOW_ERR;
     if (result == LR_OK) {
         GetNormHeatConductivity(s.InOilFlow, TableValue[Catalogue::CoeffA],
@@ -133,17 +142,14 @@ TLimitResultError TCoolerHlp::CalcCoolerResults(const TTableValue& TableValue, i
         if (SpecHeatDissiValue == 0)
             result = LR_SPEC_HEAT_DISSI_ERR;
     }
-    if (result != LR_OK) {
-        if (s.ShowMessagesFLG)
-            Message = CheckLimitResult(result, static_cast<float>(TableValue[Catalogue::MinFlow]),
-                                       static_cast<float>(TableValue[Catalogue::MaxFlow]))
-                          .left(MaxLen);
-        return result;
-    }
+    if (result != LR_OK)
+        return refuse(result);
 
     OilTempInValue = s.InMaxOilTemp;
-    ProcessPowerDissipation(OilTempInValue, s.InAirTemp, oilCorrection,
-                            TableValue[Catalogue::AirFlow]);
+    // A model that cannot be evaluated here has no heat dissipation to show.
+    if (!ProcessPowerDissipation(OilTempInValue, s.InAirTemp, oilCorrection,
+                                 TableValue[Catalogue::AirFlow]))
+        return refuse(LR_SPEC_HEAT_DISSI_ERR);
     GetOilTempOutValue(Warning, s.InOilFlow, ActualDissipation, OilTempInValue, AirTempOutValue);
 
     s.OilTempOutStr = TemperatureToStr(static_cast<float>(OilTempOutValue), s.OilTempUnitIdx);

@@ -1,7 +1,6 @@
 #include "engine/CoolerHlp.h"
 
 #include "core/EngineState.h"
-#include "core/MessageService.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +23,7 @@ void TCoolerHlp::GetNormHeatConductivity(double OilFlow, double CoolerCoefA, dou
     NormHeatConductivity = ((CoolerCoefA * q + CoolerCoefB) * q + CoolerCoefC) * q + CoolerCoefD;
 }
 
-void TCoolerHlp::ProcessPowerDissipation(double OilTempIn, double AirTempIn, double OilCorrCooler,
+bool TCoolerHlp::ProcessPowerDissipation(double OilTempIn, double AirTempIn, double OilCorrCooler,
                                          double AirFlow) {
     const double altitude = EngineState().InAltitude;
     AirDensityValue = AirDensity(altitude);
@@ -50,8 +49,9 @@ void TCoolerHlp::ProcessPowerDissipation(double OilTempIn, double AirTempIn, dou
     GetActualDissipation(OilTempIn, AirTempIn, SpecHeatDissiValue);
 
     // Both ways of computing the heat must agree; a zero heat has no relative error to check.
-    if (heat != 0 && std::fabs(heat - ActualDissipation) / heat > 1e-7)
-        Messages().Error(QStringLiteral("Error computing power"));
+    const bool agree = heat == 0 || !(std::fabs(heat - ActualDissipation) / heat > 1e-7);
+    return agree && std::isfinite(heat) && std::isfinite(ActualDissipation) &&
+           std::isfinite(AirTempOutValue);
 }
 
 void TCoolerHlp::GetAirTempOutValue(double AirTempIn, double HeatDissi, double AirFlow,

@@ -20,7 +20,7 @@ public:
     // A calculator for coefficients given directly; no data file is read.
     TCoolerHlp() = default;
     // A calculator for the oil grade of section `OilSectionStr` (e.g. "ISO_VG_46"), loaded from
-    // the oil data file in `PathStr`. Throws EConvertError when the grade's data are unusable.
+    // the oil data file in `PathStr`. Throws an EDataFault when the grade's data are unusable.
     TCoolerHlp(const QString& OilSectionStr, const QString& PathStr);
 
     double SpecHeatDissiValue = 0;   // kW/K
@@ -40,8 +40,10 @@ public:
                                  double CoolerCoefC, double CoolerCoefD);
 
     // Heat removed at the inlet temperature, with the outlet air temperature, the specific
-    // heat dissipation and LastSpecHeat of the engine state.
-    void ProcessPowerDissipation(double OilTempIn, double AirTempIn, double OilCorrCooler,
+    // heat dissipation and LastSpecHeat of the engine state. False when the model cannot be
+    // evaluated at this point: far outside the flows it was measured for, its closed solution
+    // and the specific heat dissipation no longer agree, or the numbers leave the finite range.
+    bool ProcessPowerDissipation(double OilTempIn, double AirTempIn, double OilCorrCooler,
                                  double AirFlow);
     void GetAirTempOutValue(double AirTempIn, double HeatDissi, double AirFlow, double AirDensity);
     // Takes the outlet air temperature from AirTempOutValue; the argument is not used.
@@ -65,8 +67,9 @@ public:
                                               float HeatDissi);
 
     // Reads section `SectionStr` of the catalogue file `PathStr` + `FileName` into `ValueArr`,
-    // key by key; throws EConvertError at the first missing or non-numeric value, the values
-    // before it keeping their new contents.
+    // key by key; throws EConvertError at the first missing or non-numeric value and
+    // EDataRangeError at the first value outside its key's physical range (both naming the key,
+    // file and section), the values before it keeping their new contents.
     static void ReadCoolerIniFile(TTableValue& ValueArr, const QString& SectionStr,
                                   const QString& PathStr, const QString& FileName);
 

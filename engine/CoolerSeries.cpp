@@ -95,11 +95,12 @@ TFoundResult TCoolerSeries::ChooseCooler(int32_t& NewCoolerNo, uint8_t& Warnings
             const float flow = SeriesTraits.PumpFlow ? PumpFlowOf(model) : enteredFlow;
             GetNormHeatConductivity(flow, model.CoeffA, model.CoeffB, model.CoeffC, model.CoeffD);
             OilTempInValue = s.InMaxOilTemp;
-            ProcessPowerDissipation(OilTempInValue, s.InAirTemp, oilCorrection, model.AirFlow);
+            const bool evaluated =
+                ProcessPowerDissipation(OilTempInValue, s.InAirTemp, oilCorrection, model.AirFlow);
             GetOilTempOutValue(Warnings, flow, ActualDissipation, OilTempInValue,
                                AirTempOutValue);
-            if (ActualDissipation < s.InHeatDissi)
-                continue; // too small
+            if (!evaluated || ActualDissipation < s.InHeatDissi)
+                continue; // unsuitable at this point, or too small
             const bool flowAdmitted =
                 SeriesTraits.PumpFlow || (model.MinFlow <= flow && flow <= model.MaxFlow);
             if (!flowAdmitted)
@@ -117,9 +118,10 @@ TFoundResult TCoolerSeries::ChooseCooler(int32_t& NewCoolerNo, uint8_t& Warnings
             s.InOilFlow = enteredFlow;
     }
 
+    // The final answer may tell the user why nothing was chosen, as the page asked.
+    s.ShowMessagesFLG = showMessages;
     ConfirmCooler(result, Warnings, cbCooler, TableValue, SeriesTraits.CoolerType, Path,
                   lastVisited, true);
-    s.ShowMessagesFLG = showMessages;
     return result;
 }
 

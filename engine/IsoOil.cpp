@@ -2,19 +2,42 @@
 
 #include "core/EngineState.h"
 #include "core/ProfileFile.h"
-#include "units/NumericText.h"
+#include "engine/DataValue.h"
 
 const std::array<QString, 8> TIsoOil::OilKeyTable = {
     QStringLiteral("CoeffA"), QStringLiteral("CoeffB"),  QStringLiteral("CoeffC"),
     QStringLiteral("CoeffD"), QStringLiteral("CoeffE"),  QStringLiteral("CoeffF"),
     QStringLiteral("CoeffG"), QStringLiteral("CoolCorr")};
 
+namespace {
+
+// What a real oil's values can be, in key-table order. The viscosity polynomial in degC gives
+// mm2/s; the thickest shipped grade needs a constant term of about 15,000, so the bound is far
+// above any grade yet keeps every viscosity finite. The cooling correction scales the cooler's
+// conductance and lies close to 1 for every hydraulic oil.
+constexpr TValueRange ViscosityCoefficient{-1e6, 1e6};
+constexpr std::array<TValueRange, 8> OilKeyRanges = {{
+    ViscosityCoefficient, // CoeffA, per degC^6
+    ViscosityCoefficient, // CoeffB, per degC^5
+    ViscosityCoefficient, // CoeffC, per degC^4
+    ViscosityCoefficient, // CoeffD, per degC^3
+    ViscosityCoefficient, // CoeffE, per degC^2
+    ViscosityCoefficient, // CoeffF, per degC
+    ViscosityCoefficient, // CoeffG
+    {0.5, 1.5},           // CoolCorr
+}};
+
+const QString OilFileName = QStringLiteral("IsoOils.ini");
+
+} // namespace
+
 void TIsoOil::ReadOilIniFile(const QString& SectionStr, const QString& PathStr) {
-    const QList<TProfileEntry> entries = TProfileFile::ReadSection(
-        PathStr + QStringLiteral("IsoOils.ini"), SectionStr.left(MaxSectionLength));
+    const QString section = SectionStr.left(MaxSectionLength);
+    const QList<TProfileEntry> entries = TProfileFile::ReadSection(PathStr + OilFileName, section);
     std::array<double, 8>& coefficients = EngineState().OilCoeff;
     for (std::size_t i = 0; i < OilKeyTable.size(); ++i)
-        coefficients[i] = DataValueToFloat(TProfileFile::ValueOf(entries, OilKeyTable[i]));
+        coefficients[i] =
+            ReadDataValue(entries, {OilFileName, section, OilKeyTable[i]}, OilKeyRanges[i]);
 }
 
 double TIsoOil::Viscocity(float Temp) const {

@@ -18,8 +18,9 @@ public:
     static constexpr int MaxSectionLength = 15;
 
     // Loads section `SectionStr` of the file "IsoOils.ini" in directory `PathStr` (which ends
-    // with a separator). Throws EConvertError at the first key that is missing or not a number;
-    // the keys before it keep their new values.
+    // with a separator). Throws EConvertError at the first key that is missing or not a number
+    // and EDataRangeError at the first value outside its key's physical range; the keys before
+    // it keep their new values.
     void ReadOilIniFile(const QString& SectionStr, const QString& PathStr);
 
     double Viscocity(float Temp) const;

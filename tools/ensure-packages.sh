@@ -11,6 +11,9 @@ aircooler_packages=(
     # metric-compatible substitutes, and the desktop's opener is tested with a default
     # application of the test's own.
     libreoffice-writer-nogui poppler-utils fonts-liberation2 xdg-utils file
+    # The sanitizer tree and the fuzz targets: clang with its sanitizer and libFuzzer
+    # runtimes, and the symbolizer that turns their findings into file and line.
+    clang-14 libclang-rt-14-dev llvm-14
 )
 
 aircooler_missing=()

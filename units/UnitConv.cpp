@@ -1,5 +1,6 @@
 #include "units/UnitConv.h"
 
+#include "core/VisibleText.h"
 #include "units/NumericText.h"
 
 #include <cmath>
@@ -223,8 +224,9 @@ void TUnitConv::ConvCTempToUnit(double& Value, QString& UnitStr, int MaxLength, 
 
 bool TUnitConv::StringToFloat(float& FloatValue, const QString& ValueStr,
                               const QString& CaptionStr) const {
-    const QString message =
-        (CaptionStr + QStringLiteral(": ") + ValueStr + QStringLiteral(" ?")).left(255);
+    const QString message = (CaptionStr + QStringLiteral(": ") +
+                             WithVisibleControlCharacters(ValueStr) + QStringLiteral(" ?"))
+                                .left(255);
     const std::optional<double> value = ParseRegionalNumber(DeciPointToDeciComa(ValueStr));
     // Beyond single precision the entry cannot be held: it is as unreadable as a typo.
     if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) {

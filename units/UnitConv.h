@@ -7,6 +7,9 @@
 
 #include <array>
 
+// The lowest temperature there is, in degC: no typed temperature may lie below it.
+constexpr double AbsoluteZero = -273.15;
+
 // Decimals and factors of the result formatters, by unit ordinal; their unit texts are in
 // units/UnitLabels.h.
 extern const std::array<int, 5> HeatDissiUnitDeci;
@@ -56,7 +59,8 @@ public:
     static int GetNoOfDeciSer5(float Float);
 
     // Reads a typed number with a point or a comma as decimal sign. On failure shows
-    // "caption: text ?" as an error, leaves FloatValue unchanged and returns false.
+    // "caption: text ?" as an error (control characters of the text escaped), leaves
+    // FloatValue unchanged and returns false.
     bool StringToFloat(float& FloatValue, const QString& ValueStr, const QString& CaptionStr) const;
     static QString DeciPointToDeciComa(const QString& ValueStr);
     // Characters after the last "." or "," of the text; 0 when it has neither.

@@ -1,7 +1,10 @@
 #include "app/cli/ConvertCommand.h"
 
+#include "app/cli/CommandLine.h"
 #include "app/cli/Quantities.h"
 #include "units/NumericText.h"
+
+#include <cmath>
 
 QString ConvertUsage() {
     QString text = QStringLiteral(
@@ -20,6 +23,15 @@ QString ConvertUsage() {
 
 namespace {
 
+// VALUE, the second argument, is always a value: "-h" there is a number that cannot be read.
+bool AsksForHelp(const QStringList& arguments) {
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        if (i != 1 && IsHelpOption(arguments[i]))
+            return true;
+    }
+    return false;
+}
+
 QStringList QuantityNames() {
     QStringList names;
     for (const TQuantity& quantity : Quantities())
@@ -30,6 +42,10 @@ QStringList QuantityNames() {
 } // namespace
 
 int RunConvertCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (AsksForHelp(arguments)) {
+        out << ConvertUsage();
+        return 0;
+    }
     if (arguments.size() != 4) {
         err << ConvertUsage();
         return 2;
@@ -60,6 +76,17 @@ int RunConvertCommand(const QStringList& arguments, QTextStream& out, QTextStrea
     int decimals = 0;
     const float base = (conv.*quantity->ToBase)(decimals, value, *from);
     const float result = (conv.*quantity->FromBase)(decimals, base, *to);
+    const QString given = arguments[1] + QLatin1Char(' ') + quantity->Labels[*from];
+    if (!std::isfinite(base) || !std::isfinite(result)) {
+        err << QStringLiteral("%1: %2 is too large to be written in %3.\n")
+                   .arg(quantity->Name, given, quantity->Labels[*to]);
+        return 2;
+    }
+    if (quantity->IsTemperature() && base < AbsoluteZero) {
+        err << QStringLiteral("%1: %2 is below absolute zero (%3 °C).\n")
+                   .arg(quantity->Name, given, FormatFixed(AbsoluteZero, 8, 2));
+        return 2;
+    }
     out << FormatFixed(result, 8, decimals) << ' ' << quantity->Labels[*to] << '\n';
     return 0;
 }

@@ -32,6 +32,14 @@ QString CommandLine(const QStringList& arguments) {
 
 } // namespace
 
+QString DemoUsage() {
+    return QStringLiteral(
+        "Usage: aircooler-cli demo\n"
+        "\n"
+        "Sizes one cooler of each series on the shipped catalogue and shows the\n"
+        "\"aircooler-cli select\" command line of each. It takes no arguments.\n");
+}
+
 int RunDemoCommand(const QString& IniFilePath, QTextStream& out) {
     out << "Air Oil Cooler Software: the selection page without a window\n\n";
     int worst = 0;

@@ -6,3 +6,5 @@
 // A first look from a terminal: one cooler of each series sized on the catalogue in
 // `IniFilePath`, through the same path as "aircooler-cli select".
 int RunDemoCommand(const QString& IniFilePath, QTextStream& out);
+
+QString DemoUsage();

@@ -73,6 +73,10 @@ bool THeadlessSelection::Run(const TSelectRequest& Request, QString& Error) {
         }
     }
 
+    // A step the page refused (a damaged data file) ends the selection: calculating could only
+    // repeat its message.
+    if (!Messages.Shown.isEmpty())
+        return true;
     if (Request.Model.isEmpty())
         Controller.btCalcNewCoolerClick();
     else

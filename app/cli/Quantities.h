@@ -18,6 +18,8 @@ struct TQuantity {
     // The position of a typed unit label (see TypedUnitIndex); the heat-load page's spellings
     // of the heat units are accepted too.
     std::optional<int> UnitIndex(const QString& label) const;
+
+    bool IsTemperature() const { return ToBase == &TUnitConv::TempToC; }
 };
 
 const QList<TQuantity>& Quantities();

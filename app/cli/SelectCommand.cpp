@@ -20,13 +20,19 @@ const QList<std::pair<TResultLine, QString>> ResultKeys{
 
 const QStringList CandidateKeys{"model", "heat", "inletTemp", "noise", "pressureDrop"};
 
+// A result the window shows on a red background: the model falls short of the operating
+// point there.
+bool Highlighted(const THeadlessSelectionView::TResultLineState& line) {
+    return line.Visible && !line.Value.isEmpty() && line.Background != clWhite;
+}
+
 // What the page shows: the visible result lines with their captions.
-QList<std::pair<QString, QString>> ShownLines(const THeadlessSelectionView& view) {
-    QList<std::pair<QString, QString>> lines;
+QList<THeadlessSelectionView::TResultLineState> ShownLines(const THeadlessSelectionView& view) {
+    QList<THeadlessSelectionView::TResultLineState> lines;
     for (int i = 0; i < ResultLineCount; ++i) {
         const auto& line = view.Line(static_cast<TResultLine>(i));
         if (line.Visible && !(line.Caption.isEmpty() && line.Value.isEmpty()))
-            lines.append({line.Caption, line.Value});
+            lines.append(line);
     }
     return lines;
 }
@@ -72,16 +78,23 @@ void PrintText(const THeadlessSelectionView& view, QTextStream& out) {
         out << '\n';
     }
     out << view.GroupCaption(TSelectionGroup::Output) << ": " << ResultModel(view) << '\n';
-    QList<std::pair<QString, QString>> lines = ShownLines(view);
-    if (RunsAtPumpFlow(view))
-        lines.prepend({view.GroupCaption(TSelectionGroup::OilFlow), PumpFlowText(view)});
+    QList<THeadlessSelectionView::TResultLineState> lines = ShownLines(view);
+    if (RunsAtPumpFlow(view)) {
+        THeadlessSelectionView::TResultLineState pump;
+        pump.Caption = view.GroupCaption(TSelectionGroup::OilFlow);
+        pump.Value = PumpFlowText(view);
+        lines.prepend(pump);
+    }
     qsizetype width = 0;
-    for (const auto& [caption, value] : lines)
-        width = std::max(width, caption.size());
-    for (const auto& [caption, value] : lines)
-        out << WithoutTrailingBlanks(QStringLiteral("  ") + caption.leftJustified(width + 2) +
-                                     value)
+    for (const auto& line : lines)
+        width = std::max(width, line.Caption.size());
+    for (const auto& line : lines)
+        out << WithoutTrailingBlanks(
+                   (Highlighted(line) ? QStringLiteral("! ") : QStringLiteral("  ")) +
+                   line.Caption.leftJustified(width + 2) + line.Value)
             << '\n';
+    if (std::any_of(lines.cbegin(), lines.cend(), Highlighted))
+        out << "  ! shown in red: the cooler falls short of the operating point here\n";
 }
 
 void PrintJson(const THeadlessSelectionView& view, const QStringList& messages, QTextStream& out) {
@@ -94,12 +107,16 @@ void PrintJson(const THeadlessSelectionView& view, const QStringList& messages, 
         candidates.append(candidate);
     }
     QJsonObject results;
+    QJsonArray highlighted;
     for (const auto& [line, key] : ResultKeys) {
         const auto& shown = view.Line(line);
         results.insert(key, shown.Visible ? shown.Value : QString());
+        if (Highlighted(shown))
+            highlighted.append(key);
     }
     QJsonObject document{{"candidates", candidates},
                          {"results", results},
+                         {"highlighted", highlighted},
                          {"messages", QJsonArray::fromStringList(messages)}};
     // Without a result there is no model the results belong to.
     if (view.PrintEnabled) {

@@ -1,13 +1,5 @@
-#include "app/cli/ConvertCommand.h"
-#include "app/cli/DemoCommand.h"
-#include "app/cli/HeatLoadArguments.h"
-#include "app/cli/HeatLoadCommand.h"
-#include "app/cli/ReportArguments.h"
-#include "app/cli/ReportCommand.h"
-#include "app/cli/SelectArguments.h"
-#include "app/cli/SelectCommand.h"
+#include "app/cli/CommandLine.h"
 #include "core/RegionalSettings.h"
-#include "settings/VersUnit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,21 +9,6 @@
 #include <memory>
 
 namespace {
-
-QString Usage() {
-    return QStringLiteral("Usage: aircooler-cli COMMAND [ARGUMENTS]\n"
-                          "\n"
-                          "Commands:\n"
-                          "  convert   convert a value between the program's units\n"
-                          "  select    size a cooler as the selection page does\n"
-                          "  heatload  the cooling required by a measured temperature rise\n"
-                          "  report    size a cooler and write its selection report\n"
-                          "  demo      size one cooler of each series on the shipped catalogue\n"
-                          "\n"
-                          "aircooler-cli COMMAND --help explains a command;\n"
-                          "aircooler-cli --version prints the version and the edition.\n\n") +
-           ConvertUsage();
-}
 
 // The data installed beside the program, as the window reads it.
 QString InstalledIniFilePath() {
@@ -64,32 +41,5 @@ int main(int argc, char* argv[]) {
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    const QString command = arguments.isEmpty() ? QString() : arguments.takeFirst();
-    const bool wantsHelp = arguments.contains("--help") || arguments.contains("-h");
-
-    if (command == "convert")
-        return wantsHelp ? (out << ConvertUsage(), 0) : RunConvertCommand(arguments, out, err);
-    if (command == "select")
-        return wantsHelp ? (out << SelectUsage(), 0)
-                         : RunSelectCommand(arguments, InstalledIniFilePath(), out, err);
-    if (command == "heatload")
-        return wantsHelp ? (out << HeatLoadUsage(), 0) : RunHeatLoadCommand(arguments, out, err);
-    if (command == "report")
-        return wantsHelp ? (out << ReportUsage(), 0)
-                         : RunReportCommand(arguments, InstalledIniFilePath(), out, err);
-    if (command == "demo")
-        return RunDemoCommand(InstalledIniFilePath(), out);
-    if (command == "--help" || command == "-h" || command == "help") {
-        out << Usage();
-        return 0;
-    }
-    if (command == "--version") {
-        out << ProgramVersionLine(QStringLiteral("aircooler-cli")) << '\n';
-        return 0;
-    }
-    err << (command.isEmpty() ? QString()
-                              : QStringLiteral("Unknown command \"%1\".\n\n").arg(command))
-        << Usage();
-    return 2;
+    return RunCommandLine(QCoreApplication::arguments().mid(1), InstalledIniFilePath(), out, err);
 }

@@ -1,6 +1,6 @@
 #include "pages/selection/SelectionController.h"
 
-#include "core/ConvertError.h"
+#include "core/DataFault.h"
 #include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "engine/CoolerSeries.h"
@@ -48,7 +48,9 @@ void TSelectionController::RunAction(const std::function<void()>& Body) {
     }
     try {
         Body();
-    } catch (const EConvertError& e) {
+    } catch (const EDataFault& e) {
+        // Nothing calculated from a damaged file may stay on the page.
+        ClearOnNewCoolerType(false);
         Messages().Error(e.Message());
     }
 }

@@ -29,7 +29,8 @@ struct TCoolerSamples {
 // window, the tests and the command-line tool run the same code.
 //
 // Each public operation is one action of the page, run to its end. A data file that cannot be
-// read stops the whole action the user started with the file's error message.
+// read, or holds a value no cooler or oil can have, stops the whole action the user started
+// with the file's error message and clears the results.
 class TSelectionController {
 public:
     // The page that hands over its result as the required cooling.

@@ -40,6 +40,7 @@ TEST(ConvertCommand, ConvertsThroughTheBaseUnitWithTheTargetDecimals) {
         {{"volume", "1", "US gal", "liter"}, "3.8 liter\n"},
         {{"density", "0.89", "kg/dm³", "lb/in³"}, "0.032 lb/in³\n"},
         {{"weight", "10", "kg", "lb"}, "22 lb\n"},
+        {{"temperature", "-273.15", "C", "F"}, "-459.7 °F\n"}, // absolute zero itself
     };
     for (const auto& c : cases) {
         const Result r = Convert(c.Arguments);
@@ -63,6 +64,16 @@ TEST(ConvertCommand, RefusesWhatItCannotRead) {
         {{"pressure", "1", "bar", "psi"}, "Valid quantities: temperature, flow, heat"},
         {{"flow", "1", "gal/h", "l/min"}, "Valid units: \"m³/h\", \"l/min\""},
         {{"flow", "1", "l/min"}, "Usage: aircooler-cli convert"},
+        // Results that no number can hold, and temperatures that do not exist.
+        {{"flow", "1e38", "US gpm", "l/min"},
+         "flow: 1e38 US gpm is too large to be written in l/min.\n"},
+        {{"density", "3.4e38", "lb/in³", "lb/in³"},
+         "density: 3.4e38 lb/in³ is too large to be written in lb/in³.\n"},
+        {{"weight", "3e38", "kg", "lb"}, "weight: 3e38 kg is too large to be written in lb.\n"},
+        {{"temperature", "-500", "C", "F"},
+         "temperature: -500 °C is below absolute zero (-273.15 °C).\n"},
+        {{"temperature", "-460", "F", "C"},
+         "temperature: -460 °F is below absolute zero (-273.15 °C).\n"},
     };
     for (const auto& c : cases) {
         const Result r = Convert(c.Arguments);

@@ -38,7 +38,8 @@ TEST(CatalogueReading, StopsAtTheFirstUnusableValueKeepingEarlierOnes) {
         TCoolerHlp::ReadCoolerIniFile(record, "FIX_BROKEN", FixtureDir, "CnfAcEur.ini");
         FAIL() << "no error";
     } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'zero' is not a valid floating point value");
+        EXPECT_EQ(e.Message(), "'zero' is not a valid floating point value for CoeffC "
+                               "(CnfAcEur.ini [FIX_BROKEN])");
     }
     EXPECT_EQ(record[Catalogue::CoeffA], 0);
     EXPECT_EQ(record[Catalogue::CoeffB], 0);
@@ -100,6 +101,43 @@ TEST_F(CoolerCalculation, WritesEveryResultTextOfTheModel) {
     EXPECT_EQ(s.OilOutletTempColor, clWhite);
     EXPECT_EQ(Warning, WR_NON);
     EXPECT_TRUE(Message.isEmpty());
+    EXPECT_TRUE(Shown.Shown.isEmpty());
+}
+
+TEST_F(CoolerCalculation, WhatCannotBeCalculatedGetsTheRangeMessageAndNoResult) {
+    TEngineState& s = EngineState();
+    s.OilFlowCaptionStr = QStringLiteral("Oil flow");
+    s.HeatLoadCaptionStr = QStringLiteral("Sp. heat dissipation");
+    const struct {
+        const char* Name;
+        float Flow;
+        double MinFlow, MaxFlow, CoeffA;
+        TLimitResultError Result;
+        const char* Message;
+    } cases[] = {
+        // A flow whose conversion overflowed, even where equal limits switch the check off.
+        {"infinite flow", INFINITY, 5, 60, 0, LR_FLOW_ERR,
+         "Oil flow Outside the range! (5.00 - 60.0)"},
+        {"infinite flow, no limits", INFINITY, 0, 0, 0, LR_FLOW_ERR,
+         "Oil flow Outside the range! (0.0 - 0.0)"},
+        {"negative infinite flow", -INFINITY, 0, 0, 0, LR_FLOW_ERR,
+         "Oil flow Outside the range! (0.0 - 0.0)"},
+        // A model far beyond the flows it was measured for cannot be evaluated.
+        {"conductance beyond the model", 1e5f, 0, 0, 1, LR_SPEC_HEAT_DISSI_ERR,
+         "Sp. heat dissipation Outside the range!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        s.InOilFlow = c.Flow;
+        s.OilTempInStr = QStringLiteral("kept");
+        Record[Catalogue::MinFlow] = c.MinFlow;
+        Record[Catalogue::MaxFlow] = c.MaxFlow;
+        Record[Catalogue::CoeffA] = c.CoeffA;
+        Message.clear();
+        EXPECT_EQ(Cooler.CalcCoolerResults(Record, 1, 255, Message, Warning), c.Result);
+        EXPECT_EQ(Message, c.Message);
+        EXPECT_EQ(s.OilTempInStr, "kept");
+    }
     EXPECT_TRUE(Shown.Shown.isEmpty());
 }
 

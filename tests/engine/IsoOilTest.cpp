@@ -43,7 +43,8 @@ TEST_P(IsoOilTest, MissingCoolCorrStopsAfterThePolynomialIsLoaded) {
             try {
                 Oil.ReadOilIniFile("NO_COOLCORR", FixtureDir);
             } catch (const EConvertError& e) {
-                EXPECT_EQ(e.Message(), "'' is not a valid floating point value");
+                EXPECT_EQ(e.Message(), "'' is not a valid floating point value for CoolCorr "
+                                       "(IsoOils.ini [NO_COOLCORR])");
                 throw;
             }
         },
@@ -58,7 +59,8 @@ TEST_P(IsoOilTest, ValueThatIsNotANumberNamesItself) {
         Oil.ReadOilIniFile("BAD_VALUE", FixtureDir);
         FAIL() << "no error";
     } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'1.5 mm2/s' is not a valid floating point value");
+        EXPECT_EQ(e.Message(), "'1.5 mm2/s' is not a valid floating point value for CoeffB "
+                               "(IsoOils.ini [BAD_VALUE])");
     }
     EXPECT_EQ(EngineState().OilCoeff[TIsoOil::OilKey::CoeffA], 9);
 }

@@ -89,11 +89,39 @@ TEST_F(SeriesSelection, NoQualifyingModelIsToldOnce) {
     }
 }
 
-TEST_F(SeriesSelection, MissingOilFlowChoosesNothingSilently) {
+TEST_F(SeriesSelection, MissingOilFlowChoosesNothingAndSaysWhy) {
+    TEngineState& s = EngineState();
+    s.NotRecommendedStr = QStringLiteral("No cooler is recommended!");
+    s.OilFlowCaptionStr = QStringLiteral("Oil flow");
+    for (const char* typed : {"0", "-5", "0.005"}) {
+        Shown.Shown.clear();
+        s.OilFlowInputStr = QString::fromLatin1(typed);
+        int32_t chosen = 7;
+        EXPECT_EQ(ChooseVam(QString::fromLatin1(typed).toFloat(), 1, chosen), FR_OILFLOW_ZERO);
+        EXPECT_EQ(chosen, 7);
+        EXPECT_EQ(Shown.Shown,
+                  (QList<TShownMessage>{
+                      {TMessageKind::Information,
+                       QStringLiteral("No cooler is recommended!\nOil flow: ") + typed}}));
+    }
+
+    // Where the page asked for silence, the walk keeps it.
+    Shown.Shown.clear();
+    s.ShowMessagesFLG = false;
     int32_t chosen = 7;
-    EXPECT_EQ(ChooseVam(0.005f, 1, chosen), FR_OILFLOW_ZERO);
-    EXPECT_EQ(chosen, 7);
+    EXPECT_EQ(ChooseVam(0, 1, chosen), FR_OILFLOW_ZERO);
     EXPECT_TRUE(Shown.Shown.isEmpty());
+}
+
+TEST_F(SeriesSelection, ModelsThatCannotBeEvaluatedAreUnsuitableWithoutAMessage) {
+    // A cooling system has no flow check: at a flow no number holds, no model can be
+    // evaluated, and the user hears only that no cooler can be selected.
+    EngineState().InOilFlow = INFINITY;
+    EngineState().InHeatDissi = 5;
+    TCoolerVCS series("VCS_A", FixtureDir, "ISO_VG_CONST");
+    int32_t chosen = -1;
+    EXPECT_EQ(Choose(series, VcsNames, chosen), FR_NON);
+    EXPECT_EQ(Shown.Shown, (QList<TShownMessage>{{TMessageKind::Error, NoCooler}}));
 }
 
 TEST_F(SeriesSelection, CoolingSystemsRoundThePumpFlowAndTestCapacityOnly) {

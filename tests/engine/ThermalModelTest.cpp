@@ -81,6 +81,26 @@ TEST_F(ThermalModel, DegenerateOperatingPointsGiveNoHeatAndNoMessage) {
     EXPECT_TRUE(Shown.Shown.isEmpty());
 }
 
+TEST_F(ThermalModel, SaysWhenAModelCannotBeEvaluatedWithoutTellingTheUser) {
+    // Far beyond the flows a model was measured for, its cubic conductance grows so large that
+    // the closed solution and the specific heat dissipation no longer agree.
+    EngineState().InAltitude = 500;
+    const struct {
+        const char* Name;
+        double Conductance;
+        bool Evaluated;
+    } cases[] = {{"measured range", 1.5, true},
+                 {"large but consistent", 1e6, true},
+                 {"beyond the measured flows", 1e12, false},
+                 {"overflowed", INFINITY, false},
+                 {"undefined", NAN, false}};
+    for (const auto& c : cases) {
+        Cooler.NormHeatConductivity = c.Conductance;
+        EXPECT_EQ(Cooler.ProcessPowerDissipation(60, 20, 1, 1), c.Evaluated) << c.Name;
+    }
+    EXPECT_TRUE(Shown.Shown.isEmpty());
+}
+
 TEST_F(ThermalModel, OutletOilKeepsTheMarginAboveOutletAir) {
     // 100 l/min carries 3.1401 kW/K, so 31.401 kW cool the oil by 10 K: from 50 to 40 degC,
     // only 1 K above the 39 degC air. With a 3 K margin the outlet becomes 42 and the inlet 52.

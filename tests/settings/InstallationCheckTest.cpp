@@ -240,7 +240,9 @@ TEST_F(InstallationCheckTest, AnInstallationWithoutPage3FailsTheSeedingAndDelete
 }
 
 TEST_F(InstallationCheckTest, AnUnreadableUserCopyIsKeptAsideAndSeededAfresh) {
-    const QByteArray garbage("\xFF\xFE\x00g\x00a\x00r\x00b", 10);
+    // "garb" as UTF-16 with its byte-order mark, spelt in hex: an escape such as "\x00a" would
+    // swallow the letter after it.
+    const QByteArray garbage = QByteArray::fromHex("fffe6700610072006200");
     WriteUser(garbage);
     WriteMachine(TMachineCopy().Bytes());
 

@@ -223,7 +223,9 @@ TEST_F(SelectCommand, ToldFailuresEndWithStatusOne) {
         {"Altitude", "--altitude", "5000", "Altitude Outside the range! (0 - 4000)\n"},
         {"NoCooler", "--heat", "700",
          "No cooler can be selected! Please contact your local Brenvik office.\n"},
-        {"NoFlow", "--flow", "0", "No result.\n"},
+        {"NoFlow", "--flow", "0",
+         "No cooler is recommended! Please check some of the following input data.\n"
+         "Oil flow: 0\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);

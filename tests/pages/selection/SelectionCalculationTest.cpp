@@ -155,7 +155,11 @@ TEST_F(SelectionPage, WithoutAQualifyingModelThePageIsCleared) {
          400,
          1,
          {"No cooler can be selected! Please contact your local Brenvik office."}},
-        {"NoFlow", 0, 5, {}},
+        {"NoFlow",
+         0,
+         5,
+         {"No cooler is recommended! Please check some of the following input data.\n"
+          "Oil flow: 0.00"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -176,14 +180,16 @@ TEST_F(SelectionPage, UnreadableDataStopTheActionWithTheirMessage) {
     PickSeries(DC_Cooler); // its second model's data cannot be read
     TypeOperatingPoint(40, 60, 20, 500, 5);
     Controller.btCalcNewCoolerClick();
-    EXPECT_EQ(Shown.Texts(), QStringList{"'zero' is not a valid floating point value"});
+    EXPECT_EQ(Shown.Texts(), QStringList{"'zero' is not a valid floating point value for CoeffC "
+                                         "(CnfDcEur.ini [DC_BROKEN])"});
     EXPECT_FALSE(View.GridShown);
     EXPECT_TRUE(EngineState().ShowMessagesFLG);
 
     Shown.Shown.clear();
     PickModel(1);
     EXPECT_EQ(Controller.CalcSelectedCoolerData(), LR_UNKNOWN_ERR);
-    EXPECT_EQ(Shown.Texts(), QStringList{"'zero' is not a valid floating point value"});
+    EXPECT_EQ(Shown.Texts(), QStringList{"'zero' is not a valid floating point value for CoeffC "
+                                         "(CnfDcEur.ini [DC_BROKEN])"});
 
     // The page goes on working with what can be read.
     Shown.Shown.clear();
@@ -195,7 +201,41 @@ TEST_F(SelectionPage, UnreadableDataStopTheActionWithTheirMessage) {
     View.SetListIndex(TSelectionList::Oil, OilGradeItems().indexOf("ISO VG 680")); // no data
     Controller.cbOilCoolerDataChange();
     Controller.btCalcNewCoolerClick();
-    EXPECT_EQ(Shown.Texts(), QStringList{"'' is not a valid floating point value"});
+    EXPECT_EQ(Shown.Texts(), QStringList{"'' is not a valid floating point value for CoeffA "
+                                         "(IsoOils.ini [ISO_VG_680])"});
+}
+
+TEST_F(SelectionPage, ADataFaultLeavesNoEarlierResultOnThePage) {
+    PickSeries(DC_Cooler);
+    TypeOperatingPoint(40, 60, 20, 500, 5);
+    PickModel(0);
+    Controller.btCalcSelectedCoolerClick();
+    ASSERT_FALSE(Value(L::OilInletTemp).isEmpty());
+
+    PickModel(1); // its data cannot be read
+    Controller.btCalcSelectedCoolerClick();
+    EXPECT_EQ(Shown.Texts().size(), 1);
+    EXPECT_EQ(Value(L::OilInletTemp), "");
+    EXPECT_FALSE(Controller.PrintingEnabled());
+}
+
+TEST_F(SelectionPage, AFlowBeyondAnyNumberIsOutsideTheRange) {
+    TypeOperatingPoint(40, 60, 20, 500, 5);
+    PickUnit(TSelectionEntry::OilFlow, 4); // US gpm
+    Type(TSelectionEntry::OilFlow, "1e38");
+    ASSERT_TRUE(Shown.Shown.isEmpty());
+
+    PickModel(0);
+    Controller.btCalcSelectedCoolerClick();
+    ASSERT_EQ(Shown.Texts().size(), 1);
+    EXPECT_TRUE(Shown.Texts().first().startsWith("Oil flow Outside the range! ("));
+    EXPECT_EQ(Value(L::OilInletTemp), "");
+
+    Shown.Shown.clear();
+    Controller.btCalcNewCoolerClick();
+    EXPECT_EQ(Shown.Texts(),
+              QStringList{"No cooler can be selected! Please contact your local Brenvik office."});
+    EXPECT_FALSE(View.GridShown);
 }
 
 } // namespace

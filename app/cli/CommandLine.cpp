@@ -1,0 +1,91 @@
+#include "app/cli/CommandLine.h"
+
+#include "app/cli/ConvertCommand.h"
+#include "app/cli/DemoCommand.h"
+#include "app/cli/HeatLoadArguments.h"
+#include "app/cli/HeatLoadCommand.h"
+#include "app/cli/ReportArguments.h"
+#include "app/cli/ReportCommand.h"
+#include "app/cli/SelectArguments.h"
+#include "app/cli/SelectCommand.h"
+#include "core/VisibleText.h"
+#include "settings/VersUnit.h"
+
+namespace {
+
+QString Usage() {
+    return QStringLiteral("Usage: aircooler-cli COMMAND [ARGUMENTS]\n"
+                          "\n"
+                          "Commands:\n"
+                          "  convert   convert a value between the program's units\n"
+                          "  select    size a cooler as the selection page does\n"
+                          "  heatload  the cooling required by a measured temperature rise\n"
+                          "  report    size a cooler and write its selection report\n"
+                          "  demo      size one cooler of each series on the shipped catalogue\n"
+                          "\n"
+                          "aircooler-cli COMMAND --help explains a command;\n"
+                          "aircooler-cli --version prints the version and the edition.\n\n") +
+           ConvertUsage();
+}
+
+// Whether a command of options asks for its usage: a help option where an option name stands.
+// Every other option but --json takes the next argument as its value, whatever it looks like,
+// so "--heat -h" gives -h as the cooling required.
+bool HelpAsked(const QStringList& Options) {
+    for (qsizetype i = 0; i < Options.size(); ++i) {
+        if (IsHelpOption(Options[i]))
+            return true;
+        if (Options[i] != QStringLiteral("--json") && !Options[i].contains(QLatin1Char('=')))
+            ++i;
+    }
+    return false;
+}
+
+} // namespace
+
+bool IsHelpOption(const QString& Argument) {
+    return Argument == QStringLiteral("--help") || Argument == QStringLiteral("-h");
+}
+
+int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Out,
+                   QTextStream& Err) {
+    // No unit, name or number holds a control character, so showing them escaped changes no
+    // argument the commands could read, and every message that quotes one stays readable.
+    QStringList visible;
+    for (const QString& argument : Arguments)
+        visible.append(WithVisibleControlCharacters(argument));
+    const QString command = visible.value(0);
+    const QStringList rest = visible.mid(1);
+    if (command == QStringLiteral("convert"))
+        return RunConvertCommand(rest, Out, Err);
+    if (command == QStringLiteral("select"))
+        return HelpAsked(rest) ? (Out << SelectUsage(), 0)
+                               : RunSelectCommand(rest, IniFilePath, Out, Err);
+    if (command == QStringLiteral("heatload"))
+        return HelpAsked(rest) ? (Out << HeatLoadUsage(), 0) : RunHeatLoadCommand(rest, Out, Err);
+    if (command == QStringLiteral("report"))
+        return HelpAsked(rest) ? (Out << ReportUsage(), 0)
+                               : RunReportCommand(rest, IniFilePath, Out, Err);
+    if (command == QStringLiteral("demo")) {
+        if (rest.isEmpty())
+            return RunDemoCommand(IniFilePath, Out);
+        if (rest.size() == 1 && IsHelpOption(rest.first())) {
+            Out << DemoUsage();
+            return 0;
+        }
+        Err << QStringLiteral("Unknown argument \"%1\".\n\n").arg(rest.first()) << DemoUsage();
+        return 2;
+    }
+    if (IsHelpOption(command) || command == QStringLiteral("help")) {
+        Out << Usage();
+        return 0;
+    }
+    if (command == QStringLiteral("--version")) {
+        Out << ProgramVersionLine(QStringLiteral("aircooler-cli")) << '\n';
+        return 0;
+    }
+    Err << (command.isEmpty() ? QString()
+                              : QStringLiteral("Unknown command \"%1\".\n\n").arg(command))
+        << Usage();
+    return 2;
+}

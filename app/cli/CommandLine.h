@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+// aircooler-cli as a function of its arguments (those after the program name): picks the
+// command and runs it, reading the catalogue from `IniFilePath` (ending in a separator).
+// Returns the exit code: 0 with a result, 1 for the page's own message, 2 for arguments that
+// cannot be read. Nothing but the two streams and the catalogue is touched, so the tests and
+// the fuzzer run it in-process.
+int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Out,
+                   QTextStream& Err);
+
+// True for the arguments that ask for a command's usage, where an option name stands.
+bool IsHelpOption(const QString& Argument);

@@ -1,0 +1,56 @@
+// The command line of aircooler-cli: the input is its arguments separated by NUL bytes, as the
+// program receives them, run through the dispatch and every command on the shipped catalogue.
+#include "FuzzCheck.h"
+
+#include "app/cli/CommandLine.h"
+#include "core/RegionalSettings.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+const QString IniFilePath = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/");
+
+QStringList Arguments(const uint8_t* data, std::size_t size) {
+    QStringList arguments;
+    for (const QByteArray& argument :
+         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)).split('\0'))
+        arguments.append(QString::fromUtf8(argument));
+    return arguments;
+}
+
+// The messages of a --json answer, which carries them instead of the error stream.
+QJsonArray MessagesOf(const QString& out) {
+    return QJsonDocument::fromJson(out.toUtf8())
+        .object()
+        .value(QStringLiteral("messages"))
+        .toArray();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    const TScopedRegionalSettings regional(QLatin1Char('.'));
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const int code = RunCommandLine(Arguments(data, size), IniFilePath, outStream, errStream);
+    outStream.flush();
+    errStream.flush();
+
+    Require(code >= 0 && code <= 2, "the exit code is 0, 1 or 2");
+    Require(code == 0 || !err.isEmpty() || !MessagesOf(out).isEmpty(),
+            "a command without a result says why", out);
+    // Messages may echo what was typed ("INF" included); results are the program's own.
+    if (code == 0)
+        Require(ShowsOnlyNumbers(out), "results show numbers", out);
+    Require(ShowsNoControlCharacter(err), "messages show no control character", err);
+    return 0;
+}
