@@ -6,6 +6,8 @@ aircooler_packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
+    fonts-liberation2 poppler-utils xdg-utils file
+    cups printer-driver-cups-pdf
 )
 
 aircooler_missing=()

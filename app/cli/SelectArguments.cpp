@@ -1,8 +1,8 @@
 #include "app/cli/SelectArguments.h"
 
+#include "app/cli/CommandOptions.h"
 #include "app/cli/Quantities.h"
 #include "pages/selection/SelectionPageItems.h"
-#include "texts/TableNames.h"
 
 #include <optional>
 
@@ -41,70 +41,21 @@ std::optional<int> OilGradeIndex(QString grade) {
     return std::nullopt;
 }
 
-std::optional<TLanguageType> LanguageNamed(const QString& name) {
-    for (int i = 0; i < LanguageTypeCount; ++i) {
-        const auto language = static_cast<TLanguageType>(i);
-        if (LanguageTypeName(language).compare(name, Qt::CaseInsensitive) == 0)
-            return language;
-    }
-    return std::nullopt;
-}
-
-QStringList LanguageNames() {
-    QStringList names;
-    for (int i = 0; i < LanguageTypeCount; ++i)
-        names.append(LanguageTypeName(static_cast<TLanguageType>(i)));
-    return names;
-}
-
 QString Quoted(const QStringList& items) {
     return QLatin1Char('"') + items.join(QStringLiteral("\", \"")) + QLatin1Char('"');
-}
-
-// Splits "--name=value" and "--name value" into name/value pairs; "--json" has no value.
-bool CollectOptions(const QStringList& arguments, QMap<QString, QString>& values, bool& json,
-                    QString& error) {
-    QStringList valueOptions = OtherValueOptions;
-    for (const TEntryOption& option : EntryOptions())
-        valueOptions << option.ValueOption << option.UnitOption;
-    for (int i = 0; i < arguments.size(); ++i) {
-        QString name = arguments[i];
-        std::optional<QString> value;
-        if (const qsizetype equals = name.indexOf(QLatin1Char('=')); equals > 0) {
-            value = name.mid(equals + 1);
-            name = name.left(equals);
-        }
-        if (name == QStringLiteral("--json") && !value) {
-            json = true;
-            continue;
-        }
-        if (!valueOptions.contains(name)) {
-            error = QStringLiteral("Unknown argument \"%1\".").arg(arguments[i]);
-            return false;
-        }
-        // The value is the next argument whatever it looks like: "--air-temp -10" is a value.
-        if (!value) {
-            if (i + 1 >= arguments.size()) {
-                error = QStringLiteral("%1 needs a value.").arg(name);
-                return false;
-            }
-            value = arguments[++i];
-        }
-        if (values.contains(name)) {
-            error = QStringLiteral("%1 is given twice.").arg(name);
-            return false;
-        }
-        values.insert(name, *value);
-    }
-    return true;
 }
 
 } // namespace
 
 bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request, QString& Error) {
-    QMap<QString, QString> values;
-    if (!CollectOptions(Arguments, values, Request.Json, Error))
+    QStringList valueOptions = OtherValueOptions;
+    for (const TEntryOption& option : EntryOptions())
+        valueOptions << option.ValueOption << option.UnitOption;
+    TCommandOptions options;
+    if (!CollectOptions(Arguments, valueOptions, {QStringLiteral("--json")}, options, Error))
         return false;
+    const QMap<QString, QString>& values = options.Values;
+    Request.Json = !options.FlagsGiven.isEmpty();
 
     const qsizetype series = SeriesNames.indexOf(values.value("--series").toUpper());
     if (series < 0) {

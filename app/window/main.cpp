@@ -1,6 +1,7 @@
 #include "app/window/ScreenshotTour.h"
 #include "app/window/StartupProbe.h"
 #include "core/RegionalSettings.h"
+#include "ui/DimensionsPageLogic.h"
 #include "ui/MainWindow.h"
 #include "ui/QtMessageService.h"
 #include "ui/SelectionPageLogic.h"
@@ -21,7 +22,10 @@ int main(int argc, char* argv[]) {
 
     TfKylvane fKylvane;
     // Registered before the start-up, which already clears the selection page.
-    fKylvane.SetSelectionPageHooks(std::make_unique<TSelectionPageLogic>(fKylvane));
+    auto selection = std::make_unique<TSelectionPageLogic>(fKylvane);
+    fKylvane.SetPageInputs(DimensionsPageIndex,
+                           std::make_unique<TDimensionsPageLogic>(fKylvane, selection->View));
+    fKylvane.SetSelectionPageHooks(std::move(selection));
     fKylvane.FormCreate();
     TStartupProbe::InstallIfAsked(fKylvane);
     TakeScreenshotsIfAsked(fKylvane);

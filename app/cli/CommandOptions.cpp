@@ -1,0 +1,52 @@
+#include "app/cli/CommandOptions.h"
+
+#include "texts/TableNames.h"
+
+bool CollectOptions(const QStringList& Arguments, const QStringList& ValueOptions,
+                    const QStringList& Flags, TCommandOptions& Options, QString& Error) {
+    for (int i = 0; i < Arguments.size(); ++i) {
+        QString name = Arguments[i];
+        std::optional<QString> value;
+        if (const qsizetype equals = name.indexOf(QLatin1Char('=')); equals > 0) {
+            value = name.mid(equals + 1);
+            name = name.left(equals);
+        }
+        if (Flags.contains(name) && !value) {
+            Options.FlagsGiven.append(name);
+            continue;
+        }
+        if (!ValueOptions.contains(name)) {
+            Error = QStringLiteral("Unknown argument \"%1\".").arg(Arguments[i]);
+            return false;
+        }
+        if (!value) {
+            if (i + 1 >= Arguments.size()) {
+                Error = QStringLiteral("%1 needs a value.").arg(name);
+                return false;
+            }
+            value = Arguments[++i];
+        }
+        if (Options.Values.contains(name)) {
+            Error = QStringLiteral("%1 is given twice.").arg(name);
+            return false;
+        }
+        Options.Values.insert(name, *value);
+    }
+    return true;
+}
+
+std::optional<TLanguageType> LanguageNamed(const QString& name) {
+    for (int i = 0; i < LanguageTypeCount; ++i) {
+        const auto language = static_cast<TLanguageType>(i);
+        if (LanguageTypeName(language).compare(name, Qt::CaseInsensitive) == 0)
+            return language;
+    }
+    return std::nullopt;
+}
+
+QStringList LanguageNames() {
+    QStringList names;
+    for (int i = 0; i < LanguageTypeCount; ++i)
+        names.append(LanguageTypeName(static_cast<TLanguageType>(i)));
+    return names;
+}
