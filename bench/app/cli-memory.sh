@@ -20,7 +20,7 @@ while IFS= read -r line; do
 done <<'COMMANDS'
 convert flow 10 "US gpm" "l/min"
 demo
-select --series VCS --oil "ISO VG 46" --flow 80 --max-oil-temp 60 --air-temp 30 --altitude 0 --heat 20 --json
+select --series VCS --oil "ISO VG 46" --max-oil-temp 60 --air-temp 30 --altitude 0 --heat 20 --json
 select --series VHM --oil "ISO VG 680" --flow 200 --max-oil-temp 70 --air-temp 20 --altitude 2000 --heat 60 --language GERMAN
 models --series VCS --json
 motor-table --json

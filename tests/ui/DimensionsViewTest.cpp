@@ -4,6 +4,7 @@
 #include "settings/RegRoutines.h"
 #include "ui/DimensionsPage.h"
 #include "ui/DimensionsPageLogic.h"
+#include "ui/MotorTablePrinter.h"
 #include "ui/SelectionPage.h"
 #include "ui/SelectionPageLogic.h"
 #include "ui/VHMMotorData.h"
@@ -120,6 +121,23 @@ TEST_F(DimensionsView, MotorDataWindowShowsTheInstalledVariantsInTheEditionsUnit
     });
     Page->btVhmMotorData->click();
     EXPECT_TRUE(inspected);
+}
+
+TEST_F(DimensionsView, PrintingWithoutADefaultPrinterSaysSoAndPrintsNothing) {
+    // A print server that is not there has no printers, so there is no default one.
+    qputenv("CUPS_SERVER", QByteArray(AIRCOOLER_BUILD_DATA_DIR "/no-such-cups.sock"));
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
+    Window->PageControl1->setCurrentIndex(DimensionsPageIndex);
+    Page->rbCoolerSystem->click();
+    QTimer::singleShot(0, [&] {
+        auto* window = Window->findChild<TfVHMMotorData*>();
+        ASSERT_NE(window, nullptr);
+        window->bbPrintMotorData->click();
+        window->close();
+    });
+    Page->btVhmMotorData->click();
+    EXPECT_EQ(Recorded.Texts(), QStringList{NoPrinterMessage});
 }
 
 } // namespace

@@ -32,6 +32,11 @@ int ScaleFor(const TCoolerFigures& f) {
     return 40;
 }
 
+// The bolt size a foot hole is drilled for (medium clearance).
+int BoltFor(double HoleDiameter) {
+    return HoleDiameter <= 11 ? 10 : HoleDiameter <= 14 ? 12 : 16;
+}
+
 QString PowerHeading(TCoolerType Series) {
     return Series == Cooler_System ? QStringLiteral("Fan power kW") : QStringLiteral("Motor kW");
 }
@@ -216,7 +221,7 @@ bool WriteDrawingSheet(const QString& FileName, TCoolerType Series,
                6.5);
     sheet.Text(14, 192,
                QStringLiteral("Female threaded oil connections. Feet for M%1 bolts.")
-                   .arg(Figure(figures.FootHoleDiameter - 1)),
+                   .arg(BoltFor(figures.FootHoleDiameter)),
                6.5);
     return painter.end();
 }
