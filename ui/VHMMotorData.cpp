@@ -45,8 +45,17 @@ TfVHMMotorData::TfVHMMotorData(TfKylvane* Window) : QDialog(Window), Window(Wind
 
     sgVhmMotorData = new QTableWidget(0, MotorDataColumnCount, this);
     sgVhmMotorData->setObjectName(QStringLiteral("sgVhmMotorData"));
-    sgVhmMotorData->horizontalHeader()->hide();
+    // The two heading rows stay in place while the variants scroll: the grid keeps them as its
+    // first rows, hidden, and its header shows them as two lines.
+    QHeaderView* header = sgVhmMotorData->horizontalHeader();
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    QPalette palette = header->palette();
+    palette.setColor(QPalette::Button, HeadingGrey);
+    palette.setColor(QPalette::Window, HeadingGrey);
+    header->setPalette(palette);
     sgVhmMotorData->verticalHeader()->hide();
+    sgVhmMotorData->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     sgVhmMotorData->setShowGrid(false);
     sgVhmMotorData->setItemDelegate(new TWideGridDelegate(sgVhmMotorData));
     sgVhmMotorData->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -55,7 +64,7 @@ TfVHMMotorData::TfVHMMotorData(TfKylvane* Window) : QDialog(Window), Window(Wind
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(sgVhmMotorData);
 
-    bbPrintMotorData = new QPushButton(sgVhmMotorData->viewport());
+    bbPrintMotorData = new QPushButton(sgVhmMotorData);
     bbPrintMotorData->setObjectName(QStringLiteral("bbPrintMotorData"));
     bbPrintMotorData->setIcon(QIcon::fromTheme(QStringLiteral("document-print")));
     bbPrintMotorData->setText(QStringLiteral("Print"));
@@ -84,6 +93,12 @@ void TfVHMMotorData::FillMotorData() {
             sgVhmMotorData->setItem(row, column, item);
         }
     }
+    QStringList headings;
+    for (int column = 0; column < MotorDataColumnCount; ++column)
+        headings.append(rows.value(0)[column] + QLatin1Char('\n') + rows.value(1)[column]);
+    sgVhmMotorData->setHorizontalHeaderLabels(headings);
+    for (int row = 0; row < MotorDataHeadingRows; ++row)
+        sgVhmMotorData->setRowHidden(row, true);
     PlacePrintButton();
 }
 
@@ -95,10 +110,14 @@ void TfVHMMotorData::SetColumnWidths() {
 }
 
 void TfVHMMotorData::PlacePrintButton() {
-    // Over the first column of the unit row, which stays empty for it.
-    const QRect cell = sgVhmMotorData->visualRect(sgVhmMotorData->model()->index(1, 0));
-    bbPrintMotorData->setGeometry(cell.left(), cell.top(), sgVhmMotorData->columnWidth(0),
-                                  cell.height());
+    // Over the first column of the unit line, which stays empty for it.
+    // The header takes its two lines' height when it is next laid out; it is measured here.
+    const QHeaderView* header = sgVhmMotorData->horizontalHeader();
+    const int height = header->sizeHint().height();
+    bbPrintMotorData->setGeometry(header->x() + header->sectionViewportPosition(0),
+                                  header->y() + height / 2, sgVhmMotorData->columnWidth(0),
+                                  height - height / 2);
+    bbPrintMotorData->raise();
     bbPrintMotorData->show();
 }
 

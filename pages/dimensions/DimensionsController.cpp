@@ -51,29 +51,26 @@ void TDimensionsController::cbDimensionChange() {
 }
 
 void TDimensionsController::RefreshScreenData(int ItemIndex, bool All) {
-    if (ItemIndex < 0 || ItemIndex >= cbShadow.size())
+    if (!All || ItemIndex < 0 || ItemIndex >= cbShadow.size())
         return;
-    const QString grade =
-        View.SelectionOilGrade().isEmpty() ? DefaultOilGrade : View.SelectionOilGrade();
-    const TVerDep names;
-    const QString section = names.ChangeToSectionName(cbShadow[ItemIndex]);
-    if (!All)
-        return;
-
     RunAction([&] {
         // The lines of the model picked before must not stand beside this one when its data
         // cannot be read.
         for (int line = 0; line < DimensionLineCount; ++line)
             View.SetLineText(static_cast<TDimensionLine>(line), QString());
 
-        const TEngineState& s = EngineState();
-        const TCoolerSeries calculator(SeriesTraitsOf(s.CurrentCoolerType), section, s.IniFilePath,
-                                       names.ChangeToValidFilename(grade));
+        const QString grade =
+            View.SelectionOilGrade().isEmpty() ? DefaultOilGrade : View.SelectionOilGrade();
+        const TVerDep names;
+        // The listed models are read from their own series' file.
+        const TCoolerSeries calculator(
+            SeriesTraitsOf(ListedSeries), names.ChangeToSectionName(cbShadow[ItemIndex]),
+            EngineState().IniFilePath, names.ChangeToValidFilename(grade));
         const TTableValue& value = calculator.TableValue;
         const TDimensionCaptions captions = View.Captions();
         const QString gap = QStringLiteral("  ");
-        const QString powerCaption = s.CurrentCoolerType == Cooler_System
-                                         ? s.FanPowerTextStr.str()
+        const QString powerCaption = ListedSeries == Cooler_System
+                                         ? EngineState().FanPowerTextStr.str()
                                          : captions.FixMotorCapacity.str();
         View.SetLineText(TDimensionLine::EnginPower,
                          powerCaption + gap +

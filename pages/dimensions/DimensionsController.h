@@ -8,7 +8,6 @@
 #include <QStringList>
 
 #include <functional>
-#include <optional>
 
 // The logic of the dimensions page: the models of a series, the technical data of the picked
 // model, its drawing, the series' ordering key and the hydraulic-motor data. It reaches the
@@ -24,7 +23,8 @@ public:
     void ShowDimensionSeries(TCoolerType Series);
     // The user picks another model.
     void cbDimensionChange();
-    // The data lines of the model at `ItemIndex`; nothing visible changes unless `All`.
+    // The data lines of the model at `ItemIndex`, read for the oil grade picked on the
+    // selection page (ISO VG 22 while none is); nothing changes unless `All`.
     void RefreshScreenData(int ItemIndex, bool All);
 
     // The drawing of the picked model, the series' ordering key and the motor data window.

@@ -5,9 +5,6 @@
 #include <QStringList>
 
 #include <array>
-#include <functional>
-
-class TLanguage;
 
 // The dimensions page without a window: every control is a value that the command-line tool
 // sets as a user would and reads back as the window would show it. Opening a data sheet and

@@ -10,6 +10,7 @@
 #include "ui/VHMMotorData.h"
 
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -112,7 +113,11 @@ TEST_F(DimensionsView, MotorDataWindowShowsTheInstalledVariantsInTheEditionsUnit
         EXPECT_EQ(grid->item(1, 2)->text(), "[HP]");
         EXPECT_EQ(grid->item(1, 4)->text(), "[psi]");
         EXPECT_EQ(grid->item(1, 5)->text(), "[gpm]");
-        EXPECT_EQ(grid->item(0, 0)->background().color(), QColor(0xE0, 0xE0, 0xE0));
+        // The heading rows stand still above the scrolling variants, in the grid's header.
+        EXPECT_TRUE(grid->isRowHidden(0) && grid->isRowHidden(1));
+        EXPECT_EQ(grid->model()->headerData(2, Qt::Horizontal).toString(), "Fan power\n[HP]");
+        EXPECT_EQ(grid->horizontalHeader()->palette().color(QPalette::Button),
+                  QColor(0xE0, 0xE0, 0xE0));
         EXPECT_GT(grid->rowCount(), 2);
         EXPECT_EQ(grid->item(2, 0)->text(), "KVHM 200-1500");
         EXPECT_EQ(grid->item(3, 0)->text(), "");
