@@ -33,16 +33,8 @@ QString TProfileFile::DecodeBytes(const QByteArray& bytes) {
     return DecodeCp1252(bytes.constData(), bytes.size());
 }
 
-QList<TProfileEntry> TProfileFile::ReadSection(const QString& fileName, const QString& section) {
-    QList<TProfileEntry> entries;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return entries;
-    const QString text = DecodeBytes(file.readAll());
-    file.close();
-
-    const QStringView wanted = Trimmed(section);
-    bool inSection = false;
+QList<TProfileSection> TProfileFile::ParseSections(const QString& text) {
+    QList<TProfileSection> sections;
     qsizetype start = 0;
     while (start <= text.size()) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), start);
@@ -52,22 +44,39 @@ QList<TProfileEntry> TProfileFile::ReadSection(const QString& fileName, const QS
         start = end + 1;
 
         if (line.startsWith(QLatin1Char('['))) {
-            if (inSection)
-                break; // the first section of that name is the one that counts
             const qsizetype close = line.indexOf(QLatin1Char(']'));
-            const QStringView name = Trimmed(line.mid(1, close < 0 ? -1 : close - 1));
-            inSection = name.compare(wanted, Qt::CaseInsensitive) == 0;
+            sections.append({Trimmed(line.mid(1, close < 0 ? -1 : close - 1)).toString(), {}});
             continue;
         }
-        if (!inSection || line.isEmpty() || line.startsWith(QLatin1Char(';')))
+        // Lines before the first section belong to none.
+        if (sections.isEmpty() || line.isEmpty() || line.startsWith(QLatin1Char(';')))
             continue;
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals < 0)
             continue;
-        entries.append(
+        sections.last().Entries.append(
             {Trimmed(line.left(equals)).toString(), Trimmed(line.mid(equals + 1)).toString()});
     }
-    return entries;
+    return sections;
+}
+
+const TProfileSection* TProfileFile::FindSection(const QList<TProfileSection>& sections,
+                                                 const QString& name) {
+    const QStringView wanted = Trimmed(name);
+    for (const TProfileSection& section : sections) {
+        if (QStringView(section.Name).compare(wanted, Qt::CaseInsensitive) == 0)
+            return &section;
+    }
+    return nullptr;
+}
+
+QList<TProfileEntry> TProfileFile::ReadSection(const QString& fileName, const QString& section) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QList<TProfileSection> sections = ParseSections(DecodeBytes(file.readAll()));
+    const TProfileSection* found = FindSection(sections, section);
+    return found ? found->Entries : QList<TProfileEntry>();
 }
 
 QString TProfileFile::ValueOf(const QList<TProfileEntry>& entries, const QString& key) {

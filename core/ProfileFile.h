@@ -18,11 +18,24 @@ struct TProfileEntry {
     QString Value;
 };
 
+struct TProfileSection {
+    QString Name;
+    QList<TProfileEntry> Entries;
+};
+
 class TProfileFile {
 public:
     // All entries of the section, duplicates included, in file order. A missing file or
     // section gives an empty list.
     static QList<TProfileEntry> ReadSection(const QString& fileName, const QString& section);
+
+    // Every section of decoded file text, in file order, duplicates included. A pure function
+    // of the text, so readers built on it can be fed any bytes.
+    static QList<TProfileSection> ParseSections(const QString& text);
+
+    // The first section of that name, letter case ignored; nullptr when there is none.
+    static const TProfileSection* FindSection(const QList<TProfileSection>& sections,
+                                              const QString& name);
 
     // The value of the first entry whose key matches (letter case ignored), or an empty text.
     static QString ValueOf(const QList<TProfileEntry>& entries, const QString& key);

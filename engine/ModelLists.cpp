@@ -104,3 +104,20 @@ TDimensionVAM::TDimensionVAM() : TDimensionList(ModelListVAM, RowsVAM) {}
 TDimensionVDM::TDimensionVDM() : TDimensionList(ModelListVDM, RowsVDM) {}
 TDimensionVHM::TDimensionVHM() : TDimensionList(ModelListVHM, RowsVHM) {}
 TDimensionVCS::TDimensionVCS() : TDimensionList(ModelListVCS, RowsVCS) {}
+
+void FillSeriesModelList(TCoolerType Series, QStringList& cbDimension, QStringList& cbShadow) {
+    switch (Series) {
+    case AC_Cooler:
+        TDimensionVAM().FillComboBoxDim(cbDimension, cbShadow);
+        break;
+    case DC_Cooler:
+        TDimensionVDM().FillComboBoxDim(cbDimension, cbShadow);
+        break;
+    case Cooler_System:
+        TDimensionVHM().FillComboBoxDim(cbDimension, cbShadow);
+        break;
+    default:
+        TDimensionVCS().FillComboBoxDim(cbDimension, cbShadow);
+        break;
+    }
+}

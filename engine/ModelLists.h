@@ -77,3 +77,7 @@ class TDimensionVCS : public TDimensionList {
 public:
     TDimensionVCS();
 };
+
+// Fills the lists with the models of `Series` from its built-in list; ordinals above the last
+// series count as cooling systems, as the catalogue file naming does.
+void FillSeriesModelList(TCoolerType Series, QStringList& cbDimension, QStringList& cbShadow);

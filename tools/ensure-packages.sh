@@ -14,6 +14,8 @@ aircooler_packages=(
     # The sanitizer tree and the fuzz targets: clang with its sanitizer and libFuzzer
     # runtimes, and the symbolizer that turns their findings into file and line.
     clang-14 libclang-rt-14-dev llvm-14
+    # The dimensions page: printing through a CUPS server the tests start, to a PDF queue.
+    cups printer-driver-cups-pdf
 )
 
 aircooler_missing=()

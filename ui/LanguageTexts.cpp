@@ -2,6 +2,7 @@
 
 #include "core/EngineState.h"
 #include "pages/heatload/HeatLoadTextKeys.h"
+#include "pages/dimensions/DimensionsTextKeys.h"
 #include "pages/selection/SelectionTextKeys.h"
 #include "report/ReportTexts.h"
 #include "settings/VersUnit.h"
@@ -55,7 +56,7 @@ void ApplyMainGroupTexts(TfKylvane& W, TLanguage& L) {
 
     SetMainGroupReportTexts(L);
     state.RpmTextStr = L.GetTxt(SelectionTextKey::RpmText).left(RpmTextLength);
-    W.VersUnit->SetMianGroupVersion(L.GetTxt("26"));
+    W.VersUnit->SetMianGroupVersion(L.GetTxt(DimensionsTextKey::VersionWord));
 
     const TSelectionPage& s = *W.SelectionPage;
     s.gbMode->setTitle(L.GetTxt(SelectionTextKey::Mode));
@@ -130,35 +131,36 @@ void ApplyHeatLoadPageTexts(TfKylvane& W, TLanguage& L) {
 }
 
 void ApplyDimensionPageTexts(TfKylvane& W, TLanguage& L) {
+    using namespace DimensionsTextKey;
     L.NewPageText(Page_3);
     TEngineState& state = EngineState();
     TWindowTextVariables& texts = W.TextVariables;
     const TDimensionsPage& d = *W.DimensionsPage;
-    d.gbDimensionChoice->setTitle(L.GetTxt("1"));
-    d.rbACCooler->setText(L.GetTxt("2"));
-    d.rbDCCooler->setText(L.GetTxt("3"));
-    d.rbCoolerSystem->setText(L.GetTxt("4"));
-    d.rbVCSCooler->setText(L.GetTxt("17"));
-    d.btCodeKey->setText(L.GetTxt("18"));
-    d.btPdfFile->setText(L.GetTxt("19"));
-    d.gbDimensionData->setTitle(L.GetTxt("5"));
+    d.gbDimensionChoice->setTitle(L.GetTxt(DimensionChoice));
+    d.rbACCooler->setText(L.GetTxt(SeriesAC));
+    d.rbDCCooler->setText(L.GetTxt(SeriesDC));
+    d.rbCoolerSystem->setText(L.GetTxt(SeriesHydraulic));
+    d.rbVCSCooler->setText(L.GetTxt(SeriesSystem));
+    d.btCodeKey->setText(L.GetTxt(CodeKey));
+    d.btPdfFile->setText(L.GetTxt(Drawing));
+    d.gbDimensionData->setTitle(L.GetTxt(DimensionData));
 
-    texts.FixMotorCapacityStr = L.GetTxt("6");
-    texts.FixWeightStr = L.GetTxt("8");
-    texts.FixCoolAreaStr = L.GetTxt("9");
-    texts.FixOilVolumeStr = L.GetTxt("10");
+    texts.FixMotorCapacityStr = L.GetTxt(FixMotorCapacity);
+    texts.FixWeightStr = L.GetTxt(FixWeight);
+    texts.FixCoolAreaStr = L.GetTxt(FixCoolArea);
+    texts.FixOilVolumeStr = L.GetTxt(FixOilVolume);
     // The thread note belongs to the European catalogue only.
-    d.lbDimensionText1->setText(state.USVersionFLG ? QString() : L.GetTxt("11"));
-    d.lbDimensionText2->setText(L.GetTxt("12"));
-    d.lbDimensionText3->setText(L.GetTxt("13"));
-    state.FreeSpaceText1Str = L.GetTxt("12");
-    state.FreeSpaceText2Str = L.GetTxt("13");
-    state.FanPowerTextStr = L.GetTxt("20");
-    state.VhmFreeSpaceText1Str = L.GetTxt("21");
-    state.VhmFreeSpaceText2Str = L.GetTxt("22");
-    d.btVhmMotorData->setText(L.GetTxt("24"));
+    d.lbDimensionText1->setText(state.USVersionFLG ? QString() : L.GetTxt(ThreadNote));
+    d.lbDimensionText2->setText(L.GetTxt(FreeSpaceText1));
+    d.lbDimensionText3->setText(L.GetTxt(FreeSpaceText2));
+    state.FreeSpaceText1Str = L.GetTxt(FreeSpaceText1);
+    state.FreeSpaceText2Str = L.GetTxt(FreeSpaceText2);
+    state.FanPowerTextStr = L.GetTxt(FanPowerText);
+    state.VhmFreeSpaceText1Str = L.GetTxt(VhmFreeSpaceText1);
+    state.VhmFreeSpaceText2Str = L.GetTxt(VhmFreeSpaceText2);
+    d.btVhmMotorData->setText(L.GetTxt(VhmMotorData));
     for (int i = 0; i < int(texts.DxfInfoStr.size()); ++i)
-        texts.DxfInfoStr[i] = L.GetTxt(QString::number(25 + i));
+        texts.DxfInfoStr[i] = L.GetTxt(QString::number(FirstDxfInfo + i));
 }
 
 void ApplyLanguagePageTexts(TfKylvane& W, TLanguage& L) {

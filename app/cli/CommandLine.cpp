@@ -3,6 +3,8 @@
 #include "app/cli/ConvertCommand.h"
 #include "app/cli/DemoCommand.h"
 #include "app/cli/HeatLoadArguments.h"
+#include "app/cli/ModelsCommand.h"
+#include "app/cli/MotorTableCommand.h"
 #include "app/cli/HeatLoadCommand.h"
 #include "app/cli/ReportArguments.h"
 #include "app/cli/ReportCommand.h"
@@ -21,6 +23,8 @@ QString Usage() {
                           "  select    size a cooler as the selection page does\n"
                           "  heatload  the cooling required by a measured temperature rise\n"
                           "  report    size a cooler and write its selection report\n"
+                          "  models    list a series' models with their data and drawings\n"
+                          "  motor-table  the hydraulic-motor variants, as text, JSON or PDF\n"
                           "  demo      size one cooler of each series on the shipped catalogue\n"
                           "\n"
                           "aircooler-cli COMMAND --help explains a command;\n"
@@ -63,6 +67,12 @@ int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTe
                                : RunSelectCommand(rest, IniFilePath, Out, Err);
     if (command == QStringLiteral("heatload"))
         return HelpAsked(rest) ? (Out << HeatLoadUsage(), 0) : RunHeatLoadCommand(rest, Out, Err);
+    if (command == QStringLiteral("models"))
+        return HelpAsked(rest) ? (Out << ModelsUsage(), 0)
+                               : RunModelsCommand(rest, IniFilePath, Out, Err);
+    if (command == QStringLiteral("motor-table"))
+        return HelpAsked(rest) ? (Out << MotorTableUsage(), 0)
+                               : RunMotorTableCommand(rest, IniFilePath, Out, Err);
     if (command == QStringLiteral("report"))
         return HelpAsked(rest) ? (Out << ReportUsage(), 0)
                                : RunReportCommand(rest, IniFilePath, Out, Err);

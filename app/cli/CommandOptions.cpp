@@ -3,7 +3,7 @@
 #include "texts/TableNames.h"
 
 bool CollectOptions(const QStringList& Arguments, const QStringList& ValueOptions,
-                    QMap<QString, QString>& Values, bool& Json, QString& Error) {
+                    const QStringList& Flags, TCommandOptions& Options, QString& Error) {
     for (int i = 0; i < Arguments.size(); ++i) {
         QString name = Arguments[i];
         std::optional<QString> value;
@@ -11,8 +11,8 @@ bool CollectOptions(const QStringList& Arguments, const QStringList& ValueOption
             value = name.mid(equals + 1);
             name = name.left(equals);
         }
-        if (name == QStringLiteral("--json") && !value) {
-            Json = true;
+        if (Flags.contains(name) && !value) {
+            Options.FlagsGiven.append(name);
             continue;
         }
         if (!ValueOptions.contains(name)) {
@@ -26,19 +26,29 @@ bool CollectOptions(const QStringList& Arguments, const QStringList& ValueOption
             }
             value = Arguments[++i];
         }
-        if (Values.contains(name)) {
+        if (Options.Values.contains(name)) {
             Error = QStringLiteral("%1 is given twice.").arg(name);
             return false;
         }
-        Values.insert(name, *value);
+        Options.Values.insert(name, *value);
     }
     return true;
 }
 
-std::optional<TLanguageType> LanguageNamed(const QString& Name) {
+bool CollectOptions(const QStringList& Arguments, const QStringList& ValueOptions,
+                    QMap<QString, QString>& Values, bool& Json, QString& Error) {
+    TCommandOptions options;
+    if (!CollectOptions(Arguments, ValueOptions, {QStringLiteral("--json")}, options, Error))
+        return false;
+    Values = options.Values;
+    Json = Json || options.FlagsGiven.contains(QStringLiteral("--json"));
+    return true;
+}
+
+std::optional<TLanguageType> LanguageNamed(const QString& name) {
     for (int i = 0; i < LanguageTypeCount; ++i) {
         const auto language = static_cast<TLanguageType>(i);
-        if (LanguageTypeName(language).compare(Name, Qt::CaseInsensitive) == 0)
+        if (LanguageTypeName(language).compare(name, Qt::CaseInsensitive) == 0)
             return language;
     }
     return std::nullopt;

@@ -8,16 +8,24 @@
 
 #include <optional>
 
-// What the commands of aircooler-cli share in reading their arguments.
+// The options of a command: "--name value" or "--name=value" for each of `ValueOptions`, and
+// the bare switches of `Flags`. A value is the next argument whatever it looks like
+// ("--air-temp -10"). An unknown argument, a missing value or an option given twice is an
+// error, which `Error` words.
+struct TCommandOptions {
+    QMap<QString, QString> Values;
+    QStringList FlagsGiven;
+};
 
-// Splits "--name=value" and "--name value" into name/value pairs; "--json" takes no value and
-// sets Json. The value is the next argument whatever it looks like, so "--air-temp -10" reads
-// -10. False with Error set for an unknown name, a missing value or a name given twice.
+bool CollectOptions(const QStringList& Arguments, const QStringList& ValueOptions,
+                    const QStringList& Flags, TCommandOptions& Options, QString& Error);
+
+// The same for commands whose only switch is "--json", which sets Json.
 bool CollectOptions(const QStringList& Arguments, const QStringList& ValueOptions,
                     QMap<QString, QString>& Values, bool& Json, QString& Error);
 
-// A language by its table name, in any letter case ("spanish").
-std::optional<TLanguageType> LanguageNamed(const QString& Name);
+// A user-interface language by its name ("ENGLISH"), letter case ignored, and every name.
+std::optional<TLanguageType> LanguageNamed(const QString& name);
 QStringList LanguageNames();
 
 // "a", "b", "c" for a list of items in a message.

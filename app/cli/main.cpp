@@ -1,4 +1,5 @@
 #include "app/cli/CommandLine.h"
+#include "app/cli/MotorTableCommand.h"
 #include "core/RegionalSettings.h"
 
 #include <QCoreApplication>
@@ -17,26 +18,35 @@ QString InstalledIniFilePath() {
            QLatin1Char('/');
 }
 
-// The report command's own messages are its whole word on the standard error; what Qt says
+// The drawing commands' own messages are their whole word on the standard error; what Qt says
 // while it draws (a missing runtime folder, say) is noise there, unless it is an error.
 void OnlyQtErrors(QtMsgType Type, const QMessageLogContext&, const QString& Message) {
     if (Type == QtCriticalMsg || Type == QtFatalMsg)
         std::fprintf(stderr, "%s\n", qPrintable(Message));
 }
 
+// Commands that lay out documents or draw pages need fonts and a paint engine, which the Gui
+// platform brings; it runs offscreen, so no display is needed. Every other command starts
+// without it.
+std::unique_ptr<QCoreApplication> NewApplication(int& argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 2; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const bool report = argc > 1 && qstrcmp(argv[1], "report") == 0;
+    const bool motorPages =
+        argc > 1 && qstrcmp(argv[1], "motor-table") == 0 && MotorTableDrawsPages(arguments);
+    if (report || motorPages) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(&OnlyQtErrors);
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // The report draws its logo and lays out its document, which takes fonts and so a GUI
-    // application; it never shows a window, so it needs no display either.
-    std::unique_ptr<QCoreApplication> application;
-    if (argc > 1 && qstrcmp(argv[1], "report") == 0) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler(&OnlyQtErrors);
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    const std::unique_ptr<QCoreApplication> application = NewApplication(argc, argv);
     Regional() = TRegionalSettings::FromSystemLocale();
 
     QTextStream out(stdout);

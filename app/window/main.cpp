@@ -2,6 +2,7 @@
 #include "app/window/StartupProbe.h"
 #include "core/RegionalSettings.h"
 #include "ui/HeatLoadPageLogic.h"
+#include "ui/DimensionsPageLogic.h"
 #include "ui/MainWindow.h"
 #include "ui/QtMessageService.h"
 #include "ui/QtServiceView.h"
@@ -61,7 +62,10 @@ int main(int argc, char* argv[]) {
 
     TfKylvane fKylvane;
     // Registered before the start-up, which already clears the selection page.
-    fKylvane.SetSelectionPageHooks(std::make_unique<TSelectionPageLogic>(fKylvane));
+    auto selection = std::make_unique<TSelectionPageLogic>(fKylvane);
+    fKylvane.SetPageInputs(DimensionsPageIndex,
+                           std::make_unique<TDimensionsPageLogic>(fKylvane, selection->View));
+    fKylvane.SetSelectionPageHooks(std::move(selection));
     fKylvane.SetPageInputs(HeatLoadPageIndex, std::make_unique<THeatLoadPageLogic>(fKylvane));
     const TQtServiceView serviceEntry(fKylvane);
     fKylvane.FormCreate();

@@ -26,5 +26,8 @@ select --series VCS --oil "ISO VG 46" --max-oil-temp 60 --air-temp 30 --altitude
 select --series VHM --oil "ISO VG 680" --flow 200 --max-oil-temp 70 --air-temp 20 --altitude 2000 --heat 60 --language GERMAN
 report --series VAM --oil "ISO VG 46" --flow 100 --max-oil-temp 60 --air-temp 30 --altitude 0 --heat 20 --out "$out/report.odt"
 report --series VAM --oil "ISO VG 46" --flow 100 --max-oil-temp 60 --air-temp 30 --altitude 0 --heat 20 --report-language SPANISH --out "$out/report.pdf"
+models --series VCS --json
+motor-table --json
+motor-table --pdf /dev/null
 COMMANDS
 exit "$status"

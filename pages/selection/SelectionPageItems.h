@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/IsoOil.h"
 #include "pages/selection/SelectionView.h"
 
 #include <QStringList>
@@ -9,6 +10,3 @@
 const QStringList& OilGradeItems();
 // The unit list beside an entry.
 const QStringList& UnitItems(TSelectionEntry Entry);
-
-// The grade used when no grade is picked.
-inline const QString DefaultOilGrade = QStringLiteral("ISO VG 22");

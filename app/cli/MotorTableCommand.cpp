@@ -1,0 +1,120 @@
+#include "app/cli/MotorTableCommand.h"
+
+#include "app/cli/CommandOptions.h"
+#include "core/EngineState.h"
+#include "core/RegionalSettings.h"
+#include "pages/dimensions/DimensionsTextKeys.h"
+#include "pages/dimensions/MotorDataTable.h"
+#include "report/MotorTablePainting.h"
+#include "settings/VersUnit.h"
+#include "texts/Language.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+
+namespace {
+
+const QString PdfOption = QStringLiteral("--pdf");
+
+QString WithoutTrailingBlanks(QString line) {
+    while (line.endsWith(QLatin1Char(' ')))
+        line.chop(1);
+    return line;
+}
+
+void PrintText(const QList<TMotorDataCells>& grid, QTextStream& out) {
+    std::array<qsizetype, MotorDataColumnCount> widths{};
+    for (const TMotorDataCells& row : grid) {
+        for (int column = 0; column < MotorDataColumnCount; ++column)
+            widths[column] = std::max(widths[column], row[column].size());
+    }
+    for (const TMotorDataCells& row : grid) {
+        QString line;
+        for (int column = 0; column < MotorDataColumnCount; ++column)
+            line += row[column].leftJustified(widths[column] + 2);
+        out << WithoutTrailingBlanks(line) << '\n';
+    }
+}
+
+void PrintJson(const QList<TMotorDataCells>& grid, QTextStream& out) {
+    QJsonArray rows;
+    for (const TMotorDataCells& row : grid) {
+        QJsonArray cells;
+        for (const QString& cell : row)
+            cells.append(cell);
+        rows.append(cells);
+    }
+    const QJsonObject document{{"caption", MotorDataCaption}, {"rows", rows}};
+    out << QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
+}
+
+// The version text as the window prints it in English.
+QString EnglishVersion(TVersUnit& version) {
+    TLanguage language;
+    language.SetLanguageType(ENGLISH);
+    language.NewPageText(MainGroup);
+    version.SetMianGroupVersion(language.GetTxt(DimensionsTextKey::VersionWord));
+    return version.GetVersion();
+}
+
+} // namespace
+
+bool MotorTableDrawsPages(const QStringList& Arguments) {
+    return std::any_of(Arguments.cbegin(), Arguments.cend(),
+                       [](const QString& argument) { return argument.startsWith(PdfOption); });
+}
+
+int RunMotorTableCommand(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Out,
+                         QTextStream& Err) {
+    TCommandOptions options;
+    QString error;
+    if (!CollectOptions(Arguments, {PdfOption}, {"--json"}, options, error)) {
+        Err << error << "\nRun \"aircooler-cli motor-table --help\" for the arguments.\n";
+        return 2;
+    }
+
+    ResetEngineState();
+    TVersUnit version; // fixes the edition
+    EngineState().IniFilePath = IniFilePath;
+    const QList<TMotorDataCells> grid = InstalledMotorDataGrid();
+
+    if (options.Values.contains(PdfOption)) {
+        const QString fileName = options.Values.value(PdfOption);
+        TMotorTableInput input;
+        input.Grid = grid;
+        input.Title = MotorDataCaption;
+        input.VersionLine = MotorDataVersionLine(EnglishVersion(version), QDate::currentDate());
+        input.DecimalSeparator = Regional().DecimalSeparator;
+        const QPageSize paper(EngineState().USVersionFLG ? QPageSize::Letter : QPageSize::A4);
+        if (!WriteMotorTablePdf(fileName, input, paper)) {
+            Err << QStringLiteral("The PDF file \"%1\" could not be written.\n").arg(fileName);
+            return 1;
+        }
+        return 0;
+    }
+    if (options.FlagsGiven.contains("--json"))
+        PrintJson(grid, Out);
+    else
+        PrintText(grid, Out);
+    return 0;
+}
+
+QString MotorTableUsage() {
+    return QStringLiteral(
+        "Usage: aircooler-cli motor-table [--pdf FILE] [--json]\n"
+        "\n"
+        "The motor variants of the hydraulic-motor coolers as the motor data window shows\n"
+        "them: the titles and the units of this edition, then one row per variant, the model\n"
+        "named on the first row of its group. Values are shown as the data file holds them,\n"
+        "with the regional decimal sign.\n"
+        "\n"
+        "  --pdf FILE  print the table into FILE as the printer prints it (600 dpi, A4 in the\n"
+        "              European edition, Letter in the US edition)\n"
+        "  --json      print {\"caption\", \"rows\": [[8 texts], ...]}, heading rows first\n"
+        "\n"
+        "Exit status: 0 done; 1 when the PDF file cannot be written; 2 for arguments that\n"
+        "cannot be read.\n");
+}

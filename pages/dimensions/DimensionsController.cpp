@@ -1,0 +1,156 @@
+#include "pages/dimensions/DimensionsController.h"
+
+#include "core/ConvertError.h"
+#include "core/EngineState.h"
+#include "core/MessageService.h"
+#include "engine/CoolerSeries.h"
+#include "engine/IsoOil.h"
+#include "engine/ModelLists.h"
+#include "engine/VerDep.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+const QString TDimensionsController::PdfReadingError = QStringLiteral("PDF reading ERROR!");
+
+TDimensionsController::TDimensionsController(TDimensionsView& View, TDimensionsSettings& Settings)
+    : View(View), Settings(Settings) {}
+
+void TDimensionsController::RunAction(const std::function<void()>& Body) {
+    try {
+        Body();
+    } catch (const EConvertError& e) {
+        Messages().Error(e.Message());
+    }
+}
+
+void TDimensionsController::ShowDimensionSeries(TCoolerType Series) {
+    TEngineState& s = EngineState();
+    View.SetNoteTexts(s.FreeSpaceText1Str, s.FreeSpaceText2Str);
+    View.SetCodeKeyVisible(true);
+    s.CurrentCoolerType = Series;
+    // The selection page changes the series too; the buttons always show the listed one.
+    View.SetSelectedSeries(Series);
+
+    QStringList models;
+    FillSeriesModelList(Series, models, cbShadow);
+    ListedSeries = Series;
+    View.SetModelItems(models);
+    View.SetModelIndex(0);
+
+    const bool hydraulic = Series == Cooler_System;
+    if (hydraulic)
+        View.SetNoteTexts(s.VhmFreeSpaceText1Str, s.VhmFreeSpaceText2Str);
+    View.SetMotorDataVisible(hydraulic);
+    RefreshScreenData(View.ModelIndex(), true);
+}
+
+void TDimensionsController::cbDimensionChange() {
+    RefreshScreenData(View.ModelIndex(), true);
+}
+
+void TDimensionsController::RefreshScreenData(int ItemIndex, bool All) {
+    if (!All || ItemIndex < 0 || ItemIndex >= cbShadow.size())
+        return;
+    RunAction([&] {
+        // The lines of the model picked before must not stand beside this one when its data
+        // cannot be read.
+        for (int line = 0; line < DimensionLineCount; ++line)
+            View.SetLineText(static_cast<TDimensionLine>(line), QString());
+
+        const QString grade =
+            View.SelectionOilGrade().isEmpty() ? DefaultOilGrade : View.SelectionOilGrade();
+        const TVerDep names;
+        // The listed models are read from their own series' file.
+        const TCoolerSeries calculator(
+            SeriesTraitsOf(ListedSeries), names.ChangeToSectionName(cbShadow[ItemIndex]),
+            EngineState().IniFilePath, names.ChangeToValidFilename(grade));
+        const TTableValue& value = calculator.TableValue;
+        const TDimensionCaptions captions = View.Captions();
+        const QString gap = QStringLiteral("  ");
+        const QString powerCaption = ListedSeries == Cooler_System
+                                         ? EngineState().FanPowerTextStr.str()
+                                         : captions.FixMotorCapacity.str();
+        View.SetLineText(TDimensionLine::EnginPower,
+                         powerCaption + gap +
+                             TCoolerHlp::MotorCapacityToStr(value[Catalogue::MotorPower],
+                                                            View.SelectionEnergyUnit()));
+        View.SetLineText(TDimensionLine::Weight,
+                         captions.FixWeight.str() + gap +
+                             TCoolerHlp::WeightToStr(value[Catalogue::Weight]));
+        View.SetLineText(TDimensionLine::CoolerArea,
+                         captions.FixCoolArea.str() + gap +
+                             TCoolerHlp::CoolerAreaToStr(value[Catalogue::CoolArea]));
+        View.SetLineText(TDimensionLine::OilVolume,
+                         captions.FixOilVolume.str() + gap +
+                             TCoolerHlp::OilVolumeToStr(value[Catalogue::OilVolume]));
+    });
+}
+
+QString TDimensionsController::DrawingFileName(int ItemIndex) const {
+    if (ItemIndex < 0 || ItemIndex >= cbShadow.size())
+        return QString();
+    return EngineState().IniFilePath + TVerDep().ChangeToImageFileName(cbShadow[ItemIndex],
+                                                                       QStringLiteral(".pdf"),
+                                                                       ListedSeries);
+}
+
+QString TDimensionsController::CodeKeyFileName() const {
+    const char* name = "VCS_key.pdf";
+    switch (View.SelectedSeries().value_or(VCS_Cooler)) {
+    case AC_Cooler:
+        name = "VAM_key.pdf";
+        break;
+    case DC_Cooler:
+        name = "VDM_key.pdf";
+        break;
+    case Cooler_System:
+        name = "VHM_key.pdf";
+        break;
+    default:
+        break;
+    }
+    return EngineState().IniFilePath + QLatin1String(name);
+}
+
+void TDimensionsController::OpenDataSheet(const QString& FileName) {
+    // The desktop's opener accepts a missing file as readily as a present one, so the file is
+    // looked at first.
+    const QFileInfo file(FileName);
+    if (!file.isFile() || !file.isReadable() || !View.OpenDocument(file.absoluteFilePath()))
+        Messages().Error(PdfReadingError);
+}
+
+void TDimensionsController::btPdfFileClick() {
+    const QString fileName = DrawingFileName(View.ModelIndex());
+    if (fileName.isEmpty()) {
+        Messages().Error(PdfReadingError);
+        return;
+    }
+    OpenDataSheet(fileName);
+}
+
+void TDimensionsController::btCodeKeyClick() {
+    OpenDataSheet(CodeKeyFileName());
+}
+
+void TDimensionsController::btVhmMotorDataClick() {
+    View.ShowMotorData();
+}
+
+void TDimensionsController::StoreInputs() {
+    Settings.Store(View.SelectedSeries().value_or(AC_Cooler), View.ModelIndex());
+}
+
+void TDimensionsController::RestoreInputs() {
+    TEngineState& s = EngineState();
+    s.CurrentCoolerType = Settings.StoredSeries();
+    if (View.SelectedSeries() != s.CurrentCoolerType) {
+        View.SetSelectedSeries(s.CurrentCoolerType);
+        ShowDimensionSeries(s.CurrentCoolerType);
+    }
+    const int last = static_cast<int>(cbShadow.size()) - 1;
+    View.SetModelIndex(std::clamp(Settings.StoredModel(), 0, std::max(last, 0)));
+    cbDimensionChange();
+}

@@ -1,0 +1,29 @@
+#include "pages/dimensions/DimensionsSettings.h"
+
+#include "settings/RegRoutines.h"
+
+#include <QString>
+
+namespace {
+
+const QString Page3Key = QStringLiteral("\\Page3");
+const QString CoolerTypeValue = QStringLiteral("CoolerType");
+const QString CoolerTypeComboValue = QStringLiteral("CoolerTypeCombo");
+
+} // namespace
+
+TCoolerType TRegDimensionsSettings::StoredSeries() const {
+    return TRegRoutines().GetRegCoolerType(Page3Key);
+}
+
+int32_t TRegDimensionsSettings::StoredModel() const {
+    int32_t model = 0;
+    TRegRoutines().GetRegInteger(model, Page3Key, CoolerTypeComboValue);
+    return model;
+}
+
+void TRegDimensionsSettings::Store(int32_t Series, int32_t Model) {
+    const TRegRoutines store;
+    store.SetRegInteger(Series, Page3Key, CoolerTypeValue);
+    store.SetRegInteger(Model, Page3Key, CoolerTypeComboValue);
+}

@@ -1,0 +1,39 @@
+#include "pages/dimensions/MotorDataTable.h"
+
+#include "core/EngineState.h"
+#include "core/RegionalSettings.h"
+#include "units/NumericText.h"
+
+QList<TMotorDataCells> MotorDataGridRows(const QList<TMotorDataCells>& Variants, bool USEdition) {
+    TMotorDataCells titles;
+    TMotorDataCells units;
+    for (int column = 0; column < MotorDataColumnCount; ++column) {
+        const TMotorDataColumn& heading = MotorDataColumns[column];
+        titles[column] = QString::fromUtf8(heading.Title);
+        units[column] = QString::fromUtf8(USEdition ? heading.UnitUS : heading.UnitEuropean);
+    }
+    QList<TMotorDataCells> rows{titles, units};
+
+    QString previousModel;
+    for (const TMotorDataCells& variant : Variants) {
+        TMotorDataCells row;
+        for (int column = 1; column < MotorDataColumnCount; ++column)
+            row[column] = DeciPointToDeciComa(variant[column]);
+        if (variant[0] != previousModel) {
+            row[0] = DeciPointToDeciComa(variant[0]);
+            previousModel = variant[0];
+        }
+        rows.append(row);
+    }
+    return rows;
+}
+
+QList<TMotorDataCells> InstalledMotorDataGrid() {
+    const TEngineState& s = EngineState();
+    return MotorDataGridRows(ReadMotorVariants(s.IniFilePath + MotorDataFileName), s.USVersionFLG);
+}
+
+QString MotorDataVersionLine(const QString& Version, const QDate& Today) {
+    return Version + QStringLiteral("   (") + Today.toString(Regional().ShortDateFormat) +
+           QLatin1Char(')');
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/MotorVariants.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// What the hydraulic-motor data window shows and prints: its caption and its grid, two
+// heading rows (titles, then the units of the edition) and one row per motor variant.
+inline const QString MotorDataCaption = QStringLiteral("VHM Motor Data");
+constexpr int MotorDataHeadingRows = 2;
+
+// The grid of `Variants`: each value with its decimal signs made regional; the model name
+// only on the first row of each run of variants of one model.
+QList<TMotorDataCells> MotorDataGridRows(const QList<TMotorDataCells>& Variants, bool USEdition);
+
+// The grid of the data file installed in the catalogue folder, in the program's edition.
+QList<TMotorDataCells> InstalledMotorDataGrid();
+
+// The line printed under the title: the program's version and the day, in the regional short
+// date format.
+QString MotorDataVersionLine(const QString& Version, const QDate& Today);

@@ -1,0 +1,163 @@
+#include "engine/MotorVariants.h"
+
+#include "core/EngineState.h"
+#include "engine/CoolerHlp.h"
+#include "engine/ModelLists.h"
+#include "engine/VerDep.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Sections(std::initializer_list<int> numbers) {
+    QByteArray bytes;
+    for (int number : numbers)
+        bytes += "[" + QByteArray::number(number) + "]\r\nCoolerType=M" +
+                 QByteArray::number(number) + "\r\n";
+    return bytes;
+}
+
+TEST(MotorVariants, ReadingStopsAtTheFirstMissingNumber) {
+    const QList<TMotorDataCells> variants = ParseMotorVariants(Sections({1, 2, 4}));
+    ASSERT_EQ(variants.size(), 2);
+    EXPECT_EQ(variants[1][0], "M2");
+}
+
+TEST(MotorVariants, NoSectionAfterTheLastReadableOneIsRead) {
+    QByteArray bytes;
+    for (int number = 1; number <= 130; ++number)
+        bytes += Sections({number});
+    const QList<TMotorDataCells> variants = ParseMotorVariants(bytes);
+    ASSERT_EQ(variants.size(), MaxMotorVariants);
+    EXPECT_EQ(variants.last()[0], "M126");
+}
+
+TEST(MotorVariants, ValuesStandAsWrittenAndMissingKeysAreEmpty) {
+    const QList<TMotorDataCells> variants = ParseMotorVariants("; a comment\n"
+                                                               "[1]\n"
+                                                               "coolertype = KVHM 400-1200\n"
+                                                               "FLOW=1,5\n"
+                                                               "Flow=99\n"
+                                                               "Connection=G 1/2\"\n"
+                                                               "[2]\n");
+    ASSERT_EQ(variants.size(), 2);
+    const TMotorDataCells expected{"KVHM 400-1200", "", "", "", "", "1,5", "G 1/2\"", ""};
+    EXPECT_EQ(variants[0], expected);
+    // A section without keys is a variant whose cells are all empty.
+    EXPECT_EQ(variants[1], TMotorDataCells{});
+}
+
+// Damaged files read as what they hold, never as an error.
+struct TDamagedCase {
+    const char* Name;
+    QByteArray Bytes;
+    qsizetype Variants;
+};
+
+class DamagedMotorData : public testing::TestWithParam<TDamagedCase> {};
+
+TEST_P(DamagedMotorData, GivesWhatItHolds) {
+    EXPECT_EQ(ParseMotorVariants(GetParam().Bytes).size(), GetParam().Variants);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedMotorData,
+    testing::Values(TDamagedCase{"Empty", "", 0},
+                    TDamagedCase{"Binary", QByteArray("\x00\xff[1\x00]\n\x80=\x9f", 12), 0},
+                    TDamagedCase{"UnclosedHeading", "[1\nSpeed=1500\n", 1},
+                    TDamagedCase{"NoLineEnds", "[1]Speed=1500[2]", 1},
+                    TDamagedCase{"NumberWithBlanks", "[ 1 ]\nSpeed=1\n[2]\n", 2},
+                    TDamagedCase{"HugeNumber", "[99999999999999999999]\n", 0}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(MotorVariants, MissingFileHasNone) {
+    QTemporaryDir dir;
+    EXPECT_TRUE(ReadMotorVariants(dir.filePath("VDM_MD.INI")).isEmpty());
+    EXPECT_TRUE(ReadMotorVariants(dir.path()).isEmpty()); // a folder in its place
+}
+
+struct TWidthCase {
+    int Width;
+    std::array<int, MotorDataColumnCount> Widths;
+};
+
+class MotorDataColumnWidthsTest : public testing::TestWithParam<TWidthCase> {};
+
+TEST_P(MotorDataColumnWidthsTest, SharesRoundHalvesToEven) {
+    EXPECT_EQ(MotorDataColumnWidths(GetParam().Width), GetParam().Widths);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Widths, MotorDataColumnWidthsTest,
+    testing::Values(TWidthCase{733, {103, 73, 88, 81, 88, 88, 95, 51}},
+                    // 3.5 goes up to 4, 2.5 down to 2, and 22.75 of 91 % rounds to 23.
+                    TWidthCase{25, {4, 2, 3, 3, 3, 3, 3, 2}}, TWidthCase{0, {}}),
+    [](const auto& info) { return std::to_string(info.param.Width); });
+
+// The shipped variants of each edition belong to the shipped hydraulic-motor catalogue.
+struct TShippedCase {
+    const char* Edition;
+    const char* File;
+    double PowerPerKw;      // the file's power unit per kW
+    double PressurePerBar;  // its pressure unit per bar
+    double FlowPerLiterMin; // its flow unit per l/min
+};
+
+class ShippedMotorData : public testing::TestWithParam<TShippedCase> {
+protected:
+    void SetUp() override { EngineState().CurrentCoolerType = Cooler_System; }
+    void TearDown() override { ResetEngineState(); }
+};
+
+double Number(const QString& text) {
+    return QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+}
+
+TEST_P(ShippedMotorData, EveryVariantFitsItsModel) {
+    const TShippedCase& c = GetParam();
+    const QList<TMotorDataCells> variants =
+        ReadMotorVariants(QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/motordata/") + c.File);
+    ASSERT_FALSE(variants.isEmpty());
+    ASSERT_LE(variants.size(), MaxMotorVariants);
+
+    QStringList names;
+    QStringList sections;
+    TDimensionVHM().FillComboBoxDim(names, sections);
+    QSet<QString> modelsWithVariants;
+    const QString iniDir = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/");
+    for (const TMotorDataCells& v : variants) {
+        SCOPED_TRACE(v[0].toStdString() + " " + v[3].toStdString());
+        const qsizetype model = names.indexOf(v[0] + QLatin1Char(' '));
+        ASSERT_GE(model, 0) << "no such model";
+        modelsWithVariants.insert(v[0]);
+        TTableValue catalogue{};
+        TCoolerHlp::ReadCoolerIniFile(catalogue, TVerDep().ChangeToSectionName(sections[model]),
+                                      iniDir, "CnfCsEur.ini");
+        const double speed = Number(v[1]);
+        EXPECT_EQ(QString::number(speed), v[0].section(QLatin1Char('-'), 1));
+        EXPECT_NEAR(Number(v[2]), catalogue[Catalogue::MotorPower] * c.PowerPerKw, 0.006);
+        const double size = Number(v[3]);
+        EXPECT_NEAR(Number(v[5]), size * speed / 1000.0 * c.FlowPerLiterMin, 0.06);
+        // The pressure turns the fan: torque from power and speed, at 85 % efficiency.
+        const double torque = catalogue[Catalogue::MotorPower] * 1000 * 60 / (2 * M_PI * speed);
+        EXPECT_NEAR(Number(v[4]), 20 * M_PI * torque / (size * 0.85) * c.PressurePerBar,
+                    0.5 * c.PressurePerBar + 0.5);
+        EXPECT_LE(Number(v[4]), 210 * c.PressurePerBar);
+        EXPECT_TRUE(QRegularExpression(R"(G \d( \d)?(/\d)?")").match(v[6]).hasMatch())
+            << v[6].toStdString();
+        EXPECT_TRUE(QRegularExpression(R"(G \d/\d")").match(v[7]).hasMatch()) << v[7].toStdString();
+    }
+    EXPECT_EQ(modelsWithVariants.size(), names.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, ShippedMotorData,
+                         testing::Values(TShippedCase{"European", "VDM_MD-EU.INI", 1, 1, 1},
+                                         TShippedCase{"US", "VDM_MD-US.INI", 1 / 0.745699872,
+                                                      14.5037738, 1 / 3.785411784}),
+                         [](const auto& info) { return std::string(info.param.Edition); });
+
+} // namespace

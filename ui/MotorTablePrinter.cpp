@@ -1,0 +1,41 @@
+#include "ui/MotorTablePrinter.h"
+
+#include "core/EngineState.h"
+#include "core/MessageService.h"
+#include "core/RegionalSettings.h"
+#include "pages/dimensions/MotorDataTable.h"
+#include "report/MotorTablePainting.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+
+std::unique_ptr<QPrinter> MotorTablePrinter() {
+    // Without a printer Qt would quietly write a PDF file nobody asked for.
+    const QPrinterInfo destination = QPrinterInfo::defaultPrinter();
+    if (destination.isNull())
+        return nullptr;
+    auto printer = std::make_unique<QPrinter>(destination, QPrinter::HighResolution);
+    printer->setResolution(MotorTableResolution);
+    printer->setPageSize(QPageSize(EngineState().USVersionFLG ? QPageSize::Letter : QPageSize::A4));
+    printer->setDocName(MotorDataCaption);
+    return printer;
+}
+
+bool PrintMotorTable(const QList<TMotorDataCells>& Grid, const QString& Version) {
+    const std::unique_ptr<QPrinter> printer = MotorTablePrinter();
+    if (!printer) {
+        Messages().Error(NoPrinterMessage);
+        return false;
+    }
+
+    TMotorTableInput input;
+    input.Grid = Grid;
+    input.Title = MotorDataCaption;
+    input.VersionLine = MotorDataVersionLine(Version, QDate::currentDate());
+    input.DecimalSeparator = Regional().DecimalSeparator;
+    if (!PaintMotorTable(*printer, input)) {
+        Messages().Error(PrinterFailedMessage);
+        return false;
+    }
+    return true;
+}
