@@ -114,13 +114,10 @@ TEST_F(SeriesSelection, MissingOilFlowChoosesNothingAndSaysWhy) {
 }
 
 TEST_F(SeriesSelection, ModelsThatCannotBeEvaluatedAreUnsuitableWithoutAMessage) {
-    // A cooling system has no flow check: at a flow no number holds, no model can be
-    // evaluated, and the user hears only that no cooler can be selected.
-    EngineState().InOilFlow = INFINITY;
-    EngineState().InHeatDissi = 5;
-    TCoolerVCS series("VCS_A", FixtureDir, "ISO_VG_CONST");
+    // At a flow no number holds, no model can be evaluated, and the user hears only that no
+    // cooler can be selected.
     int32_t chosen = -1;
-    EXPECT_EQ(Choose(series, VcsNames, chosen), FR_NON);
+    EXPECT_EQ(ChooseVam(INFINITY, 5, chosen), FR_NON);
     EXPECT_EQ(Shown.Shown, (QList<TShownMessage>{{TMessageKind::Error, NoCooler}}));
 }
 

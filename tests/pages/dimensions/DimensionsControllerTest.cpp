@@ -112,7 +112,9 @@ TEST_F(DimensionsFixturePage, WithoutAnOilGradeTheDataAreReadForIsoVg22) {
 
     View.OilGrade = QStringLiteral("ISO VG 46");
     Controller.cbDimensionChange();
-    EXPECT_EQ(Recorded.Texts(), QStringList{"'' is not a valid floating point value"});
+    EXPECT_EQ(
+        Recorded.Texts(),
+        QStringList{"'' is not a valid floating point value for CoeffA (IsoOils.ini [ISO_VG_46])"});
 }
 
 TEST_F(DimensionsFixturePage, ModelWhoseDataDoNotReadShowsTheErrorAndNoOtherModelsLines) {
@@ -120,7 +122,8 @@ TEST_F(DimensionsFixturePage, ModelWhoseDataDoNotReadShowsTheErrorAndNoOtherMode
     ASSERT_FALSE(View.LineText(TDimensionLine::Weight).isEmpty());
     View.SetModelIndex(1);
     Controller.cbDimensionChange();
-    EXPECT_EQ(Recorded.Texts(), QStringList{"'heavy' is not a valid floating point value"});
+    EXPECT_EQ(Recorded.Texts(), QStringList{"'heavy' is not a valid floating point value for "
+                                            "Weight (CnfAcEur.ini [VAM2_150_4_A])"});
     EXPECT_EQ(View.Lines, (std::array<QString, 4>{}));
 }
 
