@@ -12,6 +12,9 @@
 #include "units/NumericText.h"
 #include "units/UnitConv.h"
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 // The standard pump flow in l/min that suits the flow held before, for an entry that could
@@ -89,8 +92,13 @@ bool TSelectionController::ExitEntry(TSelectionEntry Entry) {
         float value = 0;
         if (TUnitConv().StringToFloat(value, text, View.GroupCaption(quantity.Group))) {
             int decimals = 0;
-            s.*quantity.Field =
+            float converted =
                 (TUnitConv().*quantity.ToBase)(decimals, value, View.ListIndex(quantity.UnitList));
+            // A number that overflows once converted is held as the largest one, far outside
+            // every range, so that no entry ever shows an infinity.
+            if (!std::isfinite(converted))
+                converted = std::copysign(std::numeric_limits<float>::max(), converted);
+            s.*quantity.Field = converted;
             WriteEntry(Entry,
                        FormatFixed(value, EntryPrecision, TUnitConv::GetNoOfDeciFromString(text)));
             read = true;
@@ -159,8 +167,11 @@ void TSelectionController::UnitChange(TSelectionEntry Entry) {
 void TSelectionController::ShowStoredValue(TSelectionEntry Entry) {
     const TEntryQuantity& quantity = QuantityOf(Entry);
     int decimals = 0;
-    const float shown = (TUnitConv().*quantity.FromBase)(decimals, EngineState().*quantity.Field,
-                                                         View.ListIndex(quantity.UnitList));
+    float shown = (TUnitConv().*quantity.FromBase)(decimals, EngineState().*quantity.Field,
+                                                   View.ListIndex(quantity.UnitList));
+    // In some units the largest values overflow; the entry shows the largest number instead.
+    if (!std::isfinite(shown))
+        shown = std::copysign(std::numeric_limits<float>::max(), shown);
     WriteEntry(Entry, FormatFixed(shown, quantity.UnitChangePrecision, decimals));
 }
 

@@ -67,7 +67,7 @@ TEST_P(DamagedMotorData, GivesWhatItHolds) {
 INSTANTIATE_TEST_SUITE_P(
     Files, DamagedMotorData,
     testing::Values(TDamagedCase{"Empty", "", 0},
-                    TDamagedCase{"Binary", QByteArray("\x00\xff[1\x00]\n\x80=\x9f", 12), 0},
+                    TDamagedCase{"Binary", QByteArray::fromHex("00ff5b31005d0a803d9f"), 0},
                     TDamagedCase{"UnclosedHeading", "[1\nSpeed=1500\n", 1},
                     TDamagedCase{"NoLineEnds", "[1]Speed=1500[2]", 1},
                     TDamagedCase{"NumberWithBlanks", "[ 1 ]\nSpeed=1\n[2]\n", 2},

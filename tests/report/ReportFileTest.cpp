@@ -74,8 +74,9 @@ TEST_F(ReportFiles, TheProductWriterHoldsTheLinesTheRecordingWriterSeesInTheirFo
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(document.metaInformation(QTextDocument::DocumentTitle), "KVAM 300-B");
 
-    for (int i = 1; i < recording.Paragraphs().size(); ++i) {
-        const TReportFont& font = recording.Paragraphs()[i].Font;
+    const QList<TReportParagraph> paragraphs = recording.Paragraphs();
+    for (int i = 1; i < paragraphs.size(); ++i) {
+        const TReportFont& font = paragraphs[i].Font;
         const QTextCharFormat format =
             document.findBlockByNumber(i).begin().fragment().charFormat();
         EXPECT_EQ(format.fontFamilies().toStringList(), QStringList{font.Name}) << i;

@@ -1,5 +1,9 @@
 #include "tests/pages/selection/SelectionTestPage.h"
 
+#include "units/Units.h"
+
+#include <cmath>
+
 // A calculation always belongs to what the entries show: the entry being typed in counts, and
 // an entry that does not read stops the calculation.
 
@@ -84,6 +88,22 @@ TEST_F(PendingEntry, AnEntrySetUnreadableByTheProgramIsToldBeforeCalculating) {
     EXPECT_EQ(Shown.Texts(), QStringList{"Max. ambient air temp.: warm ?"});
     EXPECT_EQ(View.FocusedEntry(), E::AirTemp);
     EXPECT_FALSE(Controller.PrintingEnabled());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SelectionPage, NumbersThatOverflowInAnotherUnitNeverShowAnInfinity) {
+    // -1e38 m3/h overflows in l/min, and the largest flow overflows again in lb/h.
+    PickUnit(TSelectionEntry::OilFlow, Ord(TFlow::m3_h));
+    Type(TSelectionEntry::OilFlow, "-1e38");
+    EXPECT_TRUE(std::isfinite(EngineState().InOilFlow));
+    PickUnit(TSelectionEntry::OilFlow, Ord(TFlow::lb_hr));
+    EXPECT_FALSE(Entry(TSelectionEntry::OilFlow).contains("INF"))
+        << Entry(TSelectionEntry::OilFlow).toStdString();
+    Type(TSelectionEntry::OilFlow, "abc");
+    EXPECT_FALSE(Entry(TSelectionEntry::OilFlow).contains("INF"));
 }
 
 } // namespace
