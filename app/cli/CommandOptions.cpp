@@ -61,6 +61,21 @@ QStringList LanguageNames() {
     return names;
 }
 
+bool ReadLanguageOption(const QMap<QString, QString>& Values, TLanguageType& Language,
+                        QString& Error) {
+    const QString name = Values.value(QStringLiteral("--language"));
+    if (!Values.contains(QStringLiteral("--language")))
+        return true;
+    const std::optional<TLanguageType> language = LanguageNamed(name);
+    if (!language) {
+        Error = QStringLiteral("Unknown language \"%1\": use one of %2.")
+                    .arg(name, LanguageNames().join(", "));
+        return false;
+    }
+    Language = *language;
+    return true;
+}
+
 QString Quoted(const QStringList& Items) {
     return QLatin1Char('"') + Items.join(QStringLiteral("\", \"")) + QLatin1Char('"');
 }

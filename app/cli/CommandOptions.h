@@ -28,5 +28,10 @@ bool CollectOptions(const QStringList& Arguments, const QStringList& ValueOption
 std::optional<TLanguageType> LanguageNamed(const QString& name);
 QStringList LanguageNames();
 
+// The language of "--language" among `Values`, when given; false with Error set for a name that
+// is no language.
+bool ReadLanguageOption(const QMap<QString, QString>& Values, TLanguageType& Language,
+                        QString& Error);
+
 // "a", "b", "c" for a list of items in a message.
 QString Quoted(const QStringList& Items);

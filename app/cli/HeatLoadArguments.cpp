@@ -71,16 +71,7 @@ bool ParseHeatLoadArguments(const QStringList& Arguments, THeatLoadRequest& Requ
         Request.UnitIndex.insert(option.Entry, *unit);
     }
 
-    if (values.contains("--language")) {
-        const std::optional<TLanguageType> language = LanguageNamed(values.value("--language"));
-        if (!language) {
-            Error = QStringLiteral("Unknown language \"%1\": use one of %2.")
-                        .arg(values.value("--language"), LanguageNames().join(", "));
-            return false;
-        }
-        Request.Language = *language;
-    }
-    return true;
+    return ReadLanguageOption(values, Request.Language, Error);
 }
 
 QString HeatLoadUsage() {

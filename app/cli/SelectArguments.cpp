@@ -113,16 +113,7 @@ bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request,
                                "system runs at the flow of its own pump.");
         return false;
     }
-    if (values.contains("--language")) {
-        const std::optional<TLanguageType> language = LanguageNamed(values.value("--language"));
-        if (!language) {
-            Error = QStringLiteral("Unknown language \"%1\": use one of %2.")
-                        .arg(values.value("--language"), LanguageNames().join(", "));
-            return false;
-        }
-        Request.Language = *language;
-    }
-    return true;
+    return ReadLanguageOption(values, Request.Language, Error);
 }
 
 QString SelectUsage() {
