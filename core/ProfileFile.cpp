@@ -1,6 +1,8 @@
 #include "core/ProfileFile.h"
 
 #include <QFile>
+#include <QHash>
+#include <QPair>
 
 namespace {
 
@@ -33,14 +35,18 @@ QString TProfileFile::DecodeBytes(const QByteArray& bytes) {
     return DecodeCp1252(bytes.constData(), bytes.size());
 }
 
-QList<TProfileEntry> TProfileFile::ReadSection(const QString& fileName, const QString& section) {
-    QList<TProfileEntry> entries;
+namespace {
+
+// The decoded text of a file; a null text when it cannot be opened.
+QString ReadText(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return entries;
-    const QString text = DecodeBytes(file.readAll());
-    file.close();
+        return QString();
+    return TProfileFile::DecodeBytes(file.readAll());
+}
 
+QList<TProfileEntry> SectionOf(const QString& text, const QString& section) {
+    QList<TProfileEntry> entries;
     const QStringView wanted = Trimmed(section);
     bool inSection = false;
     qsizetype start = 0;
@@ -68,6 +74,38 @@ QList<TProfileEntry> TProfileFile::ReadSection(const QString& fileName, const QS
             {Trimmed(line.left(equals)).toString(), Trimmed(line.mid(equals + 1)).toString()});
     }
     return entries;
+}
+
+// The readings kept while a TProfileFileCache exists.
+struct TCachedReadings {
+    QHash<QString, QString> Texts;
+    QHash<QPair<QString, QString>, QList<TProfileEntry>> Sections;
+};
+TCachedReadings* CachedReadings = nullptr;
+
+} // namespace
+
+TProfileFileCache::TProfileFileCache() {
+    Q_ASSERT(!CachedReadings);
+    CachedReadings = new TCachedReadings;
+}
+
+TProfileFileCache::~TProfileFileCache() {
+    delete CachedReadings;
+    CachedReadings = nullptr;
+}
+
+QList<TProfileEntry> TProfileFile::ReadSection(const QString& fileName, const QString& section) {
+    if (!CachedReadings)
+        return SectionOf(ReadText(fileName), section);
+    const QPair<QString, QString> key{fileName, section};
+    if (const auto found = CachedReadings->Sections.constFind(key);
+        found != CachedReadings->Sections.cend())
+        return *found;
+    auto text = CachedReadings->Texts.constFind(fileName);
+    if (text == CachedReadings->Texts.cend())
+        text = CachedReadings->Texts.insert(fileName, ReadText(fileName));
+    return *CachedReadings->Sections.insert(key, SectionOf(*text, section));
 }
 
 QString TProfileFile::ValueOf(const QList<TProfileEntry>& entries, const QString& key) {

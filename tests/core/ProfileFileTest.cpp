@@ -61,4 +61,18 @@ TEST_F(ProfileFileTest, SectionAfterByteOrderMarkIsFound) {
     EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "a"), "K"), "1");
 }
 
+TEST_F(ProfileFileTest, HeldCacheReadsEachFileOnceOtherwiseEveryCall) {
+    const QString path = Write("[A]\nk=1\n[B]\nk=2\n");
+    {
+        const TProfileFileCache readOnce;
+        EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "A"), "k"), "1");
+        Write("[A]\nk=changed\n[B]\nk=changed\n");
+        // The first reading stands, for the sections read before and after the change.
+        EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "A"), "k"), "1");
+        EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "b"), "k"), "2");
+        EXPECT_TRUE(TProfileFile::ReadSection(Dir.filePath("none.ini"), "A").isEmpty());
+    }
+    EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "A"), "k"), "changed");
+}
+
 } // namespace
