@@ -69,6 +69,9 @@ public:
     int GridColumnWidth(int column) const override;
     void SetGridColumnWidth(int column, int width) override;
 
+    void ShowDiagram(const TSelectionDiagram& diagram) override;
+    void ClearDiagram() override;
+
     void ShowDimensionSeries(TCoolerType series) override;
 
     TLanguage* TextStore() const override;

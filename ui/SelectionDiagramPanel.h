@@ -1,0 +1,23 @@
+#pragma once
+
+#include "pages/selection/SelectionDiagram.h"
+
+#include <QWidget>
+
+class QChartView;
+
+// The place beside the candidates where the selection diagram appears. The chart is made with
+// the first diagram shown, so that the window's start does not wait for the charts' machinery.
+class TSelectionDiagramPanel : public QWidget {
+public:
+    explicit TSelectionDiagramPanel(QWidget* Parent);
+
+    void ShowDiagram(const TSelectionDiagram& Diagram);
+    void ClearDiagram();
+
+    // None before the first diagram.
+    QChartView* ChartView() const { return View; }
+
+private:
+    QChartView* View = nullptr;
+};
