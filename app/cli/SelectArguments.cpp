@@ -64,9 +64,7 @@ QString Quoted(const QStringList& items) {
 // Splits "--name=value" and "--name value" into name/value pairs; "--json" has no value.
 bool CollectOptions(const QStringList& arguments, QMap<QString, QString>& values, bool& json,
                     QString& error) {
-    QStringList valueOptions = OtherValueOptions;
-    for (const TEntryOption& option : EntryOptions())
-        valueOptions << option.ValueOption << option.UnitOption;
+    const QStringList valueOptions = SelectValueOptions();
     for (int i = 0; i < arguments.size(); ++i) {
         QString name = arguments[i];
         std::optional<QString> value;
@@ -100,6 +98,13 @@ bool CollectOptions(const QStringList& arguments, QMap<QString, QString>& values
 }
 
 } // namespace
+
+QStringList SelectValueOptions() {
+    QStringList options = OtherValueOptions;
+    for (const TEntryOption& option : EntryOptions())
+        options << option.ValueOption << option.UnitOption;
+    return options;
+}
 
 bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request, QString& Error) {
     QMap<QString, QString> values;

@@ -24,3 +24,6 @@ struct TSelectRequest {
 bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request, QString& Error);
 
 QString SelectUsage();
+
+// The options of select that take a value ("--series", "--flow", ...).
+QStringList SelectValueOptions();

@@ -1,13 +1,7 @@
 #include "app/cli/SelectCommand.h"
 
 #include "app/cli/SelectArguments.h"
-#include "core/EngineState.h"
-#include "core/MessageService.h"
-#include "pages/selection/HeadlessSelectionView.h"
-#include "pages/selection/SelectionController.h"
-#include "pages/selection/SelectionTexts.h"
-#include "settings/VersUnit.h"
-#include "texts/Language.h"
+#include "app/cli/SelectionRun.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,10 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-const QList<TSelectionEntry> TypingOrder{TSelectionEntry::OilFlow, TSelectionEntry::MaxTemp,
-                                         TSelectionEntry::AirTemp, TSelectionEntry::Altitude,
-                                         TSelectionEntry::HeatDiss};
 
 // The result fields of the engine state, by the panel line that shows them.
 const QList<std::pair<TResultLine, QString>> ResultKeys{
@@ -30,16 +20,6 @@ const QList<std::pair<TResultLine, QString>> ResultKeys{
     {TResultLine::ProtectionStd, "ProtectionStr"}};
 
 const QStringList CandidateKeys{"model", "heat", "inletTemp", "noise", "pressureDrop"};
-
-// A model as the list names it; a hydraulic-motor model may be named without the rpm word.
-int ModelIndex(const QStringList& models, const QString& wanted) {
-    for (int i = 0; i < models.size(); ++i) {
-        if (models[i].compare(wanted, Qt::CaseInsensitive) == 0 ||
-            models[i].startsWith(wanted + QLatin1Char(' '), Qt::CaseInsensitive))
-            return i;
-    }
-    return -1;
-}
 
 // What the page shows: the visible result lines with their captions.
 QList<std::pair<QString, QString>> ShownLines(const THeadlessSelectionView& view) {
@@ -142,76 +122,24 @@ int RunSelectCommand(const QStringList& Arguments, const QString& IniFilePath, Q
         return 2;
     }
 
-    // A fresh page of a freshly started program, whose messages are kept, not shown.
-    ResetEngineState();
-    const TVersUnit version; // fixes the edition
-    TEngineState& s = EngineState();
-    s.IniFilePath = IniFilePath;
-    TRecordingMessages messages;
-    const TScopedMessageService recordMessages(messages);
-    TLanguage language;
-    language.SetLanguageType(request.Language);
-    THeadlessSelectionView view;
-    view.Language = &language;
-    TMemorySelectionSettings settings;
-    TSelectionController controller(view, settings);
-    view.OnApplyLanguageTexts = [&] { ApplySelectionTexts(view); };
-    view.ApplyLanguageTexts();
-    controller.InitialisePage();
-    controller.LoadFixedTempMode();
-    s.ShowMessagesFLG = true; // as on entering the page
-
-    // The user's steps: series, grade, units, model, then the entries one by one.
-    view.SetSelectedSeries(request.Series);
-    controller.SeriesClick(request.Series);
-    view.SetListIndex(TSelectionList::Oil, request.OilGrade);
-    controller.cbOilCoolerDataChange();
-    for (TSelectionEntry entry : TypingOrder) {
-        view.SetListIndex(UnitListOf(entry), request.UnitIndex.value(entry));
-        controller.UnitChange(entry);
+    TSelectionRun run(IniFilePath, request.Language);
+    if (!run.Enter(request, error)) {
+        Err << error << '\n';
+        return 2;
     }
-    if (!request.Model.isEmpty()) {
-        const QStringList models = view.ListItems(TSelectionList::Model);
-        const int model = ModelIndex(models, request.Model);
-        if (model < 0) {
-            Err << QStringLiteral("Unknown model \"%1\": the series has %2.\n")
-                       .arg(request.Model, models.join(", "));
-            return 2;
-        }
-        view.SetListIndex(TSelectionList::Model, model);
-        controller.cbTypeCoolerDataChange();
-    }
-    for (TSelectionEntry entry : TypingOrder) {
-        if (!request.Typed.contains(entry))
-            continue;
-        const qsizetype shownBefore = messages.Shown.size();
-        view.SetEntryText(entry, request.Typed.value(entry));
-        controller.EntryChange(entry);
-        controller.EntryExit(entry);
-        if (messages.Shown.size() > shownBefore) {
-            Err << messages.Shown.last().Text << '\n';
-            return 2;
-        }
-    }
+    run.Calculate(request);
 
-    if (request.Model.isEmpty())
-        controller.btCalcNewCoolerClick();
-    else
-        controller.btCalcSelectedCoolerClick();
-
-    const QStringList shown = messages.Texts();
+    const THeadlessSelectionView& view = run.View();
+    const QStringList shown = run.Messages().Texts();
     if (request.Json) {
         PrintJson(view, shown, Out);
     } else {
         for (const QString& message : shown)
             Err << message << '\n';
-        if (controller.PrintingEnabled())
+        if (run.Controller().PrintingEnabled())
             PrintText(view, Out);
         else if (shown.isEmpty())
             Err << "No result.\n";
     }
-    const bool told =
-        std::any_of(messages.Shown.cbegin(), messages.Shown.cend(),
-                    [](const TShownMessage& m) { return m.Kind == TMessageKind::Error; });
-    return controller.PrintingEnabled() && !told ? 0 : 1;
+    return run.Status();
 }
