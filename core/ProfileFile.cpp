@@ -77,9 +77,21 @@ QList<TProfileEntry> SectionOf(const QString& text, const QString& section) {
 }
 
 // The readings kept while a TProfileFileCache exists.
+struct TNumbersKey {
+    QString Reader;
+    QString FileName;
+    QString Section;
+    bool operator==(const TNumbersKey&) const = default;
+};
+
+size_t qHash(const TNumbersKey& key, size_t seed) {
+    return qHashMulti(seed, key.Reader, key.FileName, key.Section);
+}
+
 struct TCachedReadings {
     QHash<QString, QString> Texts;
     QHash<QPair<QString, QString>, QList<TProfileEntry>> Sections;
+    QHash<TNumbersKey, QList<double>> Numbers;
 };
 TCachedReadings* CachedReadings = nullptr;
 
@@ -93,6 +105,20 @@ TProfileFileCache::TProfileFileCache() {
 TProfileFileCache::~TProfileFileCache() {
     delete CachedReadings;
     CachedReadings = nullptr;
+}
+
+const QList<double>* TProfileFileCache::KeptNumbers(const QString& FileName, const QString& Section,
+                                                    const QString& Reader) {
+    if (!CachedReadings)
+        return nullptr;
+    const auto kept = CachedReadings->Numbers.constFind({Reader, FileName, Section});
+    return kept == CachedReadings->Numbers.cend() ? nullptr : &*kept;
+}
+
+void TProfileFileCache::KeepNumbers(const QString& FileName, const QString& Section,
+                                    const QString& Reader, const QList<double>& Numbers) {
+    if (CachedReadings)
+        CachedReadings->Numbers.insert({Reader, FileName, Section}, Numbers);
 }
 
 QList<TProfileEntry> TProfileFile::ReadSection(const QString& fileName, const QString& section) {

@@ -42,4 +42,12 @@ public:
     ~TProfileFileCache();
     TProfileFileCache(const TProfileFileCache&) = delete;
     TProfileFileCache& operator=(const TProfileFileCache&) = delete;
+
+    // The numbers a reader (named by `Reader`) made of a section of a file, kept while a cache
+    // is held, so that it converts the section's texts once too; none without a cache or before
+    // they are kept.
+    static const QList<double>* KeptNumbers(const QString& FileName, const QString& Section,
+                                            const QString& Reader);
+    static void KeepNumbers(const QString& FileName, const QString& Section, const QString& Reader,
+                            const QList<double>& Numbers);
 };

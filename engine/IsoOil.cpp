@@ -4,17 +4,26 @@
 #include "core/ProfileFile.h"
 #include "units/NumericText.h"
 
+#include <algorithm>
+
 const std::array<QString, 8> TIsoOil::OilKeyTable = {
     QStringLiteral("CoeffA"), QStringLiteral("CoeffB"),  QStringLiteral("CoeffC"),
     QStringLiteral("CoeffD"), QStringLiteral("CoeffE"),  QStringLiteral("CoeffF"),
     QStringLiteral("CoeffG"), QStringLiteral("CoolCorr")};
 
 void TIsoOil::ReadOilIniFile(const QString& SectionStr, const QString& PathStr) {
-    const QList<TProfileEntry> entries = TProfileFile::ReadSection(
-        PathStr + QStringLiteral("IsoOils.ini"), SectionStr.left(MaxSectionLength));
+    const QString file = PathStr + QStringLiteral("IsoOils.ini");
+    const QString section = SectionStr.left(MaxSectionLength);
     std::array<double, 8>& coefficients = EngineState().OilCoeff;
+    if (const QList<double>* kept = TProfileFileCache::KeptNumbers(file, section, "oil")) {
+        std::copy(kept->cbegin(), kept->cend(), coefficients.begin());
+        return;
+    }
+    const QList<TProfileEntry> entries = TProfileFile::ReadSection(file, section);
     for (std::size_t i = 0; i < OilKeyTable.size(); ++i)
         coefficients[i] = DataValueToFloat(TProfileFile::ValueOf(entries, OilKeyTable[i]));
+    TProfileFileCache::KeepNumbers(file, section, "oil",
+                                   {coefficients.cbegin(), coefficients.cend()});
 }
 
 double TIsoOil::Viscocity(float Temp) const {

@@ -31,13 +31,6 @@ const QStringList& BatchResultColumns() {
 }
 
 QStringList SizeBatchRow(const QStringList& Arguments, const QString& IniFilePath) {
-    // The parser words what is wrong with the row's cells; select itself adds a hint for the
-    // terminal.
-    TSelectRequest request;
-    QString error;
-    if (!ParseSelectArguments(Arguments, request, error))
-        return UnsizedBatchRow(2, error);
-
     QString out;
     QString err;
     QTextStream outStream(&out);
@@ -46,9 +39,15 @@ QStringList SizeBatchRow(const QStringList& Arguments, const QString& IniFilePat
         RunSelectCommand(Arguments + QStringList{"--json"}, IniFilePath, outStream, errStream);
     outStream.flush();
     errStream.flush();
-    if (status == 2)
-        return UnsizedBatchRow(status,
-                               err.trimmed().split(QLatin1Char('\n')).join(MessageSeparator));
+    if (status == 2) {
+        // Cells that are no arguments of select are worded by its parser; on a terminal select
+        // adds a hint for the user.
+        TSelectRequest request;
+        QString error;
+        if (ParseSelectArguments(Arguments, request, error))
+            error = err.trimmed().split(QLatin1Char('\n')).join(MessageSeparator);
+        return UnsizedBatchRow(status, error);
+    }
 
     const QJsonObject document = QJsonDocument::fromJson(out.toUtf8()).object();
     QStringList added{document["model"].toString()};

@@ -75,4 +75,18 @@ TEST_F(ProfileFileTest, HeldCacheReadsEachFileOnceOtherwiseEveryCall) {
     EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "A"), "k"), "changed");
 }
 
+TEST(ProfileFileCache, KeepsReadersNumbersOnlyWhileHeld) {
+    EXPECT_EQ(TProfileFileCache::KeptNumbers("f.ini", "A", "cooler"), nullptr);
+    TProfileFileCache::KeepNumbers("f.ini", "A", "cooler", {1, 2}); // no cache: kept nowhere
+    const TProfileFileCache readOnce;
+    EXPECT_EQ(TProfileFileCache::KeptNumbers("f.ini", "A", "cooler"), nullptr);
+    TProfileFileCache::KeepNumbers("f.ini", "A", "cooler", {1, 2});
+    ASSERT_NE(TProfileFileCache::KeptNumbers("f.ini", "A", "cooler"), nullptr);
+    EXPECT_EQ(*TProfileFileCache::KeptNumbers("f.ini", "A", "cooler"), (QList<double>{1, 2}));
+    // Another reader, file or section has numbers of its own.
+    EXPECT_EQ(TProfileFileCache::KeptNumbers("f.ini", "A", "oil"), nullptr);
+    EXPECT_EQ(TProfileFileCache::KeptNumbers("g.ini", "A", "cooler"), nullptr);
+    EXPECT_EQ(TProfileFileCache::KeptNumbers("f.ini", "B", "cooler"), nullptr);
+}
+
 } // namespace
