@@ -24,9 +24,11 @@ void TSelectionDiagramPanel::ShowDiagram(const TSelectionDiagram& Diagram) {
     QChart* previous = View->chart();
     View->setChart(NewSelectionDiagramChart(Diagram));
     delete previous;
+    Shown = Diagram;
     show();
 }
 
 void TSelectionDiagramPanel::ClearDiagram() {
+    Shown.reset();
     hide();
 }

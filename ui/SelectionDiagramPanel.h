@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QChartView;
 
 // The place beside the candidates where the selection diagram appears. The chart is made with
@@ -15,9 +17,13 @@ public:
     void ShowDiagram(const TSelectionDiagram& Diagram);
     void ClearDiagram();
 
+    // What the page shows, for the report's picture (RenderSelectionDiagram); none while cleared.
+    const std::optional<TSelectionDiagram>& ShownDiagram() const { return Shown; }
+
     // None before the first diagram.
     QChartView* ChartView() const { return View; }
 
 private:
+    std::optional<TSelectionDiagram> Shown;
     QChartView* View = nullptr;
 };

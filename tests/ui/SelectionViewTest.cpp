@@ -222,6 +222,8 @@ TEST_F(SelectionView, DiagramAppearsBesideTheCandidatesAndFollowsThePicks) {
     Page->btCalcNewCooler->click();
     QTableWidget* grid = Page->sgCoolerSamples;
     ASSERT_TRUE(panel->isVisible());
+    ASSERT_TRUE(panel->ShownDiagram());
+    EXPECT_EQ(panel->ShownDiagram()->Curves.size(), 3);
     EXPECT_EQ(panel->y(), grid->y());
     EXPECT_GE(panel->x(), grid->x() + grid->width());
     auto seriesWidths = [panel] {
@@ -245,6 +247,7 @@ TEST_F(SelectionView, DiagramAppearsBesideTheCandidatesAndFollowsThePicks) {
 
     Type(Page->edHeatDissCoolerData, "70000");
     EXPECT_FALSE(panel->isVisible());
+    EXPECT_FALSE(panel->ShownDiagram());
 }
 
 TEST(SelectionDiagramPicture, RendersAtTheSizeAsked) {
