@@ -2,6 +2,8 @@
 
 #include "engine/DataValue.h"
 
+#include <algorithm>
+
 const std::array<QString, 18> Catalogue::CoolerKeyTable = {
     QStringLiteral("CoeffA"),     QStringLiteral("CoeffB"),    QStringLiteral("CoeffC"),
     QStringLiteral("CoeffD"),     QStringLiteral("CoeffE"),    QStringLiteral("MinFlow"),
@@ -47,9 +49,16 @@ TCoolerHlp::TCoolerHlp(const QString& OilSectionStr, const QString& PathStr) {
 
 void TCoolerHlp::ReadCoolerIniFile(TTableValue& ValueArr, const QString& SectionStr,
                                    const QString& PathStr, const QString& FileName) {
+    const QString file = PathStr + FileName;
     const QString section = SectionStr.left(Catalogue::MaxNameLength);
-    const QList<TProfileEntry> entries = TProfileFile::ReadSection(PathStr + FileName, section);
+    if (const QList<double>* kept = TProfileFileCache::KeptNumbers(file, section, "cooler")) {
+        std::copy(kept->cbegin(), kept->cend(), ValueArr.begin());
+        return;
+    }
+    const QList<TProfileEntry> entries = TProfileFile::ReadSection(file, section);
     for (std::size_t i = 0; i < Catalogue::CoolerKeyTable.size(); ++i)
         ValueArr[i] = ReadDataValue(entries, {FileName, section, Catalogue::CoolerKeyTable[i]},
                                     CoolerKeyRanges[i]);
+    // Only a section that read without fault is kept: a faulty one is told on every reading.
+    TProfileFileCache::KeepNumbers(file, section, "cooler", {ValueArr.cbegin(), ValueArr.cend()});
 }

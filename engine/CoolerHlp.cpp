@@ -69,6 +69,14 @@ void TCoolerHlp::GetActualDissipation(double OilTempIn, double AirTempIn, double
     ActualDissipation = (OilTempIn - AirTempIn) * SpHeatDissi;
 }
 
+bool TCoolerHlp::EvaluateChooseRec(const TCoolChooseRec& Model, double OilFlow,
+                                   double OilCorrCooler) {
+    const TEngineState& s = EngineState();
+    GetNormHeatConductivity(OilFlow, Model.CoeffA, Model.CoeffB, Model.CoeffC, Model.CoeffD);
+    OilTempInValue = s.InMaxOilTemp;
+    return ProcessPowerDissipation(OilTempInValue, s.InAirTemp, OilCorrCooler, Model.AirFlow);
+}
+
 void TCoolerHlp::GetOilTempOutValue(uint8_t& Error, double OilFlow, double HeatDissi,
                                     double& OilInTemp, double AirOutTemp) {
     // Heat capacity flow of the oil in kW/K: l/min -> l/h, 0.9 kg/l, 0.5 kcal/(kg K), kcal -> Wh.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CoolerTypes.h"
+#include "core/EngineState.h"
 #include "engine/CatalogueRecord.h"
 #include "engine/IsoOil.h"
 
@@ -49,6 +50,13 @@ public:
     // Takes the outlet air temperature from AirTempOutValue; the argument is not used.
     void GetSpecHeatDissiValue(double OilCorrCooler, double AirTempOut, double Altitude);
     void GetActualDissipation(double OilTempIn, double AirTempIn, double SpHeatDissi);
+
+    // A model of a choose table as the walk over a series judges it: at the oil flow `OilFlow`
+    // (l/min), the maximum inlet oil temperature and the ambient air of the operating point and
+    // the oil correction `OilCorrCooler`. Sets OilTempInValue, ActualDissipation,
+    // SpecHeatDissiValue and AirTempOutValue, and LastSpecHeat of the engine state. False where
+    // the thermal model has no answer (as ProcessPowerDissipation).
+    bool EvaluateChooseRec(const TCoolChooseRec& Model, double OilFlow, double OilCorrCooler);
 
     // Outlet oil temperature. When the oil would leave closer than the margin to the outlet
     // air, the inlet temperature `OilInTemp` is raised instead; `Error` becomes

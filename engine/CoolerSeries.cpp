@@ -93,12 +93,8 @@ TFoundResult TCoolerSeries::ChooseCooler(int32_t& NewCoolerNo, uint8_t& Warnings
             lastVisited = i;
             const TCoolChooseRec& model = table[i];
             const float flow = SeriesTraits.PumpFlow ? PumpFlowOf(model) : enteredFlow;
-            GetNormHeatConductivity(flow, model.CoeffA, model.CoeffB, model.CoeffC, model.CoeffD);
-            OilTempInValue = s.InMaxOilTemp;
-            const bool evaluated =
-                ProcessPowerDissipation(OilTempInValue, s.InAirTemp, oilCorrection, model.AirFlow);
-            GetOilTempOutValue(Warnings, flow, ActualDissipation, OilTempInValue,
-                               AirTempOutValue);
+            const bool evaluated = EvaluateChooseRec(model, flow, oilCorrection);
+            GetOilTempOutValue(Warnings, flow, ActualDissipation, OilTempInValue, AirTempOutValue);
             if (!evaluated || ActualDissipation < s.InHeatDissi)
                 continue; // unsuitable at this point, or too small
             const bool flowAdmitted =

@@ -4,6 +4,8 @@
 #include "core/ProfileFile.h"
 #include "engine/DataValue.h"
 
+#include <algorithm>
+
 const std::array<QString, 8> TIsoOil::OilKeyTable = {
     QStringLiteral("CoeffA"), QStringLiteral("CoeffB"),  QStringLiteral("CoeffC"),
     QStringLiteral("CoeffD"), QStringLiteral("CoeffE"),  QStringLiteral("CoeffF"),
@@ -33,11 +35,19 @@ const QString OilFileName = QStringLiteral("IsoOils.ini");
 
 void TIsoOil::ReadOilIniFile(const QString& SectionStr, const QString& PathStr) {
     const QString section = SectionStr.left(MaxSectionLength);
-    const QList<TProfileEntry> entries = TProfileFile::ReadSection(PathStr + OilFileName, section);
+    const QString file = PathStr + OilFileName;
     std::array<double, 8>& coefficients = EngineState().OilCoeff;
+    if (const QList<double>* kept = TProfileFileCache::KeptNumbers(file, section, "oil")) {
+        std::copy(kept->cbegin(), kept->cend(), coefficients.begin());
+        return;
+    }
+    const QList<TProfileEntry> entries = TProfileFile::ReadSection(file, section);
     for (std::size_t i = 0; i < OilKeyTable.size(); ++i)
         coefficients[i] =
             ReadDataValue(entries, {OilFileName, section, OilKeyTable[i]}, OilKeyRanges[i]);
+    // Only a grade that read without fault is kept: a faulty one is told on every reading.
+    TProfileFileCache::KeepNumbers(file, section, "oil",
+                                   {coefficients.cbegin(), coefficients.cend()});
 }
 
 double TIsoOil::Viscocity(float Temp) const {

@@ -37,23 +37,11 @@ QString TCoolerHlp::TemperatureToStr(float Temperature, int Index) {
 }
 
 QString TCoolerHlp::SpecHeatToStr(double SpecHeat, int UnitIndex) {
-    const TUnitConv conv;
-    QString number;
-    QString unit;
-    switch (UnitIndex) {
-    case 3:
-        number = FormatFixed(conv.SpecHeat_kW_C_To_BTU_hr_F(SpecHeat), Precision, 0);
-        unit = QStringLiteral(" BTU/hr/°F");
-        break;
-    case 4:
-        number = FormatFixed(conv.SpecHeat_kW_C_To_HP_F(SpecHeat), Precision, 2);
-        unit = QStringLiteral(" HP/°F");
-        break;
-    default:
-        number = FormatFixed(SpecHeat, Precision, 2);
-        unit = QStringLiteral(" kW/°C");
-    }
-    return (QLatin1Char(' ') + number + unit).left(MaxText);
+    const int decimals = UnitIndex == Ord(THeatDissi::BTU_hr) ? 0 : 2;
+    const QString number =
+        FormatFixed(TUnitConv().SpecHeatFromkWPerK(SpecHeat, UnitIndex), Precision, decimals);
+    return (QLatin1Char(' ') + number + QLatin1Char(' ') + SpecHeatUnitStr(UnitIndex))
+        .left(MaxText);
 }
 
 QString TCoolerHlp::PowerToStr(double Power, int UnitIndex) {

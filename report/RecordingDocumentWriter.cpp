@@ -27,6 +27,14 @@ void TRecordingDocumentWriter::InsertLogo(const QImage& Picture) {
     Open.Text.clear();
 }
 
+void TRecordingDocumentWriter::AppendPicture(const QImage& Picture, int Width) {
+    Calls.append(QStringLiteral("AppendPicture %1x%2 at %3")
+                     .arg(Picture.width())
+                     .arg(Picture.height())
+                     .arg(Width));
+    Pictures.append(Picture);
+}
+
 void TRecordingDocumentWriter::ZeroParagraphSpacing() {
     Calls.append(QStringLiteral("ZeroParagraphSpacing"));
 }

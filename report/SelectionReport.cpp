@@ -49,7 +49,7 @@ QString ShortfallNote(TLanguage& Store) {
 } // namespace
 
 void WriteSelectionReport(TDocumentWriter& W, const TSelectionReportData& Data, TLanguage& Store,
-                          const QDate& Today) {
+                          const QDate& Today, const QImage& Diagram) {
     const TEngineState& s = EngineState();
     W.NewDocument(Data.ModelName);
 
@@ -102,6 +102,10 @@ void WriteSelectionReport(TDocumentWriter& W, const TSelectionReportData& Data, 
         AppendLine(W, PadReportLine(s.ProtectionTextStr, Data.Protection, QStringLiteral(" ")));
     AppendDataLine(W, s.WeightTextStr, ResultValue(WeightText(Data.CatalogueName)));
     W.AppendText(BlankLine);
+    if (!Diagram.isNull()) {
+        W.AppendPicture(Diagram, ReportDiagramWidth);
+        W.AppendText(BlankLine);
+    }
     AppendLine(W, s.InformationTextStr);
 
     W.SetFont(ReportFixedFont, false, 8);

@@ -3,6 +3,7 @@
 #include "report/SelectionReportData.h"
 
 #include <QDate>
+#include <QImage>
 #include <QString>
 
 class TDocumentWriter;
@@ -15,10 +16,15 @@ inline const QString ReportProgramLine =
     QStringLiteral("Air Cooled Heat Exchanger Software Version ");
 inline const QString ReportOrganisationLine = QStringLiteral("  Brenvik Corporation");
 
+// The width of the selection diagram in the report, 5.25 inches: about that of its lines of data,
+// and small enough to leave the notes on the first page.
+inline constexpr int ReportDiagramWidth = 504;
+
 // Writes the selection report into a new document: letterhead, program line, model, date and
-// references, the input data and the calculated data of the chosen model, and the two notes.
+// references, the input data and the calculated data of the chosen model, the selection
+// diagram as the page shows it (`Diagram`, none when null), and the two notes.
 // Labels come from the engine state's report texts; the note on a shortfall is read from the
 // store, whose loaded page is kept. The weight is read again from the catalogue, in the
 // current series, and throws EConvertError when it cannot be.
 void WriteSelectionReport(TDocumentWriter& Writer, const TSelectionReportData& Data,
-                          TLanguage& Store, const QDate& Today);
+                          TLanguage& Store, const QDate& Today, const QImage& Diagram = {});

@@ -16,6 +16,7 @@ void TTextDocumentWriter::NewDocument(const QString& Caption) {
     Cursor = QTextCursor(&Doc);
     Format = QTextCharFormat();
     NoParagraphSpacing = false;
+    Pictures = 0;
 }
 
 void TTextDocumentWriter::AppendText(const QString& Text) {
@@ -43,6 +44,21 @@ void TTextDocumentWriter::InsertLogo(const QImage& Logo) {
     Cursor.movePosition(QTextCursor::End);
     Cursor.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
     Cursor.insertImage(image);
+}
+
+void TTextDocumentWriter::AppendPicture(const QImage& Picture, int Width) {
+    // The document keeps the picture at its own resolution; Width only sets how large it shows.
+    const QUrl name(QStringLiteral("aircooler-report-picture-%1.png").arg(++Pictures));
+    Doc.addResource(QTextDocument::ImageResource, name, Picture);
+    QTextImageFormat image;
+    image.setName(name.toString());
+    image.setWidth(Width);
+    image.setHeight(Picture.isNull() ? 0 : qreal(Width) * Picture.height() / Picture.width());
+    Cursor.movePosition(QTextCursor::End);
+    Cursor.insertImage(image);
+    QTextBlockFormat block = Cursor.blockFormat();
+    ClearSpacing(block);
+    Cursor.insertBlock(block, Format);
 }
 
 void TTextDocumentWriter::ZeroParagraphSpacing() {

@@ -16,6 +16,7 @@ public:
     void NewDocument(const QString& Caption) override;
     void AppendText(const QString& Text) override;
     void InsertLogo(const QImage& Logo) override;
+    void AppendPicture(const QImage& Picture, int Width) override;
     void ZeroParagraphSpacing() override;
     void SetFont(const QString& Name, bool Bold, float Size) override;
     void Finish() override;
@@ -29,4 +30,5 @@ private:
     QTextCursor Cursor;
     QTextCharFormat Format;
     bool NoParagraphSpacing = false;
+    int Pictures = 0;
 };

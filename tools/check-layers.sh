@@ -4,8 +4,8 @@
 #
 #   core <- units <- engine, heatload <- texts, settings <- report <- pages/<page> <- ui <- app
 #
-# A page never includes another page, and nothing below ui/ includes a Qt Widgets or Print
-# Support header (report/ may use Qt Gui).
+# A page never includes another page, and nothing below ui/ includes a Qt Widgets, Print
+# Support, Charts or Svg header (report/ may use Qt Gui).
 set -uo pipefail
 root="${1:-$(cd "$(dirname "$0")/.." && pwd)}"
 
@@ -25,14 +25,15 @@ allowed() {
 }
 
 # Headers of Qt modules a folder must not reach for (a sample of Gui, Widgets and Print
-# Support; the link lines keep the rest out).
+# Support, and all of Charts and Svg; the link lines keep the rest out).
 forbidden_qt() {
     local widgets='QWidget|QApplication|QMainWindow|QDialog|QMessageBox|QPrinter|QPrintDialog'
+    local charts='QChart[A-Za-z]*|QSvg[A-Za-z]*|QtCharts/[A-Za-z]+|QtSvg/[A-Za-z]+'
     local gui='QGuiApplication|QPainter|QPixmap|QImage|QFont|QColor|QPdfWriter|QTextDocument|QDesktopServices'
     case "$1" in
     ui | app) echo "" ;;
-    report) echo "$widgets" ;;
-    *) echo "$widgets|$gui" ;;
+    report) echo "$widgets|$charts" ;;
+    *) echo "$widgets|$charts|$gui" ;;
     esac
 }
 

@@ -3,7 +3,10 @@
 # Sourced by ./run and ./test; safe to run again.
 aircooler_packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    # The selection diagram: Qt Charts, whose CMake files need the OpenGL module's, which
+    # Debian's package does not pull in; SVG for the command-line tool's pictures.
+    qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
     pandoc dpkg-dev desktop-file-utils appstream lintian

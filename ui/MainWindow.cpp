@@ -179,7 +179,8 @@ void TfKylvane::PrintSelection() {
     if (!TheLanguage || !SelectionHooks)
         return;
     RunPrintCommand(*TheLanguage, PrePrint().Controller(), [this] {
-        WriteAndOpenSelectionReport(SelectionHooks->ReportData(), *TheLanguage);
+        WriteAndOpenSelectionReport(SelectionHooks->ReportData(), SelectionHooks->ReportDiagram(),
+                                    *TheLanguage);
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "report/SelectionReportData.h"
 
+#include <QImage>
 #include <QString>
 
 // What the page change asks of a page: keep its inputs in the settings store when the user
@@ -31,4 +32,6 @@ public:
     virtual void TakeRequiredCooling(const QString& Text) = 0;
     // What the report copies from the page as it shows it now.
     virtual TSelectionReportData ReportData() = 0;
+    // The selection diagram as the page shows it, as a picture; null while it shows none.
+    virtual QImage ReportDiagram() = 0;
 };

@@ -3,6 +3,7 @@
 #include "ui/CandidateRowDelegate.h"
 #include "ui/LanguageTexts.h"
 #include "ui/MainWindow.h"
+#include "ui/SelectionDiagramPanel.h"
 #include "ui/SelectionPage.h"
 
 #include <QComboBox>
@@ -375,9 +376,8 @@ void TQtSelectionView::SetGridSelectedRow(int row) {
 }
 
 int TQtSelectionView::GridWidth() const {
-    // The grid spans the page, also while it is hidden and takes no room of its own.
-    const QRect area = Page.layout()->contentsRect();
-    return area.isValid() ? area.width() : Page.sgCoolerSamples->width();
+    // The grid keeps its place on the page while it is hidden.
+    return Page.sgCoolerSamples->width();
 }
 
 int TQtSelectionView::GridColumnWidth(int column) const {
@@ -393,6 +393,18 @@ void TQtSelectionView::EnsureGridColumns() {
     // The page makes the grid without columns, so that no header is measured at start-up.
     if (Page.sgCoolerSamples->columnCount() != SampleColumnCount)
         Page.sgCoolerSamples->setColumnCount(SampleColumnCount);
+}
+
+void TQtSelectionView::ShowDiagram(const TSelectionDiagram& diagram) {
+    Page.pnlSelectionDiagram->ShowDiagram(diagram);
+}
+
+const std::optional<TSelectionDiagram>& TQtSelectionView::ShownDiagram() const {
+    return Page.pnlSelectionDiagram->ShownDiagram();
+}
+
+void TQtSelectionView::ClearDiagram() {
+    Page.pnlSelectionDiagram->ClearDiagram();
 }
 
 void TQtSelectionView::ShowDimensionSeries(TCoolerType series) {

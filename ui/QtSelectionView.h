@@ -70,6 +70,11 @@ public:
     int GridColumnWidth(int column) const override;
     void SetGridColumnWidth(int column, int width) override;
 
+    void ShowDiagram(const TSelectionDiagram& diagram) override;
+    void ClearDiagram() override;
+    // The diagram the page shows; none while cleared.
+    const std::optional<TSelectionDiagram>& ShownDiagram() const;
+
     void ShowDimensionSeries(TCoolerType series) override;
 
     TLanguage* TextStore() const override;

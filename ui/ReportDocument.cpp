@@ -35,13 +35,13 @@ bool OpenDocument(const QString& Path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(Path));
 }
 
-void WriteAndOpenSelectionReport(const TSelectionReportData& Data, TLanguage& Store,
-                                 const QString& Folder,
+void WriteAndOpenSelectionReport(const TSelectionReportData& Data, const QImage& Diagram,
+                                 TLanguage& Store, const QString& Folder,
                                  const std::function<bool(const QString&)>& Open) {
     TTextDocumentWriter writer;
     const QDate today = QDate::currentDate();
     try {
-        WriteSelectionReport(writer, Data, Store, today);
+        WriteSelectionReport(writer, Data, Store, today, Diagram);
     } catch (const EConvertError& e) {
         Messages().Error(e.Message());
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 #include <functional>
@@ -12,9 +13,10 @@ struct TSelectionReportData;
 // so a program that starts and then fails goes unnoticed.
 bool OpenDocument(const QString& Path);
 
-// The window's last step of printing: writes the selection report into a new document in
-// `Folder` (the user's documents folder when empty) and opens it with `Open`. Whatever goes
+// The window's last step of printing: writes the selection report, with the page's diagram
+// (none when null), into a new document in `Folder` (the user's documents folder when empty)
+// and opens it with `Open`. Whatever goes
 // wrong is told through the message service; nothing half-written is left behind.
-void WriteAndOpenSelectionReport(const TSelectionReportData& Data, TLanguage& Store,
-                                 const QString& Folder = QString(),
+void WriteAndOpenSelectionReport(const TSelectionReportData& Data, const QImage& Diagram,
+                                 TLanguage& Store, const QString& Folder = QString(),
                                  const std::function<bool(const QString&)>& Open = &OpenDocument);

@@ -4,6 +4,7 @@
 #include "ui/Artwork.h"
 #include "ui/Controls.h"
 #include "ui/PageFooter.h"
+#include "ui/SelectionDiagramPanel.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -15,8 +16,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QStyle>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -33,13 +34,29 @@ TSelectionPage::TSelectionPage(QWidget* Parent) : TPageWidget(Parent) {
     columns->addWidget(NewSeriesColumn(), 10);
     columns->addWidget(NewInputColumn(), 9);
     columns->addWidget(NewResultColumn(), 11);
-    NewCandidatesGrid();
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(columns);
-    page->addWidget(sgCoolerSamples);
-    page->addStretch(1);
+    page->addLayout(NewCandidatesRow(), 1);
     page->addWidget(footer);
+}
+
+QLayout* TSelectionPage::NewCandidatesRow() {
+    // The candidates and their diagram share the row below the inputs. Both keep their places
+    // while hidden, so that the grid's columns are sized to the width they will have.
+    NewCandidatesGrid();
+    pnlSelectionDiagram = new TSelectionDiagramPanel(this);
+    for (QWidget* shownAfterNew :
+         {static_cast<QWidget*>(sgCoolerSamples), static_cast<QWidget*>(pnlSelectionDiagram)}) {
+        QSizePolicy keepPlace = shownAfterNew->sizePolicy();
+        keepPlace.setRetainSizeWhenHidden(true);
+        shownAfterNew->setSizePolicy(keepPlace);
+    }
+    auto* row = new QHBoxLayout;
+    row->setSpacing(14);
+    row->addWidget(sgCoolerSamples, 3, Qt::AlignTop);
+    row->addWidget(pnlSelectionDiagram, 2);
+    return row;
 }
 
 QWidget* TSelectionPage::NewSeriesColumn() {

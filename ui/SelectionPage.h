@@ -13,6 +13,7 @@ class QPushButton;
 class QRadioButton;
 class QTableWidget;
 class QToolButton;
+class TSelectionDiagramPanel;
 class TSloganPanel;
 
 // Page 1, where a cooler is sized: series, model and oil grade, the five inputs with their
@@ -79,6 +80,7 @@ public:
     QLabel* lbProtectionStdCoolerValue;
 
     QTableWidget* sgCoolerSamples;
+    TSelectionDiagramPanel* pnlSelectionDiagram;
 
     QLabel* Image2; // the logo; the service entry listens on it
     QLabel* lbPage1CpyRights;
@@ -92,4 +94,5 @@ private:
     void AddResultLine(int Row, QLabel*& Caption, const QString& CaptionName, QLabel*& Value,
                        const QString& ValueName);
     void NewCandidatesGrid();
+    QLayout* NewCandidatesRow();
 };

@@ -2,6 +2,7 @@
 
 #include "ui/HeatLoadPage.h"
 #include "ui/MainWindow.h"
+#include "ui/SelectionDiagramChart.h"
 
 #include <QComboBox>
 
@@ -31,4 +32,10 @@ void TSelectionPageLogic::TakeRequiredCooling(const QString& Text) {
 
 TSelectionReportData TSelectionPageLogic::ReportData() {
     return View.Controller().ReportData();
+}
+
+QImage TSelectionPageLogic::ReportDiagram() {
+    const std::optional<TSelectionDiagram>& shown = View.ShownDiagram();
+    return shown ? RenderSelectionDiagram(*shown, DiagramPictureSize, ReportDiagramScale)
+                 : QImage();
 }

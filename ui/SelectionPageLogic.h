@@ -18,6 +18,7 @@ public:
     void LoadFixedTempMode() override;
     void TakeRequiredCooling(const QString& Text) override;
     TSelectionReportData ReportData() override;
+    QImage ReportDiagram() override;
 
     TQtSelectionView View;
 

@@ -7,7 +7,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -21,10 +20,13 @@ struct TDecimalDigits {
     int IntegerDigits = 0;
 
     static TDecimalDigits Expand(double magnitude) {
+        // The digits printf's "%.17e" writes, without its cost: every result text passes here.
         char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.*e", ExpandedDigits - 1, magnitude);
+        const std::to_chars_result written =
+            std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific,
+                          ExpandedDigits - 1);
         TDecimalDigits result;
-        const std::string text(buffer);
+        const std::string text(buffer, written.ptr);
         const std::size_t e = text.find('e');
         result.Digits = text.substr(0, 1) + text.substr(2, e - 2);
         result.IntegerDigits = std::stoi(text.substr(e + 1)) + 1;

@@ -213,6 +213,17 @@ double TUnitConv::SpecHeat_kW_C_To_HP_F(double FloatIn) const {
     return HeatDissiFromkW(decimals, static_cast<float>(FloatIn), Ord(THeatDissi::HP)) / 1.8;
 }
 
+double TUnitConv::SpecHeatFromkWPerK(double Value, int HeatUnitIndex) const {
+    switch (HeatUnitIndex) {
+    case Ord(THeatDissi::BTU_hr):
+        return SpecHeat_kW_C_To_BTU_hr_F(Value);
+    case Ord(THeatDissi::HP):
+        return SpecHeat_kW_C_To_HP_F(Value);
+    default:
+        return Value;
+    }
+}
+
 void TUnitConv::ConvCTempToUnit(double& Value, QString& UnitStr, int MaxLength, int Unit) const {
     if (Unit != 0) {
         Value = Value * 1.8 + 32;

@@ -47,6 +47,10 @@ public:
     // A specific heat dissipation in kW/K expressed per degree Fahrenheit.
     double SpecHeat_kW_C_To_BTU_hr_F(double FloatIn) const;
     double SpecHeat_kW_C_To_HP_F(double FloatIn) const;
+    // A specific heat dissipation in kW/K in the unit that goes with the heat unit
+    // `HeatUnitIndex` (units/UnitLabels.h names it): per degree Fahrenheit for BTU/hr and HP,
+    // unchanged for the others.
+    double SpecHeatFromkWPerK(double Value, int HeatUnitIndex) const;
 
     // Turns a temperature in degC into the unit `Unit` and hands back its label ("°C", "°F"),
     // cut to `MaxLength` characters.

@@ -1,5 +1,7 @@
 #include "units/UnitLabels.h"
 
+#include "units/Units.h"
+
 const QStringList& TempUnitLabels() {
     static const QStringList labels{"°C", "°F"};
     return labels;
@@ -55,6 +57,17 @@ const std::array<QString, 5> HeatDissiUnitStr = {QStringLiteral("W"), QStringLit
                                                  QStringLiteral("BTU/hr"), QStringLiteral("HP")};
 const std::array<QString, 3> PressureUnitStr = {QStringLiteral("bar"), QStringLiteral("kPa"),
                                                 QStringLiteral("psi")};
+
+QString SpecHeatUnitStr(int HeatUnitIndex) {
+    switch (HeatUnitIndex) {
+    case Ord(THeatDissi::BTU_hr):
+        return QStringLiteral("BTU/hr/°F");
+    case Ord(THeatDissi::HP):
+        return QStringLiteral("HP/°F");
+    default:
+        return QStringLiteral("kW/°C");
+    }
+}
 
 namespace {
 

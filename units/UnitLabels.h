@@ -26,6 +26,10 @@ const QStringList& TimeUnitLabels();
 extern const std::array<QString, 5> HeatDissiUnitStr;
 extern const std::array<QString, 3> PressureUnitStr;
 
+// The unit text of a specific heat dissipation that goes with the heat unit `HeatUnitIndex`:
+// "BTU/hr/°F" and "HP/°F" for those heat units, "kW/°C" for the others.
+QString SpecHeatUnitStr(int HeatUnitIndex);
+
 // The position of a typed unit label in `Labels`. Letter case, "°" and the superscripts may be
 // left out or typed as plain digits, so "m3/h" and "c" work in any terminal.
 std::optional<int> TypedUnitIndex(const QStringList& Labels, const QString& Typed);

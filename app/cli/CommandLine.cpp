@@ -1,17 +1,23 @@
 #include "app/cli/CommandLine.h"
 
+#include "app/cli/BatchCommand.h"
 #include "app/cli/ConvertCommand.h"
 #include "app/cli/DemoCommand.h"
+#include "app/cli/DrawingProgram.h"
 #include "app/cli/HeatLoadArguments.h"
+#include "app/cli/HeatLoadCommand.h"
 #include "app/cli/ModelsCommand.h"
 #include "app/cli/MotorTableCommand.h"
-#include "app/cli/HeatLoadCommand.h"
 #include "app/cli/ReportArguments.h"
 #include "app/cli/ReportCommand.h"
 #include "app/cli/SelectArguments.h"
 #include "app/cli/SelectCommand.h"
 #include "core/VisibleText.h"
 #include "settings/VersUnit.h"
+
+#include <QCoreApplication>
+
+#include <unistd.h>
 
 namespace {
 
@@ -20,7 +26,10 @@ QString Usage() {
                           "\n"
                           "Commands:\n"
                           "  convert   convert a value between the program's units\n"
-                          "  select    size a cooler as the selection page does\n"
+                          "  select    size a cooler as the selection page does, or a table of\n"
+                          "            operating points (select --batch)\n"
+                          "  diagram   the candidates' specific heat dissipation against the oil\n"
+                          "            flow, with the operating point, as a picture or JSON\n"
                           "  heatload  the cooling required by a measured temperature rise\n"
                           "  report    size a cooler and write its selection report\n"
                           "  models    list a series' models with their data and drawings\n"
@@ -32,9 +41,8 @@ QString Usage() {
            ConvertUsage();
 }
 
-// Whether a command of options asks for its usage: a help option where an option name stands.
-// Every other option but --json takes the next argument as its value, whatever it looks like,
-// so "--heat -h" gives -h as the cooling required.
+} // namespace
+
 bool HelpAsked(const QStringList& Options) {
     for (qsizetype i = 0; i < Options.size(); ++i) {
         if (IsHelpOption(Options[i]))
@@ -44,8 +52,6 @@ bool HelpAsked(const QStringList& Options) {
     }
     return false;
 }
-
-} // namespace
 
 bool IsHelpOption(const QString& Argument) {
     return Argument == QStringLiteral("--help") || Argument == QStringLiteral("-h");
@@ -62,9 +68,17 @@ int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTe
     const QStringList rest = visible.mid(1);
     if (command == QStringLiteral("convert"))
         return RunConvertCommand(rest, Out, Err);
+    if (command == QStringLiteral("select") && HelpAsked(rest))
+        return (Out << SelectUsage() << BatchUsage(), 0);
+    if (command == QStringLiteral("select") && IsBatchRequest(rest))
+        return RunBatchCommand(rest, IniFilePath, QCoreApplication::applicationFilePath(), Err,
+                               isatty(STDERR_FILENO) == 1);
     if (command == QStringLiteral("select"))
-        return HelpAsked(rest) ? (Out << SelectUsage(), 0)
-                               : RunSelectCommand(rest, IniFilePath, Out, Err);
+        return RunSelectCommand(rest, IniFilePath, Out, Err);
+    // The diagram and the report's picture of it are drawn with the charts, in a program of its
+    // own, which this process becomes, so that no other command loads them.
+    if (command == QStringLiteral("diagram"))
+        return RunDrawingProgram(visible, Err);
     if (command == QStringLiteral("heatload"))
         return HelpAsked(rest) ? (Out << HeatLoadUsage(), 0) : RunHeatLoadCommand(rest, Out, Err);
     if (command == QStringLiteral("models"))
@@ -74,8 +88,7 @@ int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTe
         return HelpAsked(rest) ? (Out << MotorTableUsage(), 0)
                                : RunMotorTableCommand(rest, IniFilePath, Out, Err);
     if (command == QStringLiteral("report"))
-        return HelpAsked(rest) ? (Out << ReportUsage(), 0)
-                               : RunReportCommand(rest, IniFilePath, Out, Err);
+        return HelpAsked(rest) ? (Out << ReportUsage(), 0) : RunDrawingProgram(visible, Err);
     if (command == QStringLiteral("demo")) {
         if (rest.isEmpty())
             return RunDemoCommand(IniFilePath, Out);

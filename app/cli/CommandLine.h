@@ -14,3 +14,8 @@ int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTe
 
 // True for the arguments that ask for a command's usage, where an option name stands.
 bool IsHelpOption(const QString& Argument);
+
+// Whether a command's options ask for its usage: a help option where an option name stands.
+// Every other option but --json takes the next argument as its value, whatever it looks like,
+// so "--heat -h" gives -h as the cooling required.
+bool HelpAsked(const QStringList& Options);

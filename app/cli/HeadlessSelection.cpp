@@ -39,7 +39,7 @@ THeadlessSelection::THeadlessSelection(const QString& IniFilePath, TLanguageType
     s.ShowMessagesFLG = true; // as on entering the page
 }
 
-bool THeadlessSelection::Run(const TSelectRequest& Request, QString& Error) {
+bool THeadlessSelection::Enter(const TSelectRequest& Request, QString& Error) {
     // The user's steps: series, grade, units, model, then the entries one by one.
     View.SetSelectedSeries(Request.Series);
     Controller.SeriesClick(Request.Series);
@@ -73,14 +73,24 @@ bool THeadlessSelection::Run(const TSelectRequest& Request, QString& Error) {
         }
     }
 
+    return true;
+}
+
+void THeadlessSelection::Calculate(TCalculation Which) {
     // A step the page refused (a damaged data file) ends the selection: calculating could only
     // repeat its message.
     if (!Messages.Shown.isEmpty())
-        return true;
-    if (Request.Model.isEmpty())
+        return;
+    if (Which == TCalculation::NewCooler)
         Controller.btCalcNewCoolerClick();
     else
         Controller.btCalcSelectedCoolerClick();
+}
+
+bool THeadlessSelection::Run(const TSelectRequest& Request, QString& Error) {
+    if (!Enter(Request, Error))
+        return false;
+    Calculate(Request.Model.isEmpty() ? TCalculation::NewCooler : TCalculation::SelectedCooler);
     return true;
 }
 

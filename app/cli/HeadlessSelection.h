@@ -16,9 +16,16 @@ public:
     // `Language`.
     THeadlessSelection(const QString& IniFilePath, TLanguageType Language);
 
-    // Picks the series, grade, units and model of the request, types its entries and
-    // calculates. False, with the reason in Error, when the request names a model the series
-    // lacks or gives an entry that does not read.
+    // Picks the series, grade, units and model of the request and types its entries, one by
+    // one. False, with the reason in Error, when the request names a model the series lacks or
+    // gives an entry that does not read.
+    bool Enter(const TSelectRequest& Request, QString& Error);
+
+    enum class TCalculation { NewCooler, SelectedCooler };
+    // Clicks one of the two calculation buttons.
+    void Calculate(TCalculation Which);
+
+    // Enters the request and calculates: a new cooler without a model, the selected one with.
     bool Run(const TSelectRequest& Request, QString& Error);
 
     // A result was calculated and no error was told.

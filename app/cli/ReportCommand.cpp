@@ -13,7 +13,7 @@
 #include <QDir>
 
 int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Out,
-                     QTextStream& Err) {
+                     QTextStream& Err, const TDiagramDrawing& DrawDiagram) {
     TReportRequest request;
     QString error;
     if (!ParseReportArguments(Arguments, request, error)) {
@@ -47,12 +47,13 @@ int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, Q
         return true;
     };
 
+    const QImage diagram = page.View.Diagram ? DrawDiagram(*page.View.Diagram) : QImage();
     int status = 0;
     RunPrintCommand(page.Language, printSetup, [&] {
         TTextDocumentWriter writer;
         try {
             WriteSelectionReport(writer, page.Controller.ReportData(), page.Language,
-                                 QDate::currentDate());
+                                 QDate::currentDate(), diagram);
         } catch (const EConvertError& e) {
             Err << e.Message() << '\n';
             status = 1;

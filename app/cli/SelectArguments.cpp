@@ -43,11 +43,16 @@ std::optional<int> OilGradeIndex(QString grade) {
 
 } // namespace
 
+QStringList SelectValueOptions() {
+    QStringList options = OtherValueOptions;
+    for (const TEntryOption& option : EntryOptions())
+        options << option.ValueOption << option.UnitOption;
+    return options;
+}
+
 bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request, QString& Error,
                           TMoreOptions* More) {
-    QStringList valueOptions = OtherValueOptions;
-    for (const TEntryOption& option : EntryOptions())
-        valueOptions << option.ValueOption << option.UnitOption;
+    QStringList valueOptions = SelectValueOptions();
     if (More)
         valueOptions << More->Names;
     QMap<QString, QString> values;

@@ -35,3 +35,6 @@ bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request,
                           TMoreOptions* More = nullptr);
 
 QString SelectUsage();
+
+// The options of select that take a value ("--series", "--flow", ...).
+QStringList SelectValueOptions();

@@ -1,5 +1,7 @@
 #include "app/cli/CommandLine.h"
+#include "app/cli/InstalledData.h"
 #include "app/cli/MotorTableCommand.h"
+#include "app/cli/QtErrors.h"
 #include "core/RegionalSettings.h"
 
 #include <QCoreApplication>
@@ -11,33 +13,16 @@
 
 namespace {
 
-// The data installed beside the program, as the window reads it.
-QString InstalledIniFilePath() {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                           QStringLiteral("/../share/aircooler/IniFiles")) +
-           QLatin1Char('/');
-}
-
-// The drawing commands' own messages are their whole word on the standard error; what Qt says
-// while it draws (a missing runtime folder, say) is noise there, unless it is an error.
-void OnlyQtErrors(QtMsgType Type, const QMessageLogContext&, const QString& Message) {
-    if (Type == QtCriticalMsg || Type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(Message));
-}
-
-// Commands that lay out documents or draw pages need fonts and a paint engine, which the Gui
+// Commands that draw pages need fonts and a paint engine, which the Gui
 // platform brings; it runs offscreen, so no display is needed. Every other command starts
 // without it.
 std::unique_ptr<QCoreApplication> NewApplication(int& argc, char* argv[]) {
     QStringList arguments;
     for (int i = 2; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const bool report = argc > 1 && qstrcmp(argv[1], "report") == 0;
-    const bool motorPages =
-        argc > 1 && qstrcmp(argv[1], "motor-table") == 0 && MotorTableDrawsPages(arguments);
-    if (report || motorPages) {
+    if (argc > 1 && qstrcmp(argv[1], "motor-table") == 0 && MotorTableDrawsPages(arguments)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        qInstallMessageHandler(&OnlyQtErrors);
+        qInstallMessageHandler(&ShowOnlyQtErrors);
         return std::make_unique<QGuiApplication>(argc, argv);
     }
     return std::make_unique<QCoreApplication>(argc, argv);

@@ -85,6 +85,8 @@ bool TSelectionController::sgCoolerSamplesSelectCell([[maybe_unused]] int ACol, 
             ShowPumpFlow(position);
         btCalcSelectedCoolerClick();
         View.SetGridSelectedRow(ARow);
+        if (View.GridVisible())
+            ShowSelectionDiagram();
     });
     return true;
 }

@@ -72,6 +72,9 @@ public:
     int GridColumnWidth(int column) const override;
     void SetGridColumnWidth(int column, int width) override;
 
+    void ShowDiagram(const TSelectionDiagram& diagram) override { Diagram = diagram; }
+    void ClearDiagram() override { Diagram.reset(); }
+
     // The dimensions page has no headless counterpart.
     void ShowDimensionSeries(TCoolerType) override {}
 
@@ -98,6 +101,7 @@ public:
     QList<TSampleRow> GridRows;
     int SelectedGridRow = -1;
     int GridPixels = 600;
+    std::optional<TSelectionDiagram> Diagram;
 
 private:
     struct TListState {

@@ -202,5 +202,6 @@ void TSelectionController::btCalcNewCoolerClick() {
         View.SetPrintEnabled(true);
         PrinterEnableFLG = true;
         View.SetGridSelectedRow(1);
+        ShowSelectionDiagram();
     });
 }

@@ -161,6 +161,9 @@ void TSelectionController::UnitChange(TSelectionEntry Entry) {
         ShowStoredValue(Entry);
         if (Entry == TSelectionEntry::Altitude)
             ShowNoiseCaption();
+        // Results that survive the change keep their diagram, in the new unit.
+        if (View.GridVisible())
+            ShowSelectionDiagram();
     });
 }
 
@@ -231,6 +234,7 @@ void TSelectionController::ClearOnNewCoolerType(bool ClearAllFLG) {
             View.SetResultValueColors(line, clWhite, clBlack);
         s.MaxTempEditColor = clWhite;
         View.SetGridVisible(false);
+        View.ClearDiagram();
         View.SetPrintEnabled(false);
         PrinterEnableFLG = false;
     });

@@ -118,6 +118,9 @@ private:
     void ApplyColorRule();
     void ShowNoiseCaption();
 
+    // The diagram of the listed candidates, the model of the results chosen.
+    void ShowSelectionDiagram();
+
     void SetColumnWidths();
     void FillCoolerSamples(int Chosen);
     void AddCoolerSample(int Chosen, int Offset);

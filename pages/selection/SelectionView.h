@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CoolerTypes.h"
+#include "pages/selection/SelectionDiagram.h"
 
 #include <QList>
 #include <QString>
@@ -135,6 +136,11 @@ public:
     virtual int GridWidth() const = 0; // pixels
     virtual int GridColumnWidth(int column) const = 0;
     virtual void SetGridColumnWidth(int column, int width) = 0;
+
+    // The candidates' diagram beside the results, shown after "Calculate New Cooler" and again
+    // whenever the chosen model or a unit changes; cleared with the results.
+    virtual void ShowDiagram(const TSelectionDiagram& diagram) = 0;
+    virtual void ClearDiagram() = 0;
 
     // The dimensions page follows the series picked here (its list, notes and data lines).
     virtual void ShowDimensionSeries(TCoolerType series) = 0;

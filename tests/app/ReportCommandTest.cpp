@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -125,6 +126,13 @@ TEST_F(ReportProgram, WritesTheReportAsPdfInTheReportLanguage) {
     EXPECT_TRUE(text.contains("Su referencia: Press 4"));
     EXPECT_TRUE(text.contains("Datos de entrada:"));
     EXPECT_TRUE(text.contains("100 l/min"));
+    // The logo and the selection diagram the page shows after "New".
+    QProcess images;
+    images.start("pdfimages", {"-list", pdf});
+    ASSERT_TRUE(images.waitForFinished(60000));
+    const QString list = QString::fromUtf8(images.readAllStandardOutput());
+    EXPECT_TRUE(QRegularExpression("\\simage\\s+900\\s+560\\s").match(list).hasMatch())
+        << list.toStdString();
     // The window's settings are neither read nor made.
     EXPECT_FALSE(QDir(Dir.filePath("home/.config")).exists());
 }

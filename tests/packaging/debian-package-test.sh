@@ -25,7 +25,8 @@ fi
 
 # Everything the installation lays out is in the package.
 contents=$(dpkg-deb --contents "$package")
-for file in usr/bin/aircooler usr/bin/aircooler-cli usr/share/aircooler/IniFiles/IsoOils.ini \
+for file in usr/bin/aircooler usr/bin/aircooler-cli usr/libexec/aircooler/aircooler-draw \
+    usr/share/aircooler/IniFiles/IsoOils.ini \
     usr/share/aircooler/MachineSettings-US.ini usr/share/applications/com.brenvik.aircooler.desktop \
     usr/share/metainfo/com.brenvik.aircooler.metainfo.xml \
     usr/share/icons/hicolor/scalable/apps/com.brenvik.aircooler.svg \
@@ -43,5 +44,10 @@ grep -q "Calculated data: KVAM 350-B" "$work/demo.txt" || { cat "$work/demo.txt"
 selected=$("$work/root/usr/bin/aircooler-cli" select --series VDM --oil "ISO VG 32" --flow 40 \
     --max-oil-temp 55 --air-temp 25 --altitude 300 --heat 3,5 --json)
 grep -q '"model": "KVDM' <<<"$selected" || { echo "FAIL: select: $selected"; exit 1; }
+# The diagram command hands over to its helper program, which finds the data as well.
+diagram=$("$work/root/usr/bin/aircooler-cli" diagram --series VAM --oil "ISO VG 46" --flow 100 \
+    --max-oil-temp 60 --air-temp 30 --altitude 0 --heat 20 --json --out "$work/diagram.svg")
+grep -q '"chosen": true' <<<"$diagram" || { echo "FAIL: diagram: $diagram"; exit 1; }
+grep -q '<svg' "$work/diagram.svg" || { echo "FAIL: the diagram picture is no SVG"; exit 1; }
 "$work/root/usr/bin/aircooler" --version | grep -q '^aircooler 2\.03 '
 echo "package $(basename "$package") is clean and runs unpacked"

@@ -22,7 +22,7 @@ check() { # manual page, words...
 }
 
 help_text=$("$cli" --help)
-commands=$(sed -n '/^Commands:/,/^$/p' <<<"$help_text" | awk 'NF > 1 && $1 != "Commands:" {print $1}')
+commands=$(sed -n '/^Commands:/,/^$/p' <<<"$help_text" | awk '/^  [a-z]/ {print $1}')
 [ -n "$commands" ] || { echo "FAIL: no commands found in aircooler-cli --help"; exit 1; }
 check "$man/aircooler-cli.1.md" $commands $(options_in <<<"$help_text")
 for command in $commands; do

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -60,7 +61,11 @@ TEST_F(LibreOfficeReport, AWordProcessorReadsEveryLineWithTheValuesInOneColumn) 
     TSelectionReportData data = KvamReportData();
     data.OilInletTempHighlighted = true;
     TTextDocumentWriter writer;
-    WriteSelectionReport(writer, data, Store, Today);
+    // The page's diagram as the window renders it; its size is its mark in the finished file.
+    const QSize diagramSize(900, 560);
+    QImage diagram(diagramSize, QImage::Format_RGB32);
+    diagram.fill(Qt::darkCyan);
+    WriteSelectionReport(writer, data, Store, Today, diagram);
 
     QTemporaryDir dir;
     const QString odt = dir.filePath("KVAM 300-B 2026-12-10.odt");
@@ -141,6 +146,13 @@ TEST_F(LibreOfficeReport, AWordProcessorReadsEveryLineWithTheValuesInOneColumn) 
     EXPECT_TRUE(previousLine < information && information < catalogueNote &&
                 catalogueNote < alterations)
         << text.toStdString();
+
+    // The diagram is in the document the word processor read, at its own resolution.
+    const QString images = QString::fromUtf8(RunProgram("pdfimages", {"-list", pdf}, dir.path()));
+    const QRegularExpression diagramImage(QStringLiteral("\\simage\\s+%1\\s+%2\\s")
+                                              .arg(diagramSize.width())
+                                              .arg(diagramSize.height()));
+    EXPECT_TRUE(diagramImage.match(images).hasMatch()) << images.toStdString();
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextImageFormat>
+#include <QUrl>
 
 namespace {
 
@@ -84,6 +86,44 @@ TEST_F(ReportFiles, TheProductWriterHoldsTheLinesTheRecordingWriterSeesInTheirFo
         EXPECT_EQ(format.fontPointSize(), font.Size) << i;
         EXPECT_EQ(document.findBlockByNumber(i).blockFormat().bottomMargin(), 0) << i;
     }
+}
+
+TEST_F(ReportFiles, TheDiagramIsAPictureOfItsOwnBetweenTheWeightAndTheInformation) {
+    QImage diagram(900, 560, QImage::Format_RGB32);
+    diagram.fill(Qt::darkCyan);
+    TTextDocumentWriter writer;
+    WriteSelectionReport(writer, KvamReportData(), Store, Today, diagram);
+    const QTextDocument& document = writer.Document();
+
+    QStringList blocks; // each paragraph's text, a picture as [name width x height]
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        QString text;
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            const QTextImageFormat image = fragment.fragment().charFormat().toImageFormat();
+            text += image.isValid() ? QStringLiteral("[%1 %2x%3]")
+                                          .arg(image.name())
+                                          .arg(image.width())
+                                          .arg(image.height())
+                                    : fragment.fragment().text();
+        }
+        blocks.append(text);
+    }
+    const qsizetype picture = blocks.indexOf("[aircooler-report-picture-1.png 504x313.6]");
+    ASSERT_GT(picture, 0) << blocks.join('\n').toStdString();
+    EXPECT_TRUE(blocks[picture - 2].startsWith("Weight"));
+    EXPECT_EQ(blocks[picture + 2], "Information:");
+    const QImage kept =
+        document.resource(QTextDocument::ImageResource, QUrl("aircooler-report-picture-1.png"))
+            .value<QImage>();
+    EXPECT_EQ(kept.size(), diagram.size()) << "kept at its own resolution";
+
+    const QString path = Dir.filePath("with-diagram.odt");
+    QString error;
+    ASSERT_TRUE(SaveReport(document, path, TReportFormat::Odf, error)) << error.toStdString();
+    const QString logoOnly = Dir.filePath("logo-only.odt");
+    ASSERT_TRUE(SaveReport(Writer.Document(), logoOnly, TReportFormat::Odf, error));
+    // Each picture of the package is named in its own entry and in the package's directory.
+    EXPECT_EQ(Bytes(path).count("Pictures/"), Bytes(logoOnly).count("Pictures/") + 2);
 }
 
 TEST_F(ReportFiles, AnExistingReportIsNeverOverwrittenTheNextOneIsNumbered) {

@@ -6,6 +6,8 @@
 #include "report/ReportLines.h"
 #include "report/SelectionReport.h"
 
+#include <algorithm>
+
 namespace {
 
 const TReportFont DefaultFont;
@@ -91,6 +93,30 @@ TEST_F(SelectionReport, CallsInTheWordProcessorsOrder) {
                                  "AppendText Air Cooled Heat Exchanger Software Version 2.03\r"}));
     EXPECT_EQ(Writer.Calls.last(), "Finish");
     EXPECT_EQ(Writer.Logo.format(), QImage::Format_RGB888);
+}
+
+TEST_F(SelectionReport, TheDiagramStandsBelowTheCalculatedDataAtTheirWidth) {
+    Write();
+    EXPECT_TRUE(Writer.Calls.filter("AppendPicture").isEmpty()) << "no diagram, no picture";
+
+    TRecordingDocumentWriter withDiagram;
+    const QImage diagram(900, 560, QImage::Format_RGB32);
+    WriteSelectionReport(withDiagram, KvamReportData(), Store, Today, diagram);
+    const qsizetype picture = withDiagram.Calls.indexOf("AppendPicture 900x560 at 504");
+    ASSERT_GT(picture, 0) << withDiagram.Calls.join('\n').toStdString();
+    EXPECT_TRUE(withDiagram.Calls[picture - 2].startsWith("AppendText Weight"));
+    EXPECT_EQ(withDiagram.Calls[picture - 1], "AppendText  \r");
+    EXPECT_EQ(withDiagram.Calls[picture + 1], "AppendText  \r");
+    EXPECT_EQ(withDiagram.Calls[picture + 2], "AppendText Information:\r");
+    ASSERT_EQ(withDiagram.Pictures.size(), 1);
+    EXPECT_EQ(withDiagram.Pictures[0].size(), QSize(900, 560));
+    // The lines of text are those of the report without the diagram, and a blank line after it.
+    QList<TReportParagraph> expected = Writer.Paragraphs();
+    const auto information = std::find_if(expected.begin(), expected.end(), [](const auto& p) {
+        return p.Text == QStringLiteral("Information:");
+    });
+    expected.insert(information, {" ", Fixed12});
+    EXPECT_EQ(withDiagram.Paragraphs(), expected);
 }
 
 TEST_F(SelectionReport, EmptyReferencesStillGiveTheirLinesEndingInTheBlank) {

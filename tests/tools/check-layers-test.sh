@@ -22,4 +22,5 @@ expect clean 0 "every include stays within its layer"
 expect upward 1 'core/Vocabulary.h:1: core/ may not include "engine/CoolerSeries.h"'
 expect sibling 1 'pages/heatload/HeatLoadController.h:1: pages/heatload/ may not include "pages/selection/SelectionView.h"'
 expect widgets 1 'engine/Catalogue.cpp:1: engine/ may not use #include <QWidget>'
+expect charts 1 'pages/selection/Diagram.cpp:1: pages/selection/ may not use #include <QChartView>'
 exit $failures

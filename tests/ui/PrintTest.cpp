@@ -210,7 +210,7 @@ TEST_F(Printing, AReportThatCannotBeSavedIsToldWithTheReasonAndLeavesNothing) {
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
     bool opened = false;
-    WriteAndOpenSelectionReport(Logic->ReportData(), *Window->TheLanguage, notAFolder,
+    WriteAndOpenSelectionReport(Logic->ReportData(), {}, *Window->TheLanguage, notAFolder,
                                 [&](const QString&) { return opened = true; });
     EXPECT_FALSE(opened);
     ASSERT_EQ(Recorded.Shown.size(), 1);

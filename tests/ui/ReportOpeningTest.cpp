@@ -98,7 +98,7 @@ TEST_F(ReportOpening, TheSavedReportOpensInTheDesktopsDefaultApplication) {
 
     const QString documents = Dir.filePath("Documents");
     ASSERT_TRUE(QDir().mkpath(documents));
-    WriteAndOpenSelectionReport(data, store, documents);
+    WriteAndOpenSelectionReport(data, {}, store, documents);
 
     const QString report =
         QDir(documents).filePath(ReportFileName("KVAM 300-B", QDate::currentDate()));

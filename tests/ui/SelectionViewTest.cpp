@@ -2,15 +2,20 @@
 
 #include "core/EngineState.h"
 #include "core/RegionalSettings.h"
+#include "ui/SelectionDiagramChart.h"
+#include "ui/SelectionDiagramPanel.h"
 #include "ui/SelectionPage.h"
 #include "ui/SelectionPageLogic.h"
 
 #include <QApplication>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -27,8 +32,10 @@ namespace {
 class SelectionView : public WindowTest {
 protected:
     void SetUp() override {
-        Window = StartWindow([](TfKylvane& w) {
-            w.SetSelectionPageHooks(std::make_unique<TSelectionPageLogic>(w));
+        Window = StartWindow([this](TfKylvane& w) {
+            auto logic = std::make_unique<TSelectionPageLogic>(w);
+            Logic = logic.get();
+            w.SetSelectionPageHooks(std::move(logic));
         });
         // Focus moves, and with it the leaving of entries, only within the active window.
         QApplication::setActiveWindow(Window.get());
@@ -69,6 +76,7 @@ protected:
     TScopedRegionalSettings Point{QLatin1Char('.')};
     std::unique_ptr<TfKylvane> Window;
     TSelectionPage* Page = nullptr;
+    TSelectionPageLogic* Logic = nullptr; // owned by the window
 };
 
 TEST_F(SelectionView, EnteringThePageRestoresTheInstalledChoices) {
@@ -204,6 +212,64 @@ TEST_F(SelectionView, GridScrollsColumnsThatNoLongerFit) {
     EXPECT_TRUE(grid->horizontalScrollBar()->isVisible());
     // The scroll bar takes its own room: the three candidates stay in view.
     EXPECT_LE(grid->visualRect(grid->model()->index(2, 0)).bottom(), grid->viewport()->height());
+}
+
+TEST_F(SelectionView, DiagramAppearsBesideTheCandidatesAndFollowsThePicks) {
+    TSelectionDiagramPanel* panel = Page->pnlSelectionDiagram;
+    // The window starts without any chart; the first diagram makes one.
+    EXPECT_EQ(panel->ChartView(), nullptr);
+    EXPECT_TRUE(Window->findChildren<QChart*>().isEmpty());
+    EXPECT_FALSE(panel->isVisible());
+
+    TypeOperatingPoint();
+    Page->btCalcNewCooler->click();
+    QTableWidget* grid = Page->sgCoolerSamples;
+    ASSERT_TRUE(panel->isVisible());
+    ASSERT_TRUE(panel->ShownDiagram());
+    EXPECT_EQ(panel->ShownDiagram()->Curves.size(), 3);
+    EXPECT_EQ(Logic->ReportDiagram().size(), DiagramPictureSize) << "the report's picture";
+    EXPECT_EQ(panel->y(), grid->y());
+    EXPECT_GE(panel->x(), grid->x() + grid->width());
+    auto seriesWidths = [panel] {
+        QMap<QString, qreal> widths;
+        for (QAbstractSeries* series : panel->ChartView()->chart()->series()) {
+            const auto* line = qobject_cast<QLineSeries*>(series);
+            widths[series->name()] = line ? line->pen().widthF() : 0;
+        }
+        return widths;
+    };
+    QMap<QString, qreal> widths = seriesWidths();
+    ASSERT_EQ(widths.size(), 4) << widths.keys().join(", ").toStdString(); // and the point
+    EXPECT_GT(widths["KVAM 350-B"], widths["KVAM 300-B"]);
+    const QChart* chart = panel->ChartView()->chart();
+    EXPECT_EQ(chart->axes(Qt::Horizontal).first()->titleText(), "Oil flow [US gpm]");
+    EXPECT_EQ(chart->axes(Qt::Vertical).first()->titleText(), "Sp. heat dissipation [BTU/hr/°F]");
+
+    grid->setCurrentCell(2, 0); // the undersized neighbour
+    widths = seriesWidths();
+    EXPECT_GT(widths["KVAM 300-B"], widths["KVAM 350-B"]);
+
+    Type(Page->edHeatDissCoolerData, "70000");
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_FALSE(panel->ShownDiagram());
+    EXPECT_TRUE(Logic->ReportDiagram().isNull());
+}
+
+TEST(SelectionDiagramPicture, RendersAtTheSizeAsked) {
+    TSelectionDiagram diagram;
+    diagram.FlowUnit = 1;
+    diagram.HeatUnit = 1;
+    diagram.OperatingPoint = TDiagramPoint{50, 0.5};
+    diagram.Curves = {{"A", true, {{10, 0.3}, {50, 0.6}, {90, 0.7}}}, {"B", false, {{40, 0.4}}}};
+    const QImage picture = RenderSelectionDiagram(diagram, QSize(640, 400));
+    EXPECT_EQ(picture.size(), QSize(640, 400));
+    // Something is drawn: not every pixel is the white background.
+    const QRgb white = qRgb(255, 255, 255);
+    int drawn = 0;
+    for (int y = 0; y < picture.height(); y += 4)
+        for (int x = 0; x < picture.width(); x += 4)
+            drawn += picture.pixel(x, y) != white;
+    EXPECT_GT(drawn, 100);
 }
 
 } // namespace

@@ -164,6 +164,10 @@ public:
         Log.append("report");
         return {};
     }
+    QImage ReportDiagram() override {
+        Log.append("diagram");
+        return {};
+    }
 
 private:
     QStringList& Log;

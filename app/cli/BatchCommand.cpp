@@ -1,0 +1,183 @@
+#include "app/cli/BatchCommand.h"
+
+#include "app/cli/BatchProgress.h"
+#include "app/cli/BatchRow.h"
+#include "app/cli/BatchTable.h"
+#include "app/cli/BatchWorkers.h"
+#include "app/cli/CommandOptions.h"
+#include "core/ProfileFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int MostJobs = 64;
+const QString StandardStream = QStringLiteral("-");
+
+struct TBatchOptions {
+    QString Input;
+    QString Output = StandardStream;
+    int Jobs = 1;
+};
+
+bool ParseBatchArguments(const QStringList& arguments, TBatchOptions& options, QString& error) {
+    TCommandOptions given;
+    // The operating points are the rows of the table, so select's own options are unknown here.
+    if (!CollectOptions(arguments, {"--batch", "--out", "--jobs"}, {}, given, error))
+        return false;
+    options.Input = given.Values.value("--batch");
+    options.Output = given.Values.value("--out", StandardStream);
+    if (given.Values.contains("--jobs")) {
+        const QString jobs = given.Values.value("--jobs");
+        bool number = false;
+        options.Jobs = jobs.toInt(&number);
+        if (!number || options.Jobs < 1 || options.Jobs > MostJobs) {
+            error = QStringLiteral("--jobs is a whole number from 1 to %1, not \"%2\".")
+                        .arg(MostJobs)
+                        .arg(jobs);
+            return false;
+        }
+    }
+    if (options.Input.isEmpty()) {
+        error = QStringLiteral("--batch needs a file, or - for standard input.");
+        return false;
+    }
+    return true;
+}
+
+bool ReadInput(const QString& name, QByteArray& bytes, QString& error) {
+    QFile file;
+    const bool opened = name == StandardStream
+                            ? file.open(stdin, QIODevice::ReadOnly)
+                            : (file.setFileName(name), file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        error = file.errorString();
+        return false;
+    }
+    bytes = file.readAll();
+    return true;
+}
+
+bool WriteOutput(const QString& name, const QByteArray& bytes, QString& error) {
+    if (name == StandardStream) {
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
+            error = out.errorString();
+            return false;
+        }
+        return true;
+    }
+    // Written whole or not at all, so an earlier result is never half overwritten.
+    QSaveFile out(name);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
+        error = out.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool IsBatchRequest(const QStringList& Arguments) {
+    for (const QString& argument : Arguments) {
+        if (argument == "--batch" || argument.startsWith("--batch="))
+            return true;
+    }
+    return false;
+}
+
+int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath,
+                    const QString& WorkerProgram, QTextStream& Err, bool ErrIsTerminal) {
+    TBatchOptions options;
+    QString error;
+    if (!ParseBatchArguments(Arguments, options, error)) {
+        Err << error << "\nRun \"aircooler-cli select --help\" for the arguments.\n";
+        return 2;
+    }
+    QByteArray input;
+    if (!ReadInput(options.Input, input, error)) {
+        Err << QStringLiteral("Cannot read %1: %2.\n").arg(options.Input, error);
+        return 2;
+    }
+    TBatchTable table;
+    if (!ReadBatchTable(QString::fromUtf8(input), table, error)) {
+        Err << options.Input << ": " << error << '\n';
+        return 2;
+    }
+
+    // Rows that do not read are answered at once; the others are sized, here or by workers.
+    QList<QStringList> added(table.Rows.size());
+    QList<qsizetype> sizedRows;
+    QList<QStringList> sizedArguments;
+    for (qsizetype i = 0; i < table.Rows.size(); ++i) {
+        QStringList arguments;
+        if (RowArguments(table, table.Rows[i], arguments, error)) {
+            sizedRows.append(i);
+            sizedArguments.append(arguments);
+        } else {
+            added[i] = UnsizedBatchRow(2, error);
+        }
+    }
+    TBatchProgress progress(Err, ErrIsTerminal, table.Rows.size());
+    const qsizetype unread = table.Rows.size() - sizedRows.size();
+    progress.SetDone(unread);
+    const int jobs = static_cast<int>(std::min<qsizetype>(options.Jobs, sizedRows.size()));
+    if (jobs > 1) {
+        QList<TCsvRecord> rows;
+        for (qsizetype i : sizedRows)
+            rows.append(table.Rows[i]);
+        const QList<QStringList> results =
+            SizeInWorkers(WorkerProgram, table, rows, jobs, unread, progress, Err);
+        for (qsizetype k = 0; k < sizedRows.size(); ++k)
+            added[sizedRows[k]] = results[k];
+    } else {
+        const TProfileFileCache readOnce;
+        for (qsizetype k = 0; k < sizedRows.size(); ++k) {
+            added[sizedRows[k]] = SizeBatchRow(sizedArguments[k], IniFilePath);
+            progress.SetDone(unread + k + 1);
+        }
+    }
+    progress.Finish();
+
+    QString output = CsvRecord(table.Header + BatchResultColumns());
+    const qsizetype statusColumn = BatchResultColumns().indexOf("status");
+    bool allSized = true;
+    for (qsizetype i = 0; i < table.Rows.size(); ++i) {
+        output += CsvRecord(BatchOutputRow(table, table.Rows[i], added[i]));
+        allSized = allSized && added[i][statusColumn] == "0";
+    }
+    if (!WriteOutput(options.Output, output.toUtf8(), error)) {
+        Err << QStringLiteral("Cannot write %1: %2.\n").arg(options.Output, error);
+        return 2;
+    }
+    return allSized ? 0 : 1;
+}
+
+QString BatchUsage() {
+    return QStringLiteral(
+        "\n"
+        "Usage: aircooler-cli select --batch FILE.csv [--out FILE.csv] [--jobs N]\n"
+        "\n"
+        "Sizes every row of a table of operating points exactly as a single select run sizes\n"
+        "it. The first line names the columns after the options above, without dashes:\n"
+        "series, oil, flow, flow-unit, max-oil-temp, oil-temp-unit, air-temp, air-temp-unit,\n"
+        "altitude, altitude-unit, heat, heat-unit, and optionally model and language, in any\n"
+        "order. An empty cell is an option not given: a missing unit is the default, and a\n"
+        "VCS row leaves its flow empty, since each system runs at its own pump's flow.\n"
+        "\n"
+        "The output repeats each row and adds: chosen (the model the results belong to),\n"
+        "OilTempInStr, OilTempOutStr, AirTempOutStr, HeatLoadStr, PressureDropStr, AirFlowStr,\n"
+        "MotorCapacityStr, NoiseLevelStr, ProtectionStr (the texts of select --json),\n"
+        "candidates (joined by \"; \"), status (the exit status of a single run) and messages\n"
+        "(joined by \" | \"). A row that cannot be sized says why in its own line; the others\n"
+        "go on. Files are comma-separated values in UTF-8 (RFC 4180: quoted fields may hold\n"
+        "commas, quotes written twice and line breaks); \"-\" is standard input or output.\n"
+        "\n"
+        "  --out FILE    where the results go (default: standard output)\n"
+        "  --jobs N      size in N processes side by side (1 to 64, default 1)\n"
+        "\n"
+        "Progress goes to the standard error: a bar on a terminal, a line per tenth otherwise.\n"
+        "Exit status: 0 when every row has its result, 1 when a row has none, 2 when the table\n"
+        "or the arguments cannot be read or the output cannot be written.\n");
+}

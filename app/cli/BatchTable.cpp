@@ -1,0 +1,79 @@
+#include "app/cli/BatchTable.h"
+
+#include "app/cli/SelectArguments.h"
+
+namespace {
+
+bool IsBlankLine(const TCsvRecord& record) {
+    return record.Error.isEmpty() && record.Fields.size() == 1 && record.Fields[0].isEmpty();
+}
+
+QStringList ColumnNames() {
+    QStringList names;
+    for (const QString& option : SelectValueOptions())
+        names.append(option.mid(2));
+    return names;
+}
+
+} // namespace
+
+bool ReadBatchTable(QStringView Text, TBatchTable& Table, QString& Error) {
+    QList<TCsvRecord> records = ReadCsv(Text);
+    while (!records.isEmpty() && IsBlankLine(records.first()))
+        records.removeFirst();
+    if (records.isEmpty()) {
+        Error = QStringLiteral("The table is empty: its first line names the columns (%1).")
+                    .arg(ColumnNames().join(", "));
+        return false;
+    }
+    const TCsvRecord header = records.takeFirst();
+    if (!header.Error.isEmpty()) {
+        Error = QStringLiteral("The header does not read: %1.").arg(header.Error);
+        return false;
+    }
+    const QStringList known = ColumnNames();
+    Table = {};
+    for (const QString& field : header.Fields) {
+        const QString name = field.trimmed().toLower();
+        if (!known.contains(name)) {
+            Error = QStringLiteral("Unknown column \"%1\": the columns are named after the "
+                                   "options of select: %2.")
+                        .arg(field, known.join(", "));
+            return false;
+        }
+        const QString option = QStringLiteral("--") + name;
+        if (Table.Options.contains(option)) {
+            Error = QStringLiteral("The column \"%1\" is given twice.").arg(name);
+            return false;
+        }
+        Table.Header.append(field.trimmed());
+        Table.Options.append(option);
+    }
+    for (const TCsvRecord& record : records) {
+        if (!IsBlankLine(record))
+            Table.Rows.append(record);
+    }
+    return true;
+}
+
+bool RowArguments(const TBatchTable& Table, const TCsvRecord& Row, QStringList& Arguments,
+                  QString& Error) {
+    if (!Row.Error.isEmpty()) {
+        Error = Row.Error;
+        return false;
+    }
+    if (Row.Fields.size() != Table.Options.size()) {
+        Error = QStringLiteral("line %1: %2 cells where the header names %3 columns")
+                    .arg(Row.Line)
+                    .arg(Row.Fields.size())
+                    .arg(Table.Options.size());
+        return false;
+    }
+    Arguments.clear();
+    for (qsizetype i = 0; i < Row.Fields.size(); ++i) {
+        const QString cell = Row.Fields[i].trimmed();
+        if (!cell.isEmpty())
+            Arguments << Table.Options[i] << cell;
+    }
+    return true;
+}

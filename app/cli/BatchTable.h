@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/Csv.h"
+
+#include <QStringList>
+#include <QStringView>
+
+// A table of operating points for select --batch: a header naming the columns after the
+// options of select without their dashes ("series", "flow", "flow-unit", ...), then one row per
+// operating point. An empty cell is an option not given.
+struct TBatchTable {
+    QStringList Header;     // the column names as written
+    QStringList Options;    // the option of each column: "--series", ...
+    QList<TCsvRecord> Rows; // blank lines left out
+};
+
+// Reads the table from the text of a CSV file. False with `Error` when its header cannot be
+// used: no header at all, a header that does not read, an unknown or a repeated column.
+bool ReadBatchTable(QStringView Text, TBatchTable& Table, QString& Error);
+
+// The arguments of select for a row: the option of each non-empty cell, with the cell's text
+// without blanks around it. False with `Error` for a row that does not read or does not have a
+// cell for each column.
+bool RowArguments(const TBatchTable& Table, const TCsvRecord& Row, QStringList& Arguments,
+                  QString& Error);

@@ -1,0 +1,162 @@
+#include "app/cli/DiagramCommand.h"
+
+#include "app/cli/HeadlessSelection.h"
+#include "app/cli/SelectArguments.h"
+#include "ui/SelectionDiagramChart.h"
+#include "units/UnitLabels.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <optional>
+
+namespace {
+
+// A picture's file names its format.
+bool IsPictureFile(const QString& file) {
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    return suffix == QStringLiteral("svg") || suffix == QStringLiteral("png");
+}
+
+QJsonArray PointJson(const TDiagramPoint& point) {
+    return {point.Flow, point.SpecificDissipation};
+}
+
+QJsonObject DiagramJson(const TSelectionDiagram& diagram) {
+    QJsonArray models;
+    for (const TDiagramCurve& curve : diagram.Curves) {
+        QJsonArray points;
+        for (const TDiagramPoint& point : curve.Points)
+            points.append(PointJson(point));
+        models.append(
+            QJsonObject{{"model", curve.Model}, {"chosen", curve.Chosen}, {"points", points}});
+    }
+    QJsonValue operatingPoint; // null when the oil is no warmer than the air
+    if (diagram.OperatingPoint)
+        operatingPoint =
+            QJsonObject{{"flow", diagram.OperatingPoint->Flow},
+                        {"specificDissipation", diagram.OperatingPoint->SpecificDissipation}};
+    return {{"flowUnit", FlowUnitLabels().value(diagram.FlowUnit)},
+            {"operatingPoint", operatingPoint},
+            {"models", models}};
+}
+
+bool WritePicture(const TSelectionDiagram& diagram, const QString& fileName, QString& error) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    if (QFileInfo(fileName).suffix().toLower() == QStringLiteral("svg")) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(DiagramPictureSize);
+        svg.setViewBox(QRect(QPoint(0, 0), DiagramPictureSize));
+        svg.setTitle(QStringLiteral("Selection diagram"));
+        QPainter painter(&svg);
+        PaintSelectionDiagram(diagram, painter, QRectF(QPointF(0, 0), DiagramPictureSize));
+    } else if (!RenderSelectionDiagram(diagram, DiagramPictureSize).save(&file, "PNG")) {
+        error = QStringLiteral("the picture cannot be encoded");
+        return false;
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+// The grid row of the model at `position`, 0 when it is no candidate.
+int CandidateRow(const TCoolerSamples& samples, int position) {
+    for (int row = 1; row <= samples.CoolerSamplesCnt; ++row) {
+        if (samples.CoolerSamplesType[row] == position)
+            return row;
+    }
+    return 0;
+}
+
+} // namespace
+
+int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Out,
+                      QTextStream& Err) {
+    const QString outOption = QStringLiteral("--out");
+    TMoreOptions more{{outOption}, {}};
+    QString error;
+    TSelectRequest request;
+    if (!ParseSelectArguments(Arguments, request, error, &more)) {
+        Err << error << "\nRun \"aircooler-cli diagram --help\" for the arguments.\n";
+        return 2;
+    }
+    const QString outFile = more.Values.value(outOption);
+    if (more.Values.contains(outOption) && !IsPictureFile(outFile)) {
+        Err << QStringLiteral("--out names a picture: FILE.svg or FILE.png, not \"%1\".\n")
+                   .arg(outFile);
+        return 2;
+    }
+    if (outFile.isEmpty() && !request.Json) {
+        Err << "Nothing to do: give --out FILE.svg, --out FILE.png or --json.\n";
+        return 2;
+    }
+
+    THeadlessSelection page(IniFilePath, request.Language);
+    if (!page.Enter(request, error)) {
+        Err << error << '\n';
+        return 2;
+    }
+    // The diagram shows the candidates of a new cooler; a model is picked in their grid.
+    const int picked = page.View.ListIndex(TSelectionList::Model);
+    page.Calculate(THeadlessSelection::TCalculation::NewCooler);
+    if (!request.Model.isEmpty() && page.View.Diagram) {
+        const int row = CandidateRow(page.Controller.Samples(), picked);
+        if (row == 0) {
+            Err << QStringLiteral("\"%1\" is not among the candidates the diagram shows.\n")
+                       .arg(request.Model);
+            return 2;
+        }
+        page.Controller.sgCoolerSamplesSelectCell(0, row);
+    }
+
+    for (const QString& message : page.Messages.Texts())
+        Err << message << '\n';
+    const std::optional<TSelectionDiagram>& diagram = page.View.Diagram;
+    if (!diagram) {
+        Err << "No diagram: no cooler was chosen.\n";
+        return 1;
+    }
+    if (!outFile.isEmpty() && !WritePicture(*diagram, outFile, error)) {
+        Err << QStringLiteral("Cannot write %1: %2.\n").arg(outFile, error);
+        return 2;
+    }
+    if (request.Json)
+        Out << QString::fromUtf8(
+            QJsonDocument(DiagramJson(*diagram)).toJson(QJsonDocument::Indented));
+    return page.Succeeded() ? 0 : 1;
+}
+
+QString DiagramUsage() {
+    return QStringLiteral(
+        "Usage: aircooler-cli diagram SELECT-ARGUMENTS [--out FILE.svg|FILE.png] [--json]\n"
+        "\n"
+        "The diagram of the selection page: after \"Calculate New Cooler\", the specific heat\n"
+        "dissipation of each candidate against the oil flow over its permitted flow range (a\n"
+        "VCS cooling system is the one point of its own pump's flow), and the operating point:\n"
+        "the oil flow and the cooling required over (maximum inlet oil - ambient air\n"
+        "temperature). A model whose curve passes above the point does the job. The chosen\n"
+        "model is drawn bold; --model picks another candidate, as a click in the grid does.\n"
+        "\n"
+        "  --out FILE    write the diagram as an SVG or PNG picture\n"
+        "  --json        print {\"flowUnit\", \"operatingPoint\": {\"flow\",\n"
+        "                \"specificDissipation\"}, \"models\": [{\"model\", \"chosen\",\n"
+        "                \"points\": [[flow, kW/K], ...]}]}: flows in the flow unit of the\n"
+        "                arguments, specific dissipations in kW/K\n"
+        "\n"
+        "SELECT-ARGUMENTS are those of \"aircooler-cli select --help\". The picture gives the\n"
+        "specific dissipation in the unit the calculated data give it: per °F for Btu/hr and HP.\n"
+        "Exit status: 0 with a diagram, 1 without one (the messages say why), 2 for arguments\n"
+        "that cannot be read or a picture that cannot be written.\n");
+}

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Batch sizing: a table of mixed operating points over every series and unit, sized with
+# --jobs 1 and --jobs 2, against the target of 2 s for 10,000 rows with one job; beside it the
+# time one select takes as a process of its own. Runs the programs of build/ (./test or
+# tools/build.sh makes them). Reports; times nothing as a test.
+#
+#   bench/app/batch.sh             # 10,000 rows, each measurement the best of 3
+#   ROWS=2000 RUNS=1 bench/app/batch.sh
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+cli="${CLI:-$root/build/bin/aircooler-cli}"
+rows="${ROWS:-10000}"
+runs="${RUNS:-3}"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+# The same mix on every run: the series in turn, each oil flow, temperature, altitude and heat
+# in a unit drawn from its list, and a few models picked by hand.
+awk -v rows="$rows" 'BEGIN {
+    srand(16)
+    split("VAM VDM VHM VCS", series, " ")
+    split("ISO VG 22|ISO VG 32|ISO VG 46|ISO VG 68|ISO VG 100|ISO VG 150|ISO VG 220", oils, "|")
+    split("m³/h|l/min|kg/s|ft³/h|US gpm|lb/h", flowUnits, "|")
+    split("0.06 1 0.014831461 2.118644 0.264201 117.71", flowFactors, " ")
+    split("W|kW|kcal/hr|Btu/hr|HP", heatUnits, "|")
+    split("1000 1 860.4 3412 1.341", heatFactors, " ")
+    split("20 10 20", flowLow, " "); split("250 80 200", flowHigh, " ")
+    split("60 8 60", heatHigh, " ")
+    print "series,oil,flow,flow-unit,max-oil-temp,oil-temp-unit,air-temp,air-temp-unit,altitude,altitude-unit,heat,heat-unit,model"
+    for (i = 0; i < rows; i++) {
+        s = i % 4 + 1
+        flow = ""; flowUnit = ""
+        if (s < 4) {
+            f = int(rand() * 6) + 1
+            q = flowLow[s] + rand() * (flowHigh[s] - flowLow[s])
+            flow = sprintf("%.4g", q * flowFactors[f]); flowUnit = flowUnits[f]
+        }
+        oil = 50 + rand() * 30; air = 15 + rand() * 25
+        fahrenheit = rand() < 0.3
+        if (fahrenheit) { oilText = sprintf("%.1f", oil * 1.8 + 32); airText = sprintf("%.1f", air * 1.8 + 32); tempUnit = "°F" }
+        else { oilText = sprintf("%.1f", oil); airText = sprintf("%.1f", air); tempUnit = "°C" }
+        feet = rand() < 0.3
+        altitude = int(rand() * 2000)
+        altitudeText = feet ? int(altitude / 0.3048) : altitude
+        h = int(rand() * 5) + 1
+        heat = 1 + rand() * ((s == 4 ? 30 : heatHigh[s]) - 1)
+        model = (s == 1 && rand() < 0.1) ? "KVAM 400-B" : ""
+        printf "%s,%s,%s,%s,%s,%s,%s,%s,%s,%s,%.4g,%s,%s\n", series[s], oils[int(rand() * 7) + 1], \
+            flow, flowUnit, oilText, tempUnit, airText, tempUnit, altitudeText, feet ? "ft" : "m", \
+            heat * heatFactors[h], heatUnits[h], model
+    }
+}' >"$work/points.csv"
+
+# Seconds of the best of the runs of a command.
+best_seconds() {
+    local best=""
+    for ((r = 0; r < runs; r++)); do
+        local start=${EPOCHREALTIME/[.,]/}
+        "$@" >/dev/null 2>&1 || true
+        local took=$((${EPOCHREALTIME/[.,]/} - start))
+        if [ -z "$best" ] || [ "$took" -lt "$best" ]; then best=$took; fi
+    done
+    awk -v us="$best" 'BEGIN { printf "%.3f", us / 1e6 }'
+}
+
+one=$(best_seconds "$cli" select --batch "$work/points.csv" --out "$work/one.csv" --jobs 1)
+two=$(best_seconds "$cli" select --batch "$work/points.csv" --out "$work/two.csv" --jobs 2)
+cmp -s "$work/one.csv" "$work/two.csv" || { echo "--jobs 2 wrote other rows than --jobs 1" >&2; exit 1; }
+single_runs=20
+start=${EPOCHREALTIME/[.,]/}
+for ((r = 0; r < single_runs; r++)); do
+    "$cli" select --series VAM --oil "ISO VG 46" --flow 100 --max-oil-temp 60 --air-temp 30 \
+        --altitude 0 --heat 20 --json >/dev/null
+done
+single=$(((${EPOCHREALTIME/[.,]/} - start) / single_runs))
+
+sized=$(awk -F, 'NR > 1 && $(NF - 1) == "0"' "$work/one.csv" | wc -l)
+awk -v rows="$rows" -v sized="$sized" -v one="$one" -v two="$two" -v single="$single" 'BEGIN {
+    printf "batch sizing of %d mixed rows (%d with a result), best of the runs\n", rows, sized
+    printf "  --jobs 1        %7.2f s   %6.0f us a row   (target below 2 s for 10,000 rows)\n", one, one * 1e6 / rows
+    printf "  --jobs 2        %7.2f s   speed-up %.2f\n", two, one / two
+    printf "one select as a process of its own: %.1f ms\n", single / 1000
+}'

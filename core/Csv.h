@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// Comma-separated values as RFC 4180 writes them: fields separated by commas, records ending in
+// CR LF (a lone LF or CR ends one too), and a field in double quotes holding commas, line breaks
+// and quotes written twice. A byte-order mark before the first record is skipped.
+//
+// The reader is a pure function of the text and never fails as a whole: a record it cannot read
+// carries its own error, and reading goes on with the next line, so one bad line costs only
+// that line.
+struct TCsvRecord {
+    QStringList Fields;
+    int Line = 0;  // the line the record starts on, from 1
+    QString Error; // empty when the record reads
+};
+
+QList<TCsvRecord> ReadCsv(QStringView Text);
+
+// A record as the writer puts it: a field is quoted when it holds a comma, a quote or a line
+// break; the record ends in CR LF.
+QString CsvRecord(const QStringList& Fields);

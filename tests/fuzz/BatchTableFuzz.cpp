@@ -1,0 +1,71 @@
+// The table of select --batch: the input is the CSV file. Every record the reader accepts is
+// written back and read again unchanged, every row turns into arguments or a message, and the
+// first rows are sized as the batch sizes them, on the shipped catalogue.
+#include "FuzzCheck.h"
+
+#include "app/cli/BatchRow.h"
+#include "app/cli/BatchTable.h"
+#include "core/Csv.h"
+#include "core/ProfileFile.h"
+#include "core/RegionalSettings.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+const QString IniFilePath = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/");
+
+// Sizing is the slow part; a few rows show whether any cell upsets it.
+constexpr qsizetype SizedRows = 3;
+
+void CheckRecords(const QList<TCsvRecord>& records) {
+    int line = 0;
+    for (const TCsvRecord& record : records) {
+        Require(record.Line > line, "records start on increasing lines",
+                QString::number(record.Line));
+        line = record.Line;
+        if (!record.Error.isEmpty())
+            continue;
+        const QList<TCsvRecord> again = ReadCsv(CsvRecord(record.Fields));
+        Require(again.size() == 1 && again.first().Error.isEmpty() &&
+                    again.first().Fields == record.Fields,
+                "a record written back reads as the same fields", record.Fields.join('|'));
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    const TScopedRegionalSettings regional(QLatin1Char('.'));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    CheckRecords(ReadCsv(text));
+
+    TBatchTable table;
+    QString error;
+    if (!ReadBatchTable(text, table, error)) {
+        Require(!error.isEmpty(), "a refused table says why");
+        return 0;
+    }
+    Require(table.Header.size() == table.Options.size(), "each column has its option");
+    const TProfileFileCache readOnce;
+    for (qsizetype i = 0; i < table.Rows.size(); ++i) {
+        QStringList arguments;
+        QStringList added;
+        if (!RowArguments(table, table.Rows[i], arguments, error)) {
+            Require(!error.isEmpty(), "a row that does not read says why");
+            added = UnsizedBatchRow(2, error);
+        } else if (i < SizedRows) {
+            added = SizeBatchRow(arguments, IniFilePath);
+        } else {
+            continue;
+        }
+        Require(added.size() == BatchResultColumns().size(), "a row adds every result column");
+        const QStringList row = BatchOutputRow(table, table.Rows[i], added);
+        Require(row.size() == table.Header.size() + added.size(), "an output row fills the header");
+        for (const QString& field : added)
+            Require(ShowsOnlyNumbers(field), "results show numbers", field);
+    }
+    return 0;
+}
