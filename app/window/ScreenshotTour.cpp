@@ -1,13 +1,24 @@
 #include "app/window/ScreenshotTour.h"
 
+#include "app/window/TourInput.h"
+#include "core/MessageService.h"
 #include "ui/AboutBox.h"
+#include "ui/DimensionsPage.h"
+#include "ui/HeatLoadPage.h"
 #include "ui/MainWindow.h"
+#include "ui/PrintSetupDialog.h"
+#include "ui/SelectionPage.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 
 #include <cstdio>
 
@@ -16,26 +27,151 @@ namespace {
 // Long enough for the window manager to have placed and painted the window.
 constexpr int SettleMilliseconds = 400;
 
-void SavePages(TfKylvane& Window, const QString& Directory) {
-    QDir().mkpath(Directory);
-    bool saved = true;
-    for (int page = 0; page < PageCount; ++page) {
-        Window.PageControl1->setCurrentIndex(page);
-        QApplication::processEvents();
-        const QString file = QDir(Directory).filePath(QStringLiteral("page-%1.png").arg(page));
-        saved = Window.grab().save(file) && saved;
+// The worked example of the user's guide, in the calculation's base units; each edition types
+// it in the units its pages show. tools/screenshots.sh writes the report of the same point.
+constexpr double OilFlowLiterPerMin = 100;
+constexpr double MaxOilTempC = 60;
+constexpr double AirTempC = 30;
+constexpr double AltitudeM = 0;
+constexpr double RequiredCoolingkW = 20;
+// The heat-load example: a 300 litre tank whose oil warms from 20 °C to 52 °C in 15 minutes
+// while the system runs without a cooler, about the 20 kW sized for above.
+constexpr double TankLiter = 300;
+constexpr double FirstReadingC = 20;
+constexpr double SecondReadingC = 52;
+const QString MinutesBetweenReadings = QStringLiteral("15");
+
+class TScreenshotTour {
+public:
+    TScreenshotTour(TfKylvane& Window, const QString& Directory)
+        : Window(Window), Directory(Directory), QuietMessages(Recorded) {}
+
+    // Shows each page as the example leaves it and saves its picture; true when every picture
+    // was saved and the program had nothing to tell.
+    bool Run() {
+        Save(Window, QStringLiteral("start"));
+        SizeTheCooler();
+        Save(Window, QStringLiteral("selection"));
+        OpenThePrintSetup();
+        CalculateTheHeatLoad();
+        Save(Window, QStringLiteral("heatload"));
+        ShowTheChosenModelsDimensions();
+        Save(Window, QStringLiteral("dimensions"));
+        ShowPage(LanguagePageIndex);
+        Save(Window, QStringLiteral("language"));
+        OpenTheAboutBox();
+        for (const QString& message : Recorded.Texts())
+            std::fprintf(stderr, "The program said: %s\n", qPrintable(message));
+        return Saved && Recorded.Shown.isEmpty();
     }
-    Window.PageControl1->setCurrentIndex(StartPageIndex);
-    TAboutBox& about = Window.AboutBox();
-    about.PrepareToShow(*Window.TheLanguage);
-    about.show();
-    QApplication::processEvents();
-    saved = about.grab().save(QDir(Directory).filePath(QStringLiteral("about.png"))) && saved;
-    about.hide();
-    if (!saved)
-        std::fprintf(stderr, "Could not save the screenshots in %s\n", qPrintable(Directory));
-    QCoreApplication::exit(saved ? 0 : 1);
-}
+
+private:
+    // As a click on the page's tab.
+    void ShowPage(int PageIndex) {
+        Window.PageControl1->setCurrentIndex(PageIndex);
+        QApplication::processEvents();
+    }
+
+    void SizeTheCooler() {
+        ShowPage(SelectionPageIndex);
+        TSelectionPage& page = *Window.SelectionPage;
+        page.rbACCoolerData->click();
+        Pick(page.cbOilCoolerData, page.cbOilCoolerData->findText(QStringLiteral("ISO VG 46")));
+        TypeInto(page.edOilflowCoolerData,
+                 TypedInShownUnit(&TUnitConv::FlowFromLiterPerMin, OilFlowLiterPerMin,
+                                  page.cbOilflowCoolerData));
+        TypeInto(page.edMaxTempCoolerData,
+                 TypedInShownUnit(&TUnitConv::TempFromC, MaxOilTempC, page.cbMaxTempCoolerData));
+        TypeInto(page.edAirTempCoolerData,
+                 TypedInShownUnit(&TUnitConv::TempFromC, AirTempC, page.cbAirTempCoolerData));
+        TypeInto(page.edAlittudeCoolerData,
+                 TypedInShownUnit(&TUnitConv::LengthFromm, AltitudeM, page.cbAlittudeCoolerData));
+        TypeInto(page.edHeatDissCoolerData,
+                 TypedInShownUnit(&TUnitConv::HeatDissiFromkW, RequiredCoolingkW,
+                                  page.cbHeatDissCoolerData));
+        page.btCalcNewCooler->click();
+        QApplication::processEvents();
+        if (!Window.mmPrint->isEnabled()) {
+            std::fprintf(stderr, "The selection page sized no cooler\n");
+            Saved = false;
+        }
+    }
+
+    // The print button opens the print setup; its picture is taken with the references typed,
+    // and the setup is cancelled, since the report would go to the desktop's word processor.
+    void OpenThePrintSetup() {
+        QTimer::singleShot(0, &Window, [this] {
+            TfPrePrint& setup = Window.PrePrint();
+            TypeInto(setup.edYourRef, QStringLiteral("Press line 4"));
+            TypeInto(setup.edOurRef, QStringLiteral("Offer 2612"));
+            QApplication::processEvents();
+            Save(setup, QStringLiteral("print-setup"));
+            setup.bbCancelPrint->click();
+        });
+        Window.SelectionPage->sbPrint->click();
+        QApplication::processEvents();
+    }
+
+    void CalculateTheHeatLoad() {
+        ShowPage(HeatLoadPageIndex);
+        THeatLoadPage& page = *Window.HeatLoadPage;
+        TypeInto(page.edValueOilVolumeHeatDissi,
+                 TypedInShownUnit(&TUnitConv::VolumeFromliter, TankLiter,
+                                  page.cbUnitOilVolumeHeatDissi));
+        TypeInto(
+            page.edValueStartTempHeatDissi,
+            TypedInShownUnit(&TUnitConv::TempFromC, FirstReadingC, page.cbUnitStartTemplHeatDissi));
+        TypeInto(
+            page.edValueEndTempHeatDissi,
+            TypedInShownUnit(&TUnitConv::TempFromC, SecondReadingC, page.cbUnitlEndTempHeatDissi));
+        TypeInto(page.edValueTimeIntervalHeatDissi, MinutesBetweenReadings);
+        page.btCalculateHeatDissi->click();
+        QApplication::processEvents();
+    }
+
+    // The model the selection chose, with the buttons of its drawing and its series' key.
+    void ShowTheChosenModelsDimensions() {
+        const QString model = Window.SelectionPage->cbTypeCoolerData->currentText();
+        ShowPage(DimensionsPageIndex);
+        TDimensionsPage& page = *Window.DimensionsPage;
+        page.rbACCooler->click();
+        const int index = page.cbDimension->findText(model);
+        if (index < 0) {
+            std::fprintf(stderr, "The dimensions page does not list %s\n", qPrintable(model));
+            Saved = false;
+            return;
+        }
+        Pick(page.cbDimension, index);
+        QApplication::processEvents();
+    }
+
+    // As the menu's About > Version does.
+    void OpenTheAboutBox() {
+        QTimer::singleShot(0, &Window, [this] {
+            TAboutBox& about = Window.AboutBox();
+            Save(about, QStringLiteral("about"));
+            about.OKButton->click();
+        });
+        Window.mmVersion->trigger();
+    }
+
+    void Save(QWidget& Shown, const QString& Name) {
+        QApplication::processEvents();
+        const QString file = Directory.filePath(Name + QStringLiteral(".png"));
+        if (!Shown.grab().save(file)) {
+            std::fprintf(stderr, "Could not save %s\n", qPrintable(file));
+            Saved = false;
+        }
+    }
+
+    TfKylvane& Window;
+    QDir Directory;
+    // A message box would stop the tour until someone closed it; the program's messages are
+    // kept and reported instead.
+    TRecordingMessages Recorded;
+    TScopedMessageService QuietMessages;
+    bool Saved = true;
+};
 
 } // namespace
 
@@ -43,6 +179,9 @@ void TakeScreenshotsIfAsked(TfKylvane& Window) {
     const QString directory = qEnvironmentVariable("AIRCOOLER_SCREENSHOT_DIR");
     if (directory.isEmpty())
         return;
-    QTimer::singleShot(SettleMilliseconds, &Window,
-                       [&Window, directory] { SavePages(Window, directory); });
+    QTimer::singleShot(SettleMilliseconds, &Window, [&Window, directory] {
+        QDir().mkpath(directory);
+        TScreenshotTour tour(Window, directory);
+        QCoreApplication::exit(tour.Run() ? 0 : 1);
+    });
 }
