@@ -32,7 +32,7 @@ public:
     void Finish() override;
 
     // One line per call: "NewDocument KVAM 300-B", "AppendText ...", "InsertLogo 107x41",
-    // "AppendPicture 900x560 at 504",
+    // "AppendPicture 900x560 at 456",
     // "ZeroParagraphSpacing", "SetFont Courier New bold 12", "Finish". The logo takes the
     // place of the open paragraph's text and is not part of any paragraph's text.
     QStringList Calls;

@@ -11,6 +11,8 @@
 #include <QTextDocument>
 #include <QTextDocumentWriter>
 
+#include <memory>
+
 namespace {
 
 const QString Extension = QStringLiteral(".odt");
@@ -19,6 +21,9 @@ bool Allowed(QChar c) {
     return c.isLetterOrNumber() || c == QLatin1Char(' ') || c == QLatin1Char('-') ||
            c == QLatin1Char('_') || c == QLatin1Char('.');
 }
+
+// Document units: pixels of 96 to the inch, as QTextDocumentWriter reads them too.
+constexpr qreal ScreenDpi = 96;
 
 // The whole document in memory: the writers may close or reposition a device they are
 // given, which a file that is only to take its name at the end must not see.
@@ -33,8 +38,14 @@ QByteArray Encoded(const QTextDocument& Document, TReportFormat Format) {
         QPdfWriter pdf(&bytes);
         pdf.setTitle(Document.metaInformation(QTextDocument::DocumentTitle));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
-        Document.print(&pdf);
+                                      QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter));
+        // Laid out on the page's own printable area, as a word processor lays out the same
+        // document: a document without a page size would be printed with margins of its own
+        // inside the page's and a page number below, which leaves a page of text too little
+        // room.
+        const std::unique_ptr<QTextDocument> pages(Document.clone());
+        pages->setPageSize(pdf.pageLayout().paintRect(QPageLayout::Inch).size() * ScreenDpi);
+        pages->print(&pdf);
     }
     return bytes.data();
 }

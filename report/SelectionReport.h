@@ -16,9 +16,9 @@ inline const QString ReportProgramLine =
     QStringLiteral("Air Cooled Heat Exchanger Software Version ");
 inline const QString ReportOrganisationLine = QStringLiteral("  Brenvik Corporation");
 
-// The width of the selection diagram in the report, 5.25 inches: about that of its lines of data,
+// The width of the selection diagram in the report, 4.75 inches: near that of its lines of data,
 // and small enough to leave the notes on the first page.
-inline constexpr int ReportDiagramWidth = 504;
+inline constexpr int ReportDiagramWidth = 456;
 
 // Writes the selection report into a new document: letterhead, program line, model, date and
 // references, the input data and the calculated data of the chosen model, the selection

@@ -133,6 +133,13 @@ TEST_F(ReportProgram, WritesTheReportAsPdfInTheReportLanguage) {
     const QString list = QString::fromUtf8(images.readAllStandardOutput());
     EXPECT_TRUE(QRegularExpression("\\simage\\s+900\\s+560\\s").match(list).hasMatch())
         << list.toStdString();
+    // Data, diagram and notes on one page, as the word processor lays out the same document.
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    ASSERT_TRUE(info.waitForFinished(60000));
+    EXPECT_TRUE(QRegularExpression("\\nPages:\\s+1\\n")
+                    .match(QString::fromUtf8(info.readAllStandardOutput()))
+                    .hasMatch());
     // The window's settings are neither read nor made.
     EXPECT_FALSE(QDir(Dir.filePath("home/.config")).exists());
 }

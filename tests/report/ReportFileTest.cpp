@@ -108,7 +108,7 @@ TEST_F(ReportFiles, TheDiagramIsAPictureOfItsOwnBetweenTheWeightAndTheInformatio
         }
         blocks.append(text);
     }
-    const qsizetype picture = blocks.indexOf("[aircooler-report-picture-1.png 504x313.6]");
+    const qsizetype picture = blocks.indexOf("[aircooler-report-picture-1.png 456x283.733]");
     ASSERT_GT(picture, 0) << blocks.join('\n').toStdString();
     EXPECT_TRUE(blocks[picture - 2].startsWith("Weight"));
     EXPECT_EQ(blocks[picture + 2], "Information:");

@@ -102,7 +102,7 @@ TEST_F(SelectionReport, TheDiagramStandsBelowTheCalculatedDataAtTheirWidth) {
     TRecordingDocumentWriter withDiagram;
     const QImage diagram(900, 560, QImage::Format_RGB32);
     WriteSelectionReport(withDiagram, KvamReportData(), Store, Today, diagram);
-    const qsizetype picture = withDiagram.Calls.indexOf("AppendPicture 900x560 at 504");
+    const qsizetype picture = withDiagram.Calls.indexOf("AppendPicture 900x560 at 456");
     ASSERT_GT(picture, 0) << withDiagram.Calls.join('\n').toStdString();
     EXPECT_TRUE(withDiagram.Calls[picture - 2].startsWith("AppendText Weight"));
     EXPECT_EQ(withDiagram.Calls[picture - 1], "AppendText  \r");
