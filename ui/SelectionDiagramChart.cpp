@@ -17,6 +17,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -31,6 +32,13 @@ constexpr qreal TextScale = 0.85;
 
 QString AxisTitle(const QString& caption, const QString& unit) {
     return caption.isEmpty() ? unit : caption + QStringLiteral(" [") + unit + QLatin1Char(']');
+}
+
+// Labels with the decimals their ticks need and no more: "2000", "0.25".
+QString LabelFormat(const QValueAxis& axis) {
+    const double step = (axis.max() - axis.min()) / std::max(axis.tickCount() - 1, 1);
+    const int decimals = step > 0 ? std::clamp(int(std::ceil(-std::log10(step) - 1e-9)), 0, 6) : 0;
+    return QStringLiteral("%.%1f").arg(decimals);
 }
 
 QFont Smaller(QFont font) {
@@ -75,8 +83,10 @@ public:
         // Both axes start at zero, so the distances between the curves and the point read true.
         FlowAxis->setRange(0, LargestFlow > 0 ? LargestFlow * 1.05 : 1);
         DissipationAxis->setRange(0, LargestDissipation > 0 ? LargestDissipation * 1.1 : 1);
-        FlowAxis->applyNiceNumbers();
-        DissipationAxis->applyNiceNumbers();
+        for (QValueAxis* axis : {FlowAxis, DissipationAxis}) {
+            axis->applyNiceNumbers();
+            axis->setLabelFormat(LabelFormat(*axis));
+        }
         return Chart;
     }
 

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QValueAxis>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QImage>
@@ -244,6 +245,12 @@ TEST_F(SelectionView, DiagramAppearsBesideTheCandidatesAndFollowsThePicks) {
     const QChart* chart = panel->ChartView()->chart();
     EXPECT_EQ(chart->axes(Qt::Horizontal).first()->titleText(), "Oil flow [US gpm]");
     EXPECT_EQ(chart->axes(Qt::Vertical).first()->titleText(), "Sp. heat dissipation [BTU/hr/°F]");
+    // Ticks of 1000 BTU/hr/°F and of 20 US gpm are labelled without decimals.
+    for (const Qt::Orientation side : {Qt::Horizontal, Qt::Vertical}) {
+        const auto* axis = qobject_cast<const QValueAxis*>(chart->axes(side).first());
+        ASSERT_NE(axis, nullptr);
+        EXPECT_EQ(axis->labelFormat(), "%.0f");
+    }
 
     grid->setCurrentCell(2, 0); // the undersized neighbour
     widths = seriesWidths();
