@@ -1,5 +1,6 @@
 #include "app/cli/CommandLine.h"
 #include "core/RegionalSettings.h"
+#include "tests/support/OperatingPoints.h"
 
 #include <gtest/gtest.h>
 
@@ -22,12 +23,10 @@ TRun RunCli(const QStringList& arguments) {
     return {code, out, err};
 }
 
-const QStringList VamPoint{
-    "select", "--series",   "VAM", "--oil",      "ISO VG 46", "--flow", "100", "--max-oil-temp",
-    "60",     "--air-temp", "30",  "--altitude", "0",         "--heat", "20"};
+const QStringList SelectVamPoint = QStringList{"select"} + VamPoint;
 
 QStringList WithHeat(const QString& heat) {
-    return VamPoint.mid(0, VamPoint.size() - 1) << heat;
+    return With(SelectVamPoint, "--heat", heat);
 }
 
 // Help is asked for where an option or a command's word stands; where a value stands, "-h" and

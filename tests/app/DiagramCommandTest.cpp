@@ -1,3 +1,5 @@
+#include "tests/support/OperatingPoints.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -24,21 +26,6 @@ TRun Cli(const QStringList& arguments) {
     EXPECT_TRUE(program.waitForFinished(60000));
     return {program.exitCode(), program.readAllStandardOutput(),
             QString::fromUtf8(program.readAllStandardError())};
-}
-
-// 100 l/min of ISO VG 46 at most 60 degC, air 30 degC, sea level, 20 kW.
-const QStringList VamPoint{"--series",       "VAM", "--oil",      "ISO VG 46", "--flow",     "100",
-                           "--max-oil-temp", "60",  "--air-temp", "30",        "--altitude", "0",
-                           "--heat",         "20"};
-
-// The arguments with an option's value replaced, or the option added.
-QStringList With(QStringList arguments, const QString& option, const QString& value) {
-    const qsizetype at = arguments.indexOf(option);
-    if (at >= 0)
-        arguments[at + 1] = value;
-    else
-        arguments << option << value;
-    return arguments;
 }
 
 // The platform's own notes (a missing runtime directory) are no words of the command.

@@ -1,4 +1,5 @@
 #include "app/cli/ReportArguments.h"
+#include "tests/support/OperatingPoints.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,11 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// 100 l/min of ISO VG 46 at most 60 degC, air 30 degC, sea level, 20 kW.
-const QStringList VamPoint{"--series",       "VAM", "--oil",      "ISO VG 46", "--flow",     "100",
-                           "--max-oil-temp", "60",  "--air-temp", "30",        "--altitude", "0",
-                           "--heat",         "20"};
 
 struct ArgumentCase {
     const char* Name;
@@ -164,12 +160,8 @@ TEST_F(ReportProgram, ExitStatusesAsSelect) {
         QString Err;
     } cases[] = {
         {"NoCooler",
-         [] {
-             QStringList a = VamPoint;
-             a[a.indexOf("--heat") + 1] = "700";
-             return a;
-         }() << "--out"
-             << "x.odt",
+         With(VamPoint, "--heat", "700") << "--out"
+                                         << "x.odt",
          1, "No cooler can be selected! Please contact your local Brenvik office.\n"},
         {"Unwritable", VamPoint + QStringList{"--out", "/proc/aircooler/report.odt"}, 1, ""},
         {"Unreadable", VamPoint + QStringList{"--out", "x.txt"}, 2, ""},

@@ -2,6 +2,7 @@
 #include "app/cli/DemoCommand.h"
 #include "core/RegionalSettings.h"
 #include "settings/Edition.h"
+#include "tests/support/OperatingPoints.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -49,20 +50,6 @@ protected:
 
     TScopedRegionalSettings Point{QLatin1Char('.')};
 };
-
-// 100 l/min of ISO VG 46 at most 60 degC, air 30 degC, sea level, 20 kW.
-const QStringList VamPoint{"--series",       "VAM", "--oil",      "ISO VG 46", "--flow",     "100",
-                           "--max-oil-temp", "60",  "--air-temp", "30",        "--altitude", "0",
-                           "--heat",         "20"};
-
-QStringList With(QStringList arguments, const QString& option, const QString& value) {
-    const qsizetype at = arguments.indexOf(option);
-    if (at >= 0)
-        arguments[at + 1] = value;
-    else
-        arguments << option << value;
-    return arguments;
-}
 
 TEST_F(SelectCommand, ChoosesTheSmallestCoolerAndListsItsNeighbours) {
     const TRun run = Run(VamPoint);
@@ -137,8 +124,8 @@ TEST_F(SelectCommand, ReadsEveryUnitOfThePage) {
 TEST_F(SelectCommand, CoolingSystemsAreChosenAtTheirOwnPumpFlow) {
     // ISO VG 46, at most 60 degC oil, 30 degC air, sea level: the smallest system that does the
     // job at its own pump's flow, listed first, with the smaller one that falls short.
-    const QStringList point{"--series",   "VCS", "--oil",      "ISO VG 46", "--max-oil-temp", "60",
-                            "--air-temp", "30",  "--altitude", "0"};
+    const QStringList point{"--series", "VCS",        "--oil", "ISO VG 46",  "--max-oil-temp",
+                            "60",       "--air-temp", "30",    "--altitude", "0"};
     const struct {
         const char* Heat;
         const char* Model;
