@@ -129,6 +129,9 @@ private:
 };
 
 bool NeedsQuotes(const QString& field) {
+    // A leading byte-order mark would be taken for the file's own at the start of a file.
+    if (field.startsWith(QChar(0xFEFF)))
+        return true;
     for (QChar c : field) {
         if (c == Quote || c == Comma || IsLineBreak(c))
             return true;

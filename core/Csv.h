@@ -21,5 +21,5 @@ struct TCsvRecord {
 QList<TCsvRecord> ReadCsv(QStringView Text);
 
 // A record as the writer puts it: a field is quoted when it holds a comma, a quote or a line
-// break; the record ends in CR LF.
+// break, or starts with a byte-order mark; the record ends in CR LF.
 QString CsvRecord(const QStringList& Fields);

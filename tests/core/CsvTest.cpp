@@ -82,4 +82,9 @@ TEST(CsvWriter, QuotesOnlyWhatNeedsItAndReadsBack) {
     EXPECT_EQ(FieldsOf(ReadCsv(line + CsvRecord({"x"}))), (QList<QStringList>{fields, {"x"}}));
 }
 
+TEST(CsvWriter, AFieldStartingWithAByteOrderMarkKeepsItAtTheStartOfAFile) {
+    const QStringList fields{QStringLiteral("\uFEFFseries"), "oil"};
+    EXPECT_EQ(FieldsOf(ReadCsv(CsvRecord(fields))), QList<QStringList>{fields});
+}
+
 } // namespace
