@@ -5,10 +5,8 @@
 #include "core/RegionalSettings.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
 
-#include <cstdio>
 #include <memory>
 
 namespace {

@@ -5,6 +5,7 @@
 #include "settings/ProgramRegKey.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsTree.h"
+#include "ui/SelectionPageLogic.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,6 +69,18 @@ WindowTest::StartWindow(const std::function<void(TfKylvane&)>& BeforeStartUp) {
         BeforeStartUp(*window);
     window->FormCreate();
     window->show();
+    return window;
+}
+
+std::unique_ptr<TfKylvane> WindowTest::StartOnSelectionPage(TSelectionPageLogic*& Logic) {
+    std::unique_ptr<TfKylvane> window = StartWindow([&Logic](TfKylvane& w) {
+        auto logic = std::make_unique<TSelectionPageLogic>(w);
+        Logic = logic.get();
+        w.SetSelectionPageHooks(std::move(logic));
+    });
+    // Focus moves, and with it the leaving of entries, only within the active window.
+    QApplication::setActiveWindow(window.get());
+    window->PageControl1->setCurrentIndex(SelectionPageIndex);
     return window;
 }
 

@@ -27,6 +27,9 @@ protected:
     // `BeforeStartUp` registers page logic the way the program does before the start-up.
     std::unique_ptr<TfKylvane>
     StartWindow(const std::function<void(TfKylvane&)>& BeforeStartUp = {});
+    // The window with the selection page's logic registered as the program registers it, kept
+    // in `Logic`, active and showing the selection page.
+    std::unique_ptr<TfKylvane> StartOnSelectionPage(class TSelectionPageLogic*& Logic);
     // What a program started again finds: a fresh process state, the same settings.
     std::unique_ptr<TfKylvane> RestartWindow(std::unique_ptr<TfKylvane>& Running);
 

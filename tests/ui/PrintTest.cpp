@@ -55,13 +55,7 @@ private:
 class Printing : public WindowTest {
 protected:
     void SetUp() override {
-        Window = StartWindow([this](TfKylvane& w) {
-            auto logic = std::make_unique<TSelectionPageLogic>(w);
-            Logic = logic.get();
-            w.SetSelectionPageHooks(std::move(logic));
-        });
-        QApplication::setActiveWindow(Window.get());
-        Window->PageControl1->setCurrentIndex(SelectionPageIndex);
+        Window = StartOnSelectionPage(Logic);
         TSelectionPage* page = Window->SelectionPage;
         for (const auto& [entry, text] : {std::pair{page->edOilflowCoolerData, "26,4"},
                                           {page->edMaxTempCoolerData, "140"},

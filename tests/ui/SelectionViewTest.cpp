@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
-#include <QValueAxis>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QImage>
@@ -25,6 +24,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QValueAxis>
 
 namespace {
 
@@ -33,14 +33,7 @@ namespace {
 class SelectionView : public WindowTest {
 protected:
     void SetUp() override {
-        Window = StartWindow([this](TfKylvane& w) {
-            auto logic = std::make_unique<TSelectionPageLogic>(w);
-            Logic = logic.get();
-            w.SetSelectionPageHooks(std::move(logic));
-        });
-        // Focus moves, and with it the leaving of entries, only within the active window.
-        QApplication::setActiveWindow(Window.get());
-        Window->PageControl1->setCurrentIndex(SelectionPageIndex);
+        Window = StartOnSelectionPage(Logic);
         Page = Window->SelectionPage;
     }
 
