@@ -13,6 +13,6 @@ void TDimensionsPageLogic::StoreInputs() {
     View.Controller().StoreInputs();
 }
 
-void TDimensionsPageLogic::RestoreInputs(int) {
+void TDimensionsPageLogic::RestoreInputs() {
     View.Controller().RestoreInputs();
 }

@@ -14,7 +14,7 @@ public:
     TDimensionsPageLogic(TfKylvane& Window, TQtSelectionView& SelectionView);
 
     void StoreInputs() override;
-    void RestoreInputs(int PageLeft) override;
+    void RestoreInputs() override;
 
     TQtDimensionsView View;
 };

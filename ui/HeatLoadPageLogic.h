@@ -12,7 +12,7 @@ public:
     explicit THeatLoadPageLogic(TfKylvane& Window) : View(Window) {}
 
     void StoreInputs() override { View.Controller().StoreInputs(); }
-    void RestoreInputs(int /*PageLeft*/) override { View.Controller().RestoreInputs(); }
+    void RestoreInputs() override { View.Controller().RestoreInputs(); }
 
     TQtHeatLoadView View;
 };

@@ -5,7 +5,7 @@
 
 #include <QRadioButton>
 
-void TLanguagePageInputs::RestoreInputs(int /*PageLeft*/) {
+void TLanguagePageInputs::RestoreInputs() {
     int32_t languageNumber = 0;
     // Selecting a button that was not selected runs its language selection.
     if (TRegRoutines().GetTextNo(languageNumber))

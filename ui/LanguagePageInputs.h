@@ -12,7 +12,7 @@ public:
     explicit TLanguagePageInputs(TLanguagePage& Page) : Page(Page) {}
 
     void StoreInputs() override {}
-    void RestoreInputs(int PageLeft) override;
+    void RestoreInputs() override;
 
 private:
     TLanguagePage& Page;

@@ -1,8 +1,8 @@
 #include "ui/LanguageTexts.h"
 
 #include "core/EngineState.h"
-#include "pages/heatload/HeatLoadTextKeys.h"
 #include "pages/dimensions/DimensionsTextKeys.h"
+#include "pages/heatload/HeatLoadTextKeys.h"
 #include "pages/selection/SelectionTextKeys.h"
 #include "report/ReportTexts.h"
 #include "settings/VersUnit.h"
@@ -55,6 +55,7 @@ void ApplyMainGroupTexts(TfKylvane& W, TLanguage& L) {
     SetMenuCaptionWithHotkey(L.GetTxt("8"), W.mmFile, ExitItem);
 
     SetMainGroupReportTexts(L);
+    W.TextVariables.AlterationsNoteStr = L.GetTxt(SelectionTextKey::AlterationsNote);
     state.RpmTextStr = L.GetTxt(SelectionTextKey::RpmText).left(RpmTextLength);
     W.VersUnit->SetMianGroupVersion(L.GetTxt(DimensionsTextKey::VersionWord));
 
@@ -95,7 +96,8 @@ void ApplySelectionPageTexts(TfKylvane& W, TLanguage& L) {
     s.lbAirFlowCoolerText->setText(L.GetTxt(AirFlow));
     texts.MotorCapacityCoolerTextStr = L.GetTxt(MotorCapacity);
     texts.PowerCapacityCoolerTextStr = L.GetTxt(PowerCapacity);
-    s.lbMotorCapacityCoolerText->setText(state.CurrentCoolerType == Cooler_System
+    // The page's own series: the dimensions page may show another.
+    s.lbMotorCapacityCoolerText->setText(s.rbCSCoolerData->isChecked()
                                              ? texts.PowerCapacityCoolerTextStr.str()
                                              : texts.MotorCapacityCoolerTextStr.str());
     s.lbNoiseLevelCoolerText->setText(

@@ -24,6 +24,7 @@
 #include "ui/StartPage.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -155,6 +156,8 @@ void TfKylvane::BuildMenu() {
     connect(mmLanguage, &QAction::triggered, this, [this] { ShowPageFromMenu(LanguagePageIndex); });
     connect(mmPrint, &QAction::triggered, this, &TfKylvane::PrintSelection);
     connect(mmExit, &QAction::triggered, this, &QWidget::close);
+    // Logging out may end the program without closing the window first.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { StoreOpenPageInputs(); });
     connect(mmVersion, &QAction::triggered, this, [this] {
         if (TheLanguage)
             AboutBox().ShowModal(*TheLanguage);
@@ -304,19 +307,32 @@ void TfKylvane::LanguageSelected(TLanguageType Language) {
     ApplyLanguageTexts(*this);
 }
 
+void TfKylvane::StoreOpenPageInputs() {
+    if (LastPageIndex >= 0 && PageInputs[LastPageIndex])
+        PageInputs[LastPageIndex]->StoreInputs();
+}
+
+void TfKylvane::closeEvent(QCloseEvent* Event) {
+    StoreOpenPageInputs();
+    QMainWindow::closeEvent(Event);
+}
+
+void TfKylvane::MarginsChanged() {
+    if (SelectionHooks)
+        SelectionHooks->MarginsChanged();
+}
+
 void TfKylvane::PageControl1Change() {
     EngineState().ShowMessagesFLG = true;
     SetPrintEnabled(false);
-    if (LastPageIndex >= 0 && PageInputs[LastPageIndex])
-        PageInputs[LastPageIndex]->StoreInputs();
-    const int pageLeft = LastPageIndex;
+    StoreOpenPageInputs();
     LastPageIndex = PageControl1->currentIndex();
     if (LastPageIndex < 0)
         return;
     if (TheLanguage)
         TheLanguage->NewPageText(TextPageOfPage[LastPageIndex]);
     if (PageInputs[LastPageIndex])
-        PageInputs[LastPageIndex]->RestoreInputs(pageLeft);
+        PageInputs[LastPageIndex]->RestoreInputs();
 }
 
 void TfKylvane::ShowPageFromMenu(int PageIndex) {
@@ -332,9 +348,9 @@ void TfKylvane::SetPrintEnabled(bool Enabled) {
     SelectionPage->sbPrint->setEnabled(Enabled);
 }
 
-void TfKylvane::HandOverRequiredCooling(const QString& Text) {
+void TfKylvane::HandOverRequiredCooling(const QString& Text, int HeatUnit) {
     if (SelectionHooks)
-        SelectionHooks->TakeRequiredCooling(Text);
+        SelectionHooks->TakeRequiredCooling(Text, HeatUnit);
 }
 
 void TfKylvane::setVisible(bool Visible) {

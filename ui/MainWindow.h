@@ -82,8 +82,12 @@ public:
     void LanguageSelected(TLanguageType Language);
     // The print menu item and the print button of the selection page together.
     void SetPrintEnabled(bool Enabled);
+    // The open page's inputs into the settings store, as leaving the page stores them.
+    void StoreOpenPageInputs();
+    // The service margins changed.
+    void MarginsChanged();
     // The heat-load page's result becomes the selection page's required cooling.
-    void HandOverRequiredCooling(const QString& Text);
+    void HandOverRequiredCooling(const QString& Text, int HeatUnit);
     // Their action: the print setup, then the report of the selection page's result, opened
     // in the desktop's word processor.
     void PrintSelection();
@@ -139,6 +143,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* Event) override;
+    // Closing the window keeps what the open page holds, as leaving the page would.
+    void closeEvent(QCloseEvent* Event) override;
 
 private:
     void BuildMenu();

@@ -15,21 +15,22 @@ public:
     // The page is being left. Runs before the text page of the page entered is loaded.
     virtual void StoreInputs() = 0;
 
-    // The page has been entered and its text page loaded. `PageLeft` is the index of the page
-    // shown before (-1 at the first change), since a page may take over what the page left
-    // produced.
-    virtual void RestoreInputs(int PageLeft) = 0;
+    // The page has been entered and its text page loaded.
+    virtual void RestoreInputs() = 0;
 };
 
 // The selection page does more than remember inputs: the window clears it at start-up,
-// restores its calculation mode once the window is built and hands it the heat-load page's
-// result.
+// restores its calculation mode once the window is built, hands it the heat-load page's
+// result and tells it when the service margins change.
 class TSelectionPageHooks : public TPageInputs {
 public:
     virtual void ClearOnNewCoolerType(bool ClearAllFLG) = 0;
     virtual void LoadFixedTempMode() = 0;
-    // The text becomes the required cooling; the results shown no longer fit it.
-    virtual void TakeRequiredCooling(const QString& Text) = 0;
+    // The heat-load page's result, in the heat unit at `HeatUnit`, becomes the required cooling
+    // the next time the page is entered.
+    virtual void TakeRequiredCooling(const QString& Text, int HeatUnit) = 0;
+    // The service margins changed: results calculated under the old ones are out of date.
+    virtual void MarginsChanged() = 0;
     // What the report copies from the page as it shows it now.
     virtual TSelectionReportData ReportData() = 0;
     // The selection diagram as the page shows it, as a picture; null while it shows none.

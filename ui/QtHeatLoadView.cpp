@@ -119,6 +119,6 @@ QString TQtHeatLoadView::GroupCaption(THeatLoadEntry entry) const {
     return GroupOf(entry)->title();
 }
 
-void TQtHeatLoadView::HandOverRequiredCooling(const QString& text) {
-    Window.HandOverRequiredCooling(text);
+void TQtHeatLoadView::HandOverRequiredCooling(const QString& text, int heatUnit) {
+    Window.HandOverRequiredCooling(text, heatUnit);
 }

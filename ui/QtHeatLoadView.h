@@ -31,7 +31,7 @@ public:
 
     QString GroupCaption(THeatLoadEntry entry) const override;
 
-    void HandOverRequiredCooling(const QString& text) override;
+    void HandOverRequiredCooling(const QString& text, int heatUnit) override;
 
 protected:
     // Leaving an input entry.

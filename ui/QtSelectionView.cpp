@@ -375,6 +375,10 @@ void TQtSelectionView::SetGridSelectedRow(int row) {
     grid->setCurrentCell(row - 1, std::max(grid->currentColumn(), 0));
 }
 
+int TQtSelectionView::GridSelectedRow() const {
+    return Page.sgCoolerSamples->currentRow() + 1;
+}
+
 int TQtSelectionView::GridWidth() const {
     // The grid keeps its place on the page while it is hidden.
     return Page.sgCoolerSamples->width();
@@ -418,6 +422,10 @@ TLanguage* TQtSelectionView::TextStore() const {
 
 QString TQtSelectionView::MotorCapacityCoolerTextStr() const {
     return Window.TextVariables.MotorCapacityCoolerTextStr;
+}
+
+QString TQtSelectionView::AlterationsNoteStr() const {
+    return Window.TextVariables.AlterationsNoteStr;
 }
 
 QString TQtSelectionView::PowerCapacityCoolerTextStr() const {

@@ -66,6 +66,7 @@ public:
     void SetGridVisible(bool visible) override;
     void SetGridRows(const QList<TSampleRow>& rows) override;
     void SetGridSelectedRow(int row) override;
+    int GridSelectedRow() const override;
     int GridWidth() const override;
     int GridColumnWidth(int column) const override;
     void SetGridColumnWidth(int column, int width) override;
@@ -80,6 +81,7 @@ public:
     TLanguage* TextStore() const override;
     QString MotorCapacityCoolerTextStr() const override;
     QString PowerCapacityCoolerTextStr() const override;
+    QString AlterationsNoteStr() const override;
     QString ProtectionStdCoolerTextStr() const override;
 
 protected:
@@ -100,7 +102,7 @@ private:
 
     TfKylvane& Window;
     TSelectionPage& Page;
-    TRegSelectionSettings Settings;
+    TRegStoredValues Settings;
     TSelectionController SelectionController{*this, Settings};
     // While an entry's exit action runs (and its message is open), and while the focus is put
     // back into an entry after its message, losing the focus is not the user leaving an entry.

@@ -15,7 +15,8 @@ TQtServiceView::TQtServiceView(TfKylvane& Window) : Window(Window) {
 bool TQtServiceView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease && watched == Window.SelectionPage->Image2) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        Entry.Image2MouseUp(mouse->button(), mouse->modifiers());
+        if (Entry.Image2MouseUp(mouse->button(), mouse->modifiers()))
+            Window.MarginsChanged();
     }
     return QObject::eventFilter(watched, event);
 }

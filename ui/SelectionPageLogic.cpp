@@ -1,20 +1,15 @@
 #include "ui/SelectionPageLogic.h"
 
-#include "ui/HeatLoadPage.h"
-#include "ui/MainWindow.h"
 #include "ui/SelectionDiagramChart.h"
 
-#include <QComboBox>
-
-TSelectionPageLogic::TSelectionPageLogic(TfKylvane& Window) : View(Window), Window(Window) {}
+TSelectionPageLogic::TSelectionPageLogic(TfKylvane& Window) : View(Window) {}
 
 void TSelectionPageLogic::StoreInputs() {
     View.Controller().StoreInputs();
 }
 
-void TSelectionPageLogic::RestoreInputs(int PageLeft) {
-    View.Controller().RestoreInputs(PageLeft,
-                                    Window.HeatLoadPage->cbUnitlResultHeatDissi->currentIndex());
+void TSelectionPageLogic::RestoreInputs() {
+    View.Controller().RestoreInputs();
 }
 
 void TSelectionPageLogic::ClearOnNewCoolerType(bool ClearAllFLG) {
@@ -25,9 +20,12 @@ void TSelectionPageLogic::LoadFixedTempMode() {
     View.Controller().LoadFixedTempMode();
 }
 
-void TSelectionPageLogic::TakeRequiredCooling(const QString& Text) {
-    View.SetEntryText(TSelectionEntry::HeatDiss, Text);
-    View.Controller().ClearOnNewCoolerType(false);
+void TSelectionPageLogic::TakeRequiredCooling(const QString& Text, int HeatUnit) {
+    View.Controller().TakeRequiredCooling(Text, HeatUnit);
+}
+
+void TSelectionPageLogic::MarginsChanged() {
+    View.Controller().MarginsChanged();
 }
 
 TSelectionReportData TSelectionPageLogic::ReportData() {

@@ -12,16 +12,13 @@ public:
     explicit TSelectionPageLogic(TfKylvane& Window);
 
     void StoreInputs() override;
-    // From the heat-load page the required cooling is read in that page's result unit.
-    void RestoreInputs(int PageLeft) override;
+    void RestoreInputs() override;
     void ClearOnNewCoolerType(bool ClearAllFLG) override;
     void LoadFixedTempMode() override;
-    void TakeRequiredCooling(const QString& Text) override;
+    void TakeRequiredCooling(const QString& Text, int HeatUnit) override;
+    void MarginsChanged() override;
     TSelectionReportData ReportData() override;
     QImage ReportDiagram() override;
 
     TQtSelectionView View;
-
-private:
-    TfKylvane& Window;
 };

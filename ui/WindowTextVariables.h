@@ -13,6 +13,7 @@ struct TWindowTextVariables {
     TPrnStr MotorCapacityCoolerTextStr;
     TPrnStr PowerCapacityCoolerTextStr; // replaces the motor caption for hydraulic motors
     QString ProtectionStdCoolerTextStr;
+    QString AlterationsNoteStr; // the selection page's disclaimer
     TPrnStr FixMotorCapacityStr;
     TPrnStr FixWeightStr;
     TPrnStr FixCoolAreaStr;

@@ -42,7 +42,7 @@ public:
     TRecordingMessages Messages;
     TLanguage Language;
     THeadlessSelectionView View;
-    TMemorySelectionSettings Settings;
+    TMemoryStoredValues Settings;
     TSelectionController Controller{View, Settings};
 
 private:

@@ -203,7 +203,7 @@ TFindings SweepSelections(int Count) {
     TLanguage language;
     THeadlessSelectionView view;
     view.Language = &language;
-    TMemorySelectionSettings settings;
+    TMemoryStoredValues settings;
     TSelectionController controller(view, settings);
     view.OnApplyLanguageTexts = [&] { ApplySelectionTexts(view); };
     view.ApplyLanguageTexts();

@@ -26,10 +26,14 @@ public:
         Captions[entry] = caption;
     }
 
-    void HandOverRequiredCooling(const QString& text) override { HandedOver.append(text); }
+    void HandOverRequiredCooling(const QString& text, int heatUnit) override {
+        HandedOver.append(text);
+        HandedOverUnits.append(heatUnit);
+    }
 
     std::optional<THeatLoadEntry> Focused;
-    QStringList HandedOver; // every required cooling handed to the selection page, in order
+    QStringList HandedOver;     // every required cooling handed to the selection page, in order
+    QList<int> HandedOverUnits; // the heat unit of each
 
 private:
     QMap<THeatLoadEntry, QString> Texts;

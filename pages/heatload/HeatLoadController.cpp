@@ -130,6 +130,8 @@ void THeatLoadController::btCalculateHeatDissiClick() {
     Values.DissiResult =
         Held(TUnitConv().HeatDissiFromkW(decimals, kW, Values.UnitlResultHeatDissi));
     ShowResult(decimals);
+    View.HandOverRequiredCooling(View.EntryText(THeatLoadEntry::Result),
+                                 Values.UnitlResultHeatDissi);
 }
 
 QString THeatLoadController::RangeMessage(TCoolCalcResult Verdict) const {
@@ -153,12 +155,15 @@ void THeatLoadController::cbUnitlResultHeatDissiChange() {
     Values.DissiResult =
         Held(TUnitConv().HeatDissiFromkW(decimals, kW, Values.UnitlResultHeatDissi));
     ShowResult(decimals);
+    // Only a calculated result is the required cooling of anything.
+    if (LastCalculatedkW)
+        View.HandOverRequiredCooling(View.EntryText(THeatLoadEntry::Result),
+                                     Values.UnitlResultHeatDissi);
 }
 
 void THeatLoadController::ShowResult(int Decimals) {
-    const QString text = FormatFixed(Values.DissiResult, HeatLoadPrecision, Decimals);
-    View.SetEntryText(THeatLoadEntry::Result, text);
-    View.HandOverRequiredCooling(text);
+    View.SetEntryText(THeatLoadEntry::Result,
+                      FormatFixed(Values.DissiResult, HeatLoadPrecision, Decimals));
 }
 
 void THeatLoadController::ResetInputs() {

@@ -41,7 +41,8 @@ public:
     void UnitChange(THeatLoadEntry Entry);
     // "Calculate": the required cooling of the inputs, or the message of the input out of range.
     void btCalculateHeatDissiClick();
-    // Another unit is picked for the result: it is shown and handed over in that unit.
+    // Another unit is picked for the result: it is shown in that unit, and handed over in it
+    // when it was calculated.
     void cbUnitlResultHeatDissiChange();
 
     // Every entry and input back to its start value; the unit lists stay as they are.

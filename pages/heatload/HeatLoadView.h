@@ -49,7 +49,8 @@ public:
     // The caption of the entry's group, which names the input in messages.
     virtual QString GroupCaption(THeatLoadEntry entry) const = 0;
 
-    // The result goes on as the required cooling of the selection page, whose shown results
-    // no longer fit it.
-    virtual void HandOverRequiredCooling(const QString& text) = 0;
+    // A calculated result goes on as the required cooling of the selection page: the number as
+    // shown and the position of its unit in the heat unit list. The selection page takes it
+    // the next time it is entered.
+    virtual void HandOverRequiredCooling(const QString& text, int heatUnit) = 0;
 };

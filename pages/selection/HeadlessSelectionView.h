@@ -68,6 +68,7 @@ public:
     void SetGridVisible(bool visible) override { GridShown = visible; }
     void SetGridRows(const QList<TSampleRow>& rows) override { GridRows = rows; }
     void SetGridSelectedRow(int row) override { SelectedGridRow = row; }
+    int GridSelectedRow() const override { return SelectedGridRow; }
     int GridWidth() const override { return GridPixels; }
     int GridColumnWidth(int column) const override;
     void SetGridColumnWidth(int column, int width) override;
@@ -82,12 +83,14 @@ public:
     QString MotorCapacityCoolerTextStr() const override { return KeptCaptions.MotorCapacity; }
     QString PowerCapacityCoolerTextStr() const override { return KeptCaptions.PowerCapacity; }
     QString ProtectionStdCoolerTextStr() const override { return KeptCaptions.ProtectionStd; }
+    QString AlterationsNoteStr() const override { return KeptCaptions.AlterationsNote; }
 
     TLanguage* Language = nullptr;
     struct {
         TPrnStr MotorCapacity;
         TPrnStr PowerCapacity;
         QString ProtectionStd;
+        QString AlterationsNote;
     } KeptCaptions;
 
     const TEntryState& Entry(TSelectionEntry entry) const;

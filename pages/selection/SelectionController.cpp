@@ -33,7 +33,7 @@ float StandardPumpFlow(float previousFlow) {
 
 } // namespace
 
-TSelectionController::TSelectionController(TSelectionView& View, TSelectionSettings& Settings,
+TSelectionController::TSelectionController(TSelectionView& View, TStoredValues& Settings,
                                            const TSelectionModelLists& ModelLists)
     : View(View), Settings(Settings), ModelLists(ModelLists) {}
 
@@ -99,6 +99,8 @@ bool TSelectionController::ExitEntry(TSelectionEntry Entry) {
             if (!std::isfinite(converted))
                 converted = std::copysign(std::numeric_limits<float>::max(), converted);
             s.*quantity.Field = converted;
+            if (Entry == TSelectionEntry::OilFlow && s.CurrentCoolerType != VCS_Cooler)
+                TypedOilFlow = converted;
             WriteEntry(Entry,
                        FormatFixed(value, EntryPrecision, TUnitConv::GetNoOfDeciFromString(text)));
             read = true;
@@ -216,15 +218,14 @@ void TSelectionController::ClearOnNewCoolerType(bool ClearAllFLG) {
                 View.SetEntryText(entry, QStringLiteral("0"));
                 s.*QuantityOf(entry).Field = 0;
             }
+            TypedOilFlow = 0;
         }
         if (s.CurrentCoolerType != VCS_Cooler) {
             View.SetEntryReadOnly(TSelectionEntry::OilFlow, false);
             View.SetEntryFontColor(TSelectionEntry::OilFlow, clBlack);
             View.SetEntryFontColor(TSelectionEntry::MaxTemp, clBlack);
         }
-        View.SetResultCaption(TResultLine::MotorCapacity, s.CurrentCoolerType == Cooler_System
-                                                              ? View.PowerCapacityCoolerTextStr()
-                                                              : View.MotorCapacityCoolerTextStr());
+        ShowMotorCaption();
         for (int line = 0; line < ResultLineCount; ++line)
             View.SetResultValue(static_cast<TResultLine>(line), QString());
         View.SetEntryColor(TSelectionEntry::MaxTemp, clWhite);
@@ -253,17 +254,17 @@ QString TSelectionController::PickedSectionName() const {
 
 void TSelectionController::SeriesClick(TCoolerType Series) {
     RunAction([&] {
-        EngineState().CurrentCoolerType = Series;
         Settings.SetRegInteger(0, Page1Key, QStringLiteral("CoolerTypeCombo"));
-        FillSelectionModelList(Series);
-        if (Series != VCS_Cooler) {
-            View.SetEntryEnabled(TSelectionEntry::OilFlow, true);
-            ClearOnNewCoolerType(false);
-        } else {
-            ClearOnNewCoolerType(false);
-            FillInPumpFlow(true);
-        }
+        SwitchSeries(Series);
     });
+}
+
+void TSelectionController::ShowMotorCaption() {
+    // Hydraulic-motor coolers have a fan driven by the system's own oil: its power is asked for.
+    View.SetResultCaption(TResultLine::MotorCapacity,
+                          EngineState().CurrentCoolerType == Cooler_System
+                              ? View.PowerCapacityCoolerTextStr()
+                              : View.MotorCapacityCoolerTextStr());
 }
 
 void TSelectionController::FillInPumpFlow(bool DisableEntry) {

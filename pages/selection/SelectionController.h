@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 // The candidates listed after "Calculate New Cooler": for grid row r (1-based) the model's
 // position in the model list and whether it removes less than the required cooling.
@@ -25,7 +26,7 @@ struct TCoolerSamples {
 
 // The logic of the selection page: reading the operating point, sizing a cooler, listing the
 // candidates and colouring a shortfall. It reaches the window only through TSelectionView,
-// messages only through Messages() and stored values only through TSelectionSettings, so the
+// messages only through Messages() and stored values only through TStoredValues, so the
 // window, the tests and the command-line tool run the same code.
 //
 // Each public operation is one action of the page, run to its end. A data file that cannot be
@@ -33,11 +34,8 @@ struct TCoolerSamples {
 // with the file's error message and clears the results.
 class TSelectionController {
 public:
-    // The page that hands over its result as the required cooling.
-    static constexpr int HeatLoadPageIndex = 2;
-
     // `ModelLists` is where the series' models come from; the product's are built in.
-    TSelectionController(TSelectionView& View, TSelectionSettings& Settings,
+    TSelectionController(TSelectionView& View, TStoredValues& Settings,
                          const TSelectionModelLists& ModelLists = BuiltInModelLists());
 
     // When the window is created: no results, no grid, no printing, every entry "0"; the US
@@ -78,10 +76,16 @@ public:
     // The series change of the page: the model list of the series and the stored position.
     void FillSelectionModelList(TCoolerType Series);
 
-    // The page change: stores the page's choices when it is left, restores them when it is
-    // entered from page `PageLeft` (the heat-load page hands over its result unit).
+    // The page change. Leaving the page stores its choices and entries; entering it the first
+    // time restores them. Later the page shows what it showed when it was left, results
+    // included, in the window's current language, unless a required cooling was handed over.
     void StoreInputs();
-    void RestoreInputs(int PageLeft, int HeatLoadResultUnit);
+    void RestoreInputs();
+    // A required cooling from another page, the number as shown there and the position of its
+    // unit in the heat unit list; the page takes it when it is entered next.
+    void TakeRequiredCooling(const QString& Text, int HeatUnit);
+    // The service margins changed: the results shown are calculated again under the new ones.
+    void MarginsChanged();
 
     bool PrintingEnabled() const { return PrinterEnableFLG; }
     // What the report copies from the page as it shows it now.
@@ -121,17 +125,38 @@ private:
     // The diagram of the listed candidates, the model of the results chosen.
     void ShowSelectionDiagram();
 
+    // The series shown: its model list at the stored position, its captions and its flow.
+    void SwitchSeries(TCoolerType Series);
+    void ShowMotorCaption();
+    // What the first entering of the page takes from the settings store.
+    void RestoreStoredInputs();
+    void RestoreStoredEntry(TSelectionEntry Entry);
+    void StoreEntry(TSelectionEntry Entry);
+    // The texts that follow the window's language, redone on entering the page: the model
+    // names, the captions that depend on the series and the candidates grid.
+    void ShowPageTexts();
+    void TakeHandedOverCooling();
+
     void SetColumnWidths();
     void FillCoolerSamples(int Chosen);
     void AddCoolerSample(int Chosen, int Offset);
     QList<TSampleRow> GridRows() const;
 
     TSelectionView& View;
-    TSelectionSettings& Settings;
+    TStoredValues& Settings;
     const TSelectionModelLists& ModelLists;
 
     QStringList cbShadow;
     bool PrinterEnableFLG = false;
     TCoolerSamples CoolerSamples;
     int ActionDepth = 0;
+    bool StoredInputsRestored = false;
+    // The oil flow the user typed, in l/min. A cooling system runs at its own pump's flow,
+    // which the entry shows while one is chosen; every other series is sized at this flow.
+    float TypedOilFlow = 0;
+    struct THandedOverCooling {
+        QString Text;
+        int HeatUnit;
+    };
+    std::optional<THandedOverCooling> HandedOverCooling;
 };

@@ -1,32 +1,44 @@
 #include "pages/selection/SelectionController.h"
 
 #include "core/EngineState.h"
+#include "core/MessageService.h"
+#include "core/RegionalSettings.h"
+#include "pages/selection/SelectionEntries.h"
 #include "texts/Language.h"
+#include "units/NumericText.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 const QString CoolerTypeValue = QStringLiteral("CoolerType");
 const QString CoolerTypeComboValue = QStringLiteral("CoolerTypeCombo");
-
-// A unit list beside an entry with the stored value that remembers its position.
-struct TStoredUnit {
-    TSelectionEntry Entry;
-    TSelectionList List;
-    const char* Value;
-    int Last;
-};
-constexpr std::array<TStoredUnit, 4> StoredUnits{{
-    {TSelectionEntry::OilFlow, TSelectionList::OilFlowUnit, "OilflowCombo", 5},
-    {TSelectionEntry::MaxTemp, TSelectionList::MaxTempUnit, "MaxTempCombo", 1},
-    {TSelectionEntry::AirTemp, TSelectionList::AirTempUnit, "AirTempCombo", 1},
-    {TSelectionEntry::Altitude, TSelectionList::AltitudeUnit, "AltitudeCombo", 1},
-}};
 const QString OilTypeValue = QStringLiteral("OilTypeCombo");
-const QString HeatDissValue = QStringLiteral("HeatDissCombo");
 constexpr int LastOilGrade = 9;
+
+// An entry's stored values: the position of its unit and the number it showed, in that unit.
+struct TStoredEntry {
+    TSelectionEntry Entry;
+    const char* UnitValue;
+    int LastUnit;
+    const char* NumberValue;
+};
+constexpr std::array<TStoredEntry, 5> StoredEntries{{
+    {TSelectionEntry::OilFlow, "OilflowCombo", 5, "OilflowData"},
+    {TSelectionEntry::MaxTemp, "MaxTempCombo", 1, "MaxTempData"},
+    {TSelectionEntry::AirTemp, "AirTempCombo", 1, "AirTempData"},
+    {TSelectionEntry::Altitude, "AltitudeCombo", 1, "AltitudeData"},
+    {TSelectionEntry::HeatDiss, "HeatDissCombo", 4, "HeatDissData"},
+}};
 constexpr int LastHeatUnit = 4;
+
+// A number as the settings store keeps it: a point as decimal sign whatever the regional
+// settings, so that a change of them never makes a stored entry unreadable.
+QString StoredNumber(float Value, int Decimals) {
+    return FormatFixed(Value, EntryPrecision, Decimals)
+        .replace(Regional().DecimalSeparator, QLatin1Char('.'));
+}
 
 } // namespace
 
@@ -35,7 +47,7 @@ void TSelectionController::FillSelectionModelList(TCoolerType Series) {
         TEngineState& s = EngineState();
         int32_t position = 0;
         Settings.GetRegInteger(position, Page1Key, CoolerTypeComboValue);
-        View.SetDisclaimerText(s.AlterationsNoteStr);
+        View.SetDisclaimerText(View.AlterationsNoteStr());
 
         const bool knownSeries = Series == AC_Cooler || Series == DC_Cooler || Series == VCS_Cooler;
         const TCoolerType listed = knownSeries ? Series : Cooler_System;
@@ -65,61 +77,177 @@ void TSelectionController::StoreInputs() {
             Settings.SetRegInteger(model, key, CoolerTypeComboValue);
         }
         Settings.SetRegInteger(View.ListIndex(TSelectionList::Oil), Page1Key, OilTypeValue);
-        for (const TStoredUnit& unit : StoredUnits)
-            Settings.SetRegInteger(View.ListIndex(unit.List), Page1Key, QLatin1String(unit.Value));
-        Settings.SetRegInteger(View.ListIndex(TSelectionList::HeatDissUnit), Page1Key,
-                               HeatDissValue);
+        for (const TStoredEntry& stored : StoredEntries) {
+            Settings.SetRegInteger(View.ListIndex(QuantityOf(stored.Entry).UnitList), Page1Key,
+                                   QLatin1String(stored.UnitValue));
+            StoreEntry(stored.Entry);
+        }
     });
 }
 
-void TSelectionController::RestoreInputs(int PageLeft, int HeatLoadResultUnit) {
-    RunAction([&] {
-        TEngineState& s = EngineState();
-        // A stored position is clamped into its list; one that cannot be read keeps the list's.
-        const auto stored = [&](TSelectionList list, const QString& value, int last) {
-            int32_t position = View.ListIndex(list);
-            Settings.GetRegInteger(position, Page1Key, value);
-            return std::clamp(position, 0, last);
-        };
+void TSelectionController::StoreEntry(TSelectionEntry Entry) {
+    const TEntryQuantity& quantity = QuantityOf(Entry);
+    const auto stored = std::find_if(StoredEntries.begin(), StoredEntries.end(),
+                                     [Entry](const TStoredEntry& e) { return e.Entry == Entry; });
+    const int unit = View.ListIndex(quantity.UnitList);
+    const TEngineState& s = EngineState();
+    // What the user typed is kept: the text as it stands when it reads, otherwise the value its
+    // field holds. A cooling system's pump flow is the program's, so the typed flow is kept.
+    const bool pumpFlowShown =
+        Entry == TSelectionEntry::OilFlow && s.CurrentCoolerType == VCS_Cooler;
+    const QString text = View.EntryText(Entry).left(255);
+    TRecordingMessages silent;
+    float value = 0;
+    int decimals = 0;
+    if (!pumpFlowShown && TUnitConv(silent).StringToFloat(value, text, QString())) {
+        decimals = TUnitConv::GetNoOfDeciFromString(text);
+    } else {
+        const float base = pumpFlowShown ? TypedOilFlow : s.*quantity.Field;
+        value = (TUnitConv().*quantity.FromBase)(decimals, base, unit);
+    }
+    if (std::isfinite(value))
+        Settings.SetRegString(StoredNumber(value, decimals), Page1Key,
+                              QLatin1String(stored->NumberValue));
+}
 
-        // Restoring rewrites the entries in their units, which voids the results and hides
-        // the candidates even when nothing changed; they are chosen again at the end.
-        const bool candidatesShown = View.GridVisible();
+void TSelectionController::RestoreInputs() {
+    RunAction([&] {
         if (TLanguage* language = View.TextStore())
             language->NewPageText(Page_1);
-        View.SetListIndex(TSelectionList::Oil,
-                          stored(TSelectionList::Oil, OilTypeValue, LastOilGrade));
-        for (const TStoredUnit& unit : StoredUnits) {
-            View.SetListIndex(unit.List, stored(unit.List, QLatin1String(unit.Value), unit.Last));
-            UnitChange(unit.Entry);
+        if (!StoredInputsRestored) {
+            StoredInputsRestored = true;
+            RestoreStoredInputs();
+        } else {
+            ShowPageTexts();
         }
-        const bool fromHeatLoad = PageLeft == HeatLoadPageIndex;
-        View.SetListIndex(TSelectionList::HeatDissUnit,
-                          fromHeatLoad
-                              ? std::clamp(HeatLoadResultUnit, 0, LastHeatUnit)
-                              : stored(TSelectionList::HeatDissUnit, HeatDissValue, LastHeatUnit));
-        // The heat-load page has written its result into the required cooling, in its result
-        // unit. It is read before the unit change rewrites the entry from the value held so
-        // far, which would otherwise replace the result.
-        if (fromHeatLoad)
-            EntryExit(TSelectionEntry::HeatDiss);
-        UnitChange(TSelectionEntry::HeatDiss);
-
-        // Only the low byte of the stored series counts; anything unknown is the first series.
-        int32_t storedSeries = AC_Cooler;
-        Settings.GetRegInteger(storedSeries, Page1Key, CoolerTypeValue);
-        const int series = storedSeries & 0xFF;
-        s.CurrentCoolerType = series <= VCS_Cooler ? static_cast<TCoolerType>(series) : AC_Cooler;
-        if (View.SelectedSeries() != s.CurrentCoolerType) {
-            View.SetSelectedSeries(s.CurrentCoolerType);
-            SeriesClick(s.CurrentCoolerType);
-        }
-        FillSelectionModelList(s.CurrentCoolerType);
-        if (candidatesShown)
-            btCalcNewCoolerClick();
-        for (TSelectionEntry entry :
-             {TSelectionEntry::OilFlow, TSelectionEntry::MaxTemp, TSelectionEntry::AirTemp,
-              TSelectionEntry::HeatDiss, TSelectionEntry::Altitude})
-            EntryExit(entry);
+        TakeHandedOverCooling();
     });
+}
+
+void TSelectionController::RestoreStoredInputs() {
+    // A stored position is clamped into its list; one that cannot be read keeps the list's.
+    const auto stored = [&](TSelectionList list, const QString& value, int last) {
+        int32_t position = View.ListIndex(list);
+        Settings.GetRegInteger(position, Page1Key, value);
+        return std::clamp(position, 0, last);
+    };
+    TEngineState& s = EngineState();
+    // The entries are read as on a series that runs at the flow typed.
+    s.CurrentCoolerType = AC_Cooler;
+    View.SetListIndex(TSelectionList::Oil, stored(TSelectionList::Oil, OilTypeValue, LastOilGrade));
+    for (const TStoredEntry& entry : StoredEntries) {
+        const TSelectionList list = QuantityOf(entry.Entry).UnitList;
+        View.SetListIndex(list, stored(list, QLatin1String(entry.UnitValue), entry.LastUnit));
+        RestoreStoredEntry(entry.Entry);
+    }
+    TypedOilFlow = s.InOilFlow;
+    ShowNoiseCaption();
+
+    // Only the low byte of the stored series counts; anything unknown is the first series.
+    int32_t storedSeries = AC_Cooler;
+    Settings.GetRegInteger(storedSeries, Page1Key, CoolerTypeValue);
+    const int series = storedSeries & 0xFF;
+    const TCoolerType restored =
+        series <= VCS_Cooler ? static_cast<TCoolerType>(series) : AC_Cooler;
+    View.SetSelectedSeries(restored);
+    SwitchSeries(restored);
+}
+
+void TSelectionController::RestoreStoredEntry(TSelectionEntry Entry) {
+    const auto stored = std::find_if(StoredEntries.begin(), StoredEntries.end(),
+                                     [Entry](const TStoredEntry& e) { return e.Entry == Entry; });
+    const QString text = Settings.GetRegString(Page1Key, QLatin1String(stored->NumberValue));
+    bool read = false;
+    const double value = text.trimmed().toDouble(&read);
+    TRecordingMessages silent;
+    float checked = 0;
+    const QString shown =
+        read && std::isfinite(value)
+            ? FormatFixed(value, EntryPrecision, TUnitConv::GetNoOfDeciFromString(text))
+            : QString();
+    // A missing or damaged value leaves the entry at its start value.
+    if (shown.isEmpty() || !TUnitConv(silent).StringToFloat(checked, shown, QString())) {
+        ShowStoredValue(Entry);
+        return;
+    }
+    WriteEntry(Entry, shown);
+    ExitEntry(Entry);
+}
+
+void TSelectionController::SwitchSeries(TCoolerType Series) {
+    TEngineState& s = EngineState();
+    const bool pumpFlowLeft = s.CurrentCoolerType == VCS_Cooler && Series != VCS_Cooler;
+    s.CurrentCoolerType = Series;
+    FillSelectionModelList(Series);
+    if (Series != VCS_Cooler) {
+        View.SetEntryEnabled(TSelectionEntry::OilFlow, true);
+        if (pumpFlowLeft) {
+            // The pump's flow was shown in place of the user's, which comes back.
+            s.InOilFlow = TypedOilFlow;
+            ShowStoredValue(TSelectionEntry::OilFlow);
+        }
+        ClearOnNewCoolerType(false);
+    } else {
+        ClearOnNewCoolerType(false);
+        FillInPumpFlow(true);
+    }
+}
+
+void TSelectionController::ShowPageTexts() {
+    TEngineState& s = EngineState();
+    // The dimensions page shows a series of its own meanwhile; this page sizes its own.
+    const TCoolerType series = View.SelectedSeries().value_or(AC_Cooler);
+    s.CurrentCoolerType = series;
+    View.SetDisclaimerText(View.AlterationsNoteStr());
+    ShowMotorCaption();
+    View.SetResultCaption(TResultLine::ProtectionStd,
+                          series == Cooler_System ? QString() : View.ProtectionStdCoolerTextStr());
+    ShowNoiseCaption();
+
+    // The model names end in the language's word for rpm.
+    const int position = View.ListIndex(TSelectionList::Model);
+    QStringList models;
+    ModelLists.FillComboBoxDim(series, models, cbShadow);
+    View.SetListItems(TSelectionList::Model, models);
+    View.SetListIndex(TSelectionList::Model, position);
+    if (View.GridVisible()) {
+        const int picked = View.GridSelectedRow();
+        for (int row = 1; row <= CoolerSamples.CoolerSamplesCnt; ++row)
+            CoolerSamples.Cells[row - 1][0] = models.value(CoolerSamples.CoolerSamplesType[row]);
+        View.SetGridRows(GridRows());
+        View.SetGridSelectedRow(picked);
+    }
+    View.SetPrintEnabled(PrinterEnableFLG);
+}
+
+void TSelectionController::TakeRequiredCooling(const QString& Text, int HeatUnit) {
+    HandedOverCooling = THandedOverCooling{Text, std::clamp(HeatUnit, 0, LastHeatUnit)};
+}
+
+void TSelectionController::TakeHandedOverCooling() {
+    if (!HandedOverCooling)
+        return;
+    const THandedOverCooling cooling = *HandedOverCooling;
+    HandedOverCooling.reset();
+    const bool changed = View.ListIndex(TSelectionList::HeatDissUnit) != cooling.HeatUnit ||
+                         View.EntryText(TSelectionEntry::HeatDiss) != cooling.Text;
+    View.SetListIndex(TSelectionList::HeatDissUnit, cooling.HeatUnit);
+    WriteEntry(TSelectionEntry::HeatDiss, cooling.Text);
+    ExitEntry(TSelectionEntry::HeatDiss);
+    if (changed)
+        ClearOnNewCoolerType(false);
+}
+
+void TSelectionController::MarginsChanged() {
+    if (View.GridVisible()) {
+        // Sized again; the candidate the user was looking at stays picked when it is listed.
+        const int model = View.ListIndex(TSelectionList::Model);
+        btCalcNewCoolerClick();
+        for (int row = 2; row <= CoolerSamples.CoolerSamplesCnt; ++row) {
+            if (View.GridVisible() && CoolerSamples.CoolerSamplesType[row] == model)
+                sgCoolerSamplesSelectCell(0, row);
+        }
+    } else if (PrinterEnableFLG) {
+        btCalcSelectedCoolerClick();
+    }
 }

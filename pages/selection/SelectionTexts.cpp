@@ -10,7 +10,7 @@ void ApplySelectionTexts(THeadlessSelectionView& View) {
     TLanguage& language = *View.Language;
     TEngineState& s = EngineState();
     language.NewPageText(MainGroup);
-    s.AlterationsNoteStr = language.GetTxt(AlterationsNote);
+    View.KeptCaptions.AlterationsNote = language.GetTxt(AlterationsNote);
     s.RpmTextStr = language.GetTxt(RpmText).left(RpmTextLength);
 
     language.NewPageText(Page_1);
@@ -32,7 +32,7 @@ void ApplySelectionTexts(THeadlessSelectionView& View) {
     View.SetResultCaption(TResultLine::AirFlow, text(AirFlow));
     View.KeptCaptions.MotorCapacity = text(MotorCapacity);
     View.KeptCaptions.PowerCapacity = text(PowerCapacity);
-    View.SetResultCaption(TResultLine::MotorCapacity, s.CurrentCoolerType == Cooler_System
+    View.SetResultCaption(TResultLine::MotorCapacity, View.SelectedSeries() == Cooler_System
                                                           ? View.PowerCapacityCoolerTextStr()
                                                           : View.MotorCapacityCoolerTextStr());
     const bool feet = View.ListIndex(TSelectionList::AltitudeUnit) != 0;

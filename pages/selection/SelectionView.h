@@ -133,6 +133,7 @@ public:
     virtual void SetGridVisible(bool visible) = 0;
     virtual void SetGridRows(const QList<TSampleRow>& rows) = 0;
     virtual void SetGridSelectedRow(int row) = 0;
+    virtual int GridSelectedRow() const = 0;
     virtual int GridWidth() const = 0; // pixels
     virtual int GridColumnWidth(int column) const = 0;
     virtual void SetGridColumnWidth(int column, int width) = 0;
@@ -153,4 +154,6 @@ public:
     virtual QString MotorCapacityCoolerTextStr() const = 0;
     virtual QString PowerCapacityCoolerTextStr() const = 0;
     virtual QString ProtectionStdCoolerTextStr() const = 0;
+    // The disclaimer in the window's language; a report in another language leaves it be.
+    virtual QString AlterationsNoteStr() const = 0;
 };

@@ -7,23 +7,29 @@
 
 #include <QString>
 
+#include <utility>
+
 TServiceEntry::TServiceEntry(TServiceView& View, TStoredValues& Settings)
     : View(View), Settings(Settings) {}
 
-void TServiceEntry::Image2MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Modifiers) {
+bool TServiceEntry::Image2MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Modifiers) {
     if (Button != Qt::RightButton || !Modifiers.testFlag(Qt::ControlModifier))
-        return;
+        return false;
     const QString expected = EngineState().USVersionFLG ? QStringLiteral("ZK_735184_US")
                                                         : QStringLiteral("ZK_735184_EU");
     QString password;
     while (true) {
         if (!View.ExecutePasswordDialog(password))
-            return;
+            return false;
         if (password == expected)
             break;
         if (!Messages().YesNo(QStringLiteral("Wrong password! Will you try again?")))
-            return;
+            return false;
     }
-    if (View.ExecuteMarginsDialog())
-        StoreServiceMargins(Settings);
+    const TEngineState& s = EngineState();
+    const std::pair before{s.OutputOilAirDev, s.OilMaxOilDev};
+    if (!View.ExecuteMarginsDialog())
+        return false;
+    StoreServiceMargins(Settings);
+    return std::pair{s.OutputOilAirDev, s.OilMaxOilDev} != before;
 }

@@ -12,8 +12,9 @@ public:
     TServiceEntry(TServiceView& View, TStoredValues& Settings);
 
     // A mouse button released over the logo. Only the right button with Ctrl held opens the
-    // entry; a wrong password may be tried again as often as the user wants.
-    void Image2MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Modifiers);
+    // entry; a wrong password may be tried again as often as the user wants. True when the
+    // margins changed.
+    bool Image2MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Modifiers);
 
 private:
     TServiceView& View;

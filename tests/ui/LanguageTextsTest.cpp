@@ -51,10 +51,17 @@ INSTANTIATE_TEST_SUITE_P(
             [](TfKylvane& w) { w.SelectionPage->cbAlittudeCoolerData->setCurrentIndex(0); },
             &TSelectionPage::lbNoiseLevelCoolerText, "LpA, 1 m"},
         StateCaptionCase{"MotorLineOfTheHydraulicMotorSeries",
-                         [](TfKylvane&) { EngineState().CurrentCoolerType = Cooler_System; },
+                         [](TfKylvane& w) { w.SelectionPage->rbCSCoolerData->setChecked(true); },
                          &TSelectionPage::lbMotorCapacityCoolerText, "Fan power required"},
         StateCaptionCase{"MotorLineOfTheCoolingSystemSeries",
-                         [](TfKylvane&) { EngineState().CurrentCoolerType = VCS_Cooler; },
+                         [](TfKylvane& w) { w.SelectionPage->rbVCSCoolerData->setChecked(true); },
+                         &TSelectionPage::lbMotorCapacityCoolerText, "Motor capacity"},
+        // The dimensions page shows a series of its own; the selection page keeps to its own.
+        StateCaptionCase{"MotorLineFollowsThePageNotTheDimensionsPage",
+                         [](TfKylvane& w) {
+                             w.SelectionPage->rbACCoolerData->setChecked(true);
+                             EngineState().CurrentCoolerType = Cooler_System;
+                         },
                          &TSelectionPage::lbMotorCapacityCoolerText, "Motor capacity"}),
     [](const auto& info) { return std::string(info.param.Name); });
 

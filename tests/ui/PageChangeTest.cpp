@@ -16,9 +16,7 @@ class RecordingInputs : public TPageInputs {
 public:
     RecordingInputs(QStringList& Log, int Page) : Log(Log), Page(Page) {}
     void StoreInputs() override { Log.append(QStringLiteral("%1 store").arg(Page)); }
-    void RestoreInputs(int PageLeft) override {
-        Log.append(QStringLiteral("%1 restore, left %2").arg(Page).arg(PageLeft));
-    }
+    void RestoreInputs() override { Log.append(QStringLiteral("%1 restore").arg(Page)); }
 
 private:
     QStringList& Log;
@@ -42,7 +40,7 @@ TEST_F(PageChange, StoresThePageLeftAndRestoresThePageEnteredWithItsTexts) {
     Window->PageControl1->setCurrentIndex(HeatLoadPageIndex);
     Window->PageControl1->setCurrentIndex(DimensionsPageIndex);
 
-    EXPECT_EQ(Log, (QStringList{"2 restore, left -1", "2 store", "3 restore, left 2"}));
+    EXPECT_EQ(Log, (QStringList{"2 restore", "2 store", "3 restore"}));
     EXPECT_EQ(Window->LastPageIndex, DimensionsPageIndex);
     EXPECT_EQ(Window->TheLanguage->GetLastLanguagePage(), Page_3);
 }
@@ -52,7 +50,7 @@ TEST_F(PageChange, MenuItemRunsThePageChangeEvenOnThePageAlreadyShown) {
     Window->mmDimension->trigger();
 
     EXPECT_EQ(Window->PageControl1->currentIndex(), DimensionsPageIndex);
-    EXPECT_EQ(Log, (QStringList{"3 restore, left -1", "3 store", "3 restore, left 3"}));
+    EXPECT_EQ(Log, (QStringList{"3 restore", "3 store", "3 restore"}));
 }
 
 TEST_F(PageChange, DisablesPrintingAndLetsMessagesShow) {

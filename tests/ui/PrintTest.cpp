@@ -21,6 +21,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -153,6 +154,24 @@ TEST_F(Printing, CancelWritesNothingAndTheNextShowingOffersTheTypedReferences) {
     EXPECT_EQ(shownYourRef, "Press 4");
     EXPECT_EQ(shownOurRef, "Q-118");
     EXPECT_TRUE(Reports().isEmpty());
+}
+
+TEST_F(Printing, AReportInAnotherLanguageChangesNothingOnTheScreen) {
+    TSelectionPage& page = *Window->SelectionPage;
+    const QString disclaimer = page.mmDisclamer->toPlainText();
+    const QString inlet = page.lbOilInletTempCoolerValue->text();
+    for (bool write : {false, true}) {
+        WhenTheDialogShows([write](TfPrePrint& dialog) {
+            dialog.LanguageButtons[*PrintLanguageButtonOf(SPANISH)]->click();
+            (write ? dialog.bbOkPrint : dialog.bbCancelPrint)->click();
+        });
+        Window->mmPrint->trigger();
+        Window->PageControl1->setCurrentIndex(HeatLoadPageIndex);
+        Window->PageControl1->setCurrentIndex(SelectionPageIndex);
+        EXPECT_EQ(page.mmDisclamer->toPlainText(), disclaimer) << write;
+        EXPECT_EQ(page.lbOilInletTempCoolerValue->text(), inlet) << write;
+        EXPECT_TRUE(Window->mmPrint->isEnabled()) << write;
+    }
 }
 
 TEST_F(Printing, TheDialogOffersEnglishAndSpanishUnderCaptionsWithoutColons) {

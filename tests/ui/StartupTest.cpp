@@ -152,14 +152,15 @@ class RecordingSelectionHooks : public TSelectionPageHooks {
 public:
     explicit RecordingSelectionHooks(QStringList& Log) : Log(Log) {}
     void StoreInputs() override { Log.append("store"); }
-    void RestoreInputs(int PageLeft) override {
-        Log.append(QStringLiteral("restore from %1").arg(PageLeft));
-    }
+    void RestoreInputs() override { Log.append("restore"); }
     void ClearOnNewCoolerType(bool ClearAllFLG) override {
         Log.append(ClearAllFLG ? "clear all" : "clear");
     }
     void LoadFixedTempMode() override { Log.append("load mode"); }
-    void TakeRequiredCooling(const QString& Text) override { Log.append("take " + Text); }
+    void TakeRequiredCooling(const QString& Text, int HeatUnit) override {
+        Log.append(QStringLiteral("take %1 in %2").arg(Text).arg(HeatUnit));
+    }
+    void MarginsChanged() override { Log.append("margins"); }
     TSelectionReportData ReportData() override {
         Log.append("report");
         return {};

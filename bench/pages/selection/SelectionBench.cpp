@@ -44,7 +44,7 @@ void CalculateNewCooler(benchmark::State& state) {
     TLanguage language;
     THeadlessSelectionView view;
     view.Language = &language;
-    TMemorySelectionSettings settings;
+    TMemoryStoredValues settings;
     TSelectionController controller(view, settings);
     ApplySelectionTexts(view);
     controller.InitialisePage();

@@ -9,12 +9,14 @@ TEST_F(HeatLoadPage, MeasuredRiseGivesTheRequiredCoolingAndHandsItOver) {
     EXPECT_TRUE(Shown.Shown.isEmpty()) << Shown.Texts().join(" | ").toStdString();
     EXPECT_EQ(Text(E::Result), "6.17");
     EXPECT_EQ(View.HandedOver, QStringList{"6.17"});
+    EXPECT_EQ(View.HandedOverUnits, QList<int>{Ord(THeatDissi::kW)});
     ASSERT_TRUE(Controller.CalculatedkW());
     EXPECT_FLOAT_EQ(*Controller.CalculatedkW(), 6.1706667f);
 
     PickUnit(E::Result, Ord(THeatDissi::W));
     EXPECT_EQ(Text(E::Result), "6171");
     EXPECT_EQ(View.HandedOver, (QStringList{"6.17", "6171"}));
+    EXPECT_EQ(View.HandedOverUnits.last(), Ord(THeatDissi::W));
     EXPECT_EQ(Controller.Fields().UnitlResultHeatDissi, Ord(THeatDissi::W));
 }
 
@@ -60,10 +62,10 @@ TEST_F(HeatLoadPage, ResultUnitChangeConvertsTheResultNotItsRoundedText) {
     EXPECT_EQ(View.HandedOver.mid(1, 2), (QStringList{"5.14", "0.01"}));
 }
 
-TEST_F(HeatLoadPage, ResultUnitChangeBeforeAnyCalculationHandsOverZero) {
+TEST_F(HeatLoadPage, ResultUnitChangeBeforeAnyCalculationHandsOverNothing) {
     PickUnit(E::Result, Ord(THeatDissi::HP));
     EXPECT_EQ(Text(E::Result), "0.0");
-    EXPECT_EQ(View.HandedOver, QStringList{"0.0"});
+    EXPECT_TRUE(View.HandedOver.isEmpty());
     EXPECT_TRUE(Shown.Shown.isEmpty());
     EXPECT_FALSE(Controller.CalculatedkW());
 }

@@ -146,6 +146,22 @@ TEST_F(SelectionPage, PickedCoolingSystemFillsInItsPumpFlow) {
     EXPECT_TRUE(Shown.Shown.isEmpty());
 }
 
+// The flow typed is the user's: a look at the cooling systems shows their pumps' flows, and any
+// other series brings the typed flow back.
+TEST_F(SelectionPage, TypedFlowOutlivesALookAtTheCoolingSystems) {
+    PickUnit(E::OilFlow, Ord(TFlow::USgal_min));
+    Type(E::OilFlow, "26.4");
+    PickSeries(VCS_Cooler);
+    PickModel(2);
+    EXPECT_EQ(EngineState().InOilFlow, 80);
+    for (TCoolerType series : {DC_Cooler, Cooler_System}) {
+        PickSeries(series);
+        EXPECT_EQ(Entry(E::OilFlow), "26.4");
+        EXPECT_FLOAT_EQ(EngineState().InOilFlow, 26.4f * 3.785f);
+        PickSeries(VCS_Cooler);
+    }
+}
+
 TEST_F(SelectionPage, UnreadablePumpFlowFallsBackToAStandardPump) {
     const struct {
         float Previous;

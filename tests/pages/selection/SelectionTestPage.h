@@ -45,7 +45,7 @@ protected:
     TScopedMessageService Capture{Shown};
     TLanguage Language;
     THeadlessSelectionView View;
-    TMemorySelectionSettings Settings;
+    TMemoryStoredValues Settings;
     TFixtureModelLists Models;
     TSelectionController Controller{View, Settings, Models};
 };
