@@ -130,8 +130,7 @@ void THeatLoadController::btCalculateHeatDissiClick() {
     Values.DissiResult =
         Held(TUnitConv().HeatDissiFromkW(decimals, kW, Values.UnitlResultHeatDissi));
     ShowResult(decimals);
-    View.HandOverRequiredCooling(View.EntryText(THeatLoadEntry::Result),
-                                 Values.UnitlResultHeatDissi);
+    HandOverCalculatedResult();
 }
 
 QString THeatLoadController::RangeMessage(TCoolCalcResult Verdict) const {
@@ -155,6 +154,10 @@ void THeatLoadController::cbUnitlResultHeatDissiChange() {
     Values.DissiResult =
         Held(TUnitConv().HeatDissiFromkW(decimals, kW, Values.UnitlResultHeatDissi));
     ShowResult(decimals);
+    HandOverCalculatedResult();
+}
+
+void THeatLoadController::HandOverCalculatedResult() {
     // Only a calculated result is the required cooling of anything.
     if (LastCalculatedkW)
         View.HandOverRequiredCooling(View.EntryText(THeatLoadEntry::Result),

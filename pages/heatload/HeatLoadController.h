@@ -62,6 +62,7 @@ public:
 private:
     void ShowInput(THeatLoadEntry Entry);
     void ShowResult(int Decimals);
+    void HandOverCalculatedResult();
     QString RangeMessage(TCoolCalcResult Verdict) const;
     void RestoreListPosition(THeatLoadEntry Entry);
 
