@@ -40,6 +40,7 @@ struct TEngineState {
     // Results shared between the calculators and the window.
     float LastSpecHeat = 0;
     double LastActualDissipation = 0;
+    double LastOilTempIn = 0; // degC; above InMaxOilTemp the model does not meet the duty
     uint8_t LastCalcResult = LR_OK;
     QString OilTempOutStr;
     QString OilTempInStr;
@@ -73,6 +74,9 @@ struct TEngineState {
     QString OutOfRangeStr;
     QString NoCoolerStr;       // at most 80 characters
     QString NotRecommendedStr; // at most 80 characters
+    // No model keeps the maximum inlet temperature with the air this close; "%1" stands for
+    // the oil-air difference the series needs.
+    QString AirTooCloseStr;
 
     // Language texts kept for the report, the model lists and the dimensions page; set
     // whenever the texts of a language are applied to the window.

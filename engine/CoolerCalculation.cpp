@@ -45,7 +45,7 @@ QString TCoolerHlp::GetMinOilTemp(int UnitIndex) {
     return LowerLimit(&TUnitConv::TempFromC, 10, UnitIndex);
 }
 QString TCoolerHlp::GetMaxOilTemp(int UnitIndex) {
-    return UpperLimit(&TUnitConv::TempFromC, 120, UnitIndex);
+    return UpperLimit(&TUnitConv::TempFromC, MaxInletOilTemp, UnitIndex);
 }
 QString TCoolerHlp::GetMinAirTemp(int UnitIndex) {
     return LowerLimit(&TUnitConv::TempFromC, -30, UnitIndex);
@@ -114,7 +114,8 @@ QString TCoolerHlp::CheckLimitResult(TLimitResultError LimitResult, float CoeffM
 }
 
 TLimitResultError TCoolerHlp::CalcCoolerResults(const TTableValue& TableValue, int EnergyUnit,
-                                                int MaxLen, QString& Message, uint8_t& Warning) {
+                                                int MaxLen, QString& Message, uint8_t& Warning,
+                                                std::optional<double> InletTemp) {
     TEngineState& s = EngineState();
     const double oilCorrection = CoolCorrFactor();
     const auto refuse = [&](TLimitResultError result) {
@@ -145,7 +146,7 @@ TLimitResultError TCoolerHlp::CalcCoolerResults(const TTableValue& TableValue, i
     if (result != LR_OK)
         return refuse(result);
 
-    OilTempInValue = s.InMaxOilTemp;
+    OilTempInValue = InletTemp.value_or(s.InMaxOilTemp);
     // A model that cannot be evaluated here has no heat dissipation to show.
     if (!ProcessPowerDissipation(OilTempInValue, s.InAirTemp, oilCorrection,
                                  TableValue[Catalogue::AirFlow]))
@@ -159,6 +160,7 @@ TLimitResultError TCoolerHlp::CalcCoolerResults(const TTableValue& TableValue, i
     s.OilTempInStr = TemperatureToStr(static_cast<float>(OilTempInValue), s.OilTempUnitIdx);
     s.AirTempOutStr = TemperatureToStr(static_cast<float>(AirTempOutValue), s.AirTempUnitIdx);
     s.LastActualDissipation = ActualDissipation;
+    s.LastOilTempIn = OilTempInValue;
     s.HeatLoadStr = s.FixedInletTempFLG ? PowerToStr(s.LastActualDissipation, s.HeatUnitIdx)
                                         : SpecHeatToStr(s.LastSpecHeat, s.HeatUnitIdx);
     const int pressureUnit = s.FlowUnitIdx == 4 ? 2 : 0; // psi beside US gpm, otherwise bar

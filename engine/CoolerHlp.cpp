@@ -77,6 +77,30 @@ bool TCoolerHlp::EvaluateChooseRec(const TCoolChooseRec& Model, double OilFlow,
     return ProcessPowerDissipation(OilTempInValue, s.InAirTemp, OilCorrCooler, Model.AirFlow);
 }
 
+double TCoolerHlp::CalculatedInletTemp(const TCoolChooseRec& Model, double OilFlow,
+                                       double OilCorrCooler) {
+    const TEngineState& s = EngineState();
+    double inlet = OilTempInValue;
+    for (int run = 0; !s.FixedInletTempFLG && run < InletSolvingRuns && s.LastSpecHeat > 0; ++run) {
+        inlet = s.InHeatDissi / s.LastSpecHeat + s.InAirTemp; // in single precision, as solved
+        ProcessPowerDissipation(inlet, s.InAirTemp, OilCorrCooler, Model.AirFlow);
+    }
+    uint8_t warning = WR_NON;
+    GetOilTempOutValue(warning, OilFlow, ActualDissipation, inlet, AirTempOutValue);
+    return inlet;
+}
+
+bool TCoolerHlp::MeetsDutyAt(const TCoolChooseRec& Model, double OilFlow, double OilCorrCooler,
+                             double MaxInletTemp) {
+    const TEngineState& s = EngineState();
+    GetNormHeatConductivity(OilFlow, Model.CoeffA, Model.CoeffB, Model.CoeffC, Model.CoeffD);
+    OilTempInValue = MaxInletTemp;
+    if (!ProcessPowerDissipation(OilTempInValue, s.InAirTemp, OilCorrCooler, Model.AirFlow) ||
+        ActualDissipation < s.InHeatDissi)
+        return false;
+    return CalculatedInletTemp(Model, OilFlow, OilCorrCooler) <= MaxInletTemp;
+}
+
 void TCoolerHlp::GetOilTempOutValue(uint8_t& Error, double OilFlow, double HeatDissi,
                                     double& OilInTemp, double AirOutTemp) {
     // Heat capacity flow of the oil in kW/K: l/min -> l/h, 0.9 kg/l, 0.5 kcal/(kg K), kcal -> Wh.
@@ -126,7 +150,7 @@ double TCoolerHlp::PressureDropAt(double OilFlow, double MeanTemp, double Cooler
 
 TLimitResultError TCoolerHlp::CheckInputLimits(float MaxTemp, float AirTemp, float Altitude,
                                                float HeatDissi) {
-    if (MaxTemp < 10 || MaxTemp > 120)
+    if (MaxTemp < 10 || MaxTemp > MaxInletOilTemp)
         return LR_OIL_TEMP_ERR;
     if (AirTemp < -30 || AirTemp > 50)
         return LR_AIR_TEMP_ERR;

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 // The calculator of one cooler model at one operating point, in base units: oil flow l/min,
 // temperatures degC, heat kW, altitude m, air flow m3/s, air density kg/m3, pressure drop kPa.
@@ -71,6 +72,8 @@ public:
     double PressureDropAt(double OilFlow, double MeanTemp, double CoolerCoefE, double CoolerCoefF,
                           double CoolerCoefG, double CoolerCoefH);
 
+    // The highest maximum inlet oil temperature the input check accepts, degC.
+    static constexpr float MaxInletOilTemp = 120;
     static TLimitResultError CheckInputLimits(float MaxTemp, float AirTemp, float Altitude,
                                               float HeatDissi);
 
@@ -113,10 +116,30 @@ public:
                                     float CoeffMaxFlow);
 
     // The full calculation of one model at the operating point of the engine state. On
-    // LR_OK the result texts, colours and LastActualDissipation of the engine state are
-    // written; otherwise, when messages are shown, `Message` holds the reason.
+    // LR_OK the result texts, colours, LastActualDissipation and LastOilTempIn of the engine
+    // state are written; otherwise, when messages are shown, `Message` holds the reason. The
+    // model is evaluated at the inlet temperature `InletTemp` when one is given (a solved one,
+    // a result that is never limit-checked), otherwise at the maximum inlet temperature; the
+    // user's inputs are checked either way and never changed.
     TLimitResultError CalcCoolerResults(const TTableValue& TableValue, int EnergyUnit, int MaxLen,
-                                        QString& Message, uint8_t& Warning);
+                                        QString& Message, uint8_t& Warning,
+                                        std::optional<double> InletTemp = std::nullopt);
+
+    // The runs that settle the inlet temperature at which a model removes exactly the required
+    // cooling, in the fixed required cooling mode.
+    static constexpr int InletSolvingRuns = 4;
+
+    // The inlet oil temperature the full calculation of a model of a choose table shows, for
+    // the model just evaluated at the maximum (EvaluateChooseRec): in the fixed required
+    // cooling mode the one at which it removes exactly the required cooling, solved as the
+    // selection page solves it, otherwise the maximum; raised where the outlet margin asks.
+    double CalculatedInletTemp(const TCoolChooseRec& Model, double OilFlow, double OilCorrCooler);
+
+    // Whether the model meets the duty with the maximum inlet oil temperature at `MaxInletTemp`:
+    // it removes the required cooling at the oil flow `OilFlow`, and the inlet temperature it
+    // is calculated at stays within that maximum.
+    bool MeetsDutyAt(const TCoolChooseRec& Model, double OilFlow, double OilCorrCooler,
+                     double MaxInletTemp);
 
     // After a walk over a series: reloads and recalculates the chosen model at `Index` of the
     // internal names `cbCooler`, turning `FoundResult` into FR_NON when that fails, and tells

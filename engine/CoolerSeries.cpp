@@ -1,7 +1,9 @@
 #include "engine/CoolerSeries.h"
 
+#include "core/MessageService.h"
 #include "engine/VerDep.h"
 #include "units/NumericText.h"
+#include "units/UnitLabels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -81,6 +83,9 @@ TFoundResult TCoolerSeries::ChooseCooler(int32_t& NewCoolerNo, uint8_t& Warnings
         Warnings = WR_NON;
     const bool showMessages = s.ShowMessagesFLG;
     s.ShowMessagesFLG = false; // no range message while candidates are evaluated
+    // A model that removes the cooling within its flow range, but only with its inlet oil
+    // raised above the maximum to keep the outlet margin: the air is too close to the maximum.
+    bool inletRaisedAboveMaximum = false;
 
     if (!SeriesTraits.PumpFlow && s.InOilFlow < 0.01f) {
         result = FR_OILFLOW_ZERO;
@@ -101,6 +106,10 @@ TFoundResult TCoolerSeries::ChooseCooler(int32_t& NewCoolerNo, uint8_t& Warnings
                 SeriesTraits.PumpFlow || (model.MinFlow <= flow && flow <= model.MaxFlow);
             if (!flowAdmitted)
                 continue;
+            if (CalculatedInletTemp(model, flow, oilCorrection) > s.InMaxOilTemp) {
+                inletRaisedAboveMaximum = true;
+                continue;
+            }
             s.InOilFlow = flow; // the full calculation runs at the flow the model was judged at
             result = FR_FOUND;
             ConfirmCooler(result, Warnings, cbCooler, TableValue, SeriesTraits.CoolerType, Path, i,
@@ -116,16 +125,58 @@ TFoundResult TCoolerSeries::ChooseCooler(int32_t& NewCoolerNo, uint8_t& Warnings
 
     // The final answer may tell the user why nothing was chosen, as the page asked.
     s.ShowMessagesFLG = showMessages;
+    // Without the words for it, the user hears that no cooler can be selected.
+    const std::optional<double> neededDifference =
+        result == FR_NON && inletRaisedAboveMaximum && s.AirTooCloseStr.contains(u"%1")
+            ? NeededOilAirDifference(cbCooler)
+            : std::nullopt;
     ConfirmCooler(result, Warnings, cbCooler, TableValue, SeriesTraits.CoolerType, Path,
-                  lastVisited, true);
+                  lastVisited, !neededDifference);
+    if (neededDifference)
+        Messages().Error(
+            s.AirTooCloseStr.arg(TemperatureDifferenceText(*neededDifference, s.OilTempUnitIdx)));
     return result;
 }
 
+std::optional<double> TCoolerSeries::NeededOilAirDifference(const QStringList& cbCooler) {
+    const TEngineState& s = EngineState();
+    const TCoolChooseTbl& table = s.*SeriesTraits.ChooseTable;
+    const double oilCorrection = CoolCorrFactor();
+    const double highest = MaxInletOilTemp - s.InAirTemp;
+    std::optional<double> needed;
+    for (int i = 0; i < ModelCount(cbCooler); ++i) {
+        const TCoolChooseRec& model = table[i];
+        const double flow = SeriesTraits.PumpFlow ? PumpFlowOf(model) : s.InOilFlow;
+        const bool flowAdmitted =
+            SeriesTraits.PumpFlow || (model.MinFlow <= flow && flow <= model.MaxFlow);
+        if (!flowAdmitted || !MeetsDutyAt(model, flow, oilCorrection, s.InAirTemp + highest))
+            continue;
+        // The duty is met from some difference on: the smallest is found by halving.
+        double fails = s.InMaxOilTemp - s.InAirTemp;
+        double meets = highest;
+        while (meets - fails > 0.01) {
+            const double middle = (fails + meets) / 2;
+            (MeetsDutyAt(model, flow, oilCorrection, s.InAirTemp + middle) ? meets : fails) =
+                middle;
+        }
+        needed = std::min(needed.value_or(meets), meets);
+    }
+    return needed;
+}
+
+QString TCoolerSeries::TemperatureDifferenceText(double DifferenceK, int TempUnitIndex) {
+    // Rounded up: the difference named must suffice.
+    const double shown = TempUnitIndex == 1 ? DifferenceK * 1.8 : DifferenceK;
+    return FormatFixed(std::ceil(shown - 1e-6), 10, 0) + QLatin1Char(' ') +
+           TemperatureDifferenceUnitStr(TempUnitIndex);
+}
+
 TLimitResultError TCoolerSeries::CalcSelectedCooler(QString& Message, int MaxLen, int EnergyUnit,
-                                                    uint8_t& Warnings) {
+                                                    uint8_t& Warnings,
+                                                    std::optional<double> InletTemp) {
     if (SeriesTraits.PumpFlow)
         RoundPumpFlow();
-    return CalcCoolerResults(TableValue, EnergyUnit, MaxLen, Message, Warnings);
+    return CalcCoolerResults(TableValue, EnergyUnit, MaxLen, Message, Warnings, InletTemp);
 }
 
 QString TCoolerSeries::ProtectionText() const {

@@ -35,8 +35,10 @@ public:
                               const QStringList& cbCooler);
 
     // Calculates the model named at construction at the current operating point.
+    // `InletTemp` as in CalcCoolerResults.
     TLimitResultError CalcSelectedCooler(QString& Message, int MaxLen, int EnergyUnit,
-                                         uint8_t& Warnings);
+                                         uint8_t& Warnings,
+                                         std::optional<double> InletTemp = std::nullopt);
 
     // The flow a cooling system runs at: its pump's, in whole l/min.
     static float PumpFlowOf(const TCoolChooseRec& Model);
@@ -47,6 +49,13 @@ public:
     const TSeriesTraits& Traits() const { return SeriesTraits; }
 
     TTableValue TableValue{};
+
+    // The oil-air difference (maximum inlet oil temperature minus air temperature, K) from which
+    // some model of the series meets the duty at this operating point, within the input limits;
+    // none when no difference up to them helps.
+    std::optional<double> NeededOilAirDifference(const QStringList& cbCooler);
+    // A temperature difference in the temperature unit at `TempUnitIndex`: "9 K", "17 °F".
+    static QString TemperatureDifferenceText(double DifferenceK, int TempUnitIndex);
 
 private:
     void RoundPumpFlow() const;

@@ -107,6 +107,7 @@ void ApplySelectionPageTexts(TfKylvane& W, TLanguage& L) {
     s.btCalcNewCooler->setText(L.GetTxt(CalcNew));
     state.NoCoolerStr = L.GetTxt(NoCooler).left(NoCoolerTextLength);
     state.NotRecommendedStr = L.GetTxt(NotRecommended).left(NoCoolerTextLength);
+    state.AirTooCloseStr = L.GetTxt(AirTooClose);
 }
 
 void ApplyHeatLoadPageTexts(TfKylvane& W, TLanguage& L) {

@@ -7,6 +7,10 @@ const QStringList& TempUnitLabels() {
     return labels;
 }
 
+QString TemperatureDifferenceUnitStr(int TempUnitIndex) {
+    return TempUnitIndex == 1 ? TempUnitLabels()[1] : QStringLiteral("K");
+}
+
 const QStringList& FlowUnitLabels() {
     static const QStringList labels{"m³/h", "l/min", "kg/s", "ft³/h", "US gpm", "lb/h"};
     return labels;

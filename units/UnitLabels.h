@@ -26,6 +26,10 @@ const QStringList& TimeUnitLabels();
 extern const std::array<QString, 5> HeatDissiUnitStr;
 extern const std::array<QString, 3> PressureUnitStr;
 
+// The unit text of a temperature difference in the temperature unit `TempUnitIndex`: "K" beside
+// °C, "°F" beside °F.
+QString TemperatureDifferenceUnitStr(int TempUnitIndex);
+
 // The unit text of a specific heat dissipation that goes with the heat unit `HeatUnitIndex`:
 // "BTU/hr/°F" and "HP/°F" for those heat units, "kW/°C" for the others.
 QString SpecHeatUnitStr(int HeatUnitIndex);

@@ -45,7 +45,7 @@ void TSelectionController::AddCoolerSample(int Chosen, int Offset) {
     // A smaller neighbour is listed even when it falls short, so the user sees how close it
     // comes; a larger one only when it suffices.
     const TEngineState& s = EngineState();
-    const bool undersized = s.InHeatDissi > s.LastActualDissipation;
+    const bool undersized = s.InHeatDissi > s.LastActualDissipation || InletAboveMaximum();
     if (s.LastCalcResult != LR_OK || (undersized && position >= Chosen))
         return;
     const int row = ++CoolerSamples.CoolerSamplesCnt;

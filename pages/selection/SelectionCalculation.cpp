@@ -8,7 +8,6 @@
 namespace {
 
 constexpr int MaxMessageLength = 255;
-constexpr int SolvingRuns = 4;
 
 // The text colour that stays readable on a result background.
 TColor ReadableOn(TColor background) {
@@ -45,7 +44,7 @@ void TSelectionController::ReadPumpFlowEntry() {
         TUnitConv().FlowToLiterPerMin(decimals, flow, View.ListIndex(TSelectionList::OilFlowUnit));
 }
 
-TLimitResultError TSelectionController::CalcSelectedCoolerData() {
+TLimitResultError TSelectionController::CalcSelectedCoolerData(std::optional<float> InletTemp) {
     TLimitResultError result = LR_UNKNOWN_ERR; // when the model's data cannot be read
     RunAction([&] {
         TEngineState& s = EngineState();
@@ -59,7 +58,8 @@ TLimitResultError TSelectionController::CalcSelectedCoolerData() {
             ReadPumpFlowEntry();
         QString message;
         uint8_t warning = WR_NON;
-        result = series.CalcSelectedCooler(message, MaxMessageLength, s.HeatUnitIdx, warning);
+        result =
+            series.CalcSelectedCooler(message, MaxMessageLength, s.HeatUnitIdx, warning, InletTemp);
         View.SetResultValue(TResultLine::ProtectionStd, series.ProtectionText());
 
         if (result != LR_OK && s.ShowMessagesFLG) {
@@ -84,18 +84,15 @@ TLimitResultError TSelectionController::CalcSelectedCoolerData() {
 
 bool TSelectionController::SolveInletTemperature() {
     // In the fixed required cooling mode the inlet temperature is the one at which the model
-    // removes exactly the required cooling; a few runs settle it. The engine state keeps the
-    // user's maximum and the dissipation at that maximum, which the colours compare.
+    // removes exactly the required cooling; a few runs settle it. It is a result: the user's
+    // maximum stays as typed, and the engine state keeps the dissipation at that maximum,
+    // which the colours compare.
     TEngineState& s = EngineState();
-    const float maxOilTemp = s.InMaxOilTemp;
     const double dissipation = s.LastActualDissipation;
     bool solved = true;
     // A failing run has cleared the page and told why; running on would only repeat it.
-    for (int run = 0; run < SolvingRuns && solved; ++run) {
-        s.InMaxOilTemp = s.InHeatDissi / s.LastSpecHeat + s.InAirTemp;
-        solved = CalcSelectedCoolerData() == LR_OK;
-    }
-    s.InMaxOilTemp = maxOilTemp;
+    for (int run = 0; run < TCoolerHlp::InletSolvingRuns && solved; ++run)
+        solved = CalcSelectedCoolerData(s.InHeatDissi / s.LastSpecHeat + s.InAirTemp) == LR_OK;
     s.LastActualDissipation = dissipation;
     return solved;
 }
@@ -119,9 +116,11 @@ void TSelectionController::ApplyColorRule() {
     TEngineState& s = EngineState();
     // The shortfall shows where the user can act: on the required cooling when the inlet
     // temperature is fixed, on the inlet temperature when the cooling is.
+    // An inlet temperature above the maximum is one in either mode.
     const bool shortfall = s.LastActualDissipation < s.InHeatDissi;
     const TColor heatColor = shortfall && s.FixedInletTempFLG ? clRed : clWhite;
-    const TColor temperatureColor = shortfall && !s.FixedInletTempFLG ? clRed : clWhite;
+    const TColor temperatureColor =
+        (shortfall && !s.FixedInletTempFLG) || InletAboveMaximum() ? clRed : clWhite;
     s.HeatLoadColor = heatColor;
     s.HeatDissiEditColor = heatColor;
     s.MaxTempEditColor = temperatureColor;
@@ -135,6 +134,11 @@ void TSelectionController::ApplyColorRule() {
                               ReadableOn(s.OilInletTempColor));
     View.SetResultValueColors(TResultLine::AirOutletTemp, s.AirOutletTempColor, clBlack);
     View.SetResultValueColors(TResultLine::OilOutletTemp, s.OilOutletTempColor, clBlack);
+}
+
+bool TSelectionController::InletAboveMaximum() {
+    const TEngineState& s = EngineState();
+    return s.LastOilTempIn > s.InMaxOilTemp;
 }
 
 void TSelectionController::btCalcNewCoolerClick() {

@@ -61,8 +61,9 @@ public:
     void SaveFixedTempMode();
     void LoadFixedTempMode();
 
-    // Calculates the picked model and shows its results.
-    TLimitResultError CalcSelectedCoolerData();
+    // Calculates the picked model and shows its results; at the solved inlet temperature
+    // `InletTemp` when one is given.
+    TLimitResultError CalcSelectedCoolerData(std::optional<float> InletTemp = std::nullopt);
     // "Calculate Selected Cooler": the picked model at the operating point, the solved inlet
     // temperature in the fixed required cooling mode, and the colours.
     void btCalcSelectedCoolerClick();
@@ -119,6 +120,9 @@ private:
 
     void ReadPumpFlowEntry();
     bool SolveInletTemperature();
+    // The model calculated last needs its inlet oil above the maximum: it does not meet the
+    // duty, whatever it removes.
+    static bool InletAboveMaximum();
     void ApplyColorRule();
     void ShowNoiseCaption();
 

@@ -37,6 +37,7 @@ inline constexpr const char* CalcSelected = "20";
 inline constexpr const char* CalcNew = "21";
 inline constexpr const char* NoCooler = "22";
 inline constexpr const char* NotRecommended = "23";
+inline constexpr const char* AirTooClose = "31";
 
 // MainGroup
 inline constexpr const char* AlterationsNote = "18";

@@ -23,6 +23,7 @@ void ApplySelectionTexts(THeadlessSelectionView& View) {
     s.OutOfRangeStr = text(OutOfRange);
     s.NoCoolerStr = text(NoCooler).left(NoCoolerTextLength);
     s.NotRecommendedStr = text(NotRecommended).left(NoCoolerTextLength);
+    s.AirTooCloseStr = text(AirTooClose);
 
     View.SetResultCaption(TResultLine::OilInletTemp, text(OilInletTemp));
     View.SetResultCaption(TResultLine::OilOutletTemp, text(OilOutletTemp));

@@ -94,12 +94,22 @@ TEST_F(SelectCommand, CalculatesAGivenModel) {
     EXPECT_TRUE(document["candidates"].toArray().isEmpty());
     EXPECT_EQ(document["results"]["OilTempInStr"].toString(), "52 °C");
 
-    // Too small: the inlet temperature at which it would remove 20 kW lies above 120 degC.
+    // Too small: the inlet temperature at which it would remove 20 kW lies above 120 degC. It
+    // is a result, shown in red; the maximum typed is not to blame.
     const QJsonObject tooSmall =
-        RunJson(With(With(VamPoint, "--flow", "80"), "--model", "KVAM 100-A"), 1);
-    EXPECT_EQ(tooSmall["messages"].toArray(),
-              QJsonArray{"Max. inlet oil temp. Outside the range! (10 - 120)"});
-    EXPECT_EQ(tooSmall["results"]["OilTempInStr"].toString(), "");
+        RunJson(With(With(VamPoint, "--flow", "80"), "--model", "KVAM 100-A"), 0);
+    EXPECT_TRUE(tooSmall["messages"].toArray().isEmpty());
+    EXPECT_EQ(tooSmall["results"]["OilTempInStr"].toString(), "162 °C");
+    EXPECT_EQ(tooSmall["highlighted"].toArray(), QJsonArray{"OilTempInStr"});
+
+    // A small duty: the solved inlet temperature lies below 10 degC, which is no entry either.
+    const QJsonObject smallDuty =
+        RunJson({"--series", "VAM", "--oil", "ISO VG 46", "--flow", "100", "--max-oil-temp", "60",
+                 "--air-temp", "0", "--altitude", "0", "--heat", "1", "--model", "KVAM 300-B"},
+                0);
+    EXPECT_TRUE(smallDuty["messages"].toArray().isEmpty());
+    EXPECT_EQ(smallDuty["results"]["OilTempInStr"].toString(), "4 °C");
+    EXPECT_TRUE(smallDuty["highlighted"].toArray().isEmpty());
 }
 
 TEST_F(SelectCommand, ReadsEveryUnitOfThePage) {
