@@ -104,6 +104,34 @@ TEST_F(CoolerCalculation, WritesEveryResultTextOfTheModel) {
     EXPECT_TRUE(Shown.Shown.isEmpty());
 }
 
+// A solved inlet temperature is a result: the model is evaluated there, below 10 degC or above
+// 120 degC alike, while the maximum the user typed is checked and left as it is.
+TEST_F(CoolerCalculation, SolvedInletTemperatureIsEvaluatedUncheckedAndLeavesTheMaximum) {
+    TEngineState& s = EngineState();
+    s.InAirTemp = 0;
+    for (const double inlet : {4.0, 150.0}) {
+        SCOPED_TRACE(inlet);
+        ASSERT_EQ(Cooler.CalcCoolerResults(Record, 1, 255, Message, Warning, inlet), LR_OK);
+        EXPECT_EQ(s.InMaxOilTemp, 60);
+        EXPECT_GE(s.LastOilTempIn, inlet); // raised only where the outlet margin asks
+        EXPECT_TRUE(Message.isEmpty());
+    }
+    // The user's own maximum is still checked.
+    s.InMaxOilTemp = 130;
+    s.MaxTempCaptionStr = QStringLiteral("Max. inlet oil temp.");
+    EXPECT_EQ(Cooler.CalcCoolerResults(Record, 1, 255, Message, Warning, 60.0), LR_OIL_TEMP_ERR);
+}
+
+// The outlet margin raises the inlet temperature where the oil would leave too close to the
+// air; a model that needs its inlet above the maximum for that is reported as such.
+TEST_F(CoolerCalculation, InletRaisedForTheOutletMarginIsTheOneReported) {
+    TEngineState& s = EngineState();
+    s.InOilFlow = 10; // 37.7 kW would cool 10 l/min by 120 K
+    ASSERT_EQ(Cooler.CalcCoolerResults(Record, 1, 255, Message, Warning), LR_OK);
+    EXPECT_GT(s.LastOilTempIn, s.InMaxOilTemp);
+    EXPECT_EQ(s.OilTempInStr.left(3).toInt() > 60, true) << s.OilTempInStr.toStdString();
+}
+
 TEST_F(CoolerCalculation, WhatCannotBeCalculatedGetsTheRangeMessageAndNoResult) {
     TEngineState& s = EngineState();
     s.OilFlowCaptionStr = QStringLiteral("Oil flow");

@@ -70,6 +70,35 @@ TEST_F(SeriesSelection, SmallestModelWithCapacityAndFlowWins) {
     EXPECT_TRUE(EngineState().ShowMessagesFLG); // restored after the walk
 }
 
+// The outlet margin would raise the middle cooler's inlet above the maximum at 50 l/min: it
+// does not meet the duty, and the walk goes on to the next larger one.
+TEST_F(SeriesSelection, ModelNeedingItsInletAboveTheMaximumIsPassedBy) {
+    int32_t chosen = -1;
+    EXPECT_EQ(ChooseVam(50, 36, chosen), FR_FOUND);
+    EXPECT_EQ(chosen, 2);
+    EXPECT_TRUE(Shown.Shown.isEmpty());
+}
+
+// At 20 l/min only the middle cooler admits the flow, and it would need its inlet far above
+// 60 degC: the message names the oil-air difference from which it would do.
+TEST_F(SeriesSelection, AirTooCloseToTheMaximumNamesTheDifferenceNeeded) {
+    EngineState().AirTooCloseStr = QStringLiteral("needs %1");
+    int32_t chosen = -1;
+    EXPECT_EQ(ChooseVam(20, 25, chosen), FR_NON);
+    ASSERT_EQ(Shown.Texts().size(), 1);
+    const QString needed = Shown.Texts()[0];
+    EXPECT_TRUE(needed.startsWith("needs ") && needed.endsWith(" K")) << needed.toStdString();
+    const int difference = needed.section(' ', 1, 1).toInt();
+    EXPECT_GT(difference, 40);
+    EXPECT_LE(difference, 100);
+
+    // With that difference the same duty is met.
+    Shown.Shown.clear();
+    EngineState().InMaxOilTemp = static_cast<float>(EngineState().InAirTemp + difference);
+    EXPECT_EQ(ChooseVam(20, 25, chosen), FR_FOUND);
+    EXPECT_EQ(chosen, 1);
+}
+
 TEST_F(SeriesSelection, ChosenModelIsRecalculatedInFull) {
     int32_t chosen = -1;
     ASSERT_EQ(ChooseVam(40, 25, chosen), FR_FOUND);

@@ -89,6 +89,75 @@ TEST_F(SelectCommand, JsonHoldsCandidatesResultsAndMessages) {
     EXPECT_TRUE(document["messages"].toArray().isEmpty());
 }
 
+// The whole number a temperature text such as "54 °C" starts with.
+int ShownDegrees(const QJsonValue& text) {
+    return text.toString().section(' ', 0, 0).toInt();
+}
+
+// Whatever the operating point, a cooler listed as meeting the duty keeps the maximum inlet oil
+// temperature; the outlet margin may raise the inlet temperature of the others, which are
+// marked, and their inlet temperature shown in red.
+TEST_F(SelectCommand, NoCoolerListedAsMeetingTheDutyExceedsTheMaximumInletTemperature) {
+    int sized = 0;
+    for (const char* series : {"VAM", "VDM", "VHM"}) {
+        for (const char* flow : {"20", "60", "100", "200"}) {
+            for (int maxTemp : {50, 52, 55, 60}) {
+                for (const char* airTemp : {"40", "45", "48"}) {
+                    for (const char* heat : {"1", "5", "20"}) {
+                        const QStringList arguments{
+                            "--series",   series,  "--oil",          "ISO VG 46",
+                            "--flow",     flow,    "--max-oil-temp", QString::number(maxTemp),
+                            "--air-temp", airTemp, "--altitude",     "0",
+                            "--heat",     heat,    "--json"};
+                        const std::string point = arguments.join(' ').toStdString();
+                        const TRun run = Run(arguments);
+                        const QJsonObject document =
+                            QJsonDocument::fromJson(run.Out.toUtf8()).object();
+                        for (const QJsonValue candidate : document["candidates"].toArray()) {
+                            const QJsonObject row = candidate.toObject();
+                            if (!row["undersized"].toBool()) {
+                                EXPECT_LE(ShownDegrees(row["inletTemp"]), maxTemp) << point;
+                            }
+                        }
+                        if (run.Code != 0)
+                            continue;
+                        ++sized;
+                        EXPECT_TRUE(document["highlighted"].toArray().contains("OilTempInStr") ||
+                                    ShownDegrees(document["results"]["OilTempInStr"]) <= maxTemp)
+                            << point;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(sized, 100); // the sweep sizes coolers, not only messages
+}
+
+TEST_F(SelectCommand, AirTooCloseToTheMaximumNamesTheDifferenceNeeded) {
+    const struct {
+        QStringList Temperatures;
+        QString Difference;
+    } cases[] = {
+        {{"--max-oil-temp", "52", "--air-temp", "50"}, "4 K"},
+        {{"--max-oil-temp", "51", "--air-temp", "50"}, "4 K"},
+        {{"--max-oil-temp", "125.6", "--oil-temp-unit", "F", "--air-temp", "122", "--air-temp-unit",
+          "F"},
+         "7 °F"},
+    };
+    for (const auto& c : cases) {
+        const QJsonObject document =
+            RunJson(QStringList{"--series", "VAM", "--oil", "ISO VG 46", "--flow", "99.9",
+                                "--altitude", "0", "--heat", "1"}
+                        << c.Temperatures,
+                    1);
+        EXPECT_EQ(document["messages"].toArray(),
+                  QJsonArray{"The air is too close to the max. inlet oil temp.: this series "
+                             "needs at least " +
+                             c.Difference + " between them."});
+        EXPECT_TRUE(document["candidates"].toArray().isEmpty());
+    }
+}
+
 TEST_F(SelectCommand, CalculatesAGivenModel) {
     const QJsonObject document = RunJson(With(VamPoint, "--model", "kvam 400-b"), 0);
     EXPECT_TRUE(document["candidates"].toArray().isEmpty());
