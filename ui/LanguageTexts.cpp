@@ -1,8 +1,8 @@
 #include "ui/LanguageTexts.h"
 
 #include "core/EngineState.h"
-#include "pages/heatload/HeatLoadTextKeys.h"
 #include "pages/dimensions/DimensionsTextKeys.h"
+#include "pages/heatload/HeatLoadTextKeys.h"
 #include "pages/selection/SelectionTextKeys.h"
 #include "report/ReportTexts.h"
 #include "settings/VersUnit.h"
@@ -56,6 +56,7 @@ void ApplyMainGroupTexts(TfKylvane& W, TLanguage& L) {
 
     SetMainGroupReportTexts(L);
     state.RpmTextStr = L.GetTxt(SelectionTextKey::RpmText).left(RpmTextLength);
+    state.ThousandsReadingsStr = L.GetTxt(SelectionTextKey::ThousandsReadings);
     W.VersUnit->SetMianGroupVersion(L.GetTxt(DimensionsTextKey::VersionWord));
 
     const TSelectionPage& s = *W.SelectionPage;
