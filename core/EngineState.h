@@ -78,6 +78,11 @@ struct TEngineState {
     // the oil-air difference the series needs.
     QString AirTooCloseStr;
 
+    // The language text with which every entry's reader offers the two readings of a number
+    // typed with a thousands-like separator: the number without the separator as %1, with it
+    // as decimal sign as %2 ("Write %1 or %2").
+    QString ThousandsReadingsStr;
+
     // Language texts kept for the report, the model lists and the dimensions page; set
     // whenever the texts of a language are applied to the window.
     TPrnStr DateTextStr;

@@ -10,6 +10,8 @@ TRegionalSettings TRegionalSettings::FromSystemLocale() {
     const QString separator = locale.decimalPoint();
     settings.DecimalSeparator = separator.size() == 1 ? separator.at(0) : QLatin1Char('.');
     settings.ShortDateFormat = locale.dateFormat(QLocale::ShortFormat);
+    const QString group = locale.groupSeparator();
+    settings.GroupSeparator = group.size() == 1 ? group.at(0) : QChar();
     return settings;
 }
 
@@ -25,6 +27,8 @@ TScopedRegionalSettings::TScopedRegionalSettings(const TRegionalSettings& settin
 
 TScopedRegionalSettings::TScopedRegionalSettings(QChar decimalSeparator) : Previous(Regional()) {
     Regional().DecimalSeparator = decimalSeparator;
+    Regional().GroupSeparator =
+        decimalSeparator == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
 }
 
 TScopedRegionalSettings::~TScopedRegionalSettings() {

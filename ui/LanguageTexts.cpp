@@ -57,6 +57,7 @@ void ApplyMainGroupTexts(TfKylvane& W, TLanguage& L) {
     SetMainGroupReportTexts(L);
     W.TextVariables.AlterationsNoteStr = L.GetTxt(SelectionTextKey::AlterationsNote);
     state.RpmTextStr = L.GetTxt(SelectionTextKey::RpmText).left(RpmTextLength);
+    state.ThousandsReadingsStr = L.GetTxt(SelectionTextKey::ThousandsReadings);
     W.VersUnit->SetMianGroupVersion(L.GetTxt(DimensionsTextKey::VersionWord));
 
     const TSelectionPage& s = *W.SelectionPage;

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -175,6 +176,46 @@ std::optional<double> ParseRegionalNumber(const QString& text) {
     if (error != std::errc() || end != ascii.data() + ascii.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+std::optional<TThousandsReadings> ThousandsReadings(const QString& typed, QChar groupSeparator) {
+    const QChar point = QLatin1Char('.');
+    const QChar comma = QLatin1Char(',');
+    if (groupSeparator != point && groupSeparator != comma)
+        return std::nullopt;
+    // Blanks around a number are the only ones the reader skips.
+    qsizetype first = 0;
+    qsizetype end = typed.size();
+    while (first < end && typed[first] == QLatin1Char(' '))
+        ++first;
+    while (end > first && typed[end - 1] == QLatin1Char(' '))
+        --end;
+    const QString text = typed.mid(first, end - first);
+    const QString sign = text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+'))
+                             ? text.left(1)
+                             : QString();
+    const qsizetype separator = text.indexOf(groupSeparator);
+    if (separator < 0)
+        return std::nullopt;
+    const QString whole = text.mid(sign.size(), separator - sign.size());
+    const QString thousandths = text.mid(separator + 1);
+    const auto allDigits = [](const QString& digits) {
+        return std::all_of(digits.cbegin(), digits.cend(),
+                           [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+    };
+    if (whole.isEmpty() || whole.size() > 3 || whole[0] == QLatin1Char('0') || !allDigits(whole) ||
+        thousandths.size() != 3 || !allDigits(thousandths))
+        return std::nullopt;
+
+    QString fraction = thousandths;
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    TThousandsReadings readings;
+    readings.Thousands = sign + whole + thousandths;
+    readings.Decimal = sign + whole;
+    if (!fraction.isEmpty())
+        readings.Decimal += (groupSeparator == point ? comma : point) + fraction;
+    return readings;
 }
 
 QString DeciPointToDeciComa(const QString& valueStr) {

@@ -19,6 +19,20 @@ QString FormatFixed(double value, int precision, int decimals);
 // optional blanks. Thousands separators are not accepted. The separator is the regional one.
 std::optional<double> ParseRegionalNumber(const QString& text);
 
+// The two numbers a typed text may mean when its only separator stands where a thousands
+// separator would: one to three digits that do not start with 0, the separator and exactly three
+// digits, with an optional sign and blanks around ("68,200", "-4,000"; not "0,125", "12,5" or
+// "1,5000").
+struct TThousandsReadings {
+    QString Thousands; // the separator left out: "68200"
+    QString Decimal;   // the separator as decimal sign, without trailing zeros: "68.2", "-4"
+};
+
+// The readings of `typed` when its separator is `groupSeparator`, a point or a comma; none for
+// any other text or separator. The decimal reading is written with the other of point and
+// comma, which cannot be taken for a thousands separator.
+std::optional<TThousandsReadings> ThousandsReadings(const QString& typed, QChar groupSeparator);
+
 // Converts a data-file value (a point or a comma as decimal sign, whatever the regional
 // settings) to a number; throws EConvertError naming the text when it is not a number.
 // The text is cut to 255 characters first, as every value read from a data file is.

@@ -1,5 +1,7 @@
 #include "units/UnitConv.h"
 
+#include "core/EngineState.h"
+#include "core/RegionalSettings.h"
 #include "core/VisibleText.h"
 #include "units/NumericText.h"
 
@@ -238,6 +240,17 @@ bool TUnitConv::StringToFloat(float& FloatValue, const QString& ValueStr,
     const QString message = (CaptionStr + QStringLiteral(": ") +
                              WithVisibleControlCharacters(ValueStr) + QStringLiteral(" ?"))
                                 .left(255);
+    // "68,200" under English settings may be 68200 as well as 68.2: a guess would size for a
+    // heat a thousand times off, so the user chooses.
+    if (const std::optional<TThousandsReadings> readings =
+            ThousandsReadings(ValueStr, Regional().GroupSeparator)) {
+        QString choice = EngineState().ThousandsReadingsStr;
+        choice.replace(QStringLiteral("%1"), readings->Thousands)
+            .replace(QStringLiteral("%2"), readings->Decimal);
+        MessageService.Error(choice.isEmpty() ? message
+                                              : (message + QLatin1Char(' ') + choice).left(255));
+        return false;
+    }
     const std::optional<double> value = ParseRegionalNumber(DeciPointToDeciComa(ValueStr));
     // Beyond single precision the entry cannot be held: it is as unreadable as a typo.
     if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) {

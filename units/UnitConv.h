@@ -64,7 +64,9 @@ public:
 
     // Reads a typed number with a point or a comma as decimal sign. On failure shows
     // "caption: text ?" as an error (control characters of the text escaped), leaves
-    // FloatValue unchanged and returns false.
+    // FloatValue unchanged and returns false. A number whose only separator is the regional
+    // group separator where a thousands separator would stand ("68,200") fails too: its
+    // message goes on with the two readings in the words of ThousandsReadingsStr.
     bool StringToFloat(float& FloatValue, const QString& ValueStr, const QString& CaptionStr) const;
     static QString DeciPointToDeciComa(const QString& ValueStr);
     // Characters after the last "." or "," of the text; 0 when it has neither.

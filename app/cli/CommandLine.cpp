@@ -43,6 +43,11 @@ QString Usage() {
 
 } // namespace
 
+TRegionalSettings CommandLineRegional(TRegionalSettings System) {
+    System.GroupSeparator = QLatin1Char(',');
+    return System;
+}
+
 bool HelpAsked(const QStringList& Options) {
     for (qsizetype i = 0; i < Options.size(); ++i) {
         if (IsHelpOption(Options[i]))
@@ -59,6 +64,7 @@ bool IsHelpOption(const QString& Argument) {
 
 int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Out,
                    QTextStream& Err) {
+    const TScopedRegionalSettings commandLine(CommandLineRegional(Regional()));
     // No unit, name or number holds a control character, so showing them escaped changes no
     // argument the commands could read, and every message that quotes one stays readable.
     QStringList visible;

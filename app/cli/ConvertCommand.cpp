@@ -2,6 +2,9 @@
 
 #include "app/cli/CommandLine.h"
 #include "app/cli/Quantities.h"
+#include "core/EngineState.h"
+#include "pages/selection/SelectionTextKeys.h"
+#include "texts/Language.h"
 #include "units/NumericText.h"
 
 #include <cmath>
@@ -11,8 +14,9 @@ QString ConvertUsage() {
         "Usage: aircooler-cli convert QUANTITY VALUE FROM TO\n"
         "\n"
         "Converts VALUE from the unit FROM to the unit TO. VALUE is read like a typed entry\n"
-        "(a point or a comma as decimal sign); the result is written with the decimals the\n"
-        "program shows for that unit, followed by the unit label.\n"
+        "(a point or a comma as decimal sign; a comma before exactly three digits may be a\n"
+        "thousands separator and is refused: write 68200 or 68.2, not 68,200); the result is\n"
+        "written with the decimals the program shows for that unit, followed by the unit label.\n"
         "\n"
         "Quantities and their units (\"°\" and superscripts may be typed plainly: C, m3/h):\n");
     for (const TQuantity& quantity : Quantities())
@@ -66,6 +70,11 @@ int RunConvertCommand(const QStringList& arguments, QTextStream& out, QTextStrea
         }
     }
 
+    // The command speaks English, the wording of a number's two readings included.
+    TLanguage english;
+    english.SetLanguageType(ENGLISH);
+    english.NewPageText(MainGroup);
+    EngineState().ThousandsReadingsStr = english.GetTxt(SelectionTextKey::ThousandsReadings);
     TRecordingMessages messages;
     const TUnitConv conv(messages);
     float value = 0;

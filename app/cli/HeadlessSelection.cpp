@@ -1,6 +1,8 @@
 #include "app/cli/HeadlessSelection.h"
 
 #include "core/EngineState.h"
+#include "engine/VerDep.h"
+#include "pages/selection/SelectionTextKeys.h"
 #include "pages/selection/SelectionTexts.h"
 
 #include <algorithm>
@@ -11,11 +13,40 @@ const QList<TSelectionEntry> TypingOrder{TSelectionEntry::OilFlow, TSelectionEnt
                                          TSelectionEntry::AirTemp, TSelectionEntry::Altitude,
                                          TSelectionEntry::HeatDiss};
 
-// A model as the list names it; a hydraulic-motor model may be named without the rpm word.
-int ModelIndex(const QStringList& models, const QString& wanted) {
+// The words for rpm that end the hydraulic-motor model names, one for each language with texts.
+const QStringList& RpmWords() {
+    static const QStringList words = [] {
+        QStringList found;
+        TLanguage language;
+        for (int i = 0; i < LanguageTypeCount; ++i) {
+            language.SetLanguageType(static_cast<TLanguageType>(i));
+            language.NewPageText(MainGroup);
+            const QString word =
+                language.GetTxt(SelectionTextKey::RpmText).left(RpmTextLength).trimmed();
+            if (!word.isEmpty() && !found.contains(word))
+                found.append(word);
+        }
+        return found;
+    }();
+    return words;
+}
+
+// A model name without the word for rpm it ends in, whichever language that word is in.
+QString WithoutRpmWord(const QString& name) {
+    for (const QString& word : RpmWords()) {
+        if (name.endsWith(QLatin1Char(' ') + word, Qt::CaseInsensitive))
+            return name.chopped(word.size() + 1);
+    }
+    return name;
+}
+
+// A model as the list names it in any language, with or without the word for rpm, or by the
+// section of the catalogue that holds it ("VHM_500_1500").
+int ModelIndex(const QStringList& models, const QStringList& sections, const QString& wanted) {
+    const QString name = WithoutRpmWord(wanted);
     for (int i = 0; i < models.size(); ++i) {
-        if (models[i].compare(wanted, Qt::CaseInsensitive) == 0 ||
-            models[i].startsWith(wanted + QLatin1Char(' '), Qt::CaseInsensitive))
+        if (WithoutRpmWord(models[i]).compare(name, Qt::CaseInsensitive) == 0 ||
+            sections.value(i).compare(wanted, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
@@ -51,7 +82,10 @@ bool THeadlessSelection::Enter(const TSelectRequest& Request, QString& Error) {
     }
     if (!Request.Model.isEmpty()) {
         const QStringList models = View.ListItems(TSelectionList::Model);
-        const int model = ModelIndex(models, Request.Model);
+        QStringList sections;
+        for (const QString& catalogueName : Controller.ShadowList())
+            sections.append(TVerDep().ChangeToSectionName(catalogueName));
+        const int model = ModelIndex(models, sections, Request.Model);
         if (model < 0) {
             Error = QStringLiteral("Unknown model \"%1\": the series has %2.")
                         .arg(Request.Model, models.join(", "));

@@ -17,8 +17,9 @@ public:
     THeadlessSelection(const QString& IniFilePath, TLanguageType Language);
 
     // Picks the series, grade, units and model of the request and types its entries, one by
-    // one. False, with the reason in Error, when the request names a model the series lacks or
-    // gives an entry that does not read.
+    // one. The model may be named as the list of any language names it or by its catalogue
+    // section. False, with the reason in Error, when the request names a model the series lacks
+    // or gives an entry that does not read.
     bool Enter(const TSelectRequest& Request, QString& Error);
 
     enum class TCalculation { NewCooler, SelectedCooler };

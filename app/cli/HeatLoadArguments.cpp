@@ -99,8 +99,10 @@ QString HeatLoadUsage() {
         "                   calculated value as a number (all three only with a result), and\n"
         "                   \"messages\"\n"
         "\n"
-        "Values are read like typed entries, with a point or a comma as decimal sign. Units are\n"
-        "the labels of the page's lists (\"°\" and superscripts may be typed plainly: m3, C):\n");
+        "Values are read like typed entries, with a point or a comma as decimal sign; a comma\n"
+        "before exactly three digits may be a thousands separator and is refused (write 1500\n"
+        "or 1.5, not 1,500). Units are the labels of the page's lists (\"°\" and superscripts\n"
+        "may be typed plainly: m3, C):\n");
     text = text.arg(LanguageNames().mid(0, 7).join(", ") +
                     QStringLiteral(",\n                   ") + LanguageNames().mid(7).join(", "));
     for (const TEntryOption& option : EntryOptions()) {

@@ -37,12 +37,15 @@ int RunHeatLoadCommand(const QStringList& Arguments, QTextStream& Out, QTextStre
     }
 
     // A freshly entered page whose messages are kept, not shown. Its range messages use the
-    // selection page's out-of-range text, as in the window.
+    // selection page's out-of-range text, and its entries the window's wording of a number's
+    // two readings, as in the window.
     ResetEngineState();
     TRecordingMessages messages;
     const TScopedMessageService recordMessages(messages);
     TLanguage language;
     language.SetLanguageType(request.Language);
+    language.NewPageText(MainGroup);
+    EngineState().ThousandsReadingsStr = language.GetTxt(SelectionTextKey::ThousandsReadings);
     language.NewPageText(Page_1);
     EngineState().OutOfRangeStr = language.GetTxt(SelectionTextKey::OutOfRange);
     THeadlessHeatLoadView view;

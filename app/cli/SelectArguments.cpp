@@ -147,14 +147,18 @@ QString SelectUsage() {
         "  --air-temp    maximum ambient air temperature\n"
         "  --altitude    altitude of the site\n"
         "  --heat        cooling required\n"
-        "  --model       a model of the series, as the model list names it (\"KVAM 300-B\")\n"
+        "  --model       a model of the series, as the model list names it in any language\n"
+        "                (\"KVAM 300-B\", \"KVHM 500-1500 rpm\") or by its catalogue section\n"
+        "                (\"VAM_300_4_B\"); the results name it in --language\n"
         "  --language    language of captions and messages (default ENGLISH), one of\n"
         "                %2\n"
         "  --json        print one JSON object with \"model\" (the model the results belong to),\n"
         "                \"pumpFlow\" (VCS only), \"candidates\", \"results\" and \"messages\"\n"
         "\n"
-        "Values are read like typed entries, with a point or a comma as decimal sign. Units are\n"
-        "the labels of the page's lists (\"°\" and superscripts may be typed plainly: C, m3/h):\n");
+        "Values are read like typed entries, with a point or a comma as decimal sign; a comma\n"
+        "before exactly three digits may be a thousands separator and is refused (write 68200\n"
+        "or 68.2, not 68,200). Units are the labels of the page's lists (\"°\" and superscripts\n"
+        "may be typed plainly: C, m3/h):\n");
     text = text.arg(Quoted(OilGradeItems().mid(0, 5)) + QStringLiteral(",\n                ") +
                         Quoted(OilGradeItems().mid(5)),
                     LanguageNames().mid(0, 7).join(", ") + QStringLiteral(",\n                ") +

@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(&ShowOnlyQtErrors);
     QApplication application(argc, argv);
-    Regional() = TRegionalSettings::FromSystemLocale();
+    Regional() = CommandLineRegional(TRegionalSettings::FromSystemLocale());
 
     QTextStream out(stdout);
     QTextStream err(stderr);

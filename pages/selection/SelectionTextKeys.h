@@ -45,6 +45,8 @@ inline constexpr const char* RpmText = "25";
 inline constexpr const char* Mode = "31";
 inline constexpr const char* FixedTemp = "32";
 inline constexpr const char* FixedPower = "33";
+// Read by the entries of every page: ThousandsReadingsStr of the engine state.
+inline constexpr const char* ThousandsReadings = "35";
 
 } // namespace SelectionTextKey
 

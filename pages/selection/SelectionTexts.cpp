@@ -12,6 +12,7 @@ void ApplySelectionTexts(THeadlessSelectionView& View) {
     language.NewPageText(MainGroup);
     View.KeptCaptions.AlterationsNote = language.GetTxt(AlterationsNote);
     s.RpmTextStr = language.GetTxt(RpmText).left(RpmTextLength);
+    s.ThousandsReadingsStr = language.GetTxt(ThousandsReadings);
 
     language.NewPageText(Page_1);
     const auto text = [&](const char* key) { return language.GetTxt(key); };

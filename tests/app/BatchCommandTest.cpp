@@ -23,12 +23,13 @@ const QStringList Header{"series",       "oil",           "flow",     "flow-unit
                          "model",        "language"};
 
 // Operating points over every series and every unit of the page, as an engineer's table has
-// them: units left empty, a decimal comma, a chosen model, a language, rows without a result.
+// them: units left empty, a decimal comma (with four decimals, since a comma before exactly
+// three digits may be a thousands separator), a chosen model, a language, rows without a result.
 const QList<QStringList> Rows{
     {"VAM", "ISO VG 46", "100", "l/min", "60", "°C", "30", "°C", "0", "m", "20", "kW", "", ""},
     {"VAM", "ISO VG 46", "6", "m³/h", "60", "C", "30", "C", "0", "m", "20000", "W", "", ""},
-    {"VAM", "ISO VG 68", "1,483", "kg/s", "140", "°F", "86", "°F", "1000", "ft", "17200", "kcal/hr",
-     "", ""},
+    {"VAM", "ISO VG 68", "1,4830", "kg/s", "140", "°F", "86", "°F", "1000", "ft", "17200",
+     "kcal/hr", "", ""},
     {"vam", "iso vg 46", "211.9", "ft³/h", "60", "", "30", "", "0", "", "68240", "Btu/hr", "", ""},
     {"VDM", "ISO VG 32", "40", "l/min", "55", "°C", "25", "°C", "300", "m", "3.5", "kW", "", ""},
     {"VDM", "ISO VG 32", "10.6", "US gpm", "55", "", "25", "", "300", "", "4.7", "HP", "", ""},
@@ -145,16 +146,18 @@ TEST_F(BatchCommand, ABrokenRowGetsItsOwnMessageAndTheOthersGoOn) {
                              "VAM,\"ISO VG 46\",100,60\r\n"
                              "VAM,ISO \"VG\" 46,100,60,30,0,20\r\n"
                              "VAM,ISO VG 46,hundred,60,30,0,20\r\n"
-                             "VDM,ISO VG 32,40,55,25,300,\"3,5\"\r\n";
+                             "VDM,ISO VG 32,40,55,25,300,\"3,5\"\r\n"
+                             "VAM,ISO VG 46,100,60,30,0,\"68,200\"\r\n"
+                             "VAM,ISO VG 46,100,60,30,0,\"20,0000\"\r\n";
     const TBatchRun run = Run(table);
     EXPECT_EQ(run.Code, 1);
-    ASSERT_EQ(run.Output.size(), 6);
+    ASSERT_EQ(run.Output.size(), 8);
     const qsizetype status = 7 + BatchResultColumns().indexOf("status");
     const qsizetype messages = 7 + BatchResultColumns().indexOf("messages");
-    const QStringList statuses{run.Output[1].Fields[status], run.Output[2].Fields[status],
-                               run.Output[3].Fields[status], run.Output[4].Fields[status],
-                               run.Output[5].Fields[status]};
-    EXPECT_EQ(statuses, (QStringList{"0", "2", "2", "2", "0"}));
+    QStringList statuses;
+    for (qsizetype row = 1; row < run.Output.size(); ++row)
+        statuses.append(run.Output[row].Fields[status]);
+    EXPECT_EQ(statuses, (QStringList{"0", "2", "2", "2", "0", "2", "0"}));
     EXPECT_EQ(run.Output[2].Fields[messages], "line 3: 4 cells where the header names 7 columns");
     // The short row is repeated as far as it goes.
     EXPECT_EQ(run.Output[2].Fields.mid(0, 7),
@@ -162,6 +165,10 @@ TEST_F(BatchCommand, ABrokenRowGetsItsOwnMessageAndTheOthersGoOn) {
     EXPECT_TRUE(run.Output[3].Fields[messages].startsWith("line 4: a quote inside a field"));
     EXPECT_EQ(run.Output[4].Fields[messages], "Oil flow: hundred ?");
     EXPECT_EQ(run.Output[5].Fields[7], "KVDM 175");
+    // A comma before exactly three digits may be a thousands separator: the cell is refused.
+    EXPECT_EQ(run.Output[6].Fields[messages], "Cooling required: 68,200 ? Write 68200 or 68.2");
+    EXPECT_EQ(run.Output[6].Fields[7], "");
+    EXPECT_EQ(run.Output[7].Fields[7], "KVAM 350-B");
 }
 
 TEST_F(BatchCommand, QuotedFieldsAndLineEndsReadAsWritten) {

@@ -95,4 +95,51 @@ TEST(CommandLine, WhatIsNotACommandIsRefusedWithTheUsage) {
     }
 }
 
+// On the command line a point is always a decimal sign, whatever the regional settings, and a
+// comma before exactly three digits may be a thousands separator: such a value is refused with
+// both readings, named as each command names a value it cannot read.
+TEST(CommandLine, ACommaBeforeThreeDigitsIsRefusedAndAPointIsADecimalSign) {
+    const QStringList heatLoad{"heatload", "--start-temp", "20", "--end-temp",
+                               "52",       "--time",       "15", "--volume"};
+    const struct {
+        const char* Name;
+        QStringList Arguments;
+        int Code;
+        const char* Out;
+        const char* Err;
+    } cases[] = {
+        {"select", WithHeat("68,200"), 2, "", "Cooling required: 68,200 ? Write 68200 or 68.2\n"},
+        {"select in Spanish", With(WithHeat("1,500"), "--language", "SPANISH"), 2, "",
+         "Potencia a disipar: 1,500 ? Introduzca 1500 o 1.5\n"},
+        {"heatload", heatLoad + QStringList{"1,500"}, 2, "",
+         "Oil volume: 1,500 ? Write 1500 or 1.5\n"},
+        {"convert",
+         {"convert", "heat", "-4,000", "kW", "W"},
+         2,
+         "",
+         "heat: -4,000 ? Write -4000 or -4\n"},
+        {"point", {"convert", "heat", "1.500", "kW", "W"}, 0, "1500 W\n", ""},
+        {"leading zero", {"convert", "heat", "0,125", "kW", "W"}, 0, "125 W\n", ""},
+        {"one decimal", {"convert", "heat", "12,5", "kW", "W"}, 0, "12500 W\n", ""},
+        {"four decimals", {"convert", "heat", "1,5000", "kW", "W"}, 0, "1500 W\n", ""},
+        {"whole", {"convert", "heat", "68200", "kW", "W"}, 0, "68200000 W\n", ""},
+    };
+    // Regional settings that group thousands with a comma (English) and with a point (German).
+    for (const TRegionalSettings& settings :
+         {TRegionalSettings{'.', QStringLiteral("dd/MM/yyyy"), ','},
+          TRegionalSettings{',', QStringLiteral("dd.MM.yy"), '.'}}) {
+        const TScopedRegionalSettings regional(settings);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.Name) + " under a decimal " +
+                         QString(settings.DecimalSeparator).toStdString());
+            const TRun run = RunCli(c.Arguments);
+            EXPECT_EQ(run.Code, c.Code);
+            EXPECT_EQ(run.Out, QString::fromUtf8(c.Out));
+            EXPECT_EQ(run.Err, QString::fromUtf8(c.Err));
+        }
+        // What the commands ran under is given back.
+        EXPECT_EQ(Regional().GroupSeparator, settings.GroupSeparator);
+    }
+}
+
 } // namespace

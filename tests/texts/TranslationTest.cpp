@@ -181,6 +181,18 @@ TEST(Translations, NoTextIsEmptyWhereTheEnglishOneIsNot) {
     }
 }
 
+// The entries offer the two readings of a number in every language's words: the number
+// without the separator (%1) and with it as decimal sign (%2), each exactly once.
+TEST(Translations, EveryLanguageOffersBothReadingsOfANumber) {
+    for (TLanguageType language : TableLanguages()) {
+        const QString text = TextOf(language, MainGroup, "35");
+        EXPECT_EQ(text.count("%1"), 1) << TextLabel(language, MainGroup, "35");
+        EXPECT_EQ(text.count("%2"), 1) << TextLabel(language, MainGroup, "35");
+        EXPECT_EQ(text.count('%'), 2) << TextLabel(language, MainGroup, "35");
+    }
+    EXPECT_EQ(TextOf(ENGLISH, MainGroup, "35"), "Write %1 or %2");
+}
+
 // The program's texts are Windows-1252 text; printable characters only.
 bool IsWindows1252Printable(QChar Character) {
     static const QString upperHalfExtras = QString::fromUtf8("€‚ƒ„…†‡ˆ‰Š‹ŒŽ‘’“”•–—˜™š›œžŸ");

@@ -74,6 +74,7 @@ TEST_F(WindowTest, TextVariablesTakeTheirKeys) {
     EXPECT_EQ(state.AlterationsNoteStr, "Subject to technical alterations.");
     EXPECT_EQ(state.RpmTextStr, "rpm");
     EXPECT_EQ(state.OutOfRangeStr, "Outside the range!");
+    EXPECT_EQ(state.ThousandsReadingsStr, "Write %1 or %2");
     EXPECT_EQ(state.NotRecommendedStr,
               "No cooler is recommended! Please check some of the following input data.");
     EXPECT_EQ(state.FreeSpaceText2Str, "in front of and behind the cooler.");
@@ -87,6 +88,16 @@ TEST_F(WindowTest, TextVariablesTakeTheirKeys) {
     EXPECT_EQ(window->VersUnit->GetVersion(), "Version 2.03");
     // The language page's texts are applied last and stay loaded.
     EXPECT_EQ(window->TheLanguage->GetLastLanguagePage(), Page_5);
+}
+
+// The entries of every page word the two readings of a number in the language chosen last.
+TEST_F(WindowTest, TheReadingsOfANumberAreWordedInTheChosenLanguage) {
+    auto window = StartWindow();
+
+    window->LanguagePage->rbSpanish->click();
+    EXPECT_EQ(EngineState().ThousandsReadingsStr, "Introduzca %1 o %2");
+    window->LanguagePage->rbEnglish->click();
+    EXPECT_EQ(EngineState().ThousandsReadingsStr, "Write %1 or %2");
 }
 
 TEST_F(WindowTest, GermanLeavesTheModeCaptionsEmpty) {

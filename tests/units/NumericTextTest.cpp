@@ -1,5 +1,6 @@
 #include "units/NumericText.h"
 #include "core/ConvertError.h"
+#include "core/EngineState.h"
 #include "core/RegionalSettings.h"
 #include "units/UnitConv.h"
 
@@ -60,6 +61,109 @@ TEST_P(UnderEachSeparator, EmptyEntryMessageHasTwoBlanksBeforeTheQuestionMark) {
     float value = 0;
     TUnitConv(messages).StringToFloat(value, QString(), "Altitude");
     EXPECT_EQ(messages.Texts(), QStringList{"Altitude:  ?"});
+}
+
+// English settings group thousands with a comma, German ones with a point.
+const TRegionalSettings English{QLatin1Char('.'), QStringLiteral("dd/MM/yyyy"), QLatin1Char(',')};
+const TRegionalSettings German{QLatin1Char(','), QStringLiteral("dd.MM.yy"), QLatin1Char('.')};
+
+TEST(ThousandsReadings, OnlyTheShapeOfAThousandsSeparatorHasTwoReadings) {
+    const struct {
+        const char* Typed;
+        char Group;
+        const char* Thousands; // nullptr: one reading only
+        const char* Decimal;
+    } cases[] = {
+        {"68,200", ',', "68200", "68.2"},
+        {"1,500", ',', "1500", "1.5"},
+        {"-4,000", ',', "-4000", "-4"},
+        {"+999,999", ',', "+999999", "+999.999"},
+        {"  1,250 ", ',', "1250", "1.25"},
+        {"1.500", '.', "1500", "1,5"},
+        {"68.205", '.', "68205", "68,205"},
+        {"1.500", ',', nullptr, nullptr}, // the decimal sign, not the group separator
+        {"0,125", ',', nullptr, nullptr},
+        {"12,5", ',', nullptr, nullptr},
+        {"1,5000", ',', nullptr, nullptr},
+        {"1234,567", ',', nullptr, nullptr},
+        {"68200", ',', nullptr, nullptr},
+        {",500", ',', nullptr, nullptr},
+        {"1,500e3", ',', nullptr, nullptr},
+        {"1,500,000", ',', nullptr, nullptr},
+        {"1,5 00", ',', nullptr, nullptr},
+        {"--1,500", ',', nullptr, nullptr},
+        {"1,500", ' ', nullptr, nullptr}, // a separator no one types between digits
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        const std::optional<TThousandsReadings> readings =
+            ThousandsReadings(QString::fromLatin1(c.Typed), QChar::fromLatin1(c.Group));
+        ASSERT_EQ(readings.has_value(), c.Thousands != nullptr);
+        if (readings) {
+            EXPECT_EQ(readings->Thousands, c.Thousands);
+            EXPECT_EQ(readings->Decimal, c.Decimal);
+        }
+    }
+}
+
+// Entries read under English and under German settings: a separator that is the regional group
+// separator before exactly three digits is refused with both readings; every other number
+// reads with a point or a comma as decimal sign.
+TEST(StringToFloat, RefusesANumberThatMayHoldAThousandsSeparator) {
+    const struct {
+        const char* Name;
+        const TRegionalSettings& Settings;
+        const char* Typed;
+        float Read;          // when no message is expected
+        const char* Message; // nullptr: read
+    } cases[] = {
+        {"English68200", English, "68,200", 0, "Cooling required: 68,200 ? Write 68200 or 68.2"},
+        {"English1500", English, "1,500", 0, "Cooling required: 1,500 ? Write 1500 or 1.5"},
+        {"EnglishNegative", English, "-4,000", 0, "Cooling required: -4,000 ? Write -4000 or -4"},
+        {"EnglishPoint", English, "1.500", 1.5f, nullptr},
+        {"EnglishLeadingZero", English, "0,125", 0.125f, nullptr},
+        {"EnglishOneDecimal", English, "12,5", 12.5f, nullptr},
+        {"EnglishFourDecimals", English, "1,5000", 1.5f, nullptr},
+        {"EnglishWhole", English, "68200", 68200, nullptr},
+        {"German1500", German, "1.500", 0, "Cooling required: 1.500 ? Write 1500 or 1,5"},
+        {"German68200", German, "68.200", 0, "Cooling required: 68.200 ? Write 68200 or 68,2"},
+        {"GermanComma", German, "68,200", 68.2f, nullptr},
+        {"GermanLeadingZero", German, "0.125", 0.125f, nullptr},
+        {"GermanOneDecimal", German, "12.5", 12.5f, nullptr},
+        {"GermanFourDecimals", German, "1.5000", 1.5f, nullptr},
+        {"GermanWhole", German, "68200", 68200, nullptr},
+    };
+    EngineState().ThousandsReadingsStr = QStringLiteral("Write %1 or %2");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TScopedRegionalSettings regional(c.Settings);
+        TRecordingMessages messages;
+        float value = 7;
+        const bool read = TUnitConv(messages).StringToFloat(value, QString::fromLatin1(c.Typed),
+                                                            "Cooling required");
+        if (c.Message) {
+            EXPECT_FALSE(read);
+            EXPECT_EQ(value, 7);
+            ASSERT_EQ(messages.Shown.size(), 1);
+            EXPECT_EQ(messages.Shown[0].Kind, TMessageKind::Error);
+            EXPECT_EQ(messages.Shown[0].Text, c.Message);
+        } else {
+            EXPECT_TRUE(read);
+            EXPECT_FLOAT_EQ(value, c.Read);
+            EXPECT_TRUE(messages.Shown.isEmpty());
+        }
+    }
+    ResetEngineState();
+}
+
+// A language without texts has no words for the readings; the entry is refused all the same.
+TEST(StringToFloat, RefusesAThousandsSeparatorWithoutTheWordsForItsReadings) {
+    ResetEngineState();
+    const TScopedRegionalSettings regional(English);
+    TRecordingMessages messages;
+    float value = 7;
+    EXPECT_FALSE(TUnitConv(messages).StringToFloat(value, "68,200", "Cooling required"));
+    EXPECT_EQ(messages.Texts(), QStringList{"Cooling required: 68,200 ?"});
 }
 
 TEST_P(UnderEachSeparator, DeciPointToDeciComaMakesEverySignRegional) {

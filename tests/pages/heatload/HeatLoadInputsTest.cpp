@@ -1,5 +1,6 @@
 #include "tests/pages/heatload/HeatLoadTestPage.h"
 
+#include "pages/heatload/HeatLoadInputs.h"
 #include "pages/heatload/HeatLoadPageItems.h"
 
 #include <array>
@@ -93,6 +94,65 @@ INSTANTIATE_TEST_SUITE_P(
                     TUnreadableCase{"BeyondSinglePrecision", "1e39"},
                     TUnreadableCase{"TenThousandDigits", QString(10000, QLatin1Char('9'))}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+// Under English settings "1,500" may be 1500 litres or 1.5, under German ones "1.500" does. Such
+// an entry is refused as an unreadable one is, its message naming both readings, and stops the
+// calculation; every other number reads with a point or a comma as decimal sign.
+TEST_F(HeatLoadPage, ANumberThatMayHoldAThousandsSeparatorIsRefused) {
+    const TRegionalSettings english{'.', QStringLiteral("dd/MM/yyyy"), ','};
+    const TRegionalSettings german{',', QStringLiteral("dd.MM.yy"), '.'};
+    const struct {
+        const char* Name;
+        const TRegionalSettings& Settings;
+        E Entry;
+        const char* Typed;
+        const char* Message; // nullptr: read as Held
+        float Held;
+    } cases[] = {
+        {"EnglishVolume", english, E::OilVolume, "1,500", "Oil volume: 1,500 ? Write 1500 or 1.5",
+         0},
+        {"EnglishTime", english, E::TimeInterval, "2,000", "Time interval: 2,000 ? Write 2000 or 2",
+         0},
+        {"EnglishNegative", english, E::StartTemp, "-4,000",
+         "Initial oil temperature: -4,000 ? Write -4000 or -4", 0},
+        {"EnglishPoint", english, E::OilVolume, "1.500", nullptr, 1.5f},
+        {"EnglishLeadingZero", english, E::OilVolume, "0,125", nullptr, 0.125f},
+        {"EnglishOneDecimal", english, E::OilVolume, "12,5", nullptr, 12.5f},
+        {"EnglishFourDecimals", english, E::OilVolume, "1,5000", nullptr, 1.5f},
+        {"EnglishWhole", english, E::OilVolume, "68200", nullptr, 68200},
+        {"GermanVolume", german, E::OilVolume, "1.500", "Oil volume: 1.500 ? Write 1500 or 1,5", 0},
+        {"GermanComma", german, E::OilVolume, "1,500", nullptr, 1.5f},
+        {"GermanLeadingZero", german, E::OilVolume, "0.125", nullptr, 0.125f},
+        {"GermanWhole", german, E::OilVolume, "68200", nullptr, 68200},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TScopedRegionalSettings regional(c.Settings);
+        Controller.ResetInputs();
+        TypeExample();
+        const THeatLoadFields before = Controller.Fields();
+        const QString shown = Text(c.Entry);
+        Shown.Shown.clear();
+        View.HandedOver.clear();
+
+        if (!c.Message) {
+            Type(c.Entry, QString::fromLatin1(c.Typed));
+            EXPECT_TRUE(Shown.Shown.isEmpty()) << Shown.Texts().join(" | ").toStdString();
+            EXPECT_FLOAT_EQ(Controller.Fields().*InputOf(c.Entry).Field, c.Held);
+            continue;
+        }
+        // Typed and, without leaving the entry, calculated.
+        View.SetEntryFocus(c.Entry);
+        View.SetEntryText(c.Entry, QString::fromLatin1(c.Typed));
+        Controller.btCalculateHeatDissiClick();
+        EXPECT_EQ(Shown.Texts(), QStringList{c.Message});
+        EXPECT_EQ(View.Focused, c.Entry);
+        EXPECT_EQ(Controller.Fields().*InputOf(c.Entry).Field, before.*InputOf(c.Entry).Field);
+        EXPECT_EQ(Text(c.Entry), shown);
+        EXPECT_EQ(Text(E::Result), "0.00");
+        EXPECT_TRUE(View.HandedOver.isEmpty());
+    }
+}
 
 // Every input far outside its range in every unit of its list: the page names the range, and no
 // text it shows while the value is held is ever an infinity or not a number.

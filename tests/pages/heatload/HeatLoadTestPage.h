@@ -21,6 +21,7 @@ protected:
     HeatLoadPage() {
         ResetEngineState();
         EngineState().OutOfRangeStr = QStringLiteral("Outside the range!");
+        EngineState().ThousandsReadingsStr = QStringLiteral("Write %1 or %2");
         Language.SetLanguageType(ENGLISH);
         ApplyHeatLoadTexts(View, Language);
         View.SetListIndex(E::Result, Ord(THeatDissi::kW));

@@ -280,6 +280,47 @@ TEST_F(SelectCommand, SpeaksTheChosenLanguage) {
     EXPECT_EQ(limit.Err, "Altitud ¡Fuera de rango! (0 - 4000)\n");
 }
 
+// A model is named as the model list names it in any language, the hydraulic-motor models with
+// or without their word for rpm, or by its catalogue section; the results name it in the
+// language chosen.
+TEST_F(SelectCommand, AModelIsNamedInAnyLanguageOrByItsSection) {
+    const QStringList vhmPoint = With(VamPoint, "--series", "VHM");
+    const struct {
+        const char* Name;
+        QStringList Arguments;
+        const char* Model;
+        const char* Language;
+        const char* Shown;
+    } cases[] = {
+        {"EnglishNameInSpanish", vhmPoint, "KVHM 500-1500 rpm", "SPANISH", "KVHM 500-1500 r.p.m."},
+        {"SpanishNameInEnglish", vhmPoint, "KVHM 500-1500 r.p.m.", "ENGLISH", "KVHM 500-1500 rpm"},
+        {"GermanNameInAnyLetterCase", vhmPoint, "kvhm 500-1500 u/min", "SPANISH",
+         "KVHM 500-1500 r.p.m."},
+        {"WithoutTheWordForRpm", vhmPoint, "KVHM 500-1500", "SPANISH", "KVHM 500-1500 r.p.m."},
+        {"HydraulicMotorSection", vhmPoint, "VHM_500_1500", "ENGLISH", "KVHM 500-1500 rpm"},
+        {"Section", VamPoint, "vam_400_4_b", "SPANISH", "KVAM 400-B"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QJsonObject document =
+            RunJson(With(With(c.Arguments, "--model", c.Model), "--language", c.Language), 0);
+        EXPECT_EQ(document["model"].toString(), c.Shown);
+    }
+
+    // Neither a name of the list in any language nor a section: a size without its speed, a
+    // speed word no language uses, a section cut short, another series' model.
+    for (const char* unknown : {"KVHM", "KVHM 500-1500 rev/min", "VHM_500", "KVAM 400-B"}) {
+        SCOPED_TRACE(unknown);
+        const TRun run = Run(With(With(vhmPoint, "--model", unknown), "--language", "SPANISH"));
+        EXPECT_EQ(run.Code, 2);
+        EXPECT_TRUE(run.Err.startsWith(QStringLiteral("Unknown model \"%1\": the series has "
+                                                      "KVHM 200-1500 r.p.m., ")
+                                           .arg(unknown)))
+            << run.Err.toStdString();
+        EXPECT_EQ(run.Out, "");
+    }
+}
+
 TEST_F(SelectCommand, ToldFailuresEndWithStatusOne) {
     const struct {
         const char* Name;

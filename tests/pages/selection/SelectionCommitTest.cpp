@@ -1,5 +1,7 @@
 #include "tests/pages/selection/SelectionTestPage.h"
 
+#include "pages/selection/SelectionEntries.h"
+#include "units/NumericText.h"
 #include "units/Units.h"
 
 #include <cmath>
@@ -62,6 +64,74 @@ TEST_F(PendingEntry, UnreadableEntryStopsEitherButton) {
         EXPECT_FALSE(Controller.PrintingEnabled());
         EXPECT_FALSE(View.GridShown);
         EXPECT_EQ(Value(L::OilInletTemp), "");
+    }
+}
+
+// Under English settings "68,200" may be 68200 or 68.2, under German ones "1.500" may be 1500
+// or 1.5. Such an entry is refused as an unreadable one is, on leaving it and before either
+// button, its message naming both readings; every other number reads with a point or a comma
+// as decimal sign.
+TEST_F(PendingEntry, ANumberThatMayHoldAThousandsSeparatorIsRefused) {
+    const TRegionalSettings english{'.', QStringLiteral("dd/MM/yyyy"), ','};
+    const TRegionalSettings german{',', QStringLiteral("dd.MM.yy"), '.'};
+    const struct {
+        const char* Name;
+        const TRegionalSettings& Settings;
+        E Entry;
+        const char* Typed;
+        const char* Message; // nullptr: read as Stored
+        float Stored;
+    } cases[] = {
+        {"EnglishHeat", english, E::HeatDiss, "68,200",
+         "Cooling required: 68,200 ? Write 68200 or 68.2", 0},
+        {"EnglishFlow", english, E::OilFlow, "1,500", "Oil flow: 1,500 ? Write 1500 or 1.5", 0},
+        {"EnglishNegative", english, E::AirTemp, "-4,000",
+         "Max. ambient air temp.: -4,000 ? Write -4000 or -4", 0},
+        {"EnglishPoint", english, E::HeatDiss, "1.500", nullptr, 1.5f},
+        {"EnglishLeadingZero", english, E::HeatDiss, "0,125", nullptr, 0.125f},
+        {"EnglishOneDecimal", english, E::HeatDiss, "12,5", nullptr, 12.5f},
+        {"EnglishFourDecimals", english, E::HeatDiss, "1,5000", nullptr, 1.5f},
+        {"EnglishWhole", english, E::HeatDiss, "68200", nullptr, 68200},
+        {"GermanAltitude", german, E::Altitude, "1.000", "Altitude: 1.000 ? Write 1000 or 1", 0},
+        {"GermanHeat", german, E::HeatDiss, "68.200",
+         "Cooling required: 68.200 ? Write 68200 or 68,2", 0},
+        {"GermanComma", german, E::HeatDiss, "68,200", nullptr, 68.2f},
+        {"GermanLeadingZero", german, E::HeatDiss, "0.125", nullptr, 0.125f},
+        {"GermanWhole", german, E::HeatDiss, "68200", nullptr, 68200},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TScopedRegionalSettings regional(c.Settings);
+        const QString typed = QString::fromLatin1(c.Typed);
+        const float kept = EngineState().*QuantityOf(c.Entry).Field;
+        const QString shown = Entry(c.Entry);
+        Shown.Shown.clear();
+
+        Type(c.Entry, typed);
+        if (!c.Message) {
+            EXPECT_TRUE(Shown.Shown.isEmpty()) << Shown.Texts().join(" | ").toStdString();
+            EXPECT_FLOAT_EQ(EngineState().*QuantityOf(c.Entry).Field, c.Stored);
+            Type(c.Entry, shown);
+            continue;
+        }
+        EXPECT_EQ(Shown.Texts(), QStringList{c.Message});
+        EXPECT_EQ(View.FocusedEntry(), c.Entry);
+        EXPECT_EQ(EngineState().*QuantityOf(c.Entry).Field, kept);
+        // The entry shows the value kept again, in its unit, which is the base unit here.
+        EXPECT_FLOAT_EQ(DataValueToFloat(Entry(c.Entry)), kept);
+
+        for (TButton button : {TButton::New, TButton::Selected}) {
+            Controller.btCalcNewCoolerClick();
+            ASSERT_TRUE(Controller.PrintingEnabled());
+            Shown.Shown.clear();
+            TypeWithoutLeaving(c.Entry, typed);
+            Press(button);
+            EXPECT_EQ(Shown.Texts(), QStringList{c.Message});
+            EXPECT_FALSE(Controller.PrintingEnabled());
+            EXPECT_FALSE(View.GridShown);
+            EXPECT_EQ(Value(L::OilInletTemp), "");
+            EXPECT_EQ(EngineState().*QuantityOf(c.Entry).Field, kept);
+        }
     }
 }
 
