@@ -9,9 +9,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFocusEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -88,6 +91,21 @@ std::unique_ptr<TfKylvane> WindowTest::RestartWindow(std::unique_ptr<TfKylvane>&
     Running.reset();
     ResetEngineState();
     return StartWindow();
+}
+
+void WindowTest::Type(QLineEdit* Entry, const QString& Text) {
+    Entry->setText(Text);
+    Leave(Entry);
+}
+
+void WindowTest::Leave(QLineEdit* Entry) {
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(Entry, &out);
+}
+
+void WindowTest::Pick(QComboBox* List, int Index) {
+    List->setCurrentIndex(Index);
+    emit List->activated(Index);
 }
 
 QString KeyPath(const QString& EndPath) {

@@ -33,6 +33,11 @@ protected:
     // What a program started again finds: a fresh process state, the same settings.
     std::unique_ptr<TfKylvane> RestartWindow(std::unique_ptr<TfKylvane>& Running);
 
+    // As the user types into an entry and tabs out of it, leaves it, or picks in a list.
+    static void Type(class QLineEdit* Entry, const QString& Text);
+    static void Leave(class QLineEdit* Entry);
+    static void Pick(class QComboBox* List, int Index);
+
     // Applies `Change` to a settings file as it is on disk.
     static void EditSettings(const QString& File,
                              const std::function<void(class TSettingsTree&)>& Change);

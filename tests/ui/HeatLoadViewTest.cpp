@@ -34,17 +34,6 @@ protected:
         Page = Window->HeatLoadPage;
     }
 
-    // As the user types into an entry and tabs out of it.
-    static void Type(QLineEdit* entry, const QString& text) {
-        entry->setText(text);
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(entry, &out);
-    }
-    static void Pick(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
-
     // The example in metric units: 200 litres of 0.89 kg/dm³ from 20 °C to 50 °C, the time
     // typed last.
     void TypeExampleInMetricUnits() {

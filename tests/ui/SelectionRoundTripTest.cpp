@@ -83,15 +83,6 @@ protected:
         Start();
     }
 
-    static void Type(QLineEdit* entry, const QString& text) {
-        entry->setText(text);
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(entry, &out);
-    }
-    static void Pick(QComboBox* list, int index) {
-        list->setCurrentIndex(index);
-        emit list->activated(index);
-    }
     void ShowPage(int index) { Window->PageControl1->setCurrentIndex(index); }
 
     // 100 l/min, 60 °C, 30 °C, 0 m, 20 kW.

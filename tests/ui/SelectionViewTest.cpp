@@ -37,16 +37,6 @@ protected:
         Page = Window->SelectionPage;
     }
 
-    // As the user types into an entry and tabs out of it.
-    static void Type(QLineEdit* entry, const QString& text) {
-        entry->setText(text);
-        Leave(entry);
-    }
-    static void Leave(QLineEdit* entry) {
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(entry, &out);
-    }
-
     void TypeOperatingPoint() {
         Type(Page->edOilflowCoolerData, "26,4"); // US gpm, 100 l/min
         Type(Page->edMaxTempCoolerData, "140");
