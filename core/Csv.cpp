@@ -11,6 +11,15 @@ bool IsLineBreak(QChar c) {
     return c == CarriageReturn || c == LineFeed;
 }
 
+// The bytes a character takes in UTF-8; a surrogate pair's halves take two each.
+int Utf8Length(QChar c) {
+    if (c.unicode() < 0x80)
+        return 1;
+    if (c.unicode() < 0x800 || c.isSurrogate())
+        return 2;
+    return 3;
+}
+
 // Reads one text from start to end, record after record.
 class TCsvReader {
 public:
@@ -30,15 +39,15 @@ private:
     TCsvRecord ReadRecord() {
         TCsvRecord record;
         record.Line = Line;
+        RecordStart = Pos;
         while (true) {
             QString field;
             const bool read =
                 AtQuote() ? ReadQuotedField(field, record) : ReadPlainField(field, record);
-            record.Fields.append(field);
-            if (!read) {
-                SkipRestOfLine();
+            // An unreadable cell is repeated empty; its text could be anything up to the end.
+            record.Fields.append(read ? field : QString());
+            if (!read)
                 return record;
-            }
             if (Pos >= Text.size())
                 return record;
             if (Text[Pos] == Comma) {
@@ -52,17 +61,30 @@ private:
 
     bool AtQuote() const { return Pos < Text.size() && Text[Pos] == Quote; }
 
+    // The record's error; reading goes on after the line the reader stands on.
+    bool Refuse(TCsvRecord& record, const QString& reason) {
+        record.Error = QStringLiteral("line %1: %2").arg(record.Line).arg(reason);
+        SkipRestOfLine();
+        return false;
+    }
+
+    bool RefuseLongCell(TCsvRecord& record) {
+        return Refuse(record,
+                      QStringLiteral("a cell is longer than %1 KiB").arg(MaxCsvCellBytes / 1024));
+    }
+
     // Up to the next comma or line break; false on a quote, which only a quoted field may hold.
     bool ReadPlainField(QString& field, TCsvRecord& record) {
         const qsizetype start = Pos;
+        qsizetype bytes = 0;
         while (Pos < Text.size() && Text[Pos] != Comma && !IsLineBreak(Text[Pos])) {
-            if (Text[Pos] == Quote) {
-                record.Error = QStringLiteral("line %1: a quote inside a field that does not "
-                                              "start with one; quote the whole field and write "
-                                              "the quote twice")
-                                   .arg(Line);
-                return false;
-            }
+            if (Text[Pos] == Quote)
+                return Refuse(record, QStringLiteral("a quote inside a field that does not start "
+                                                     "with one; quote the whole field and write "
+                                                     "the quote twice"));
+            bytes += Utf8Length(Text[Pos]);
+            if (bytes > MaxCsvCellBytes)
+                return RefuseLongCell(record);
             ++Pos;
         }
         field = Text.mid(start, Pos - start).toString();
@@ -70,38 +92,47 @@ private:
     }
 
     // From the opening quote to the closing one, which a comma, a line break or the end must
-    // follow.
+    // follow. A cell beyond the limit is read on to its closing quote without being kept.
     bool ReadQuotedField(QString& field, TCsvRecord& record) {
-        const int opened = Line;
         ++Pos;
+        qsizetype bytes = 0;
+        // Keeps what the cell holds while it stays within the limit.
+        const auto keep = [&](QStringView part) {
+            for (const QChar c : part)
+                bytes += Utf8Length(c);
+            if (bytes <= MaxCsvCellBytes)
+                field += part;
+            else
+                field.clear(); // what was kept so far is given back
+        };
         while (Pos < Text.size()) {
             const QChar c = Text[Pos];
             if (c == Quote) {
                 if (Pos + 1 < Text.size() && Text[Pos + 1] == Quote) {
-                    field += Quote;
+                    keep(Text.mid(Pos, 1));
                     Pos += 2;
                     continue;
                 }
                 ++Pos;
-                if (Pos < Text.size() && Text[Pos] != Comma && !IsLineBreak(Text[Pos])) {
-                    record.Error =
-                        QStringLiteral("line %1: text after the closing quote of a field")
-                            .arg(Line);
-                    return false;
-                }
+                if (bytes > MaxCsvCellBytes)
+                    return RefuseLongCell(record);
+                if (Pos < Text.size() && Text[Pos] != Comma && !IsLineBreak(Text[Pos]))
+                    return Refuse(record,
+                                  QStringLiteral("text after the closing quote of a field"));
                 return true;
             }
-            if (IsLineBreak(c)) {
-                const qsizetype start = Pos;
+            const qsizetype start = Pos;
+            if (IsLineBreak(c))
                 CountLineBreak();
-                field += Text.mid(start, Pos - start);
-                continue;
-            }
-            field += c;
-            ++Pos;
+            else
+                ++Pos;
+            keep(Text.mid(start, Pos - start));
         }
-        record.Error = QStringLiteral("line %1: the quoted field is not closed").arg(opened);
-        return false;
+        // A quote left open would swallow every later line: only the line it opened on is lost,
+        // and reading goes on with the next one.
+        Pos = RecordStart;
+        Line = record.Line;
+        return Refuse(record, QStringLiteral("the quoted field is not closed"));
     }
 
     // Moves over one line break (CR LF, LF or CR) and counts the line.
@@ -125,6 +156,7 @@ private:
 
     QStringView Text;
     qsizetype Pos = 0;
+    qsizetype RecordStart = 0;
     int Line = 1;
 };
 

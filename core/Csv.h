@@ -10,8 +10,11 @@
 // and quotes written twice. A byte-order mark before the first record is skipped.
 //
 // The reader is a pure function of the text and never fails as a whole: a record it cannot read
-// carries its own error, and reading goes on with the next line, so one bad line costs only
-// that line.
+// carries its own error, named by the line the record starts on, and reading goes on with the
+// line after that one, so one bad line costs only that line. A cell longer than
+// MaxCsvCellBytes (in UTF-8) is such an error; the reader stops copying it there.
+inline constexpr qsizetype MaxCsvCellBytes = 64 * 1024;
+
 struct TCsvRecord {
     QStringList Fields;
     int Line = 0;  // the line the record starts on, from 1

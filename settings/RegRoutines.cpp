@@ -1,5 +1,7 @@
 #include "settings/RegRoutines.h"
 
+#include "core/CodePoints.h"
+
 #include "settings/ProgramRegKey.h"
 #include "settings/SeededValues.h"
 #include "settings/SettingsFile.h"
@@ -100,7 +102,7 @@ bool TRegRoutines::GetRegShortString(QString& Str, int MaxLength, const QString&
     const QString* text = std::get_if<QString>(data);
     if (!text)
         return false;
-    Str = text->left(std::clamp(MaxLength, 0, MaxTextLength));
+    Str = LeftCodePoints(*text, std::clamp(MaxLength, 0, MaxTextLength));
     return true;
 }
 

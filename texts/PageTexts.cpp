@@ -30,14 +30,34 @@ QStringList SplitTableLines(QString Content) {
     return lines;
 }
 
+namespace {
+QResource TableResource(TLanguageType Language, TLanguagePageType Page) {
+    RegisterTextTables();
+    return QResource(QStringLiteral(":/texts/tables/%1/%2.txt")
+                         .arg(LanguageTypeName(Language), LanguagePageTypeName(Page)));
+}
+} // namespace
+
+bool HasTextTables(TLanguageType Language) {
+    // Every language with tables has its main group; the table tests hold the rest complete.
+    return !LanguageTypeName(Language).isEmpty() && TableResource(Language, MainGroup).isValid();
+}
+
+QList<TLanguageType> LanguagesWithTexts() {
+    QList<TLanguageType> languages;
+    for (int i = 0; i < LanguageTypeCount; ++i) {
+        const auto language = static_cast<TLanguageType>(i);
+        if (HasTextTables(language))
+            languages.append(language);
+    }
+    return languages;
+}
+
 void LoadPageTexts(TLanguageType Language, TLanguagePageType Page, QStringList& Lines) {
-    const QString language = LanguageTypeName(Language);
-    const QString page = LanguagePageTypeName(Page);
-    if (language.isEmpty() || page.isEmpty())
+    if (LanguageTypeName(Language).isEmpty() || LanguagePageTypeName(Page).isEmpty())
         return;
 
-    RegisterTextTables();
-    const QResource table(QStringLiteral(":/texts/tables/%1/%2.txt").arg(language, page));
+    const QResource table = TableResource(Language, Page);
     if (!table.isValid())
         return;
     Lines.append(SplitTableLines(QString::fromUtf8(table.uncompressedData())));

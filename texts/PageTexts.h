@@ -2,6 +2,7 @@
 
 #include "core/CoolerTypes.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +17,13 @@
 // Appends the lines of the table for (Language, Page) to Lines, in table order. A pair without
 // a table appends nothing. Never fails.
 void LoadPageTexts(TLanguageType Language, TLanguagePageType Page, QStringList& Lines);
+
+// Whether the language has its own tables. A language without them would show every caption
+// and message empty, so no front end offers it.
+bool HasTextTables(TLanguageType Language);
+
+// The languages that have their own tables, in the order of their ordinals.
+QList<TLanguageType> LanguagesWithTexts();
 
 // The table lines of a table file's content, by the rules above.
 QStringList SplitTableLines(QString Content);

@@ -3,6 +3,8 @@
 #include "ui/Controls.h"
 #include "ui/PageFooter.h"
 
+#include "texts/PageTexts.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -62,16 +64,15 @@ TLanguagePage::TLanguagePage(QWidget* Parent)
 
 QRadioButton* TLanguagePage::ButtonFor(int LanguageNumber) const {
     for (const TLanguageButton& entry : LanguageButtons)
-        if (entry.Language == LanguageNumber)
+        if (entry.Language == LanguageNumber && HasTextTables(entry.Language))
             return entry.Button;
     return rbEnglish;
 }
 
 void TLanguagePage::ShowEditionLanguages(bool USEdition) {
     for (const TLanguageButton& entry : LanguageButtons) {
-        const bool offered = USEdition ? (entry.Button == rbEnglish || entry.Button == rbSpanish)
-                                       : entry.Button != rbFinnish;
-        entry.Button->setVisible(offered);
+        const bool inEdition = !USEdition || entry.Button == rbEnglish || entry.Button == rbSpanish;
+        entry.Button->setVisible(inEdition && HasTextTables(entry.Language));
     }
     if (USEdition)
         PlaceUSLanguageGroup();

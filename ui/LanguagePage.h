@@ -46,11 +46,12 @@ public:
     // The twelve buttons in the order of their caption keys 2 to 13.
     const std::array<TLanguageButton, 12>& Buttons() const { return LanguageButtons; }
 
-    // The button of a stored language number; a number no button stands for gives rbEnglish.
+    // The button of a stored language number; a number that names no button, or a language
+    // without texts, gives rbEnglish.
     QRadioButton* ButtonFor(int LanguageNumber) const;
 
-    // The European edition offers every language but Finnish; the US edition English and
-    // Spanish only, in a group of its own fixed size and place.
+    // The European edition offers every language that has its texts; the US edition English
+    // and Spanish only, in a group of its own fixed size and place.
     void ShowEditionLanguages(bool USEdition);
 
 signals:

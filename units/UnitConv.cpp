@@ -1,5 +1,6 @@
 #include "units/UnitConv.h"
 
+#include "core/CodePoints.h"
 #include "core/EngineState.h"
 #include "core/RegionalSettings.h"
 #include "core/VisibleText.h"
@@ -237,9 +238,8 @@ void TUnitConv::ConvCTempToUnit(double& Value, QString& UnitStr, int MaxLength, 
 
 bool TUnitConv::StringToFloat(float& FloatValue, const QString& ValueStr,
                               const QString& CaptionStr) const {
-    const QString message = (CaptionStr + QStringLiteral(": ") +
-                             WithVisibleControlCharacters(ValueStr) + QStringLiteral(" ?"))
-                                .left(255);
+    const QString message = LeftCodePoints(
+        CaptionStr + QStringLiteral(": ") + EchoedValue(ValueStr) + QStringLiteral(" ?"), 255);
     // "68,200" under English settings may be 68200 as well as 68.2: a guess would size for a
     // heat a thousand times off, so the user chooses.
     if (const std::optional<TThousandsReadings> readings =
@@ -247,8 +247,8 @@ bool TUnitConv::StringToFloat(float& FloatValue, const QString& ValueStr,
         QString choice = EngineState().ThousandsReadingsStr;
         choice.replace(QStringLiteral("%1"), readings->Thousands)
             .replace(QStringLiteral("%2"), readings->Decimal);
-        MessageService.Error(choice.isEmpty() ? message
-                                              : (message + QLatin1Char(' ') + choice).left(255));
+        MessageService.Error(
+            choice.isEmpty() ? message : LeftCodePoints(message + QLatin1Char(' ') + choice, 255));
         return false;
     }
     const std::optional<double> value = ParseRegionalNumber(DeciPointToDeciComa(ValueStr));

@@ -63,7 +63,7 @@ public:
     static int GetNoOfDeciSer5(float Float);
 
     // Reads a typed number with a point or a comma as decimal sign. On failure shows
-    // "caption: text ?" as an error (control characters of the text escaped), leaves
+    // "caption: text ?" as an error (the text as EchoedValue quotes it), leaves
     // FloatValue unchanged and returns false. A number whose only separator is the regional
     // group separator where a thousands separator would stand ("68,200") fails too: its
     // message goes on with the two readings in the words of ThousandsReadingsStr.

@@ -92,3 +92,9 @@ std::optional<int> TypedUnitIndex(const QStringList& Labels, const QString& Type
     }
     return std::nullopt;
 }
+
+std::optional<int> TypedHeatUnitIndex(const QString& Typed) {
+    if (const std::optional<int> index = TypedUnitIndex(HeatDissiUnitLabels(), Typed))
+        return index;
+    return TypedUnitIndex(HeatLoadUnitLabels(), Typed);
+}

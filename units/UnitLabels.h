@@ -37,3 +37,7 @@ QString SpecHeatUnitStr(int HeatUnitIndex);
 // The position of a typed unit label in `Labels`. Letter case, "°" and the superscripts may be
 // left out or typed as plain digits, so "m3/h" and "c" work in any terminal.
 std::optional<int> TypedUnitIndex(const QStringList& Labels, const QString& Typed);
+
+// The position of a typed heat unit in either spelling, the selection page's ("kcal/hr") or the
+// heat-load page's ("kcal/h"): both lists hold the same units in the same order.
+std::optional<int> TypedHeatUnitIndex(const QString& Typed);

@@ -6,6 +6,7 @@
 #include "app/cli/BatchWorkers.h"
 #include "app/cli/CommandOptions.h"
 #include "core/ProfileFile.h"
+#include "core/VisibleText.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -35,7 +36,7 @@ bool ParseBatchArguments(const QStringList& arguments, TBatchOptions& options, Q
         if (!number || options.Jobs < 1 || options.Jobs > MostJobs) {
             error = QStringLiteral("--jobs is a whole number from 1 to %1, not \"%2\".")
                         .arg(MostJobs)
-                        .arg(jobs);
+                        .arg(EchoedValue(jobs));
             return false;
         }
     }

@@ -2,10 +2,16 @@
 
 #include "app/cli/SelectArguments.h"
 
+#include "core/VisibleText.h"
+#include <algorithm>
+
 namespace {
 
+// An empty line, or a row of empty or blank cells only: nothing to size, so it is left out.
 bool IsBlankLine(const TCsvRecord& record) {
-    return record.Error.isEmpty() && record.Fields.size() == 1 && record.Fields[0].isEmpty();
+    return record.Error.isEmpty() &&
+           std::all_of(record.Fields.cbegin(), record.Fields.cend(),
+                       [](const QString& cell) { return cell.trimmed().isEmpty(); });
 }
 
 QStringList ColumnNames() {
@@ -38,12 +44,12 @@ bool ReadBatchTable(QStringView Text, TBatchTable& Table, QString& Error) {
         if (!known.contains(name)) {
             Error = QStringLiteral("Unknown column \"%1\": the columns are named after the "
                                    "options of select: %2.")
-                        .arg(field, known.join(", "));
+                        .arg(EchoedValue(field), known.join(", "));
             return false;
         }
         const QString option = QStringLiteral("--") + name;
         if (Table.Options.contains(option)) {
-            Error = QStringLiteral("The column \"%1\" is given twice.").arg(name);
+            Error = QStringLiteral("The column \"%1\" is given twice.").arg(EchoedValue(name));
             return false;
         }
         Table.Header.append(field.trimmed());

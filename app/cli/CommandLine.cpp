@@ -65,13 +65,10 @@ bool IsHelpOption(const QString& Argument) {
 int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Out,
                    QTextStream& Err) {
     const TScopedRegionalSettings commandLine(CommandLineRegional(Regional()));
-    // No unit, name or number holds a control character, so showing them escaped changes no
-    // argument the commands could read, and every message that quotes one stays readable.
-    QStringList visible;
-    for (const QString& argument : Arguments)
-        visible.append(WithVisibleControlCharacters(argument));
-    const QString command = visible.value(0);
-    const QStringList rest = visible.mid(1);
+    // The arguments are used as given (a reference or a file name may hold any character);
+    // only what a message quotes back is escaped, with EchoedValue.
+    const QString command = Arguments.value(0);
+    const QStringList rest = Arguments.mid(1);
     if (command == QStringLiteral("convert"))
         return RunConvertCommand(rest, Out, Err);
     if (command == QStringLiteral("select") && HelpAsked(rest))
@@ -84,7 +81,7 @@ int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTe
     // The diagram and the report's picture of it are drawn with the charts, in a program of its
     // own, which this process becomes, so that no other command loads them.
     if (command == QStringLiteral("diagram"))
-        return RunDrawingProgram(visible, Err);
+        return RunDrawingProgram(Arguments, Err);
     if (command == QStringLiteral("heatload"))
         return HelpAsked(rest) ? (Out << HeatLoadUsage(), 0) : RunHeatLoadCommand(rest, Out, Err);
     if (command == QStringLiteral("models"))
@@ -94,7 +91,7 @@ int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTe
         return HelpAsked(rest) ? (Out << MotorTableUsage(), 0)
                                : RunMotorTableCommand(rest, IniFilePath, Out, Err);
     if (command == QStringLiteral("report"))
-        return HelpAsked(rest) ? (Out << ReportUsage(), 0) : RunDrawingProgram(visible, Err);
+        return HelpAsked(rest) ? (Out << ReportUsage(), 0) : RunDrawingProgram(Arguments, Err);
     if (command == QStringLiteral("demo")) {
         if (rest.isEmpty())
             return RunDemoCommand(IniFilePath, Out);
@@ -102,7 +99,8 @@ int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTe
             Out << DemoUsage();
             return 0;
         }
-        Err << QStringLiteral("Unknown argument \"%1\".\n\n").arg(rest.first()) << DemoUsage();
+        Err << QStringLiteral("Unknown argument \"%1\".\n\n").arg(EchoedValue(rest.first()))
+            << DemoUsage();
         return 2;
     }
     if (IsHelpOption(command) || command == QStringLiteral("help")) {
@@ -113,8 +111,9 @@ int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTe
         Out << ProgramVersionLine(QStringLiteral("aircooler-cli")) << '\n';
         return 0;
     }
-    Err << (command.isEmpty() ? QString()
-                              : QStringLiteral("Unknown command \"%1\".\n\n").arg(command))
+    Err << (command.isEmpty()
+                ? QString()
+                : QStringLiteral("Unknown command \"%1\".\n\n").arg(EchoedValue(command)))
         << Usage();
     return 2;
 }

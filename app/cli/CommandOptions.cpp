@@ -1,5 +1,7 @@
 #include "app/cli/CommandOptions.h"
 
+#include "core/VisibleText.h"
+#include "texts/PageTexts.h"
 #include "texts/TableNames.h"
 
 bool CollectOptions(const QStringList& Arguments, const QStringList& ValueOptions,
@@ -16,7 +18,7 @@ bool CollectOptions(const QStringList& Arguments, const QStringList& ValueOption
             continue;
         }
         if (!ValueOptions.contains(name)) {
-            Error = QStringLiteral("Unknown argument \"%1\".").arg(Arguments[i]);
+            Error = QStringLiteral("Unknown argument \"%1\".").arg(EchoedValue(Arguments[i]));
             return false;
         }
         if (!value) {
@@ -46,8 +48,7 @@ bool CollectOptions(const QStringList& Arguments, const QStringList& ValueOption
 }
 
 std::optional<TLanguageType> LanguageNamed(const QString& name) {
-    for (int i = 0; i < LanguageTypeCount; ++i) {
-        const auto language = static_cast<TLanguageType>(i);
+    for (const TLanguageType language : LanguagesWithTexts()) {
         if (LanguageTypeName(language).compare(name, Qt::CaseInsensitive) == 0)
             return language;
     }
@@ -56,8 +57,8 @@ std::optional<TLanguageType> LanguageNamed(const QString& name) {
 
 QStringList LanguageNames() {
     QStringList names;
-    for (int i = 0; i < LanguageTypeCount; ++i)
-        names.append(LanguageTypeName(static_cast<TLanguageType>(i)));
+    for (const TLanguageType language : LanguagesWithTexts())
+        names.append(LanguageTypeName(language));
     return names;
 }
 
@@ -69,7 +70,7 @@ bool ReadLanguageOption(const QMap<QString, QString>& Values, TLanguageType& Lan
     const std::optional<TLanguageType> language = LanguageNamed(name);
     if (!language) {
         Error = QStringLiteral("Unknown language \"%1\": use one of %2.")
-                    .arg(name, LanguageNames().join(", "));
+                    .arg(EchoedValue(name), LanguageNames().join(", "));
         return false;
     }
     Language = *language;

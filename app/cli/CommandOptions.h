@@ -24,7 +24,8 @@ bool CollectOptions(const QStringList& Arguments, const QStringList& ValueOption
 bool CollectOptions(const QStringList& Arguments, const QStringList& ValueOptions,
                     QMap<QString, QString>& Values, bool& Json, QString& Error);
 
-// A user-interface language by its name ("ENGLISH"), letter case ignored, and every name.
+// A user-interface language that has its texts, by its name ("ENGLISH"), letter case ignored,
+// and the names of all such languages.
 std::optional<TLanguageType> LanguageNamed(const QString& name);
 QStringList LanguageNames();
 

@@ -3,6 +3,7 @@
 #include "app/cli/CommandLine.h"
 #include "app/cli/Quantities.h"
 #include "core/EngineState.h"
+#include "core/VisibleText.h"
 #include "pages/selection/SelectionTextKeys.h"
 #include "texts/Language.h"
 #include "units/NumericText.h"
@@ -57,7 +58,7 @@ int RunConvertCommand(const QStringList& arguments, QTextStream& out, QTextStrea
     const TQuantity* quantity = FindQuantity(arguments[0]);
     if (!quantity) {
         err << QStringLiteral("Unknown quantity \"%1\". Valid quantities: %2.\n")
-                   .arg(arguments[0], QuantityNames().join(", "));
+                   .arg(EchoedValue(arguments[0]), QuantityNames().join(", "));
         return 2;
     }
     const std::optional<int> from = quantity->UnitIndex(arguments[2]);
@@ -65,7 +66,7 @@ int RunConvertCommand(const QStringList& arguments, QTextStream& out, QTextStrea
     for (const auto& [unit, label] : {std::pair{from, arguments[2]}, std::pair{to, arguments[3]}}) {
         if (!unit) {
             err << QStringLiteral("Unknown %1 unit \"%2\". Valid units: \"%3\".\n")
-                       .arg(quantity->Name, label, quantity->Labels.join("\", \""));
+                       .arg(quantity->Name, EchoedValue(label), quantity->Labels.join("\", \""));
             return 2;
         }
     }
@@ -85,7 +86,7 @@ int RunConvertCommand(const QStringList& arguments, QTextStream& out, QTextStrea
     int decimals = 0;
     const float base = (conv.*quantity->ToBase)(decimals, value, *from);
     const float result = (conv.*quantity->FromBase)(decimals, base, *to);
-    const QString given = arguments[1] + QLatin1Char(' ') + quantity->Labels[*from];
+    const QString given = EchoedValue(arguments[1]) + QLatin1Char(' ') + quantity->Labels[*from];
     if (!std::isfinite(base) || !std::isfinite(result)) {
         err << QStringLiteral("%1: %2 is too large to be written in %3.\n")
                    .arg(quantity->Name, given, quantity->Labels[*to]);

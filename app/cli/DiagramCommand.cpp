@@ -1,5 +1,7 @@
 #include "app/cli/DiagramCommand.h"
 
+#include "core/VisibleText.h"
+
 #include "app/cli/HeadlessSelection.h"
 #include "app/cli/SelectArguments.h"
 #include "ui/SelectionDiagramChart.h"
@@ -115,7 +117,7 @@ int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, 
         const int row = CandidateRow(page.Controller.Samples(), picked);
         if (row == 0) {
             Err << QStringLiteral("\"%1\" is not among the candidates the diagram shows.\n")
-                       .arg(request.Model);
+                       .arg(EchoedValue(request.Model));
             return 2;
         }
         page.Controller.sgCoolerSamplesSelectCell(0, row);

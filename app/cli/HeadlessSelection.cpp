@@ -1,9 +1,12 @@
 #include "app/cli/HeadlessSelection.h"
 
 #include "core/EngineState.h"
+#include "core/MessageService.h"
+#include "core/VisibleText.h"
 #include "engine/VerDep.h"
 #include "pages/selection/SelectionTextKeys.h"
 #include "pages/selection/SelectionTexts.h"
+#include "units/UnitConv.h"
 
 #include <algorithm>
 
@@ -88,7 +91,7 @@ bool THeadlessSelection::Enter(const TSelectRequest& Request, QString& Error) {
         const int model = ModelIndex(models, sections, Request.Model);
         if (model < 0) {
             Error = QStringLiteral("Unknown model \"%1\": the series has %2.")
-                        .arg(Request.Model, models.join(", "));
+                        .arg(EchoedValue(Request.Model), models.join(", "));
             return false;
         }
         View.SetListIndex(TSelectionList::Model, model);
@@ -97,8 +100,18 @@ bool THeadlessSelection::Enter(const TSelectRequest& Request, QString& Error) {
     for (TSelectionEntry entry : TypingOrder) {
         if (!Request.Typed.contains(entry))
             continue;
+        // A value that does not read is named by its option, which the user typed, rather than
+        // by the caption of a page they do not see. The page reads the text the same way, its
+        // first 255 characters.
+        const QString typed = Request.Typed.value(entry);
+        TRecordingMessages unread;
+        float value = 0;
+        if (!TUnitConv(unread).StringToFloat(value, typed.left(255), EntryValueOption(entry))) {
+            Error = unread.Texts().join(QLatin1Char('\n'));
+            return false;
+        }
         const qsizetype shownBefore = Messages.Shown.size();
-        View.SetEntryText(entry, Request.Typed.value(entry));
+        View.SetEntryText(entry, typed);
         Controller.EntryChange(entry);
         Controller.EntryExit(entry);
         if (Messages.Shown.size() > shownBefore) {

@@ -1,6 +1,7 @@
 #include "app/cli/HeatLoadArguments.h"
 
 #include "app/cli/CommandOptions.h"
+#include "core/VisibleText.h"
 #include "pages/heatload/HeatLoadPageItems.h"
 #include "units/UnitLabels.h"
 #include "units/Units.h"
@@ -45,6 +46,14 @@ QStringList ValueOptions() {
 
 } // namespace
 
+QString HeatLoadValueOption(THeatLoadEntry Entry) {
+    for (const TEntryOption& option : EntryOptions()) {
+        if (option.Entry == Entry)
+            return option.ValueOption;
+    }
+    return {};
+}
+
 bool ParseHeatLoadArguments(const QStringList& Arguments, THeatLoadRequest& Request,
                             QString& Error) {
     QMap<QString, QString> values;
@@ -62,10 +71,15 @@ bool ParseHeatLoadArguments(const QStringList& Arguments, THeatLoadRequest& Requ
         if (!values.contains(option.UnitOption))
             continue;
         const QStringList& items = UnitListItems(option.Entry);
-        const std::optional<int> unit = TypedUnitIndex(items, values.value(option.UnitOption));
+        // The result is a heat, and every command takes a heat unit in either page's spelling.
+        const std::optional<int> unit =
+            option.Entry == THeatLoadEntry::Result
+                ? TypedHeatUnitIndex(values.value(option.UnitOption))
+                : TypedUnitIndex(items, values.value(option.UnitOption));
         if (!unit) {
             Error = QStringLiteral("Unknown unit \"%1\" for %2: use one of %3.")
-                        .arg(values.value(option.UnitOption), option.UnitOption, Quoted(items));
+                        .arg(EchoedValue(values.value(option.UnitOption)), option.UnitOption,
+                             Quoted(items));
             return false;
         }
         Request.UnitIndex.insert(option.Entry, *unit);

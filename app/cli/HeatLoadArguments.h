@@ -21,3 +21,6 @@ bool ParseHeatLoadArguments(const QStringList& Arguments, THeatLoadRequest& Requ
                             QString& Error);
 
 QString HeatLoadUsage();
+
+// The option that gives the text of an entry ("--volume" for the oil volume).
+QString HeatLoadValueOption(THeatLoadEntry Entry);

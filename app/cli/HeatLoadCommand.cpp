@@ -10,6 +10,7 @@
 #include "pages/selection/SelectionTextKeys.h"
 #include "settings/StoredValues.h"
 #include "texts/Language.h"
+#include "units/UnitConv.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -60,7 +61,16 @@ int RunHeatLoadCommand(const QStringList& Arguments, QTextStream& Out, QTextStre
         controller.UnitChange(entry);
         if (!request.Typed.contains(entry))
             continue;
-        view.SetEntryText(entry, request.Typed.value(entry));
+        // A value that does not read is named by its option, as the user typed it; the page
+        // reads the text the same way.
+        const QString typed = request.Typed.value(entry);
+        TRecordingMessages unread;
+        float value = 0;
+        if (!TUnitConv(unread).StringToFloat(value, typed, HeatLoadValueOption(entry))) {
+            Err << unread.Texts().join(QLatin1Char('\n')) << '\n';
+            return 2;
+        }
+        view.SetEntryText(entry, typed);
         if (!controller.EntryExit(entry)) {
             Err << messages.Shown.last().Text << '\n';
             return 2;

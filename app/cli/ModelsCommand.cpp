@@ -3,6 +3,7 @@
 #include "app/cli/CommandOptions.h"
 #include "core/EngineState.h"
 #include "core/MessageService.h"
+#include "core/VisibleText.h"
 #include "engine/VerDep.h"
 #include "pages/dimensions/DimensionsController.h"
 #include "pages/dimensions/DimensionsTexts.h"
@@ -40,18 +41,18 @@ bool ParseModelsArguments(const QStringList& arguments, TModelsRequest& request,
     const QString series = options.Values.value("--series");
     if (!SeriesNames.contains(series.toUpper())) {
         error = options.Values.contains("--series")
-                    ? QStringLiteral("Unknown series \"%1\": use VAM, VDM, VHM or VCS.").arg(series)
+                    ? QStringLiteral("Unknown series \"%1\": use VAM, VDM, VHM or VCS.")
+                          .arg(EchoedValue(series))
                     : QStringLiteral("--series is required: VAM, VDM, VHM or VCS.");
         return false;
     }
     request.Series = static_cast<TCoolerType>(SeriesNames.indexOf(series.toUpper()));
     if (options.Values.contains("--energy-unit")) {
-        const std::optional<int> unit =
-            TypedUnitIndex(HeatDissiUnitLabels(), options.Values.value("--energy-unit"));
+        const std::optional<int> unit = TypedHeatUnitIndex(options.Values.value("--energy-unit"));
         if (!unit) {
-            error =
-                QStringLiteral("Unknown energy unit \"%1\": use one of %2.")
-                    .arg(options.Values.value("--energy-unit"), HeatDissiUnitLabels().join(", "));
+            error = QStringLiteral("Unknown energy unit \"%1\": use one of %2.")
+                        .arg(EchoedValue(options.Values.value("--energy-unit")),
+                             HeatDissiUnitLabels().join(", "));
             return false;
         }
         request.EnergyUnit = *unit;
@@ -61,7 +62,8 @@ bool ParseModelsArguments(const QStringList& arguments, TModelsRequest& request,
             LanguageNamed(options.Values.value("--language"));
         if (!language) {
             error = QStringLiteral("Unknown language \"%1\": use one of %2.")
-                        .arg(options.Values.value("--language"), LanguageNames().join(", "));
+                        .arg(EchoedValue(options.Values.value("--language")),
+                             LanguageNames().join(", "));
             return false;
         }
         request.Language = *language;

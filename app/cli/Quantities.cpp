@@ -3,11 +3,9 @@
 #include "units/UnitLabels.h"
 
 std::optional<int> TQuantity::UnitIndex(const QString& label) const {
-    if (const std::optional<int> index = TypedUnitIndex(Labels, label))
-        return index;
     if (Name == QStringLiteral("heat"))
-        return TypedUnitIndex(HeatLoadUnitLabels(), label);
-    return std::nullopt;
+        return TypedHeatUnitIndex(label);
+    return TypedUnitIndex(Labels, label);
 }
 
 const QList<TQuantity>& Quantities() {

@@ -2,6 +2,8 @@
 
 #include "app/cli/CommandOptions.h"
 
+#include "core/CodePoints.h"
+#include "core/VisibleText.h"
 #include "pages/printsetup/PrintSetupSettings.h"
 
 namespace {
@@ -22,13 +24,14 @@ std::optional<TReportFormat> FormatOf(const QString& File) {
 bool ReadReference(const TMoreOptions& More, const QString& Option, QString& Reference,
                    QString& Error) {
     Reference = More.Values.value(Option);
-    if (Reference.size() <= TPrintSetupSettings::MaxReferenceLength)
+    const qsizetype length = CodePointCount(Reference);
+    if (length <= TPrintSetupSettings::MaxReferenceLength)
         return true;
     Error = QStringLiteral("%1 takes at most %2 characters; \"%3\" has %4.")
                 .arg(Option)
                 .arg(TPrintSetupSettings::MaxReferenceLength)
-                .arg(Reference)
-                .arg(Reference.size());
+                .arg(EchoedValue(Reference))
+                .arg(length);
     return false;
 }
 
@@ -49,7 +52,8 @@ bool ParseReportArguments(const QStringList& Arguments, TReportRequest& Request,
         Request.ReportLanguage = LanguageNamed(more.Values.value(LanguageOption));
         if (!Request.ReportLanguage) {
             Error = QStringLiteral("Unknown report language \"%1\": use one of %2.")
-                        .arg(more.Values.value(LanguageOption), LanguageNames().join(", "));
+                        .arg(EchoedValue(more.Values.value(LanguageOption)),
+                             LanguageNames().join(", "));
             return false;
         }
     }

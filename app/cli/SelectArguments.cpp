@@ -2,6 +2,7 @@
 
 #include "app/cli/CommandOptions.h"
 #include "app/cli/Quantities.h"
+#include "core/VisibleText.h"
 #include "pages/selection/SelectionPageItems.h"
 
 #include <optional>
@@ -43,6 +44,14 @@ std::optional<int> OilGradeIndex(QString grade) {
 
 } // namespace
 
+QString EntryValueOption(TSelectionEntry Entry) {
+    for (const TEntryOption& option : EntryOptions()) {
+        if (option.Entry == Entry)
+            return option.ValueOption;
+    }
+    return {};
+}
+
 QStringList SelectValueOptions() {
     QStringList options = OtherValueOptions;
     for (const TEntryOption& option : EntryOptions())
@@ -69,7 +78,7 @@ bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request,
     if (series < 0) {
         Error = values.contains("--series")
                     ? QStringLiteral("Unknown series \"%1\": use VAM, VDM, VHM or VCS.")
-                          .arg(values.value("--series"))
+                          .arg(EchoedValue(values.value("--series")))
                     : QStringLiteral("--series is required: VAM, VDM, VHM or VCS.");
         return false;
     }
@@ -78,9 +87,9 @@ bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request,
     const std::optional<int> grade = OilGradeIndex(values.value("--oil"));
     if (!grade) {
         Error = QStringLiteral("%1 oil grade: use one of %2.")
-                    .arg(values.contains("--oil")
-                             ? QStringLiteral("Unknown \"%1\" as").arg(values.value("--oil"))
-                             : QStringLiteral("--oil needs an"),
+                    .arg(values.contains("--oil") ? QStringLiteral("Unknown \"%1\" as")
+                                                        .arg(EchoedValue(values.value("--oil")))
+                                                  : QStringLiteral("--oil needs an"),
                          Quoted(OilGradeItems()));
         return false;
     }
@@ -103,7 +112,7 @@ bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request,
         const std::optional<int> unit = quantity->UnitIndex(values.value(option.UnitOption));
         if (!unit) {
             Error = QStringLiteral("Unknown unit \"%1\" for %2: use one of %3.")
-                        .arg(values.value(option.UnitOption), option.UnitOption,
+                        .arg(EchoedValue(values.value(option.UnitOption)), option.UnitOption,
                              Quoted(UnitItems(option.Entry)));
             return false;
         }

@@ -36,5 +36,8 @@ bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request,
 
 QString SelectUsage();
 
+// The option that gives the text of an entry ("--flow" for the oil flow).
+QString EntryValueOption(TSelectionEntry Entry);
+
 // The options of select that take a value ("--series", "--flow", ...).
 QStringList SelectValueOptions();

@@ -5,6 +5,7 @@
 #include "report/ReportTextKeys.h"
 #include "report/ReportTexts.h"
 #include "texts/Language.h"
+#include "texts/PageTexts.h"
 
 namespace {
 
@@ -12,10 +13,13 @@ QString WithoutColons(QString Caption) {
     return Caption.remove(QLatin1Char(':'));
 }
 
-// A stored number that names no language at all writes the report in English rather than
-// without any texts.
+// A stored number that names no language, or one without texts, writes the report in English
+// rather than without any captions.
 TLanguageType ReportLanguageOf(int32_t Stored) {
-    return Stored >= 0 && Stored < LanguageTypeCount ? static_cast<TLanguageType>(Stored) : ENGLISH;
+    if (Stored < 0 || Stored >= LanguageTypeCount)
+        return ENGLISH;
+    const auto language = static_cast<TLanguageType>(Stored);
+    return HasTextTables(language) ? language : ENGLISH;
 }
 
 } // namespace
@@ -43,9 +47,8 @@ void TPrintSetupController::FormShow(TLanguage& Store) {
     for (int i = 0; i < PrintLanguageButtonCount; ++i)
         View.SetLanguageButtonCaption(i, Store.GetTxt(PrintLanguageButtons()[i].CaptionKey));
 
-    const int32_t stored = Settings.ReportLanguage().value_or(ENGLISH);
-    View.CheckLanguageButton(PrintLanguageButtonOf(stored).value_or(0));
-    PrnLangue = ReportLanguageOf(stored);
+    PrnLangue = ReportLanguageOf(Settings.ReportLanguage().value_or(ENGLISH));
+    View.CheckLanguageButton(PrintLanguageButtonOf(PrnLangue).value_or(0));
 
     // Each run starts with empty references; later showings offer the last ones again.
     TEngineState& s = EngineState();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CodePoints.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -34,8 +36,8 @@ public:
 class TMemoryPrintSetupSettings : public TPrintSetupSettings {
 public:
     std::optional<int32_t> ReportLanguage() const override { return Language; }
-    QString YourRef() const override { return Your.left(MaxReferenceLength); }
-    QString OurRef() const override { return Our.left(MaxReferenceLength); }
+    QString YourRef() const override { return LeftCodePoints(Your, MaxReferenceLength); }
+    QString OurRef() const override { return LeftCodePoints(Our, MaxReferenceLength); }
     void Store(int32_t Language, const QString& OurRef, const QString& YourRef) override;
 
     std::optional<int32_t> Language;

@@ -163,12 +163,34 @@ TEST_F(BatchCommand, ABrokenRowGetsItsOwnMessageAndTheOthersGoOn) {
     EXPECT_EQ(run.Output[2].Fields.mid(0, 7),
               (QStringList{"VAM", "ISO VG 46", "100", "60", "", "", ""}));
     EXPECT_TRUE(run.Output[3].Fields[messages].startsWith("line 4: a quote inside a field"));
-    EXPECT_EQ(run.Output[4].Fields[messages], "Oil flow: hundred ?");
+    EXPECT_EQ(run.Output[4].Fields[messages], "--flow: hundred ?");
     EXPECT_EQ(run.Output[5].Fields[7], "KVDM 175");
     // A comma before exactly three digits may be a thousands separator: the cell is refused.
-    EXPECT_EQ(run.Output[6].Fields[messages], "Cooling required: 68,200 ? Write 68200 or 68.2");
+    EXPECT_EQ(run.Output[6].Fields[messages], "--heat: 68,200 ? Write 68200 or 68.2");
     EXPECT_EQ(run.Output[6].Fields[7], "");
     EXPECT_EQ(run.Output[7].Fields[7], "KVAM 350-B");
+}
+
+// A pasted page in a cell costs its own row and a message of one line; a row of blank cells
+// is no operating point and is left out like an empty line.
+TEST_F(BatchCommand, OversizedCellsAndBlankRows) {
+    const QByteArray point = "VAM,ISO VG 46,100,60,30,0,20\r\n";
+    const QByteArray table = "series,oil,flow,max-oil-temp,air-temp,altitude,heat\r\n" + point +
+                             "VAM,ISO VG 46," + QByteArray(70 * 1024, '9') + ",60,30,0,20\r\n" +
+                             ",,,,,,\r\n" + " , ,\t,,,,\r\n" + "VAM,ISO VG 46," +
+                             QByteArray(1000, 'x') + ",60,30,0,20\r\n" + point;
+    const TBatchRun run = Run(table);
+    EXPECT_EQ(run.Code, 1);
+    ASSERT_EQ(run.Output.size(), 5);
+    const qsizetype status = 7 + BatchResultColumns().indexOf("status");
+    const qsizetype messages = 7 + BatchResultColumns().indexOf("messages");
+    EXPECT_EQ(run.Output[1].Fields[status], "0");
+    EXPECT_EQ(run.Output[2].Fields[status], "2");
+    EXPECT_EQ(run.Output[2].Fields[messages], "line 3: a cell is longer than 64 KiB");
+    EXPECT_EQ(run.Output[2].Fields[2], "");
+    EXPECT_EQ(run.Output[3].Fields[messages], "--flow: " + QString(80, 'x') + "... ?");
+    EXPECT_EQ(run.Output[4].Fields[status], "0");
+    EXPECT_EQ(run.Output[4].Fields.mid(0, 7), run.Output[1].Fields.mid(0, 7));
 }
 
 TEST_F(BatchCommand, QuotedFieldsAndLineEndsReadAsWritten) {

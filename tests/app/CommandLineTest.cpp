@@ -54,9 +54,8 @@ TEST(CommandLine, HelpWhereAnOptionStandsAndAValueWhereAValueStands) {
          0,
          "Usage: aircooler-cli select",
          ""},
-        {"select value", WithHeat("-h"), 2, "", "Cooling required: -h ?\n"},
-        {"select value of a long option", WithHeat("--help"), 2, "",
-         "Cooling required: --help ?\n"},
+        {"select value", WithHeat("-h"), 2, "", "--heat: -h ?\n"},
+        {"select value of a long option", WithHeat("--help"), 2, "", "--heat: --help ?\n"},
         {"demo help", {"demo", "--help"}, 0, "Usage: aircooler-cli demo", ""},
     };
     for (const auto& c : cases) {
@@ -108,11 +107,11 @@ TEST(CommandLine, ACommaBeforeThreeDigitsIsRefusedAndAPointIsADecimalSign) {
         const char* Out;
         const char* Err;
     } cases[] = {
-        {"select", WithHeat("68,200"), 2, "", "Cooling required: 68,200 ? Write 68200 or 68.2\n"},
+        {"select", WithHeat("68,200"), 2, "", "--heat: 68,200 ? Write 68200 or 68.2\n"},
         {"select in Spanish", With(WithHeat("1,500"), "--language", "SPANISH"), 2, "",
-         "Potencia a disipar: 1,500 ? Introduzca 1500 o 1.5\n"},
+         "--heat: 1,500 ? Introduzca 1500 o 1.5\n"},
         {"heatload", heatLoad + QStringList{"1,500"}, 2, "",
-         "Oil volume: 1,500 ? Write 1500 or 1.5\n"},
+         "--volume: 1,500 ? Write 1500 or 1.5\n"},
         {"convert",
          {"convert", "heat", "-4,000", "kW", "W"},
          2,

@@ -122,10 +122,10 @@ TEST_F(HeatLoadCommand, UnreadableArgumentsExitWithTwo) {
          "Unknown argument \"--time-unit\"."},
         {"UnreadableNumber",
          {"--volume", "2OO", "--start-temp", "20", "--end-temp", "50", "--time", "30"},
-         "Oil volume: 2OO ?"},
+         "--volume: 2OO ?"},
         {"NumberBeyondSinglePrecision",
          {"--volume", "200", "--start-temp", "20", "--end-temp", "50", "--time", "1e39"},
-         "Time interval: 1e39 ?"},
+         "--time: 1e39 ?"},
         {"UnknownLanguage",
          QStringList(Example) << "--language"
                               << "Klingon",

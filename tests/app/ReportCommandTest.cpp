@@ -45,11 +45,26 @@ INSTANTIATE_TEST_SUITE_P(
                      {"--out", "a.odt", "--report-language", "Klingon"},
                      "Unknown report language \"Klingon\": use one of ENGLISH, US_ENGLISH, "
                      "AUS_ENGLISH, GERMAN, DUTCH, FRANCE, POLISH, SWEDISH, SPANISH, DANISH, "
-                     "FINNISH, ITALIAN, CHECKISH, NORWEGIAN."},
+                     "ITALIAN, NORWEGIAN."},
+        ArgumentCase{"LanguageWithoutTexts",
+                     {"--out", "a.odt", "--report-language", "FINNISH"},
+                     "Unknown report language \"FINNISH\": use one of ENGLISH, US_ENGLISH, "
+                     "AUS_ENGLISH, GERMAN, DUTCH, FRANCE, POLISH, SWEDISH, SPANISH, DANISH, "
+                     "ITALIAN, NORWEGIAN."},
         ArgumentCase{"LongReference",
                      {"--out", "a.odt", "--our-ref", QString(51, QLatin1Char('r'))},
                      "--our-ref takes at most 50 characters; \"" + QString(51, QLatin1Char('r')) +
                          "\" has 51."},
+        // Characters, not UTF-16 units, are counted; a control character is quoted escaped.
+        ArgumentCase{
+            "EmojiReferenceOfFiftyOne",
+            {"--out", "a.odt", "--your-ref", QString::fromUtf8("\xF0\x9F\x98\x80").repeated(51)},
+            "--your-ref takes at most 50 characters; \"" +
+                QString::fromUtf8("\xF0\x9F\x98\x80").repeated(51) + "\" has 51."},
+        ArgumentCase{"ReferenceWithATab",
+                     {"--out", "a.odt", "--your-ref", "A\t" + QString(50, QLatin1Char('r'))},
+                     "--your-ref takes at most 50 characters; \"A\\x09" +
+                         QString(50, QLatin1Char('r')) + "\" has 52."},
         ArgumentCase{"TwiceGiven", {"--out", "a.odt", "--out", "b.odt"}, "--out is given twice."},
         ArgumentCase{"SelectionStillChecked",
                      {"--out", "a.odt", "--oil", "water"},
@@ -69,6 +84,13 @@ TEST(ReportArguments, TheValuesReachTheRequest) {
     EXPECT_EQ(request.OutFile, "r.pdf");
     EXPECT_EQ(request.Format, TReportFormat::Pdf);
     EXPECT_EQ(request.Selection.Series, AC_Cooler);
+
+    // Fifty characters are fifty, however many UTF-16 units they take.
+    const QString emojis = QString::fromUtf8("\xF0\x9F\x98\x80").repeated(50);
+    ASSERT_TRUE(ParseReportArguments(VamPoint + QStringList{"--your-ref", emojis, "--out", "r.pdf"},
+                                     request, error))
+        << error.toStdString();
+    EXPECT_EQ(request.YourRef, emojis);
 }
 
 struct ProgramRun {
@@ -138,6 +160,18 @@ TEST_F(ReportProgram, WritesTheReportAsPdfInTheReportLanguage) {
                     .hasMatch());
     // The window's settings are neither read nor made.
     EXPECT_FALSE(QDir(Dir.filePath("home/.config")).exists());
+}
+
+// A reference and a file name reach the report as typed, whatever characters they hold.
+TEST_F(ReportProgram, ArgumentsReachTheReportUnchanged) {
+    const QString pdf = Dir.filePath("tab\tname.pdf");
+    const ProgramRun run = Run(VamPoint + QStringList{"--your-ref", "A\tB", "--out", pdf});
+    ASSERT_EQ(run.Code, 0) << run.Err.toStdString();
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList{"tab\tname.pdf"});
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(QRegularExpression("Your reference: A\\s+B").match(text).hasMatch())
+        << text.toStdString();
+    EXPECT_FALSE(text.contains("\\x09"));
 }
 
 TEST_F(ReportProgram, ReplacesAnOdtFileAsAWhole) {

@@ -69,10 +69,53 @@ TEST(CsvReader, ABadRecordCostsOnlyItsLine) {
         EXPECT_EQ(records[2].Line, 3);
     }
 
-    // An unclosed quote takes the rest of the text; the reader says where it opened.
-    const QList<TCsvRecord> open = ReadCsv(u"a\n\"b,\nc\n");
-    ASSERT_EQ(open.size(), 2);
-    EXPECT_EQ(open[1].Error, "line 2: the quoted field is not closed");
+    // A record is named by the line it starts on, also where one of its fields spans lines.
+    const QList<TCsvRecord> spanning = ReadCsv(u"ok\n\"two\nlines\",\"x\"y\nlast\n");
+    ASSERT_EQ(spanning.size(), 3);
+    EXPECT_EQ(spanning[1].Error, "line 2: text after the closing quote of a field");
+    EXPECT_EQ(spanning[2].Fields, QStringList{"last"});
+    EXPECT_EQ(spanning[2].Line, 4);
+}
+
+// A quote left open would take every later line; only the line it opened on is lost.
+TEST(CsvReader, AnUnclosedQuoteCostsOnlyTheLineItOpensOn) {
+    const QList<TCsvRecord> records = ReadCsv(u"a\nb,\"c,d\ne,f\ng\n");
+    ASSERT_EQ(records.size(), 4);
+    EXPECT_EQ(records[1].Error, "line 2: the quoted field is not closed");
+    EXPECT_EQ(records[1].Fields, (QStringList{"b", ""}));
+    EXPECT_EQ(records[2].Fields, (QStringList{"e", "f"}));
+    EXPECT_EQ(records[2].Line, 3);
+    EXPECT_EQ(records[3].Fields, QStringList{"g"});
+}
+
+TEST(CsvReader, ACellBeyondSixtyFourKiBIsRefusedOnItsOwnRecord) {
+    const QString longest(MaxCsvCellBytes, QLatin1Char('x'));
+    // "é" takes two bytes in UTF-8: half as many fill the limit.
+    const QString longestAccented(MaxCsvCellBytes / 2, QChar(0xE9));
+    const struct {
+        const char* Name;
+        QString Cell;
+        bool Fits;
+    } cases[] = {
+        {"plain at the limit", longest, true},
+        {"plain beyond", longest + "x", false},
+        {"quoted at the limit", "\"" + longest + "\"", true},
+        {"quoted beyond, over lines", "\"" + longest + "\nx\"", false},
+        {"two-byte characters at the limit", longestAccented, true},
+        {"two-byte characters beyond", longestAccented + QChar(0xE9), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QList<TCsvRecord> records =
+            ReadCsv(QStringLiteral("a\nb,") + c.Cell + QStringLiteral(",c\nlast\n"));
+        ASSERT_EQ(records.size(), 3);
+        EXPECT_EQ(records[1].Error.isEmpty(), c.Fits) << records[1].Error.toStdString();
+        if (!c.Fits) {
+            EXPECT_EQ(records[1].Error, "line 2: a cell is longer than 64 KiB");
+            EXPECT_EQ(records[1].Fields, (QStringList{"b", ""}));
+        }
+        EXPECT_EQ(records[2].Fields, QStringList{"last"});
+    }
 }
 
 TEST(CsvWriter, QuotesOnlyWhatNeedsItAndReadsBack) {

@@ -124,12 +124,13 @@ TEST_P(StoredReportLanguage, ChecksItsButtonAndLoadsTheReportTextsInIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, StoredReportLanguage,
-    ::testing::Values(StoredLanguageCase{"Absent", std::nullopt, ENGLISH, ENGLISH, "Weight", 0},
-                      StoredLanguageCase{"Spanish", 8, SPANISH, SPANISH, "Peso", 8},
-                      StoredLanguageCase{"UsEnglishHasNoButton", 1, ENGLISH, US_ENGLISH, "Weight",
-                                         0},
-                      StoredLanguageCase{"HiddenFinnishWithoutTexts", 10, FINNISH, FINNISH, "", 10},
-                      StoredLanguageCase{"NoLanguageAtAll", 77, ENGLISH, ENGLISH, "Weight", 0}),
+    ::testing::Values(
+        StoredLanguageCase{"Absent", std::nullopt, ENGLISH, ENGLISH, "Weight", 0},
+        StoredLanguageCase{"Spanish", 8, SPANISH, SPANISH, "Peso", 8},
+        StoredLanguageCase{"UsEnglishHasNoButton", 1, ENGLISH, US_ENGLISH, "Weight", 0},
+        StoredLanguageCase{"FinnishWithoutTextsWritesEnglish", 10, ENGLISH, ENGLISH, "Weight", 0},
+        StoredLanguageCase{"CzechWithoutTextsWritesEnglish", 12, ENGLISH, ENGLISH, "Weight", 0},
+        StoredLanguageCase{"NoLanguageAtAll", 77, ENGLISH, ENGLISH, "Weight", 0}),
     [](const auto& info) { return info.param.Name; });
 
 TEST_F(PrintSetup, ClickingALanguageWritesTheReportInIt) {

@@ -55,7 +55,7 @@ TEST(SelectCommandOutcome, AMissingOilFlowIsToldWhy) {
 // Far beyond the flows the models were measured for, none can be evaluated: the user hears
 // once that no cooler can be selected, in the language chosen, as for any other such duty.
 TEST(SelectCommandOutcome, AFlowBeyondEveryModelIsToldOnceInEveryLanguage) {
-    for (const char* language : {"ENGLISH", "GERMAN", "FINNISH"}) {
+    for (const char* language : {"ENGLISH", "GERMAN", "ITALIAN"}) {
         const TRun tooMuchHeat =
             Select(Point("VAM", "100", "700") << "--language" << QString::fromLatin1(language));
         ASSERT_EQ(tooMuchHeat.Code, 1);

@@ -349,7 +349,8 @@ TEST_F(SelectCommand, UnreadableArgumentsEndWithStatusTwo) {
         QStringList Arguments;
         QString Err;
     } cases[] = {
-        {"Value", With(VamPoint, "--flow", "12;5"), "Oil flow: 12;5 ?"},
+        {"Value", With(VamPoint, "--flow", "12;5"), "--flow: 12;5 ?"},
+        {"BeyondSinglePrecision", With(VamPoint, "--flow", "1e308"), "--flow: 1e308 ?"},
         {"Series", With(VamPoint, "--series", "VXM"), "Unknown series \"VXM\""},
         {"Unit", With(VamPoint, "--flow-unit", "gallons"),
          "Unknown unit \"gallons\" for --flow-unit"},
