@@ -1,16 +1,19 @@
 #include "report/ReportFile.h"
 
+#include "report/EditionPaper.h"
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -25,6 +28,37 @@ bool Allowed(QChar c) {
 // Document units: pixels of 96 to the inch, as QTextDocumentWriter reads them too.
 constexpr qreal ScreenDpi = 96;
 
+const QMarginsF PdfMargins(20, 15, 20, 15); // millimetres
+
+// The report as a PDF on the edition's paper. It is laid out once, on the printable area A4
+// leaves inside the margins, as a word processor lays out the same document, so that it
+// breaks into pages alike in both editions; on the shorter Letter page it is drawn to fit.
+// (A document without a page size would be printed with margins of its own inside the page's
+// and a page number below, which leaves a page of text too little room.)
+void PrintPdf(const QTextDocument& Document, QPdfWriter& Pdf) {
+    Pdf.setTitle(Document.metaInformation(QTextDocument::DocumentTitle));
+    Pdf.setPageLayout(
+        QPageLayout(EditionPaper(), QPageLayout::Portrait, PdfMargins, QPageLayout::Millimeter));
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, PdfMargins,
+                         QPageLayout::Millimeter);
+    const QSizeF body = a4.paintRect(QPageLayout::Inch).size() * ScreenDpi;
+    const std::unique_ptr<QTextDocument> pages(Document.clone());
+    pages->setPageSize(body);
+
+    QPainter painter(&Pdf);
+    const qreal scale = std::min(Pdf.width() / body.width(), Pdf.height() / body.height());
+    for (int page = 0; page < pages->pageCount(); ++page) {
+        if (page > 0)
+            Pdf.newPage();
+        const QRectF shown(QPointF(0, page * body.height()), body);
+        painter.save();
+        painter.scale(scale, scale);
+        painter.translate(0, -shown.top());
+        pages->drawContents(&painter, shown);
+        painter.restore();
+    }
+}
+
 // The whole document in memory: the writers may close or reposition a device they are
 // given, which a file that is only to take its name at the end must not see.
 QByteArray Encoded(const QTextDocument& Document, TReportFormat Format) {
@@ -36,16 +70,7 @@ QByteArray Encoded(const QTextDocument& Document, TReportFormat Format) {
             return QByteArray();
     } else {
         QPdfWriter pdf(&bytes);
-        pdf.setTitle(Document.metaInformation(QTextDocument::DocumentTitle));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter));
-        // Laid out on the page's own printable area, as a word processor lays out the same
-        // document: a document without a page size would be printed with margins of its own
-        // inside the page's and a page number below, which leaves a page of text too little
-        // room.
-        const std::unique_ptr<QTextDocument> pages(Document.clone());
-        pages->setPageSize(pdf.pageLayout().paintRect(QPageLayout::Inch).size() * ScreenDpi);
-        pages->print(&pdf);
+        PrintPdf(Document, pdf);
     }
     return bytes.data();
 }

@@ -1,9 +1,9 @@
 #include "ui/MotorTablePrinter.h"
 
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "core/RegionalSettings.h"
 #include "pages/dimensions/MotorDataTable.h"
+#include "report/EditionPaper.h"
 #include "report/MotorTablePainting.h"
 
 #include <QPrinter>
@@ -16,7 +16,7 @@ std::unique_ptr<QPrinter> MotorTablePrinter() {
         return nullptr;
     auto printer = std::make_unique<QPrinter>(destination, QPrinter::HighResolution);
     printer->setResolution(MotorTableResolution);
-    printer->setPageSize(QPageSize(EngineState().USVersionFLG ? QPageSize::Letter : QPageSize::A4));
+    printer->setPageSize(EditionPaper());
     printer->setDocName(MotorDataCaption);
     return printer;
 }

@@ -5,6 +5,7 @@
 #include "core/RegionalSettings.h"
 #include "pages/dimensions/DimensionsTextKeys.h"
 #include "pages/dimensions/MotorDataTable.h"
+#include "report/EditionPaper.h"
 #include "report/MotorTablePainting.h"
 #include "settings/VersUnit.h"
 #include "texts/Language.h"
@@ -88,8 +89,7 @@ int RunMotorTableCommand(const QStringList& Arguments, const QString& IniFilePat
         input.Title = MotorDataCaption;
         input.VersionLine = MotorDataVersionLine(EnglishVersion(version), QDate::currentDate());
         input.DecimalSeparator = Regional().DecimalSeparator;
-        const QPageSize paper(EngineState().USVersionFLG ? QPageSize::Letter : QPageSize::A4);
-        if (!WriteMotorTablePdf(fileName, input, paper)) {
+        if (!WriteMotorTablePdf(fileName, input, EditionPaper())) {
             Err << QStringLiteral("The PDF file \"%1\" could not be written.\n").arg(fileName);
             return 1;
         }

@@ -8,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextImageFormat>
@@ -156,6 +158,26 @@ TEST_F(ReportFiles, TheSameDocumentAsPdf) {
     ASSERT_TRUE(SaveReport(Writer.Document(), path, TReportFormat::Pdf, error))
         << error.toStdString();
     EXPECT_TRUE(Bytes(path).startsWith("%PDF-"));
+}
+
+// The edition's paper, as the motor table's PDF and every printout use it.
+TEST_F(ReportFiles, ThePdfIsOnTheEditionsPaper) {
+    for (const auto& [us, size] :
+         {std::pair{true, "612 x 792 pts (letter)"}, std::pair{false, "pts (A4)"}}) {
+        SCOPED_TRACE(size);
+        EngineState().USVersionFLG = us;
+        QString error;
+        const QString path = Dir.filePath(us ? "us.pdf" : "eu.pdf");
+        ASSERT_TRUE(SaveReport(Writer.Document(), path, TReportFormat::Pdf, error))
+            << error.toStdString();
+        QProcess info;
+        info.start("pdfinfo", {path});
+        ASSERT_TRUE(info.waitForFinished(60000));
+        const QString shown = QString::fromUtf8(info.readAllStandardOutput());
+        EXPECT_TRUE(shown.contains(size)) << shown.toStdString();
+        // Laid out alike on both papers: the report stays on one page.
+        EXPECT_TRUE(shown.contains(QRegularExpression("\\nPages:\\s+1\\n")));
+    }
 }
 
 TEST_F(ReportFiles, SavingReplacesAWholeFile) {
