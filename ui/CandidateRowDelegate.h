@@ -2,9 +2,9 @@
 
 #include <QStyledItemDelegate>
 
-// Draws the cells of a candidate that removes less than the cooling required, so that the
-// shortfall shows in the grid at a glance: dark red text on white, and while the row is
-// selected white text on red, cross-hatched. Other cells are drawn the grid's standard way.
+// Draws the cells of a candidate that cannot remove the cooling required below the max. inlet
+// oil temperature, so that the shortfall shows in the grid at a glance: dark red text on white,
+// and while the row is selected white text on red, cross-hatched. Other cells are drawn the grid's standard way.
 class TCandidateRowDelegate : public QStyledItemDelegate {
 public:
     // The item data role that marks a cell of an undersized candidate.

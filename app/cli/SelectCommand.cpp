@@ -74,7 +74,7 @@ void PrintText(const THeadlessSelectionView& view, QTextStream& out) {
         }
         if (std::any_of(view.GridRows.cbegin(), view.GridRows.cend(),
                         [](const TSampleRow& row) { return row.Undersized; }))
-            out << "  * removes less than the cooling required\n";
+            out << "  * cannot remove the cooling required below the max. inlet oil temperature\n";
         out << '\n';
     }
     out << view.GroupCaption(TSelectionGroup::Output) << ": " << ResultModel(view) << '\n';
