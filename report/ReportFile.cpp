@@ -1,12 +1,13 @@
 #include "report/ReportFile.h"
 
+#include "core/WholeFileWriter.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
@@ -89,13 +90,8 @@ bool SaveReport(const QTextDocument& Document, const QString& Path, TReportForma
                 QString& Error) {
     const QByteArray bytes = Encoded(Document, Format);
     if (bytes.isEmpty()) {
-        Error = QStringLiteral("The document could not be encoded.");
+        Error = QStringLiteral("the document cannot be encoded");
         return false;
     }
-    QSaveFile file(Path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        Error = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteWholeFile(Path, bytes, Error);
 }
