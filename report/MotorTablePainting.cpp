@@ -1,10 +1,12 @@
 #include "report/MotorTablePainting.h"
 
+#include "core/WholeFileWriter.h"
+
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 QFont DeviceFont(const TPrintFont& Font, const QPaintDevice& Device) {
     QFont font(Font.Family);
@@ -42,16 +44,21 @@ bool PaintMotorTable(QPagedPaintDevice& Device, TMotorTableInput Input) {
 }
 
 bool WriteMotorTablePdf(const QString& FileName, const TMotorTableInput& Input,
-                        const QPageSize& PageSize) {
-    // A file that cannot be finished is not left behind half-written, nor is the one it
-    // replaces lost.
-    QSaveFile file(FileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QPdfWriter writer(&file);
-    writer.setResolution(MotorTableResolution);
-    writer.setPageLayout(QPageLayout(PageSize, QPageLayout::Portrait, QMarginsF()));
-    writer.setTitle(Input.Title);
-    writer.setCreator(QStringLiteral("Air Oil Cooler Software"));
-    return PaintMotorTable(writer, Input) && file.commit();
+                        const QPageSize& PageSize, QString& Error) {
+    // The pages are made in memory and then written whole: a file that cannot be finished is
+    // not left behind half-written, nor is the one it replaces lost.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(MotorTableResolution);
+        writer.setPageLayout(QPageLayout(PageSize, QPageLayout::Portrait, QMarginsF()));
+        writer.setTitle(Input.Title);
+        writer.setCreator(QStringLiteral("Air Oil Cooler Software"));
+        if (!PaintMotorTable(writer, Input)) {
+            Error = QStringLiteral("the pages cannot be drawn");
+            return false;
+        }
+    }
+    return WriteWholeFile(FileName, pdf.data(), Error);
 }

@@ -29,9 +29,10 @@ private:
 bool PaintMotorTable(QPagedPaintDevice& Device, TMotorTableInput Input);
 
 // Writes the printed pages to a PDF file at the printer's resolution, 600 dots per inch, on
-// pages of `PageSize` without margins. The file is replaced only when it is written whole.
+// pages of `PageSize` without margins. The file is replaced only when it is written whole;
+// false, with the system's reason in Error, when it cannot be.
 bool WriteMotorTablePdf(const QString& FileName, const TMotorTableInput& Input,
-                        const QPageSize& PageSize);
+                        const QPageSize& PageSize, QString& Error);
 
 // The printers' resolution: 250 units of the left margin are about 10.6 mm.
 constexpr int MotorTableResolution = 600;

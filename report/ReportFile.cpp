@@ -1,6 +1,8 @@
 #include "report/ReportFile.h"
 
+#include "core/WholeFileWriter.h"
 #include "report/EditionPaper.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -8,7 +10,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
@@ -114,13 +115,8 @@ bool SaveReport(const QTextDocument& Document, const QString& Path, TReportForma
                 QString& Error) {
     const QByteArray bytes = Encoded(Document, Format);
     if (bytes.isEmpty()) {
-        Error = QStringLiteral("The document could not be encoded.");
+        Error = QStringLiteral("the document cannot be encoded");
         return false;
     }
-    QSaveFile file(Path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        Error = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteWholeFile(Path, bytes, Error);
 }

@@ -22,7 +22,7 @@ QString ReportFolder();
 QString ClaimReportFile(const QString& Folder, const QString& ModelName, const QDate& Date,
                         QString& Error);
 
-// Writes the document to Path as a whole or not at all: it is written beside and then takes
-// the name, so a failed write leaves the file as it was. False with the reason in Error.
+// Writes the document to Path as a whole or not at all (core/WholeFileWriter.h), so a failed
+// write leaves the file as it was. False with the system's reason in Error.
 bool SaveReport(const QTextDocument& Document, const QString& Path, TReportFormat Format,
                 QString& Error);

@@ -1,11 +1,12 @@
 #include "settings/SettingsFile.h"
 
+#include "core/WholeFileWriter.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 
 #include <chrono>
 
@@ -74,6 +75,7 @@ bool TSettingsFile::Update(const std::function<bool(TSettingsTree&)>& change,
     if (before && after == *before)
         return true;
 
-    QSaveFile file(FileName);
-    return file.open(QIODevice::WriteOnly) && file.write(after) == after.size() && file.commit();
+    // Settings report failure by the result alone; the reason has no one to go to.
+    QString unsaid;
+    return WriteWholeFile(FileName, after, unsaid);
 }

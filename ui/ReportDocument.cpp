@@ -16,7 +16,7 @@
 namespace {
 
 QString NotSavedMessage(const QString& Path, const QString& Reason) {
-    return QStringLiteral("The report could not be saved as \"%1\": %2")
+    return QStringLiteral("The report could not be saved as \"%1\": %2.")
         .arg(QDir::toNativeSeparators(Path), Reason);
 }
 
@@ -50,7 +50,7 @@ void WriteAndOpenSelectionReport(const TSelectionReportData& Data, const QImage&
     const QString folder = Folder.isEmpty() ? ReportFolder() : Folder;
     if (folder.isEmpty()) {
         Messages().Error(NotSavedMessage(ReportFileName(Data.ModelName, today),
-                                         QStringLiteral("there is no documents folder.")));
+                                         QStringLiteral("there is no documents folder")));
         return;
     }
     QString error;

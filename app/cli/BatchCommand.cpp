@@ -5,11 +5,12 @@
 #include "app/cli/BatchTable.h"
 #include "app/cli/BatchWorkers.h"
 #include "app/cli/CommandOptions.h"
+#include "core/OutputPath.h"
 #include "core/ProfileFile.h"
 #include "core/VisibleText.h"
+#include "core/WholeFileWriter.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -61,18 +62,24 @@ bool ReadInput(const QString& name, QByteArray& bytes, QString& error) {
 }
 
 bool WriteOutput(const QString& name, const QByteArray& bytes, QString& error) {
-    if (name == StandardStream) {
-        QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) {
-            error = out.errorString();
-            return false;
-        }
+    return name == StandardStream ? WriteStandardOutput(bytes, error)
+                                  : WriteWholeFile(name, bytes, error);
+}
+
+// A file to write that cannot be meant is refused before the rows are sized: a device or a
+// folder, or the table being read, which the results would replace.
+bool CheckOutput(const TBatchOptions& options, QString& error) {
+    if (options.Output == StandardStream)
         return true;
+    const QString refusal = OutputPathRefusal(options.Output);
+    if (!refusal.isEmpty()) {
+        error = QStringLiteral("Cannot write %1: %2.").arg(options.Output, refusal);
+        return false;
     }
-    // Written whole or not at all, so an earlier result is never half overwritten.
-    QSaveFile out(name);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        error = out.errorString();
+    if (options.Input != StandardStream && IsSameFile(options.Input, options.Output)) {
+        error = QStringLiteral("Cannot write %1: it is the table being read (%2); the results "
+                               "go to another file.")
+                    .arg(options.Output, options.Input);
         return false;
     }
     return true;
@@ -94,6 +101,10 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath,
     QString error;
     if (!ParseBatchArguments(Arguments, options, error)) {
         Err << error << "\nRun \"aircooler-cli select --help\" for the arguments.\n";
+        return 2;
+    }
+    if (!CheckOutput(options, error)) {
+        Err << error << '\n';
         return 2;
     }
     QByteArray input;
@@ -150,7 +161,7 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath,
     }
     if (!WriteOutput(options.Output, output.toUtf8(), error)) {
         Err << QStringLiteral("Cannot write %1: %2.\n").arg(options.Output, error);
-        return 2;
+        return 1;
     }
     return allSized ? 0 : 1;
 }
@@ -179,6 +190,10 @@ QString BatchUsage() {
         "  --jobs N      size in N processes side by side (1 to 64, default 1)\n"
         "\n"
         "Progress goes to the standard error: a bar on a terminal, a line per tenth otherwise.\n"
-        "Exit status: 0 when every row has its result, 1 when a row has none, 2 when the table\n"
-        "or the arguments cannot be read or the output cannot be written.\n");
+        "A file --out names is written whole or not at all: until the results are complete, the\n"
+        "file stays as it was. A device, a FIFO, a folder or the table being read is refused.\n"
+        "\n"
+        "Exit status: 0 when every row has its result; 1 when a row has none or the output\n"
+        "cannot be written; 2 when the table or the arguments cannot be read, or --out names\n"
+        "no regular file or the table being read.\n");
 }

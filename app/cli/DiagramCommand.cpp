@@ -4,15 +4,17 @@
 
 #include "app/cli/HeadlessSelection.h"
 #include "app/cli/SelectArguments.h"
+#include "core/OutputPath.h"
+#include "core/WholeFileWriter.h"
 #include "ui/SelectionDiagramChart.h"
 #include "units/UnitLabels.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <optional>
@@ -48,29 +50,24 @@ QJsonObject DiagramJson(const TSelectionDiagram& diagram) {
             {"models", models}};
 }
 
+// The picture is drawn in memory and then written whole, so that no encoder writes into the
+// file itself, where its failures would go unseen.
 bool WritePicture(const TSelectionDiagram& diagram, const QString& fileName, QString& error) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
+    QBuffer picture;
+    picture.open(QIODevice::WriteOnly);
     if (QFileInfo(fileName).suffix().toLower() == QStringLiteral("svg")) {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&picture);
         svg.setSize(DiagramPictureSize);
         svg.setViewBox(QRect(QPoint(0, 0), DiagramPictureSize));
         svg.setTitle(QStringLiteral("Selection diagram"));
         QPainter painter(&svg);
         PaintSelectionDiagram(diagram, painter, QRectF(QPointF(0, 0), DiagramPictureSize));
-    } else if (!RenderSelectionDiagram(diagram, DiagramPictureSize).save(&file, "PNG")) {
+    } else if (!RenderSelectionDiagram(diagram, DiagramPictureSize).save(&picture, "PNG")) {
         error = QStringLiteral("the picture cannot be encoded");
         return false;
     }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteWholeFile(fileName, picture.data(), error);
 }
 
 // The grid row of the model at `position`, 0 when it is no candidate.
@@ -104,6 +101,11 @@ int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, 
         Err << "Nothing to do: give --out FILE.svg, --out FILE.png or --json.\n";
         return 2;
     }
+    const QString refusal = outFile.isEmpty() ? QString() : OutputPathRefusal(outFile);
+    if (!refusal.isEmpty()) {
+        Err << QStringLiteral("Cannot write %1: %2.\n").arg(outFile, refusal);
+        return 2;
+    }
 
     THeadlessSelection page(IniFilePath, request.Language);
     if (!page.Enter(request, error)) {
@@ -132,7 +134,7 @@ int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, 
     }
     if (!outFile.isEmpty() && !WritePicture(*diagram, outFile, error)) {
         Err << QStringLiteral("Cannot write %1: %2.\n").arg(outFile, error);
-        return 2;
+        return 1;
     }
     if (request.Json)
         Out << QString::fromUtf8(
@@ -159,6 +161,10 @@ QString DiagramUsage() {
         "\n"
         "SELECT-ARGUMENTS are those of \"aircooler-cli select --help\". The picture gives the\n"
         "specific dissipation in the unit the calculated data give it: per °F for Btu/hr and HP.\n"
-        "Exit status: 0 with a diagram, 1 without one (the messages say why), 2 for arguments\n"
-        "that cannot be read or a picture that cannot be written.\n");
+        "The picture file is written whole or not at all: until the new picture is complete,\n"
+        "the file stays as it was.\n"
+        "\n"
+        "Exit status: 0 with a diagram; 1 without one (the messages say why) or when the\n"
+        "picture cannot be written; 2 for arguments that cannot be read, or an --out that\n"
+        "names no regular file (a device, a FIFO or a folder).\n");
 }

@@ -2,6 +2,7 @@
 
 #include "app/cli/CommandOptions.h"
 #include "core/EngineState.h"
+#include "core/OutputPath.h"
 #include "core/RegionalSettings.h"
 #include "pages/dimensions/DimensionsTextKeys.h"
 #include "pages/dimensions/MotorDataTable.h"
@@ -52,6 +53,10 @@ void PrintJson(const QList<TMotorDataCells>& grid, QTextStream& out) {
     out << QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
 }
 
+QString NotWrittenMessage(const QString& fileName, const QString& reason) {
+    return QStringLiteral("The PDF file \"%1\" could not be written: %2.\n").arg(fileName, reason);
+}
+
 // The version text as the window prints it in English.
 QString EnglishVersion(TVersUnit& version) {
     TLanguage language;
@@ -77,20 +82,26 @@ int RunMotorTableCommand(const QStringList& Arguments, const QString& IniFilePat
         return 2;
     }
 
+    const QString fileName = options.Values.value(PdfOption);
+    const QString refusal = OutputPathRefusal(fileName);
+    if (!refusal.isEmpty()) {
+        Err << NotWrittenMessage(fileName, refusal);
+        return 2;
+    }
+
     ResetEngineState();
     TVersUnit version; // fixes the edition
     EngineState().IniFilePath = IniFilePath;
     const QList<TMotorDataCells> grid = InstalledMotorDataGrid();
 
     if (options.Values.contains(PdfOption)) {
-        const QString fileName = options.Values.value(PdfOption);
         TMotorTableInput input;
         input.Grid = grid;
         input.Title = MotorDataCaption;
         input.VersionLine = MotorDataVersionLine(EnglishVersion(version), QDate::currentDate());
         input.DecimalSeparator = Regional().DecimalSeparator;
-        if (!WriteMotorTablePdf(fileName, input, EditionPaper())) {
-            Err << QStringLiteral("The PDF file \"%1\" could not be written.\n").arg(fileName);
+        if (!WriteMotorTablePdf(fileName, input, EditionPaper(), error)) {
+            Err << NotWrittenMessage(fileName, error);
             return 1;
         }
         return 0;
@@ -115,6 +126,9 @@ QString MotorTableUsage() {
         "              European edition, Letter in the US edition)\n"
         "  --json      print {\"caption\", \"rows\": [[8 texts], ...]}, heading rows first\n"
         "\n"
+        "The PDF file is written whole or not at all: until the new table is complete, the\n"
+        "file stays as it was.\n"
+        "\n"
         "Exit status: 0 done; 1 when the PDF file cannot be written; 2 for arguments that\n"
-        "cannot be read.\n");
+        "cannot be read, or a --pdf that names no regular file (a device, a FIFO or a folder).\n");
 }

@@ -3,6 +3,7 @@
 #include "app/cli/HeadlessSelection.h"
 #include "app/cli/ReportArguments.h"
 #include "core/ConvertError.h"
+#include "core/OutputPath.h"
 #include "pages/printsetup/HeadlessPrintSetupView.h"
 #include "pages/printsetup/PrintCommand.h"
 #include "pages/printsetup/PrintSetupController.h"
@@ -18,6 +19,12 @@ int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, Q
     QString error;
     if (!ParseReportArguments(Arguments, request, error)) {
         Err << error << "\nRun \"aircooler-cli report --help\" for the arguments.\n";
+        return 2;
+    }
+    const QString refusal = OutputPathRefusal(request.OutFile);
+    if (!refusal.isEmpty()) {
+        Err << QStringLiteral("The report could not be saved as \"%1\": %2.\n")
+                   .arg(QDir::toNativeSeparators(request.OutFile), refusal);
         return 2;
     }
 
@@ -60,7 +67,7 @@ int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, Q
             return;
         }
         if (!SaveReport(writer.Document(), request.OutFile, request.Format, error)) {
-            Err << QStringLiteral("The report could not be saved as \"%1\": %2\n")
+            Err << QStringLiteral("The report could not be saved as \"%1\": %2.\n")
                        .arg(QDir::toNativeSeparators(request.OutFile), error);
             status = 1;
             return;

@@ -2,6 +2,7 @@
 
 #include "app/window/TourInput.h"
 #include "core/MessageService.h"
+#include "core/WholeFileWriter.h"
 #include "ui/AboutBox.h"
 #include "ui/DimensionsPage.h"
 #include "ui/HeatLoadPage.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QPixmap>
@@ -158,8 +160,11 @@ private:
     void Save(QWidget& Shown, const QString& Name) {
         QApplication::processEvents();
         const QString file = Directory.filePath(Name + QStringLiteral(".png"));
-        if (!Shown.grab().save(file)) {
-            std::fprintf(stderr, "Could not save %s\n", qPrintable(file));
+        QBuffer picture;
+        picture.open(QIODevice::WriteOnly);
+        QString error = QStringLiteral("the picture cannot be encoded");
+        if (!Shown.grab().save(&picture, "PNG") || !WriteWholeFile(file, picture.data(), error)) {
+            std::fprintf(stderr, "Could not save %s: %s\n", qPrintable(file), qPrintable(error));
             Saved = false;
         }
     }

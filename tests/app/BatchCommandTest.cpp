@@ -3,7 +3,9 @@
 #include "app/cli/SelectCommand.h"
 #include "core/Csv.h"
 #include "core/RegionalSettings.h"
+#include "tests/support/FileSizeLimit.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,6 +14,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -241,6 +245,49 @@ TEST_F(BatchCommand, TablesWithoutRowsAndTablesThatDoNotRead) {
         EXPECT_TRUE(run.Err.contains(c.Err)) << run.Err.toStdString();
         EXPECT_TRUE(run.Output.isEmpty());
     }
+}
+
+// The table named again as the output, by any spelling, would lose the table: refused before any
+// row is sized, the table left as it was.
+TEST_F(BatchCommand, TheInputTableIsNeverTheOutput) {
+    const QByteArray table = "series,oil,flow,max-oil-temp,air-temp,altitude,heat\n"
+                             "VAM,ISO VG 46,100,60,30,0,20\n";
+    const QString input = Write("in.csv", table);
+    ASSERT_TRUE(QFile::link(input, Dir.filePath("link.csv")));
+    ASSERT_EQ(link(QFile::encodeName(input).constData(),
+                   QFile::encodeName(Dir.filePath("hard.csv")).constData()),
+              0);
+    ASSERT_TRUE(QDir(Dir.path()).mkdir("sub"));
+    for (const QString& output : {QStringLiteral("./in.csv"), QStringLiteral("sub/../in.csv"),
+                                  input, QStringLiteral("link.csv"), QStringLiteral("hard.csv")}) {
+        SCOPED_TRACE(output.toStdString());
+        QProcess program;
+        program.setWorkingDirectory(Dir.path());
+        program.start(AIRCOOLER_CLI, {"select", "--batch", "in.csv", "--out", output});
+        ASSERT_TRUE(program.waitForFinished(60000));
+        EXPECT_EQ(program.exitCode(), 2);
+        EXPECT_EQ(QString::fromUtf8(program.readAllStandardError()),
+                  "Cannot write " + output +
+                      ": it is the table being read (in.csv); the results go to another file.\n");
+        EXPECT_EQ(program.readAllStandardOutput(), "");
+        QFile kept(input);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), table);
+    }
+}
+
+// The standard output cannot be replaced whole, but a write to it that fails is told all the
+// same, with the system's reason.
+TEST_F(BatchCommand, AStandardOutputThatCannotBeWrittenIsToldWithTheReason) {
+    const QString input = Write("in.csv", Table(Header, Rows).toUtf8());
+    QProcess program;
+    program.setStandardOutputFile(Dir.filePath("redirected.csv"));
+    LimitFileSize(program, 1024);
+    program.start(AIRCOOLER_CLI, {"select", "--batch", input, "--out", "-"});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 1);
+    const QString err = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_TRUE(err.endsWith("Cannot write -: File too large.\n")) << err.toStdString();
 }
 
 // The program as a user runs it: standard input and output, and jobs side by side.

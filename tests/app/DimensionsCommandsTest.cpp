@@ -140,7 +140,8 @@ TEST(MotorTableCommand, PdfThatCannotBeWrittenEndsWithExitOne) {
     QTemporaryDir dir;
     const TRun run = Cli({"motor-table", "--pdf", dir.filePath("no/such/folder.pdf")});
     EXPECT_EQ(run.ExitCode, 1);
-    EXPECT_TRUE(run.Err.contains("could not be written")) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("could not be written: No such file or directory."))
+        << run.Err.toStdString();
 }
 
 } // namespace

@@ -197,7 +197,9 @@ TEST_F(ReportProgram, ExitStatusesAsSelect) {
          With(VamPoint, "--heat", "700") << "--out"
                                          << "x.odt",
          1, "No cooler can be selected! Please contact your local Brenvik office.\n"},
-        {"Unwritable", VamPoint + QStringList{"--out", "/proc/aircooler/report.odt"}, 1, ""},
+        {"Unwritable", VamPoint + QStringList{"--out", "/proc/aircooler/report.odt"}, 1,
+         "The report could not be saved as \"/proc/aircooler/report.odt\": No such file or "
+         "directory.\n"},
         {"Unreadable", VamPoint + QStringList{"--out", "x.txt"}, 2, ""},
     };
     for (const auto& c : cases) {

@@ -1,5 +1,9 @@
 #include "report/MotorTablePainting.h"
 
+#include "tests/support/FileSizeLimit.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QProcess>
@@ -102,7 +106,9 @@ protected:
 };
 
 TEST_F(MotorTablePdf, PagesCarryTheLaidOutTextsWhereTheLayoutPutThem) {
-    ASSERT_TRUE(WriteMotorTablePdf(File, Input, QPageSize(QPageSize::A4)));
+    QString error;
+    ASSERT_TRUE(WriteMotorTablePdf(File, Input, QPageSize(QPageSize::A4), error))
+        << error.toStdString();
     const QList<TMotorTablePage> pages = ExpectedPages();
     ASSERT_GE(pages.size(), 2);
     EXPECT_TRUE(
@@ -128,7 +134,9 @@ TEST_F(MotorTablePdf, PagesCarryTheLaidOutTextsWhereTheLayoutPutThem) {
 }
 
 TEST_F(MotorTablePdf, SecondPageNamesTheModelItsFirstRowContinues) {
-    ASSERT_TRUE(WriteMotorTablePdf(File, Input, QPageSize(QPageSize::A4)));
+    QString error;
+    ASSERT_TRUE(WriteMotorTablePdf(File, Input, QPageSize(QPageSize::A4), error))
+        << error.toStdString();
     const QStringList pages = RunTool("pdftotext", {"-layout", File, "-"}).split(QLatin1Char('\f'));
     ASSERT_GE(pages.size(), 2);
     const QStringList secondPage = pages[1].split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -145,10 +153,38 @@ TEST_F(MotorTablePdf, SecondPageNamesTheModelItsFirstRowContinues) {
     EXPECT_TRUE(pages[0].contains(QRegularExpression("Version 2.03 +\\(2026-12-10\\)")));
 }
 
-TEST_F(MotorTablePdf, FileThatCannotBeWrittenIsReportedAndLeavesNothing) {
-    const QString file = Dir.filePath("missing-folder/table.pdf");
-    EXPECT_FALSE(WriteMotorTablePdf(file, Input, QPageSize(QPageSize::A4)));
-    EXPECT_FALSE(QFile::exists(file));
+// The pages are made whole before the file is written: a failed write keeps the table that was
+// there and says why in the system's words.
+TEST_F(MotorTablePdf, FileThatCannotBeWrittenIsReportedWithTheReasonAndLeavesTheOldOne) {
+    QFile old(File);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("an older table");
+    old.close();
+    const struct {
+        const char* Name;
+        QString File;
+        rlim_t Limit;
+        const char* Reason;
+    } cases[] = {
+        {"MissingFolder", Dir.filePath("missing-folder/table.pdf"), RLIM_INFINITY,
+         "No such file or directory"},
+        {"FileTooLarge", File, 1024, "File too large"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        QString error;
+        {
+            const TScopedFileSizeLimit limit(c.Limit);
+            EXPECT_FALSE(WriteMotorTablePdf(c.File, Input, QPageSize(QPageSize::A4), error));
+        }
+        EXPECT_EQ(error, c.Reason);
+        EXPECT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), "an older table");
+        old.close();
+        EXPECT_EQ(
+            QDir(Dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+            QStringList{QFileInfo(File).fileName()});
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "report/ReportFile.h"
 #include "report/SelectionReport.h"
 #include "report/TextDocumentWriter.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -207,8 +208,29 @@ TEST_F(ReportFiles, AFolderThatCannotHoldFilesGivesTheReasonAndLeavesNothing) {
     error.clear();
     EXPECT_FALSE(
         SaveReport(Writer.Document(), notAFolder + "/report.odt", TReportFormat::Odf, error));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(error, "Not a directory");
     EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"plain"});
+}
+
+// Both formats are made whole before the file is written: a write the system refuses keeps the
+// report that was there, leaves nothing beside it and gives the system's reason.
+TEST_F(ReportFiles, AFailedWriteKeepsTheOldReportAndGivesTheSystemsReason) {
+    for (const TReportFormat format : {TReportFormat::Odf, TReportFormat::Pdf}) {
+        SCOPED_TRACE(format == TReportFormat::Odf ? "odt" : "pdf");
+        const QString path = Dir.filePath("report");
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("an older report");
+        old.close();
+        QString error;
+        {
+            const TScopedFileSizeLimit limit(1024);
+            EXPECT_FALSE(SaveReport(Writer.Document(), path, format, error));
+        }
+        EXPECT_EQ(error, "File too large");
+        EXPECT_EQ(Bytes(path), "an older report");
+        EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"report"});
+    }
 }
 
 } // namespace

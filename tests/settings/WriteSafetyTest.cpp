@@ -2,6 +2,7 @@
 #include "settings/SeededValues.h"
 #include "settings/SettingsFile.h"
 #include "tests/settings/SettingsTestRoots.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QDateTime>
 #include <QProcess>
@@ -181,6 +182,24 @@ TEST_F(WriteSafetyTest, ALockFileLeftWithoutAnOwnerIsTakenOverOnceItIsAFewSecond
     int32_t language = 0;
     EXPECT_TRUE(Reg.GetTextNo(language));
     EXPECT_EQ(language, 5);
+}
+
+// A write the system refuses, as a full disk refuses it, reports failure and leaves the file as
+// it was, with nothing beside it.
+TEST_F(WriteSafetyTest, AWriteTheSystemRefusesLeavesTheFileAsItWas) {
+    const QString longer(200, QLatin1Char('x'));
+    {
+        const TScopedFileSizeLimit limit(SeededUserCopy.size() + 16);
+        EXPECT_FALSE(
+            Reg.SetRegString(longer, QStringLiteral("\\PrintPage"), QStringLiteral("OurRef")));
+    }
+    EXPECT_EQ(FileBytes(UserFile), SeededUserCopy);
+    EXPECT_EQ(QDir(QFileInfo(UserFile).absolutePath())
+                  .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+              QStringList{QFileInfo(UserFile).fileName()});
+    // The same write goes through once the file may grow.
+    EXPECT_TRUE(Reg.SetRegString(longer, QStringLiteral("\\PrintPage"), QStringLiteral("OurRef")));
+    EXPECT_TRUE(FileBytes(UserFile).contains(longer.toLatin1()));
 }
 
 TEST_F(WriteSafetyTest, TwoWritersAtOnceLoseNothing) {

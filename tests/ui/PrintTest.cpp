@@ -1,3 +1,4 @@
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/WindowTestSupport.h"
 
 #include "core/EngineState.h"
@@ -234,6 +235,26 @@ TEST_F(Printing, AReportThatCannotBeSavedIsToldWithTheReasonAndLeavesNothing) {
         << Recorded.Shown[0].Text.toStdString();
     EXPECT_GT(Recorded.Shown[0].Text.size(), expected.size()) << "the reason";
     EXPECT_EQ(QFileInfo(notAFolder).size(), 0);
+}
+
+// The name is claimed, but the system refuses the report's bytes, as a full disk refuses them:
+// the user is told the system's reason and the claimed name does not stay behind.
+TEST_F(Printing, AReportTheSystemRefusesToWriteIsToldWithItsReasonAndLeavesNothing) {
+    const QString folder = Dir.filePath("reports");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    bool opened = false;
+    {
+        const TScopedFileSizeLimit limit(1024);
+        WriteAndOpenSelectionReport(Logic->ReportData(), {}, *Window->TheLanguage, folder,
+                                    [&](const QString&) { return opened = true; });
+    }
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(Recorded.Shown.size(), 1);
+    EXPECT_EQ(Recorded.Shown[0].Kind, TMessageKind::Error);
+    EXPECT_EQ(Recorded.Shown[0].Text, "The report could not be saved as \"" + folder + "/" +
+                                          ReportName() + "\": File too large.");
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList());
 }
 
 TEST_F(Printing, OnlyAResultCanBePrinted) {
