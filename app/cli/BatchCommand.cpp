@@ -1,4 +1,5 @@
 #include "app/cli/BatchCommand.h"
+#include "app/cli/ExitStatus.h"
 
 #include "app/cli/BatchProgress.h"
 #include "app/cli/BatchRow.h"
@@ -11,6 +12,7 @@
 #include "core/WholeFileWriter.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -54,7 +56,10 @@ bool ReadInput(const QString& name, QByteArray& bytes, QString& error) {
                             ? file.open(stdin, QIODevice::ReadOnly)
                             : (file.setFileName(name), file.open(QIODevice::ReadOnly));
     if (!opened) {
-        error = file.errorString();
+        error =
+            name != StandardStream && !QFileInfo::exists(name)
+                ? QStringLiteral("file not found: %1").arg(EchoedValue(name))
+                : QStringLiteral("Cannot read %1: %2.").arg(EchoedValue(name), file.errorString());
         return false;
     }
     bytes = file.readAll();
@@ -107,15 +112,17 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath,
         Err << error << '\n';
         return 2;
     }
+    // The table is a file like any other: one that cannot be read, or read as a table, ends the
+    // run as a data fault would.
     QByteArray input;
     if (!ReadInput(options.Input, input, error)) {
-        Err << QStringLiteral("Cannot read %1: %2.\n").arg(options.Input, error);
-        return 2;
+        Err << error << '\n';
+        return 1;
     }
     TBatchTable table;
     if (!ReadBatchTable(QString::fromUtf8(input), table, error)) {
-        Err << options.Input << ": " << error << '\n';
-        return 2;
+        Err << EchoedValue(options.Input) << ": " << error << '\n';
+        return 1;
     }
 
     // Rows that do not read are answered at once; the others are sized, here or by workers.
@@ -160,7 +167,7 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath,
         allSized = allSized && added[i][statusColumn] == "0";
     }
     if (!WriteOutput(options.Output, output.toUtf8(), error)) {
-        Err << QStringLiteral("Cannot write %1: %2.\n").arg(options.Output, error);
+        Err << QStringLiteral("Cannot write %1: %2.\n").arg(EchoedValue(options.Output), error);
         return 1;
     }
     return allSized ? 0 : 1;
@@ -168,32 +175,44 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath,
 
 QString BatchUsage() {
     return QStringLiteral(
-        "\n"
-        "Usage: aircooler-cli select --batch FILE.csv [--out FILE.csv] [--jobs N]\n"
-        "\n"
-        "Sizes every row of a table of operating points exactly as a single select run sizes\n"
-        "it. The first line names the columns after the options above, without dashes:\n"
-        "series, oil, flow, flow-unit, max-oil-temp, oil-temp-unit, air-temp, air-temp-unit,\n"
-        "altitude, altitude-unit, heat, heat-unit, and optionally model and language, in any\n"
-        "order. An empty cell is an option not given: a missing unit is the default, and a\n"
-        "VCS row leaves its flow empty, since each system runs at its own pump's flow.\n"
-        "\n"
-        "The output repeats each row and adds: chosen (the model the results belong to),\n"
-        "OilTempInStr, OilTempOutStr, AirTempOutStr, HeatLoadStr, PressureDropStr, AirFlowStr,\n"
-        "MotorCapacityStr, NoiseLevelStr, ProtectionStr (the texts of select --json),\n"
-        "candidates (joined by \"; \"), status (the exit status of a single run) and messages\n"
-        "(joined by \" | \"). A row that cannot be sized says why in its own line; the others\n"
-        "go on. Files are comma-separated values in UTF-8 (RFC 4180: quoted fields may hold\n"
-        "commas, quotes written twice and line breaks); \"-\" is standard input or output.\n"
-        "\n"
-        "  --out FILE    where the results go (default: standard output)\n"
-        "  --jobs N      size in N processes side by side (1 to 64, default 1)\n"
-        "\n"
-        "Progress goes to the standard error: a bar on a terminal, a line per tenth otherwise.\n"
-        "A file --out names is written whole or not at all: until the results are complete, the\n"
-        "file stays as it was. A device, a FIFO, a folder or the table being read is refused.\n"
-        "\n"
-        "Exit status: 0 when every row has its result; 1 when a row has none or the output\n"
-        "cannot be written; 2 when the table or the arguments cannot be read, or --out names\n"
-        "no regular file or the table being read.\n");
+               "\n"
+               "Usage: aircooler-cli select --batch FILE.csv [--out FILE.csv] [--jobs N]\n"
+               "\n"
+               "Sizes every row of a table of operating points exactly as a single select run "
+               "sizes\n"
+               "it. The first line names the columns after the options above, without dashes:\n"
+               "series, oil, flow, flow-unit, max-oil-temp, oil-temp-unit, air-temp, "
+               "air-temp-unit,\n"
+               "altitude, altitude-unit, heat, heat-unit, and optionally model and language, in "
+               "any\n"
+               "order. An empty cell is an option not given: a missing unit is the default, and a\n"
+               "VCS row leaves its flow empty, since each system runs at its own pump's flow.\n"
+               "\n"
+               "The output repeats each row and adds: chosen (the model the results belong to),\n"
+               "OilTempInStr, OilTempOutStr, AirTempOutStr, HeatLoadStr, PressureDropStr, "
+               "AirFlowStr,\n"
+               "MotorCapacityStr, NoiseLevelStr, ProtectionStr (the texts of select --json),\n"
+               "candidates (joined by \"; \"), status (the exit status of a single run) and "
+               "messages\n"
+               "(joined by \" | \"). A row that cannot be sized says why in its own line; the "
+               "others\n"
+               "go on. An empty line or a row of blank cells is skipped, and a cell longer than 64 "
+               "KiB\n"
+               "is refused on its own row. Files are comma-separated values in UTF-8 (RFC 4180:\n"
+               "quoted fields may hold commas, quotes written twice and line breaks); \"-\" is\n"
+               "standard input or output.\n"
+               "\n"
+               "  --out FILE    where the results go (default: standard output)\n"
+               "  --jobs N      size in N processes side by side (1 to 64, default 1)\n"
+               "\n"
+               "Progress goes to the standard error: a bar on a terminal, a line per tenth "
+               "otherwise.\n"
+               "A file --out names is written whole or not at all: until the results are complete, "
+               "the\n"
+               "file stays as it was. A device, a FIFO, a folder or the table being read is "
+               "refused.\n"
+               "\n"
+               "A row without a result, like a table that cannot be read, makes the status 1.\n"
+               "\n") +
+           ExitStatusHelp();
 }

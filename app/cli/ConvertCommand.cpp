@@ -1,4 +1,5 @@
 #include "app/cli/ConvertCommand.h"
+#include "app/cli/ExitStatus.h"
 
 #include "app/cli/CommandLine.h"
 #include "app/cli/Quantities.h"
@@ -22,8 +23,8 @@ QString ConvertUsage() {
         "Quantities and their units (\"°\" and superscripts may be typed plainly: C, m3/h):\n");
     for (const TQuantity& quantity : Quantities())
         text += QStringLiteral("  %1: \"%2\"\n").arg(quantity.Name, quantity.Labels.join("\", \""));
-    text += QStringLiteral("\nExample: aircooler-cli convert flow 10 \"US gpm\" \"l/min\"\n");
-    return text;
+    text += QStringLiteral("\nExample: aircooler-cli convert flow 10 \"US gpm\" \"l/min\"\n\n");
+    return text + ExitStatusHelp();
 }
 
 namespace {

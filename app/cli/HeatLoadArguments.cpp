@@ -1,4 +1,5 @@
 #include "app/cli/HeatLoadArguments.h"
+#include "app/cli/ExitStatus.h"
 
 #include "app/cli/CommandOptions.h"
 #include "core/VisibleText.h"
@@ -129,10 +130,10 @@ QString HeatLoadUsage() {
     }
     text += QStringLiteral(
         "\n"
-        "Exit status: 0 with a result; 1 when a value is out of range (the page's message);\n"
-        "2 for arguments that cannot be read. Messages go to the standard error (in the JSON\n"
-        "object with --json). The user's settings are neither read nor written.\n"
+        "Messages go to the standard error (in the JSON object with --json). The user's\n"
+        "settings are neither read nor written.\n"
         "\n"
-        "Example: aircooler-cli heatload --volume 200 --start-temp 20 --end-temp 50 --time 30\n");
-    return text;
+        "Example: aircooler-cli heatload --volume 200 --start-temp 20 --end-temp 50 --time 30\n"
+        "\n");
+    return text + ExitStatusHelp();
 }

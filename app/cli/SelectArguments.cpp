@@ -1,4 +1,5 @@
 #include "app/cli/SelectArguments.h"
+#include "app/cli/ExitStatus.h"
 
 #include "app/cli/CommandOptions.h"
 #include "app/cli/Quantities.h"
@@ -180,9 +181,8 @@ QString SelectUsage() {
     }
     text += QStringLiteral(
         "\n"
-        "Exit status: 0 with a result; 1 when no cooler qualifies, a limit or data message was\n"
-        "shown; 2 for arguments that cannot be read. Messages go to the standard error (in the\n"
-        "JSON object with --json). The user's settings are neither read nor written.\n"
+        "Messages go to the standard error (in the JSON object with --json). The user's\n"
+        "settings are neither read nor written.\n"
         "\n"
         "Example: aircooler-cli select --series VAM --oil \"ISO VG 46\" --flow 100 "
         "--max-oil-temp 60\n"

@@ -224,27 +224,38 @@ TEST_F(BatchCommand, TablesWithoutRowsAndTablesThatDoNotRead) {
     EXPECT_EQ(headerOnly.Output[0].Fields.size(), 7 + BatchResultColumns().size());
     EXPECT_EQ(headerOnly.Err, "sized 0 of 0 rows\n");
 
+    // A table that does not read is a file fault (1); arguments are refused before any work (2).
     const struct {
         const char* Name;
         QByteArray Table;
         QStringList More;
+        int Code;
         const char* Err;
     } refused[] = {
-        {"Empty", "", {}, "The table is empty: its first line names the columns"},
-        {"BlankLinesOnly", "\r\n\r\n", {}, "The table is empty"},
-        {"UnknownColumn", "series,oil,temperature\n", {}, "Unknown column \"temperature\""},
-        {"RepeatedColumn", "series,Series\n", {}, "The column \"series\" is given twice."},
-        {"HeaderDoesNotRead", "series,\"oil\n", {}, "The header does not read"},
-        {"OtherOption", "series\n", {"--json"}, "Unknown argument \"--json\""},
-        {"NoJobs", "series\n", {"--jobs", "0"}, "--jobs is a whole number from 1 to 64"},
+        {"Empty", "", {}, 1, "The table is empty: its first line names the columns"},
+        {"BlankLinesOnly", "\r\n\r\n", {}, 1, "The table is empty"},
+        {"UnknownColumn", "series,oil,temperature\n", {}, 1, "Unknown column \"temperature\""},
+        {"RepeatedColumn", "series,Series\n", {}, 1, "The column \"series\" is given twice."},
+        {"HeaderDoesNotRead", "series,\"oil\n", {}, 1, "The header does not read"},
+        {"OtherOption", "series\n", {"--json"}, 2, "Unknown argument \"--json\""},
+        {"NoJobs", "series\n", {"--jobs", "0"}, 2, "--jobs is a whole number from 1 to 64"},
     };
     for (const auto& c : refused) {
         SCOPED_TRACE(c.Name);
         const TBatchRun run = Run(c.Table, c.More);
-        EXPECT_EQ(run.Code, 2);
+        EXPECT_EQ(run.Code, c.Code);
         EXPECT_TRUE(run.Err.contains(c.Err)) << run.Err.toStdString();
         EXPECT_TRUE(run.Output.isEmpty());
     }
+
+    QString err;
+    QTextStream errStream(&err);
+    const QString missing = Dir.filePath("missing.csv");
+    EXPECT_EQ(RunBatchCommand({"--batch", missing}, ShippedIniFiles, AIRCOOLER_CLI, errStream,
+                              false),
+              1);
+    errStream.flush();
+    EXPECT_EQ(err, "file not found: " + missing + "\n");
 }
 
 // The table named again as the output, by any spelling, would lose the table: refused before any
