@@ -2,7 +2,7 @@
 
 #include "app/cli/HeadlessSelection.h"
 #include "app/cli/ReportArguments.h"
-#include "core/ConvertError.h"
+#include "core/DataFault.h"
 #include "pages/printsetup/HeadlessPrintSetupView.h"
 #include "pages/printsetup/PrintCommand.h"
 #include "pages/printsetup/PrintSetupController.h"
@@ -54,7 +54,7 @@ int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, Q
         try {
             WriteSelectionReport(writer, page.Controller.ReportData(), page.Language,
                                  QDate::currentDate(), diagram);
-        } catch (const EConvertError& e) {
+        } catch (const EDataFault& e) {
             Err << e.Message() << '\n';
             status = 1;
             return;
