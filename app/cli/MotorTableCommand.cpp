@@ -79,7 +79,12 @@ int RunMotorTableCommand(const QStringList& Arguments, const QString& IniFilePat
     ResetEngineState();
     TVersUnit version; // fixes the edition
     EngineState().IniFilePath = IniFilePath;
-    const QList<TMotorDataCells> grid = InstalledMotorDataGrid();
+    const TMotorDataGrid table = InstalledMotorDataGrid();
+    const QList<TMotorDataCells>& grid = table.Rows;
+    // A damaged file is told, and whatever it gave is still shown, as the window shows it.
+    const int status = table.Fault.isEmpty() ? 0 : 1;
+    if (status != 0)
+        Err << table.Fault << '\n';
 
     if (options.Values.contains(PdfOption)) {
         const QString fileName = options.Values.value(PdfOption);
@@ -93,13 +98,13 @@ int RunMotorTableCommand(const QStringList& Arguments, const QString& IniFilePat
             Err << QStringLiteral("The PDF file \"%1\" could not be written.\n").arg(fileName);
             return 1;
         }
-        return 0;
+        return status;
     }
     if (options.FlagsGiven.contains("--json"))
         PrintJson(grid, Out);
     else
         PrintText(grid, Out);
-    return 0;
+    return status;
 }
 
 QString MotorTableUsage() {
@@ -115,6 +120,7 @@ QString MotorTableUsage() {
         "              European edition, Letter in the US edition)\n"
         "  --json      print {\"caption\", \"rows\": [[8 texts], ...]}, heading rows first\n"
         "\n"
-        "Exit status: 0 done; 1 when the PDF file cannot be written; 2 for arguments that\n"
-        "cannot be read.\n");
+        "Exit status: 0 done; 1 when the motor data file is missing or damaged (the message\n"
+        "names the file and what is wrong; the variants it gave are still shown) or the PDF\n"
+        "file cannot be written; 2 for arguments that cannot be read.\n");
 }
