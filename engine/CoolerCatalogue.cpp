@@ -1,5 +1,6 @@
 #include "engine/CoolerHlp.h"
 
+#include "core/VisibleText.h"
 #include "engine/DataValue.h"
 #include "units/NumericText.h"
 
@@ -71,8 +72,10 @@ namespace {
 
 using namespace Catalogue;
 
+// The value as the file holds it, quoted.
 QString Value(const QList<TProfileEntry>& Entries, Key Which) {
-    return QLatin1Char('\'') + TProfileFile::ValueOf(Entries, CoolerKeyTable[Which]) +
+    return QLatin1Char('\'') +
+           WithVisibleControlCharacters(TProfileFile::ValueOf(Entries, CoolerKeyTable[Which])) +
            QLatin1Char('\'');
 }
 
