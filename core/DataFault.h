@@ -33,3 +33,21 @@ class EDataRangeError : public EDataFault {
 public:
     EDataRangeError(const QString& valueText, const TDataPlace& place);
 };
+
+// Values that each lie within their key's range but together describe no real cooler or oil:
+// "<problem> (<file> [<section>])", the problem naming the keys and values concerned.
+class EDataRecordError : public EDataFault {
+public:
+    EDataRecordError(const QString& problem, const TDataPlace& place);
+};
+
+// A data file that is not there or cannot be read; the message is DataFileFault's.
+class EDataFileError : public EDataFault {
+public:
+    explicit EDataFileError(const QString& path);
+};
+
+// Why the data file at `path` cannot be read: "file not found: <path>", "file cannot be read:
+// <path>" (a folder in its place, no permission) or, where `emptyIsFault`, "file is empty:
+// <path>"; an empty text when it can be read.
+QString DataFileFault(const QString& path, bool emptyIsFault = false);

@@ -1,5 +1,7 @@
 #include "core/ProfileFile.h"
 
+#include "core/DataFault.h"
+
 #include <QFile>
 #include <QHash>
 #include <QPair>
@@ -74,11 +76,13 @@ const TProfileSection* TProfileFile::FindSection(const QList<TProfileSection>& s
 
 namespace {
 
-// The sections of a file, in file order; none when it cannot be opened.
+// The sections of a file, in file order. A file that cannot be opened throws EDataFileError:
+// read as a file without sections it would make every value a missing number, which hides
+// what is wrong.
 QList<TProfileSection> ReadSections(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
+        throw EDataFileError(fileName);
     return TProfileFile::ParseSections(TProfileFile::DecodeBytes(file.readAll()));
 }
 

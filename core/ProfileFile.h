@@ -25,8 +25,8 @@ struct TProfileSection {
 
 class TProfileFile {
 public:
-    // All entries of the section, duplicates included, in file order. A missing file or
-    // section gives an empty list.
+    // All entries of the section, duplicates included, in file order. A missing section gives
+    // an empty list; a file that is missing or cannot be read throws EDataFileError.
     static QList<TProfileEntry> ReadSection(const QString& fileName, const QString& section);
 
     // Every section of decoded file text, in file order, duplicates included. A pure function
@@ -45,7 +45,8 @@ public:
 };
 
 // While one exists, each data file is read and parsed once; later
-// reads of the same path take that first reading, whatever happens to the file meanwhile. A
+// reads of the same path take that first reading, whatever happens to the file meanwhile (a
+// file that could not be read is tried again, and fails each time as it did the first). A
 // batch of sizings holds one, so that its many operating points share one reading of the
 // catalogue and oil data; a single action reads the files afresh, as the user may have
 // replaced them. Not nested; one thread.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/DataValue.h"
+
 #include <QString>
 
 #include <array>
@@ -33,5 +35,8 @@ enum Key : int {
 };
 
 extern const std::array<QString, 18> CoolerKeyTable;
+// What each key of a real cooler can be, in key-table order (engine/CoolerCatalogue.cpp says
+// how each range was found).
+extern const std::array<TValueRange, 18> CoolerKeyRanges;
 constexpr int MaxNameLength = 15; // keys and section names of the data files
 } // namespace Catalogue

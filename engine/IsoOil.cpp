@@ -3,33 +3,82 @@
 #include "core/EngineState.h"
 #include "core/ProfileFile.h"
 #include "engine/DataValue.h"
+#include "units/NumericText.h"
 
 #include <algorithm>
+#include <cmath>
 
 const std::array<QString, 8> TIsoOil::OilKeyTable = {
     QStringLiteral("CoeffA"), QStringLiteral("CoeffB"),  QStringLiteral("CoeffC"),
     QStringLiteral("CoeffD"), QStringLiteral("CoeffE"),  QStringLiteral("CoeffF"),
     QStringLiteral("CoeffG"), QStringLiteral("CoolCorr")};
 
-namespace {
-
-// What a real oil's values can be, in key-table order. The viscosity polynomial in degC gives
-// mm2/s; the thickest shipped grade needs a constant term of about 15,000, so the bound is far
-// above any grade yet keeps every viscosity finite. The cooling correction scales the cooler's
-// conductance and lies close to 1 for every hydraulic oil.
-constexpr TValueRange ViscosityCoefficient{-1e6, 1e6};
-constexpr std::array<TValueRange, 8> OilKeyRanges = {{
-    ViscosityCoefficient, // CoeffA, per degC^6
-    ViscosityCoefficient, // CoeffB, per degC^5
-    ViscosityCoefficient, // CoeffC, per degC^4
-    ViscosityCoefficient, // CoeffD, per degC^3
-    ViscosityCoefficient, // CoeffE, per degC^2
-    ViscosityCoefficient, // CoeffF, per degC
-    ViscosityCoefficient, // CoeffG
-    {0.5, 1.5},           // CoolCorr
+// What a real oil's values can be: the viscosity coefficients of the shipped grades (ISO VG 22
+// to 680) widened five times each way by ShippedCoefficientRange, which keeps their sign and
+// lets a term be left out; a value outside is a damaged or mistyped file, and the curve they
+// give together is judged by CheckViscosityCurve. The polynomial in degC gives mm2/s:
+//
+//   key       per        shipped min … max               accepted, rounded
+//   CoeffA    degC^6     4.5421085e-10 … 5.545563e-8      0 … 2.77e-7
+//   CoeffB    degC^5     -2.6751813e-5 … -2.1415654e-7    -1.34e-4 … 0
+//   CoeffC    degC^4     4.1989907e-5 … 0.0053268202      0 … 0.0266
+//   CoeffD    degC^3     -0.56236772 … -0.0044334588      -2.81 … 0
+//   CoeffE    degC^2     0.27198209 … 33.440201           0 … 167
+//   CoeffF    degC       -1077.3317 … -9.6126414          -5387 … 0
+//   CoeffG    1          167.56018 … 15121.024            0 … 75605
+//   CoolCorr  factor     0.9 … 1                          0.5 … 1.5
+//
+// The cooling correction scales the cooler's conductance; an oil changes it by tens of percent
+// at most, so it keeps a range of its own around 1.
+const std::array<TValueRange, 8> TIsoOil::OilKeyRanges = {{
+    ShippedCoefficientRange(4.5421085e-10, 5.545563e-8),   // CoeffA
+    ShippedCoefficientRange(-2.6751813e-5, -2.1415654e-7), // CoeffB
+    ShippedCoefficientRange(4.1989907e-5, 0.0053268202),   // CoeffC
+    ShippedCoefficientRange(-0.56236772, -0.0044334588),   // CoeffD
+    ShippedCoefficientRange(0.27198209, 33.440201),        // CoeffE
+    ShippedCoefficientRange(-1077.3317, -9.6126414),       // CoeffF
+    ShippedCoefficientRange(167.56018, 15121.024),         // CoeffG
+    {0.5, 1.5},                                            // CoolCorr
 }};
 
+namespace {
+
 const QString OilFileName = QStringLiteral("IsoOils.ini");
+
+// The slope of the viscosity polynomial, mm2/s per K.
+double ViscositySlopeOf(const std::array<double, 8>& c, double t) {
+    using Key = TIsoOil::OilKey;
+    return ((((6 * c[Key::CoeffA] * t + 5 * c[Key::CoeffB]) * t + 4 * c[Key::CoeffC]) * t +
+             3 * c[Key::CoeffD]) *
+                t +
+            2 * c[Key::CoeffE]) *
+               t +
+           c[Key::CoeffF];
+}
+
+// Coefficients that each passed their range may still give no oil: a viscosity that is not
+// positive, or that rises with the temperature, somewhere the model asks for it. Looked at
+// every tenth of a kelvin, as the script that fits the shipped grades checks them.
+void CheckViscosityCurve(const std::array<double, 8>& Coefficients, const TDataPlace& Where) {
+    constexpr double Step = 0.1;
+    const int steps = static_cast<int>(
+        std::lround((TIsoOil::HottestViscosityTemp - TIsoOil::ColdestViscosityTemp) / Step));
+    for (int i = 0; i <= steps; ++i) {
+        const double t = TIsoOil::ColdestViscosityTemp + i * Step;
+        const double viscosity = TIsoOil::ViscosityOf(Coefficients, t);
+        const bool positive = viscosity > 0;
+        if (positive && ViscositySlopeOf(Coefficients, t) < 0)
+            continue;
+        throw EDataRecordError(
+            QStringLiteral("CoeffA to CoeffG give a viscosity of %1 mm²/s at %2 °C%3; it must "
+                           "be positive and falling from %4 to %5 °C")
+                .arg(FormatFixed(viscosity, 8, 2), FormatFixed(t, 4, 1),
+                     positive ? QStringLiteral(", rising") : QString(),
+                     FormatFixed(TIsoOil::ColdestViscosityTemp, 4, 0),
+                     FormatFixed(TIsoOil::HottestViscosityTemp, 4, 0)),
+            Where);
+    }
+}
 
 } // namespace
 
@@ -45,14 +94,17 @@ void TIsoOil::ReadOilIniFile(const QString& SectionStr, const QString& PathStr) 
     for (std::size_t i = 0; i < OilKeyTable.size(); ++i)
         coefficients[i] =
             ReadDataValue(entries, {OilFileName, section, OilKeyTable[i]}, OilKeyRanges[i]);
+    CheckViscosityCurve(coefficients, {OilFileName, section, QString()});
     // Only a grade that read without fault is kept: a faulty one is told on every reading.
     TProfileFileCache::KeepNumbers(file, section, "oil",
                                    {coefficients.cbegin(), coefficients.cend()});
 }
 
 double TIsoOil::Viscocity(float Temp) const {
-    const std::array<double, 8>& c = EngineState().OilCoeff;
-    const double t = Temp;
+    return ViscosityOf(EngineState().OilCoeff, Temp);
+}
+
+double TIsoOil::ViscosityOf(const std::array<double, 8>& c, double t) {
     return (((((c[OilKey::CoeffA] * t + c[OilKey::CoeffB]) * t + c[OilKey::CoeffC]) * t +
               c[OilKey::CoeffD]) *
                  t +

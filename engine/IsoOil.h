@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/DataValue.h"
+
 #include <QString>
 
 #include <array>
@@ -18,13 +20,24 @@ public:
         enum : int { CoeffA, CoeffB, CoeffC, CoeffD, CoeffE, CoeffF, CoeffG, CoolCorr };
     };
     static const std::array<QString, 8> OilKeyTable;
+    // What each key of a real oil can be, in key-table order (IsoOil.cpp says how).
+    static const std::array<TValueRange, 8> OilKeyRanges;
     static constexpr int MaxSectionLength = 15;
 
+    // The temperatures the viscosity is asked for: the coldest air the input check accepts and
+    // the mean oil temperature, which the model caps at 100 degC.
+    static constexpr double ColdestViscosityTemp = -30;
+    static constexpr double HottestViscosityTemp = 100;
+
     // Loads section `SectionStr` of the file "IsoOils.ini" in directory `PathStr` (which ends
-    // with a separator). Throws EConvertError at the first key that is missing or not a number
-    // and EDataRangeError at the first value outside its key's physical range; the keys before
-    // it keep their new values.
+    // with a separator). Throws EDataFileError when the file cannot be read, EConvertError at
+    // the first key that is missing or not a number, EDataRangeError at the first value outside
+    // its key's range, and EDataRecordError when the viscosity is not positive and falling
+    // from ColdestViscosityTemp to HottestViscosityTemp; the keys read keep their new values.
     void ReadOilIniFile(const QString& SectionStr, const QString& PathStr);
+
+    // The viscosity (mm2/s) at `Temp` degC of the polynomial `Coefficients` in key-table order.
+    static double ViscosityOf(const std::array<double, 8>& Coefficients, double Temp);
 
     double Viscocity(float Temp) const;
     double ViscocityCorr(float Temp) const;

@@ -1,7 +1,10 @@
 #include "engine/MotorVariants.h"
 
+#include "core/DataFault.h"
 #include "core/ProfileFile.h"
+#include "core/VisibleText.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cmath>
@@ -17,29 +20,78 @@ const std::array<TMotorDataColumn, MotorDataColumnCount> MotorDataColumns{{
     {"DrainCon", "Drain", "connection", "connection", 0},
 }};
 
-QList<TMotorDataCells> ParseMotorVariants(const QByteArray& Bytes) {
+namespace {
+
+QString SectionName(int Number) {
+    return QString::number(Number);
+}
+
+bool HoldsAnyColumnKey(const TProfileSection& Section) {
+    for (const TProfileEntry& entry : Section.Entries) {
+        for (const TMotorDataColumn& column : MotorDataColumns) {
+            if (entry.Key.compare(QLatin1String(column.Key), Qt::CaseInsensitive) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+QString ColumnKeys() {
+    QStringList keys;
+    for (const TMotorDataColumn& column : MotorDataColumns)
+        keys.append(QLatin1String(column.Key));
+    return keys.join(QStringLiteral(", "));
+}
+
+// The first section numbered beyond `Missing` that reading would have reached, 0 when none.
+int FirstSectionAfter(const QList<TProfileSection>& Sections, int Missing) {
+    for (int number = Missing + 1; number <= MaxMotorVariants; ++number) {
+        if (TProfileFile::FindSection(Sections, SectionName(number)))
+            return number;
+    }
+    return 0;
+}
+
+} // namespace
+
+TMotorVariants ParseMotorVariants(const QByteArray& Bytes, const QString& FileName) {
     const QList<TProfileSection> sections =
         TProfileFile::ParseSections(TProfileFile::DecodeBytes(Bytes));
-    QList<TMotorDataCells> variants;
-    for (int number = 1; number <= MaxMotorVariants; ++number) {
-        const TProfileSection* section =
-            TProfileFile::FindSection(sections, QString::number(number));
+    const QString file = WithVisibleControlCharacters(QDir::toNativeSeparators(FileName));
+    TMotorVariants read;
+    int number = 1;
+    for (; number <= MaxMotorVariants; ++number) {
+        const TProfileSection* section = TProfileFile::FindSection(sections, SectionName(number));
         if (!section)
             break;
+        if (read.Fault.isEmpty() && !HoldsAnyColumnKey(*section))
+            read.Fault = QStringLiteral("section [%1] of %2 holds none of the keys %3")
+                             .arg(SectionName(number), file, ColumnKeys());
         TMotorDataCells cells;
         for (int column = 0; column < MotorDataColumnCount; ++column)
             cells[column] = TProfileFile::ValueOf(section->Entries,
                                                   QLatin1String(MotorDataColumns[column].Key));
-        variants.append(cells);
+        read.Variants.append(cells);
     }
-    return variants;
+    if (!read.Fault.isEmpty() || number > MaxMotorVariants)
+        return read;
+    if (number == 1) {
+        read.Fault = QStringLiteral("no section [1] in %1: it holds no motor variants").arg(file);
+    } else if (const int next = FirstSectionAfter(sections, number)) {
+        read.Fault = QStringLiteral("section [%1] is missing in %2: the variants from [%3] on "
+                                    "are not read")
+                         .arg(SectionName(number), file, SectionName(next));
+    }
+    return read;
 }
 
-QList<TMotorDataCells> ReadMotorVariants(const QString& FileName) {
+TMotorVariants ReadMotorVariants(const QString& FileName) {
+    if (const QString fault = DataFileFault(FileName, true); !fault.isEmpty())
+        return {{}, fault};
     QFile file(FileName);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return ParseMotorVariants(file.readAll());
+        return {{}, EDataFileError(FileName).Message()};
+    return ParseMotorVariants(file.readAll(), FileName);
 }
 
 std::array<int, MotorDataColumnCount> MotorDataColumnWidths(int Width) {

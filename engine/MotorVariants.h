@@ -31,12 +31,24 @@ constexpr int MotorDataTablePercent = 91;
 // A row of the table, one text per column.
 using TMotorDataCells = std::array<QString, MotorDataColumnCount>;
 
-// The variants of the file's bytes, in section order, each value as it stands (a missing key
-// gives an empty text). Damaged or foreign bytes give what they give; never an error.
-QList<TMotorDataCells> ParseMotorVariants(const QByteArray& Bytes);
+// What a motor-data file gives: the variants read, and what is wrong with the file when
+// something is, so that a damaged file is told rather than shown as a short or empty table.
+struct TMotorVariants {
+    QList<TMotorDataCells> Variants;
+    // Empty for a sound file; otherwise the first fault found, naming the file: it cannot be
+    // read ("file not found: <path>"), it has no section [1], a section holds none of the
+    // table's keys, or a number is missing before later ones (whose variants are not read).
+    QString Fault;
+};
 
-// The variants of the file; a file that is missing or cannot be read has none.
-QList<TMotorDataCells> ReadMotorVariants(const QString& FileName);
+// The variants of the file's bytes, in section order, each value as it stands (a missing key
+// gives an empty text), with the fault `FileName` has. Any bytes give an answer, never an
+// error.
+TMotorVariants ParseMotorVariants(const QByteArray& Bytes, const QString& FileName);
+
+// The variants of the file; a file that is missing, cannot be read or is empty has none and
+// says so.
+TMotorVariants ReadMotorVariants(const QString& FileName);
 
 // The widths of the eight columns of a table `Width` units wide: each column its share taken
 // to the nearest unit (halves to even), the last one what is left of 91 %.

@@ -25,6 +25,6 @@ inline constexpr int ReportDiagramWidth = 456;
 // diagram as the page shows it (`Diagram`, none when null), and the two notes.
 // Labels come from the engine state's report texts; the note on a shortfall is read from the
 // store, whose loaded page is kept. The weight is read again from the catalogue, in the
-// current series, and throws EConvertError when it cannot be.
+// current series, and throws an EDataFault when it cannot be.
 void WriteSelectionReport(TDocumentWriter& Writer, const TSelectionReportData& Data,
                           TLanguage& Store, const QDate& Today, const QImage& Diagram = {});

@@ -129,6 +129,6 @@ TfVHMMotorData& TQtDimensionsView::MotorDataWindow() {
     return *MotorData;
 }
 
-void TQtDimensionsView::ShowMotorData() {
-    MotorDataWindow().ShowModal();
+void TQtDimensionsView::ShowMotorData(const TMotorDataGrid& Grid) {
+    MotorDataWindow().ShowModal(Grid);
 }

@@ -38,7 +38,7 @@ public:
     TDimensionCaptions Captions() const override;
 
     bool OpenDocument(const QString& fileName) override;
-    void ShowMotorData() override;
+    void ShowMotorData(const TMotorDataGrid& Grid) override;
 
     // The motor data window, made at its first showing and kept hidden in between.
     TfVHMMotorData& MotorDataWindow();

@@ -1,6 +1,6 @@
 #include "ui/ReportDocument.h"
 
-#include "core/ConvertError.h"
+#include "core/DataFault.h"
 #include "core/MessageService.h"
 #include "report/ReportFile.h"
 #include "report/SelectionReport.h"
@@ -42,7 +42,7 @@ void WriteAndOpenSelectionReport(const TSelectionReportData& Data, const QImage&
     const QDate today = QDate::currentDate();
     try {
         WriteSelectionReport(writer, Data, Store, today, Diagram);
-    } catch (const EConvertError& e) {
+    } catch (const EDataFault& e) {
         Messages().Error(e.Message());
         return;
     }

@@ -1,12 +1,12 @@
 #include "ui/VHMMotorData.h"
 
-#include "pages/dimensions/MotorDataTable.h"
 #include "settings/VersUnit.h"
 #include "ui/MainWindow.h"
 #include "ui/MotorTablePrinter.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -60,8 +60,17 @@ TfVHMMotorData::TfVHMMotorData(TfKylvane* Window) : QDialog(Window), Window(Wind
     sgVhmMotorData->setItemDelegate(new TWideGridDelegate(sgVhmMotorData));
     sgVhmMotorData->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sgVhmMotorData->setSelectionMode(QAbstractItemView::NoSelection);
+    lbMotorDataFault = new QLabel(this);
+    lbMotorDataFault->setObjectName(QStringLiteral("lbMotorDataFault"));
+    lbMotorDataFault->setWordWrap(true);
+    lbMotorDataFault->setTextFormat(Qt::PlainText);
+    QPalette faultPalette = lbMotorDataFault->palette();
+    faultPalette.setColor(QPalette::WindowText, Qt::red);
+    lbMotorDataFault->setPalette(faultPalette);
+    lbMotorDataFault->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(lbMotorDataFault);
     layout->addWidget(sgVhmMotorData);
 
     bbPrintMotorData = new QPushButton(sgVhmMotorData);
@@ -71,16 +80,20 @@ TfVHMMotorData::TfVHMMotorData(TfKylvane* Window) : QDialog(Window), Window(Wind
     connect(bbPrintMotorData, &QPushButton::clicked, this, &TfVHMMotorData::PrintClick);
 }
 
-void TfVHMMotorData::ShowModal() {
-    FillMotorData();
+void TfVHMMotorData::ShowModal(const TMotorDataGrid& Grid) {
+    FillMotorData(Grid);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     exec();
 }
 
-void TfVHMMotorData::FillMotorData() {
+void TfVHMMotorData::FillMotorData(const TMotorDataGrid& Grid) {
     setWindowTitle(MotorDataCaption);
-    const QList<TMotorDataCells> rows = InstalledMotorDataGrid();
+    const QList<TMotorDataCells>& rows = Grid.Rows;
+    lbMotorDataFault->setText(Grid.Fault);
+    lbMotorDataFault->setVisible(!Grid.Fault.isEmpty());
+    // A file that gave no variant is told instead of an empty table.
+    sgVhmMotorData->setVisible(Grid.Fault.isEmpty() || rows.size() > MotorDataHeadingRows);
     // The grid has its designed width before the window is first shown.
     layout()->activate();
     SetColumnWidths();

@@ -56,10 +56,10 @@ bool ReadInput(const QString& name, QByteArray& bytes, QString& error) {
                             ? file.open(stdin, QIODevice::ReadOnly)
                             : (file.setFileName(name), file.open(QIODevice::ReadOnly));
     if (!opened) {
-        error =
-            name != StandardStream && !QFileInfo::exists(name)
-                ? QStringLiteral("file not found: %1").arg(EchoedValue(name))
-                : QStringLiteral("Cannot read %1: %2.").arg(EchoedValue(name), file.errorString());
+        error = name != StandardStream && !QFileInfo::exists(name)
+                    ? QStringLiteral("file not found: %1").arg(WithVisibleControlCharacters(name))
+                    : QStringLiteral("Cannot read %1: %2.")
+                          .arg(WithVisibleControlCharacters(name), file.errorString());
         return false;
     }
     bytes = file.readAll();
@@ -78,13 +78,15 @@ bool CheckOutput(const TBatchOptions& options, QString& error) {
         return true;
     const QString refusal = OutputPathRefusal(options.Output);
     if (!refusal.isEmpty()) {
-        error = QStringLiteral("Cannot write %1: %2.").arg(options.Output, refusal);
+        error = QStringLiteral("Cannot write %1: %2.")
+                    .arg(WithVisibleControlCharacters(options.Output), refusal);
         return false;
     }
     if (options.Input != StandardStream && IsSameFile(options.Input, options.Output)) {
         error = QStringLiteral("Cannot write %1: it is the table being read (%2); the results "
                                "go to another file.")
-                    .arg(options.Output, options.Input);
+                    .arg(WithVisibleControlCharacters(options.Output),
+                         WithVisibleControlCharacters(options.Input));
         return false;
     }
     return true;
@@ -121,7 +123,7 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath,
     }
     TBatchTable table;
     if (!ReadBatchTable(QString::fromUtf8(input), table, error)) {
-        Err << EchoedValue(options.Input) << ": " << error << '\n';
+        Err << WithVisibleControlCharacters(options.Input) << ": " << error << '\n';
         return 1;
     }
 
@@ -167,7 +169,8 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath,
         allSized = allSized && added[i][statusColumn] == "0";
     }
     if (!WriteOutput(options.Output, output.toUtf8(), error)) {
-        Err << QStringLiteral("Cannot write %1: %2.\n").arg(EchoedValue(options.Output), error);
+        Err << QStringLiteral("Cannot write %1: %2.\n")
+                   .arg(WithVisibleControlCharacters(options.Output), error);
         return 1;
     }
     return allSized ? 0 : 1;

@@ -95,7 +95,7 @@ int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, 
     const QString outFile = more.Values.value(outOption);
     if (more.Values.contains(outOption) && !IsPictureFile(outFile)) {
         Err << QStringLiteral("--out names a picture: FILE.svg or FILE.png, not \"%1\".\n")
-                   .arg(outFile);
+                   .arg(WithVisibleControlCharacters(outFile));
         return 2;
     }
     if (outFile.isEmpty() && !request.Json) {
@@ -104,7 +104,8 @@ int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, 
     }
     const QString refusal = outFile.isEmpty() ? QString() : OutputPathRefusal(outFile);
     if (!refusal.isEmpty()) {
-        Err << QStringLiteral("Cannot write %1: %2.\n").arg(outFile, refusal);
+        Err << QStringLiteral("Cannot write %1: %2.\n")
+                   .arg(WithVisibleControlCharacters(outFile), refusal);
         return 2;
     }
 
@@ -134,7 +135,8 @@ int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, 
         return 1;
     }
     if (!outFile.isEmpty() && !WritePicture(*diagram, outFile, error)) {
-        Err << QStringLiteral("Cannot write %1: %2.\n").arg(outFile, error);
+        Err << QStringLiteral("Cannot write %1: %2.\n")
+                   .arg(WithVisibleControlCharacters(outFile), error);
         return 1;
     }
     if (request.Json)

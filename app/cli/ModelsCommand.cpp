@@ -1,6 +1,8 @@
 #include "app/cli/ModelsCommand.h"
+#include "app/cli/ExitStatus.h"
 
 #include "app/cli/CommandOptions.h"
+#include "core/DataFault.h"
 #include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "core/VisibleText.h"
@@ -100,6 +102,22 @@ void PrintJson(const QList<TListedModel>& models, const QString& keySheet, QText
     out << QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
 }
 
+// What keeps each data sheet from being opened, each sheet told once (the two speeds of a KVHM
+// size share their drawing), in list order.
+QStringList DataSheetFaults(const QList<TListedModel>& models, const QString& keySheet) {
+    QStringList sheets;
+    for (const TListedModel& model : models)
+        sheets.append(model.Drawing);
+    sheets.append(keySheet);
+    sheets.removeDuplicates();
+    QStringList faults;
+    for (const QString& sheet : sheets) {
+        if (const QString fault = DataFileFault(sheet, true); !fault.isEmpty())
+            faults.append(fault);
+    }
+    return faults;
+}
+
 } // namespace
 
 int RunModelsCommand(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Out,
@@ -144,13 +162,18 @@ int RunModelsCommand(const QStringList& Arguments, const QString& IniFilePath, Q
     }
     const QString keySheet = controller.CodeKeyFileName();
 
-    for (const QString& message : messages.Texts())
-        Err << message << '\n';
+    // A fault of a file the whole series reads (the oil data, the catalogue) is the same for
+    // every model; it is told once.
+    QStringList faults = messages.Texts();
+    faults.removeDuplicates();
+    faults += DataSheetFaults(models, keySheet);
+    for (const QString& fault : faults)
+        Err << fault << '\n';
     if (request.Json)
         PrintJson(models, keySheet, Out);
     else
         PrintText(models, keySheet, Out);
-    return messages.Shown.isEmpty() ? 0 : 1;
+    return faults.isEmpty() ? 0 : 1;
 }
 
 QString ModelsUsage() {
@@ -171,7 +194,9 @@ QString ModelsUsage() {
                "\"drawing\"}],\n"
                "                 \"keySheet\"}\n"
                "\n"
-               "Exit status: 0 with the list; 1 when a model's data could not be read; 2 for\n"
-               "arguments that cannot be read.\n")
-        .arg(HeatDissiUnitLabels().join(", "), LanguageNames().join(", "));
+               "A model whose data cannot be read, and a drawing or ordering key that is missing\n"
+               "or empty, is named with what is wrong; the rest is still listed.\n"
+               "\n")
+               .arg(HeatDissiUnitLabels().join(", "), LanguageNames().join(", ")) +
+           ExitStatusHelp();
 }

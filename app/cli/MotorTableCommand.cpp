@@ -1,4 +1,6 @@
 #include "app/cli/MotorTableCommand.h"
+#include "app/cli/ExitStatus.h"
+#include "core/VisibleText.h"
 
 #include "app/cli/CommandOptions.h"
 #include "core/EngineState.h"
@@ -54,7 +56,8 @@ void PrintJson(const QList<TMotorDataCells>& grid, QTextStream& out) {
 }
 
 QString NotWrittenMessage(const QString& fileName, const QString& reason) {
-    return QStringLiteral("The PDF file \"%1\" could not be written: %2.\n").arg(fileName, reason);
+    return QStringLiteral("The PDF file \"%1\" could not be written: %2.\n")
+        .arg(WithVisibleControlCharacters(fileName), reason);
 }
 
 // The version text as the window prints it in English.
@@ -92,7 +95,12 @@ int RunMotorTableCommand(const QStringList& Arguments, const QString& IniFilePat
     ResetEngineState();
     TVersUnit version; // fixes the edition
     EngineState().IniFilePath = IniFilePath;
-    const QList<TMotorDataCells> grid = InstalledMotorDataGrid();
+    const TMotorDataGrid table = InstalledMotorDataGrid();
+    const QList<TMotorDataCells>& grid = table.Rows;
+    // A damaged file is told, and whatever it gave is still shown, as the window shows it.
+    const int status = table.Fault.isEmpty() ? 0 : 1;
+    if (status != 0)
+        Err << table.Fault << '\n';
 
     if (options.Values.contains(PdfOption)) {
         TMotorTableInput input;
@@ -104,31 +112,35 @@ int RunMotorTableCommand(const QStringList& Arguments, const QString& IniFilePat
             Err << NotWrittenMessage(fileName, error);
             return 1;
         }
-        return 0;
+        return status;
     }
     if (options.FlagsGiven.contains("--json"))
         PrintJson(grid, Out);
     else
         PrintText(grid, Out);
-    return 0;
+    return status;
 }
 
 QString MotorTableUsage() {
     return QStringLiteral(
-        "Usage: aircooler-cli motor-table [--pdf FILE] [--json]\n"
-        "\n"
-        "The motor variants of the hydraulic-motor coolers as the motor data window shows\n"
-        "them: the titles and the units of this edition, then one row per variant, the model\n"
-        "named on the first row of its group. Values are shown as the data file holds them,\n"
-        "with the regional decimal sign.\n"
-        "\n"
-        "  --pdf FILE  print the table into FILE as the printer prints it (600 dpi, A4 in the\n"
-        "              European edition, Letter in the US edition)\n"
-        "  --json      print {\"caption\", \"rows\": [[8 texts], ...]}, heading rows first\n"
-        "\n"
-        "The PDF file is written whole or not at all: until the new table is complete, the\n"
-        "file stays as it was.\n"
-        "\n"
-        "Exit status: 0 done; 1 when the PDF file cannot be written; 2 for arguments that\n"
-        "cannot be read, or a --pdf that names no regular file (a device, a FIFO or a folder).\n");
+               "Usage: aircooler-cli motor-table [--pdf FILE] [--json]\n"
+               "\n"
+               "The motor variants of the hydraulic-motor coolers as the motor data window shows\n"
+               "them: the titles and the units of this edition, then one row per variant, the "
+               "model\n"
+               "named on the first row of its group. Values are shown as the data file holds "
+               "them,\n"
+               "with the regional decimal sign.\n"
+               "\n"
+               "  --pdf FILE  print the table into FILE as the printer prints it (600 dpi, A4 in "
+               "the\n"
+               "              European edition, Letter in the US edition)\n"
+               "  --json      print {\"caption\", \"rows\": [[8 texts], ...]}, heading rows first\n"
+               "\n"
+               "The PDF file is written whole or not at all: until the new table is complete, the\n"
+               "file stays as it was. A motor data file that is missing or damaged is named with "
+               "what\n"
+               "is wrong; the variants it gave are still shown.\n"
+               "\n") +
+           ExitStatusHelp();
 }

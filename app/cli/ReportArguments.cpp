@@ -63,7 +63,7 @@ bool ParseReportArguments(const QStringList& Arguments, TReportRequest& Request,
     if (!format) {
         Error = more.Values.contains(OutOption)
                     ? QStringLiteral("--out names \"%1\": the file must end in .odt or .pdf.")
-                          .arg(Request.OutFile)
+                          .arg(WithVisibleControlCharacters(Request.OutFile))
                     : QStringLiteral("--out is required: the .odt or .pdf file to write.");
         return false;
     }

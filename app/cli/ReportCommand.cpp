@@ -1,8 +1,9 @@
 #include "app/cli/ReportCommand.h"
+#include "core/VisibleText.h"
 
 #include "app/cli/HeadlessSelection.h"
 #include "app/cli/ReportArguments.h"
-#include "core/ConvertError.h"
+#include "core/DataFault.h"
 #include "core/OutputPath.h"
 #include "pages/printsetup/HeadlessPrintSetupView.h"
 #include "pages/printsetup/PrintCommand.h"
@@ -11,7 +12,6 @@
 #include "report/TextDocumentWriter.h"
 
 #include <QDate>
-#include <QDir>
 
 int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Out,
                      QTextStream& Err, const TDiagramDrawing& DrawDiagram) {
@@ -24,7 +24,7 @@ int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, Q
     const QString refusal = OutputPathRefusal(request.OutFile);
     if (!refusal.isEmpty()) {
         Err << QStringLiteral("The report could not be saved as \"%1\": %2.\n")
-                   .arg(QDir::toNativeSeparators(request.OutFile), refusal);
+                   .arg(WithVisibleControlCharacters(request.OutFile), refusal);
         return 2;
     }
 
@@ -61,19 +61,19 @@ int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, Q
         try {
             WriteSelectionReport(writer, page.Controller.ReportData(), page.Language,
                                  QDate::currentDate(), diagram);
-        } catch (const EConvertError& e) {
+        } catch (const EDataFault& e) {
             Err << e.Message() << '\n';
             status = 1;
             return;
         }
         if (!SaveReport(writer.Document(), request.OutFile, request.Format, error)) {
             Err << QStringLiteral("The report could not be saved as \"%1\": %2.\n")
-                       .arg(QDir::toNativeSeparators(request.OutFile), error);
+                       .arg(WithVisibleControlCharacters(request.OutFile), error);
             status = 1;
             return;
         }
         Out << QStringLiteral("Report written to \"%1\".\n")
-                   .arg(QDir::toNativeSeparators(request.OutFile));
+                   .arg(WithVisibleControlCharacters(request.OutFile));
     });
     return status;
 }

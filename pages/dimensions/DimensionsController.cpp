@@ -1,6 +1,6 @@
 #include "pages/dimensions/DimensionsController.h"
 
-#include "core/ConvertError.h"
+#include "core/DataFault.h"
 #include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "engine/CoolerSeries.h"
@@ -20,7 +20,7 @@ TDimensionsController::TDimensionsController(TDimensionsView& View, TDimensionsS
 void TDimensionsController::RunAction(const std::function<void()>& Body) {
     try {
         Body();
-    } catch (const EConvertError& e) {
+    } catch (const EDataFault& e) {
         Messages().Error(e.Message());
     }
 }
@@ -136,7 +136,7 @@ void TDimensionsController::btCodeKeyClick() {
 }
 
 void TDimensionsController::btVhmMotorDataClick() {
-    View.ShowMotorData();
+    View.ShowMotorData(InstalledMotorDataGrid());
 }
 
 void TDimensionsController::StoreInputs() {

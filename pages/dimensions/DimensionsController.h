@@ -27,7 +27,8 @@ public:
     // selection page (ISO VG 22 while none is); nothing changes unless `All`.
     void RefreshScreenData(int ItemIndex, bool All);
 
-    // The drawing of the picked model, the series' ordering key and the motor data window.
+    // The drawing of the picked model, the series' ordering key and the motor data window,
+    // which shows the motor data file as it is read at the click, with what is wrong with it.
     void btPdfFileClick();
     void btCodeKeyClick();
     void btVhmMotorDataClick();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CoolerTypes.h"
+#include "pages/dimensions/MotorDataTable.h"
 
 #include <QString>
 #include <QStringList>
@@ -56,6 +57,7 @@ public:
     // Hands an existing, readable data sheet to the desktop's viewer; false when the desktop
     // refuses it. What the viewer does afterwards is outside the program.
     virtual bool OpenDocument(const QString& fileName) = 0;
-    // The hydraulic-motor data window, modally.
-    virtual void ShowMotorData() = 0;
+    // The hydraulic-motor data window, modally, with `Grid`; a fault of the data file is told
+    // in the window, above whatever variants could be read.
+    virtual void ShowMotorData(const TMotorDataGrid& Grid) = 0;
 };

@@ -26,3 +26,8 @@ bool THeadlessDimensionsView::OpenDocument(const QString& fileName) {
     OpenedDocuments.append(fileName);
     return DesktopAccepts;
 }
+
+void THeadlessDimensionsView::ShowMotorData(const TMotorDataGrid& Grid) {
+    ++MotorDataShown;
+    MotorData = Grid;
+}

@@ -29,7 +29,7 @@ public:
 
     // Records the file and answers `DesktopAccepts`.
     bool OpenDocument(const QString& fileName) override;
-    void ShowMotorData() override { ++MotorDataShown; }
+    void ShowMotorData(const TMotorDataGrid& Grid) override;
 
     QString LineText(TDimensionLine line) const;
 
@@ -48,4 +48,5 @@ public:
     bool DesktopAccepts = true;
     QStringList OpenedDocuments;
     int MotorDataShown = 0;
+    TMotorDataGrid MotorData; // as last shown
 };

@@ -28,9 +28,10 @@ QList<TMotorDataCells> MotorDataGridRows(const QList<TMotorDataCells>& Variants,
     return rows;
 }
 
-QList<TMotorDataCells> InstalledMotorDataGrid() {
+TMotorDataGrid InstalledMotorDataGrid() {
     const TEngineState& s = EngineState();
-    return MotorDataGridRows(ReadMotorVariants(s.IniFilePath + MotorDataFileName), s.USVersionFLG);
+    const TMotorVariants read = ReadMotorVariants(s.IniFilePath + MotorDataFileName);
+    return {MotorDataGridRows(read.Variants, s.USVersionFLG), read.Fault};
 }
 
 QString MotorDataVersionLine(const QString& Version, const QDate& Today) {

@@ -15,8 +15,15 @@ constexpr int MotorDataHeadingRows = 2;
 // only on the first row of each run of variants of one model.
 QList<TMotorDataCells> MotorDataGridRows(const QList<TMotorDataCells>& Variants, bool USEdition);
 
+// What the window shows: the grid, and what is wrong with the data file when something is
+// (TMotorVariants::Fault), which the window and the command-line tool tell beside the grid.
+struct TMotorDataGrid {
+    QList<TMotorDataCells> Rows;
+    QString Fault;
+};
+
 // The grid of the data file installed in the catalogue folder, in the program's edition.
-QList<TMotorDataCells> InstalledMotorDataGrid();
+TMotorDataGrid InstalledMotorDataGrid();
 
 // The line printed under the title: the program's version and the day, in the regional short
 // date format.

@@ -33,6 +33,16 @@ TRun Cli(const QStringList& arguments) {
 
 const QString DataDir = QStringLiteral(AIRCOOLER_BUILD_DATA_DIR "/IniFiles/");
 
+// The edition the program was built as, which fixes the units of its results and headings.
+bool USEdition() {
+    return Cli({"--version"}).Out.contains("(US edition)");
+}
+
+// The text of the program's edition.
+const char* InEdition(const char* us, const char* european) {
+    return USEdition() ? us : european;
+}
+
 TEST(ModelsCommand, ListsEveryModelWithSectionLinesAndAnExistingDrawing) {
     const TRun run = Cli({"models", "--series", "VHM", "--json"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err.toStdString();
@@ -45,8 +55,9 @@ TEST(ModelsCommand, ListsEveryModelWithSectionLinesAndAnExistingDrawing) {
     const QJsonArray lines = first["lines"].toArray();
     ASSERT_EQ(lines.size(), 4);
     // The US edition gives the fan power in horsepower.
-    EXPECT_EQ(lines[0].toString(), "Fan power required  0.054 HP");
-    EXPECT_EQ(lines[1].toString(), "Weight  31 lb");
+    EXPECT_EQ(lines[0].toString(),
+              InEdition("Fan power required  0.054 HP", "Fan power required  0.040 kW"));
+    EXPECT_EQ(lines[1].toString(), InEdition("Weight  31 lb", "Weight  14 kg"));
     for (const QJsonValue& model : models) {
         const QString drawing = model.toObject()["drawing"].toString();
         EXPECT_TRUE(QFile::exists(drawing)) << drawing.toStdString();
@@ -117,7 +128,7 @@ TEST(MotorTableCommand, JsonRowsAreTheGridsRows) {
     EXPECT_EQ(document["caption"].toString(), "VHM Motor Data");
     const QJsonArray rows = document["rows"].toArray();
     ASSERT_GT(rows.size(), 2);
-    EXPECT_EQ(rows[1].toArray()[2].toString(), "[HP]");
+    EXPECT_EQ(rows[1].toArray()[2].toString(), InEdition("[HP]", "[kW]"));
     for (const QJsonValue& row : rows)
         EXPECT_EQ(row.toArray().size(), 8);
 }
@@ -133,7 +144,7 @@ TEST(MotorTableCommand, PdfHoldsThePrintedTable) {
     const QString printed = QString::fromUtf8(text.readAllStandardOutput());
     EXPECT_TRUE(printed.contains("VHM Motor Data"));
     EXPECT_TRUE(printed.contains("KVHM 800-1200"));
-    EXPECT_TRUE(printed.contains("[psi]"));
+    EXPECT_TRUE(printed.contains(InEdition("[psi]", "[bar]")));
 }
 
 TEST(MotorTableCommand, PdfThatCannotBeWrittenEndsWithExitOne) {

@@ -1,5 +1,7 @@
 #include "core/ProfileFile.h"
 
+#include "core/DataFault.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -37,9 +39,30 @@ TEST_F(ProfileFileTest, FirstDuplicateWinsAndNamesIgnoreCase) {
     EXPECT_EQ(TProfileFile::ValueOf(entries, "MaxFlow"), "");
 }
 
-TEST_F(ProfileFileTest, MissingFileOrSectionGivesNoEntries) {
-    EXPECT_TRUE(TProfileFile::ReadSection(Dir.filePath("none.ini"), "A").isEmpty());
+TEST_F(ProfileFileTest, MissingSectionGivesNoEntries) {
     EXPECT_TRUE(TProfileFile::ReadSection(Write("[A]\nk=1\n"), "B").isEmpty());
+}
+
+// A file that is not there is told as such, not read as one without values.
+TEST_F(ProfileFileTest, FileThatCannotBeReadIsADataFaultNamingIt) {
+    const QString missing = Dir.filePath("none.ini");
+    const struct {
+        const char* Name;
+        QString Path;
+        QString Message;
+    } cases[] = {
+        {"missing", missing, "file not found: " + missing},
+        {"folder", Dir.path(), "file cannot be read: " + Dir.path()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        try {
+            TProfileFile::ReadSection(c.Path, "A");
+            ADD_FAILURE() << "no error";
+        } catch (const EDataFileError& e) {
+            EXPECT_EQ(e.Message(), c.Message);
+        }
+    }
 }
 
 TEST_F(ProfileFileTest, LastLineWithoutLineEndIsRead) {
@@ -70,7 +93,14 @@ TEST_F(ProfileFileTest, HeldCacheReadsEachFileOnceOtherwiseEveryCall) {
         // The first reading stands, for the sections read before and after the change.
         EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "A"), "k"), "1");
         EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "b"), "k"), "2");
-        EXPECT_TRUE(TProfileFile::ReadSection(Dir.filePath("none.ini"), "A").isEmpty());
+        // A file that could not be read is not kept: it is tried again on the next reading.
+        const QString late = Dir.filePath("late.ini");
+        EXPECT_THROW(TProfileFile::ReadSection(late, "A"), EDataFileError);
+        QFile file(late);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[A]\nk=3\n");
+        file.close();
+        EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(late, "A"), "k"), "3");
     }
     EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "A"), "k"), "changed");
 }

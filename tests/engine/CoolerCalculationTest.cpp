@@ -19,15 +19,16 @@ TEST(CatalogueReading, CommaOrPointAndNamesInAnyCase) {
     QFile file(dir.filePath("Cat.ini"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[vam_300_4_b]\r\nminflow=12,5\r\nMAXFLOW=12.5\r\n"
-               "CoeffA=1\r\nCoeffB=2\r\nCoeffC=3\r\nCoeffD=4\r\nCoeffE=5\r\nCoeffF=6\r\n"
-               "CoeffG=7\r\nCoeffH=8\r\nAirFlow=9\r\nMotorPower=10\r\nNoiseLevel=11\r\n"
-               "FanDia=12\r\nCoolArea=13\r\nWeight=14\r\nOilVolume=15\r\nIP=55\r\n");
+               "CoeffA=1e-7\r\nCoeffB=-2e-5\r\nCoeffC=3e-3\r\nCoeffD=0.04\r\nCoeffE=0.005\r\n"
+               "CoeffF=0.006\r\nCoeffG=0.007\r\nCoeffH=0,5\r\nAirFlow=0.9\r\n"
+               "MotorPower=1.1\r\nNoiseLevel=71\r\nFanDia=120\r\nCoolArea=0.13\r\n"
+               "Weight=14\r\nOilVolume=1.5\r\nIP=55\r\n");
     file.close();
     TTableValue record{};
     TCoolerHlp::ReadCoolerIniFile(record, "VAM_300_4_B", dir.path() + "/", "Cat.ini");
     EXPECT_EQ(record[Catalogue::MinFlow], 12.5);
     EXPECT_EQ(record[Catalogue::MaxFlow], 12.5);
-    EXPECT_EQ(record[Catalogue::CoeffH], 8);
+    EXPECT_EQ(record[Catalogue::CoeffH], 0.5);
     EXPECT_EQ(record[Catalogue::IP], 55);
 }
 
@@ -47,7 +48,7 @@ TEST(CatalogueReading, StopsAtTheFirstUnusableValueKeepingEarlierOnes) {
     EXPECT_THROW(TCoolerHlp::ReadCoolerIniFile(record, "NO_SUCH", FixtureDir, "CnfAcEur.ini"),
                  EConvertError);
     EXPECT_THROW(TCoolerHlp::ReadCoolerIniFile(record, "FIX_S", FixtureDir, "Missing.ini"),
-                 EConvertError);
+                 EDataFileError);
 }
 
 class CoolerCalculation : public testing::Test {

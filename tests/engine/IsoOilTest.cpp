@@ -24,17 +24,32 @@ INSTANTIATE_TEST_SUITE_P(Separators, IsoOilTest, testing::Values('.', ','));
 TEST_P(IsoOilTest, CommaAndPointValuesLoadAlike) {
     Oil.ReadOilIniFile("ISO_VG_46", FixtureDir);
     const auto& c = EngineState().OilCoeff;
-    EXPECT_DOUBLE_EQ(c[TIsoOil::OilKey::CoeffE], 0.5);
+    EXPECT_DOUBLE_EQ(c[TIsoOil::OilKey::CoeffE], 0.005);
     EXPECT_DOUBLE_EQ(c[TIsoOil::OilKey::CoeffF], -2.5);
     EXPECT_DOUBLE_EQ(TIsoOil::CoolCorrFactor(), 0.97);
-    // 0.5 T^2 - 2.5 T + 100 at 10 degC
-    EXPECT_DOUBLE_EQ(Oil.Viscocity(10), 125);
+    // 0.005 T^2 - 2.5 T + 300 at 10 degC
+    EXPECT_DOUBLE_EQ(Oil.Viscocity(10), 275.5);
 }
 
 TEST_P(IsoOilTest, ZeroPolynomialGivesTheConstantCorrection) {
-    Oil.ReadOilIniFile("ISO_VG_ZERO", FixtureDir);
+    EngineState().OilCoeff = {0, 0, 0, 0, 0, 0, 0, 1};
     EXPECT_EQ(Oil.Viscocity(40), 0);
     EXPECT_DOUBLE_EQ(Oil.ViscocityCorr(40), 0.32739647);
+}
+
+// A viscosity of nothing is no oil: the file holding it is damaged, whatever the letter case of
+// its names.
+TEST_P(IsoOilTest, ZeroPolynomialIsADataFault) {
+    try {
+        Oil.ReadOilIniFile("ISO_VG_ZERO", FixtureDir);
+        FAIL() << "no error";
+    } catch (const EDataRecordError& e) {
+        const QChar separator = QChar::fromLatin1(GetParam());
+        EXPECT_EQ(e.Message(), QStringLiteral("CoeffA to CoeffG give a viscosity of 0") +
+                                   separator + QStringLiteral("00 mm²/s at -30") + separator +
+                                   QStringLiteral("0 °C; it must be positive and falling from "
+                                                  "-30 to 100 °C (IsoOils.ini [ISO_VG_ZERO])"));
+    }
 }
 
 TEST_P(IsoOilTest, MissingCoolCorrStopsAfterThePolynomialIsLoaded) {
@@ -49,9 +64,8 @@ TEST_P(IsoOilTest, MissingCoolCorrStopsAfterThePolynomialIsLoaded) {
             }
         },
         EConvertError);
-    const auto& c = EngineState().OilCoeff;
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(c[i], i + 1);
+    EXPECT_EQ(EngineState().OilCoeff,
+              (std::array<double, 8>{1e-9, -2e-7, 3e-5, -4e-3, 0.5, -6, 700, 0}));
 }
 
 TEST_P(IsoOilTest, ValueThatIsNotANumberNamesItself) {
@@ -62,11 +76,11 @@ TEST_P(IsoOilTest, ValueThatIsNotANumberNamesItself) {
         EXPECT_EQ(e.Message(), "'1.5 mm2/s' is not a valid floating point value for CoeffB "
                                "(IsoOils.ini [BAD_VALUE])");
     }
-    EXPECT_EQ(EngineState().OilCoeff[TIsoOil::OilKey::CoeffA], 9);
+    EXPECT_EQ(EngineState().OilCoeff[TIsoOil::OilKey::CoeffA], 9e-9);
 }
 
 TEST_P(IsoOilTest, MissingFileOrSectionStopsTheAction) {
-    EXPECT_THROW(Oil.ReadOilIniFile("ISO_VG_46", FixtureDir + "nowhere/"), EConvertError);
+    EXPECT_THROW(Oil.ReadOilIniFile("ISO_VG_46", FixtureDir + "nowhere/"), EDataFileError);
     EXPECT_THROW(Oil.ReadOilIniFile("ISO_VG_1000", FixtureDir), EConvertError);
 }
 

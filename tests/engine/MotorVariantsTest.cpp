@@ -21,63 +21,92 @@ QByteArray Sections(std::initializer_list<int> numbers) {
     return bytes;
 }
 
-TEST(MotorVariants, ReadingStopsAtTheFirstMissingNumber) {
-    const QList<TMotorDataCells> variants = ParseMotorVariants(Sections({1, 2, 4}));
-    ASSERT_EQ(variants.size(), 2);
-    EXPECT_EQ(variants[1][0], "M2");
+const QString FileName = QStringLiteral("/data/VDM_MD.INI");
+
+// Reading stops at the first missing number; the variants after it are not lost silently.
+TEST(MotorVariants, ReadingStopsAtTheFirstMissingNumberAndSaysSo) {
+    const TMotorVariants read = ParseMotorVariants(Sections({1, 2, 4}), FileName);
+    ASSERT_EQ(read.Variants.size(), 2);
+    EXPECT_EQ(read.Variants[1][0], "M2");
+    EXPECT_EQ(read.Fault,
+              "section [3] is missing in /data/VDM_MD.INI: the variants from [4] on are not read");
 }
 
 TEST(MotorVariants, NoSectionAfterTheLastReadableOneIsRead) {
     QByteArray bytes;
     for (int number = 1; number <= 130; ++number)
         bytes += Sections({number});
-    const QList<TMotorDataCells> variants = ParseMotorVariants(bytes);
-    ASSERT_EQ(variants.size(), MaxMotorVariants);
-    EXPECT_EQ(variants.last()[0], "M126");
+    const TMotorVariants read = ParseMotorVariants(bytes, FileName);
+    ASSERT_EQ(read.Variants.size(), MaxMotorVariants);
+    EXPECT_EQ(read.Variants.last()[0], "M126");
+    EXPECT_EQ(read.Fault, "");
 }
 
 TEST(MotorVariants, ValuesStandAsWrittenAndMissingKeysAreEmpty) {
-    const QList<TMotorDataCells> variants = ParseMotorVariants("; a comment\n"
-                                                               "[1]\n"
-                                                               "coolertype = KVHM 400-1200\n"
-                                                               "FLOW=1,5\n"
-                                                               "Flow=99\n"
-                                                               "Connection=G 1/2\"\n"
-                                                               "[2]\n");
-    ASSERT_EQ(variants.size(), 2);
+    const TMotorVariants read = ParseMotorVariants("; a comment\n"
+                                                   "[1]\n"
+                                                   "coolertype = KVHM 400-1200\n"
+                                                   "FLOW=1,5\n"
+                                                   "Flow=99\n"
+                                                   "Connection=G 1/2\"\n"
+                                                   "[2]\n"
+                                                   "Speed=\n",
+                                                   FileName);
+    ASSERT_EQ(read.Variants.size(), 2);
     const TMotorDataCells expected{"KVHM 400-1200", "", "", "", "", "1,5", "G 1/2\"", ""};
-    EXPECT_EQ(variants[0], expected);
-    // A section without keys is a variant whose cells are all empty.
-    EXPECT_EQ(variants[1], TMotorDataCells{});
+    EXPECT_EQ(read.Variants[0], expected);
+    EXPECT_EQ(read.Variants[1], TMotorDataCells{});
+    EXPECT_EQ(read.Fault, "");
 }
 
-// Damaged files read as what they hold, never as an error.
+// Damaged files give what they hold and say what is wrong, naming the file.
 struct TDamagedCase {
     const char* Name;
     QByteArray Bytes;
     qsizetype Variants;
+    const char* Fault;
 };
 
 class DamagedMotorData : public testing::TestWithParam<TDamagedCase> {};
 
-TEST_P(DamagedMotorData, GivesWhatItHolds) {
-    EXPECT_EQ(ParseMotorVariants(GetParam().Bytes).size(), GetParam().Variants);
+TEST_P(DamagedMotorData, GivesWhatItHoldsAndSaysWhatIsWrong) {
+    const TMotorVariants read = ParseMotorVariants(GetParam().Bytes, FileName);
+    EXPECT_EQ(read.Variants.size(), GetParam().Variants);
+    EXPECT_EQ(read.Fault, GetParam().Fault);
 }
+
+const char* const NoVariants = "no section [1] in /data/VDM_MD.INI: it holds no motor variants";
 
 INSTANTIATE_TEST_SUITE_P(
     Files, DamagedMotorData,
-    testing::Values(TDamagedCase{"Empty", "", 0},
-                    TDamagedCase{"Binary", QByteArray::fromHex("00ff5b31005d0a803d9f"), 0},
-                    TDamagedCase{"UnclosedHeading", "[1\nSpeed=1500\n", 1},
-                    TDamagedCase{"NoLineEnds", "[1]Speed=1500[2]", 1},
-                    TDamagedCase{"NumberWithBlanks", "[ 1 ]\nSpeed=1\n[2]\n", 2},
-                    TDamagedCase{"HugeNumber", "[99999999999999999999]\n", 0}),
+    testing::Values(
+        TDamagedCase{"Empty", "", 0, NoVariants},
+        TDamagedCase{"Binary", QByteArray::fromHex("00ff5b31005d0a803d9f"), 0, NoVariants},
+        TDamagedCase{"FirstNumberMissing", Sections({2, 3}), 0, NoVariants},
+        TDamagedCase{"UnclosedHeading", "[1\nSpeed=1500\n", 1, ""},
+        TDamagedCase{"NoLineEnds", "[1]Speed=1500[2]", 1,
+                     "section [1] of /data/VDM_MD.INI holds none of the keys CoolerType, Speed, "
+                     "FanPower, MotorSize, Pressure, Flow, Connection, DrainCon"},
+        TDamagedCase{"SectionWithoutKeys", "[ 1 ]\nSpeed=1\n[2]\nspeed 1500\n[3]\nSpeed=2\n", 3,
+                     "section [2] of /data/VDM_MD.INI holds none of the keys CoolerType, Speed, "
+                     "FanPower, MotorSize, Pressure, Flow, Connection, DrainCon"},
+        TDamagedCase{"GapBeforeTheLastReadable", Sections({1, 126}), 1,
+                     "section [2] is missing in /data/VDM_MD.INI: the variants from [126] on are "
+                     "not read"},
+        TDamagedCase{"HugeNumber", "[99999999999999999999]\n", 0, NoVariants}),
     [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(MotorVariants, MissingFileHasNone) {
+TEST(MotorVariants, AFileThatCannotBeReadHasNoneAndSaysWhy) {
     QTemporaryDir dir;
-    EXPECT_TRUE(ReadMotorVariants(dir.filePath("VDM_MD.INI")).isEmpty());
-    EXPECT_TRUE(ReadMotorVariants(dir.path()).isEmpty()); // a folder in its place
+    const QString missing = dir.filePath("VDM_MD.INI");
+    EXPECT_EQ(ReadMotorVariants(missing).Fault, "file not found: " + missing);
+    EXPECT_EQ(ReadMotorVariants(dir.path()).Fault, "file cannot be read: " + dir.path());
+    QFile empty(missing);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    const TMotorVariants read = ReadMotorVariants(missing);
+    EXPECT_TRUE(read.Variants.isEmpty());
+    EXPECT_EQ(read.Fault, "file is empty: " + missing);
 }
 
 struct TWidthCase {
@@ -119,8 +148,10 @@ double Number(const QString& text) {
 
 TEST_P(ShippedMotorData, EveryVariantFitsItsModel) {
     const TShippedCase& c = GetParam();
-    const QList<TMotorDataCells> variants =
+    const TMotorVariants read =
         ReadMotorVariants(QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/motordata/") + c.File);
+    EXPECT_EQ(read.Fault, "");
+    const QList<TMotorDataCells>& variants = read.Variants;
     ASSERT_FALSE(variants.isEmpty());
     ASSERT_LE(variants.size(), MaxMotorVariants);
 

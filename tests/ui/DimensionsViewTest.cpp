@@ -1,5 +1,7 @@
 #include "tests/support/WindowTestSupport.h"
 
+#include "tests/support/DataFileEdits.h"
+
 #include "core/EngineState.h"
 #include "settings/RegRoutines.h"
 #include "ui/DimensionsPage.h"
@@ -16,6 +18,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -121,11 +124,36 @@ TEST_F(DimensionsView, MotorDataWindowShowsTheInstalledVariantsInTheEditionsUnit
         EXPECT_GT(grid->rowCount(), 2);
         EXPECT_EQ(grid->item(2, 0)->text(), "KVHM 200-1500");
         EXPECT_EQ(grid->item(3, 0)->text(), "");
+        EXPECT_FALSE(window->lbMotorDataFault->isVisible());
         inspected = true;
         window->close();
     });
     Page->btVhmMotorData->click();
     EXPECT_TRUE(inspected);
+}
+
+// A motor data file that is not there is told in the window, where the table would stand.
+TEST_F(DimensionsView, MotorDataWindowSaysWhatIsWrongWithItsFile) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + QLatin1Char('/');
+    ASSERT_TRUE(CopyDataFiles(QStringLiteral(AIRCOOLER_BUILD_DATA_DIR "/IniFiles"), path));
+    ASSERT_TRUE(QFile::remove(path + "VDM_MD.INI"));
+    EngineState().IniFilePath = path;
+    Window->PageControl1->setCurrentIndex(DimensionsPageIndex);
+    Page->rbCoolerSystem->click();
+    bool inspected = false;
+    QTimer::singleShot(0, [&] {
+        auto* window = Window->findChild<TfVHMMotorData*>();
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(window->lbMotorDataFault->isVisible());
+        EXPECT_EQ(window->lbMotorDataFault->text(), "file not found: " + path + "VDM_MD.INI");
+        EXPECT_FALSE(window->sgVhmMotorData->isVisible());
+        inspected = true;
+        window->close();
+    });
+    Page->btVhmMotorData->click();
+    EXPECT_TRUE(inspected);
+    EXPECT_TRUE(Recorded.Shown.isEmpty()) << Recorded.Texts().join('\n').toStdString();
 }
 
 TEST_F(DimensionsView, PrintingWithoutADefaultPrinterSaysSoAndPrintsNothing) {

@@ -1,10 +1,13 @@
 #include "tests/pages/dimensions/DimensionsTestPage.h"
 
 #include "core/EngineState.h"
+#include "tests/support/DataFileEdits.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <functional>
 
 namespace {
 
@@ -194,6 +197,117 @@ TEST_F(DimensionsPageTest, MotorDataButtonShowsTheWindow) {
     Controller.btVhmMotorDataClick();
     EXPECT_EQ(View.MotorDataShown, 1);
 }
+
+// A copy of the shipped data in the European edition's layout, which a test damages.
+class DimensionsDamagedData : public DimensionsPageTest {
+protected:
+    // The base is built before the folder exists, so the folder is named afterwards.
+    DimensionsDamagedData() {
+        EngineState().IniFilePath = Path;
+        EXPECT_TRUE(CopyDataFiles(QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles"), Path));
+        EXPECT_TRUE(
+            QFile::copy(QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/motordata/VDM_MD-EU.INI"),
+                        Path + "VDM_MD.INI"));
+    }
+    QTemporaryDir Dir;
+    const QString Path = Dir.path() + QLatin1Char('/');
+};
+
+// What is damaged (in the copy's folder, ending in a separator) and what the page tells.
+struct TPageFaultCase {
+    const char* Name;
+    std::function<bool(const QString&)> Damage;
+    const char* Message; // %1: the copy's folder
+};
+
+class DimensionsDataFault : public DimensionsDamagedData,
+                            public testing::WithParamInterface<TPageFaultCase> {};
+
+TEST_P(DimensionsDataFault, IsToldAndNoLinesStay) {
+    const TPageFaultCase& c = GetParam();
+    ASSERT_TRUE(c.Damage(Path));
+    Controller.ShowDimensionSeries(AC_Cooler);
+    EXPECT_EQ(Recorded.Shown, (QList<TShownMessage>{
+                                  {TMessageKind::Error, QString::fromUtf8(c.Message).arg(Path)}}));
+    EXPECT_EQ(View.Lines, (std::array<QString, 4>{}));
+    // Picking the model again reads it again, and the user is told again.
+    Controller.cbDimensionChange();
+    EXPECT_EQ(Recorded.Shown.size(), 2);
+}
+
+std::function<bool(const QString&)> Edit(const char* file, const char* section, const char* key,
+                                         const char* value) {
+    return [=](const QString& path) {
+        return EditDataFile(path + QLatin1String(file), QLatin1String(section), QLatin1String(key),
+                            QString::fromUtf8(value));
+    };
+}
+
+std::function<bool(const QString&)> Remove(const char* file) {
+    return [=](const QString& path) { return QFile::remove(path + QLatin1String(file)); };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, DimensionsDataFault,
+    testing::Values(
+        TPageFaultCase{"OutOfRange", Edit("CnfAcEur.ini", "VAM2_100_4_A", "Weight", "-1"),
+                       "'-1' is outside the range of Weight (CnfAcEur.ini [VAM2_100_4_A])"},
+        TPageFaultCase{"FlowLimitsSwapped", Edit("CnfAcEur.ini", "VAM2_100_4_A", "MinFlow", "500"),
+                       "MinFlow '500' is above MaxFlow '80' (CnfAcEur.ini [VAM2_100_4_A])"},
+        // The page reads ISO VG 22 while the selection page has picked no grade.
+        TPageFaultCase{"OilOutOfRange", Edit("IsoOils.ini", "ISO_VG_22", "CoeffA", "-1e6"),
+                       "'-1e6' is outside the range of CoeffA (IsoOils.ini [ISO_VG_22])"},
+        TPageFaultCase{"CatalogueDeleted", Remove("CnfAcEur.ini"),
+                       "file not found: %1CnfAcEur.ini"},
+        TPageFaultCase{"OilDataDeleted", Remove("IsoOils.ini"), "file not found: %1IsoOils.ini"}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// The motor data window says what is wrong with its file instead of showing a table that is
+// empty or short; it is the window's own text, not a message box.
+enum class TMotorFile { Shipped, Deleted, Written };
+
+struct TMotorDataCase {
+    const char* Name;
+    TMotorFile File;
+    QByteArray Bytes; // what is written
+    qsizetype Variants;
+    const char* Fault; // %1: the copy's folder
+};
+
+class DimensionsMotorData : public DimensionsDamagedData,
+                            public testing::WithParamInterface<TMotorDataCase> {};
+
+TEST_P(DimensionsMotorData, WindowSaysWhatIsWrongWithTheFile) {
+    const TMotorDataCase& c = GetParam();
+    QFile file(Path + "VDM_MD.INI");
+    if (c.File == TMotorFile::Deleted) {
+        ASSERT_TRUE(file.remove());
+    } else if (c.File == TMotorFile::Written) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.Bytes);
+        file.close();
+    }
+    Controller.ShowDimensionSeries(Cooler_System);
+    Controller.btVhmMotorDataClick();
+    EXPECT_EQ(View.MotorDataShown, 1);
+    EXPECT_EQ(View.MotorData.Fault, QString::fromUtf8(c.Fault).arg(Path));
+    EXPECT_EQ(View.MotorData.Rows.size(), MotorDataHeadingRows + c.Variants);
+    EXPECT_TRUE(Recorded.Shown.isEmpty()) << Recorded.Texts().join('\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DimensionsMotorData,
+    testing::Values(
+        TMotorDataCase{"Shipped", TMotorFile::Shipped, {}, 53, ""},
+        TMotorDataCase{"Deleted", TMotorFile::Deleted, {}, 0, "file not found: %1VDM_MD.INI"},
+        TMotorDataCase{"Empty", TMotorFile::Written, {}, 0, "file is empty: %1VDM_MD.INI"},
+        TMotorDataCase{"Garbage", TMotorFile::Written, QByteArray::fromHex("00ff5b31005d0a803d9f"),
+                       0, "no section [1] in %1VDM_MD.INI: it holds no motor variants"},
+        TMotorDataCase{"SectionMissing", TMotorFile::Written,
+                       "[1]\r\nCoolerType=KVHM 200-1500\r\n[3]\r\n", 1,
+                       "section [2] is missing in %1VDM_MD.INI: the variants from [3] on are not "
+                       "read"}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 // Drawings and ordering keys: which file, and the message when it cannot be opened.
 class DimensionsDataSheets : public DimensionsPageTest {
