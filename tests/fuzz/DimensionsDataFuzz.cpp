@@ -1,0 +1,79 @@
+// The technical data lines of the dimensions page: the input is the oil data file and every
+// series' catalogue file at once, as for the selection (their sections have different names, so
+// one file can hold both). Every model of every series is shown as the page shows it, and each
+// line is a number or the page says what is wrong with the data.
+#include "FuzzCheck.h"
+
+#include "core/EngineState.h"
+#include "core/MessageService.h"
+#include "core/RegionalSettings.h"
+#include "engine/VerDep.h"
+#include "pages/dimensions/DimensionsController.h"
+#include "pages/dimensions/DimensionsSettings.h"
+#include "pages/dimensions/HeadlessDimensionsView.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+constexpr TCoolerType AllSeries[] = {AC_Cooler, DC_Cooler, Cooler_System, VCS_Cooler};
+constexpr int HeatUnitCount = 5;
+
+const QString& DataDir() {
+    static const QTemporaryDir dir;
+    static const QString path = dir.path() + QLatin1Char('/');
+    return path;
+}
+
+void WriteFile(const QString& name, const uint8_t* data, std::size_t size) {
+    QFile file(DataDir() + name);
+    Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "the data file is written");
+    file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
+}
+
+void CheckShown(const THeadlessDimensionsView& view, const TRecordingMessages& messages) {
+    bool anyLine = false;
+    for (const QString& line : view.Lines) {
+        Require(ShowsOnlyNumbers(line) && ShowsNoControlCharacter(line),
+                "a data line shows a number", line);
+        anyLine = anyLine || !line.isEmpty();
+    }
+    Require(anyLine || !messages.Shown.isEmpty(), "data that cannot be shown are told");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    const TScopedRegionalSettings regional(QLatin1Char('.'));
+    WriteFile(QStringLiteral("IsoOils.ini"), data, size);
+    for (const TCoolerType series : AllSeries)
+        WriteFile(TVerDep().ChangeToCoolerIniFilename(series), data, size);
+
+    ResetEngineState();
+    EngineState().IniFilePath = DataDir();
+    THeadlessDimensionsView view;
+    TMemoryDimensionsSettings settings;
+    TDimensionsController controller(view, settings);
+    for (const TCoolerType series : AllSeries) {
+        TRecordingMessages messages;
+        const TScopedMessageService record(messages);
+        controller.ShowDimensionSeries(series);
+        for (int model = 0; model < view.ModelItems.size(); ++model) {
+            messages.Shown.clear();
+            // Each model in another energy unit: every unit is met without reading the files
+            // once per unit.
+            view.EnergyUnit = model % HeatUnitCount;
+            view.SetModelIndex(model);
+            controller.cbDimensionChange();
+            CheckShown(view, messages);
+            for (const QString& text : messages.Texts())
+                Require(ShowsNoControlCharacter(text), "a message shows no control character",
+                        text);
+        }
+    }
+    return 0;
+}
