@@ -33,6 +33,10 @@ std::optional<QByteArray> TSettingsFile::ReadBytes() const {
     QFile file(FileName);
     if (!file.exists())
         return QByteArray();
+    // A FIFO or a device in the file's place would block the read, or never end it; it holds
+    // no settings either way.
+    if (!QFileInfo(FileName).isFile())
+        return std::nullopt;
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
         return std::nullopt;
     QByteArray bytes = file.readAll();

@@ -3,6 +3,7 @@
 #include "settings/SettingsFile.h"
 #include "tests/settings/SettingsTestRoots.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/SpecialFiles.h"
 
 #include <QDateTime>
 #include <QProcess>
@@ -200,6 +201,27 @@ TEST_F(WriteSafetyTest, AWriteTheSystemRefusesLeavesTheFileAsItWas) {
     // The same write goes through once the file may grow.
     EXPECT_TRUE(Reg.SetRegString(longer, QStringLiteral("\\PrintPage"), QStringLiteral("OurRef")));
     EXPECT_TRUE(FileBytes(UserFile).contains(longer.toLatin1()));
+}
+
+// A FIFO in the settings file's place would hold the program at its first read; it is no
+// settings file, so it is read as an unreadable one and set aside, never written into.
+TEST_F(WriteSafetyTest, AFifoInTheFilesPlaceIsSetAsideNotWaitedFor) {
+    QFile::remove(UserFile);
+    ASSERT_TRUE(MakeSpecialFile(TSpecialFile::Fifo, UserFile));
+    EXPECT_FALSE(TSettingsFile(UserFile).Read());
+    EXPECT_FALSE(TSettingsFile(UserFile).Update([](TSettingsTree&) { return true; },
+                                                TSettingsFile::TIfUnreadable::Fail));
+    EXPECT_TRUE(IsSpecialFile(TSpecialFile::Fifo, UserFile));
+
+    EXPECT_TRUE(TSettingsFile(UserFile).Update([](TSettingsTree&) { return true; },
+                                               TSettingsFile::TIfUnreadable::SetAside));
+    EXPECT_TRUE(QFileInfo(UserFile).isFile());
+    const QStringList aside = QDir(QFileInfo(UserFile).absolutePath())
+                                  .entryList({QFileInfo(UserFile).fileName() + ".unreadable-*"},
+                                             QDir::System | QDir::AllEntries);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(IsSpecialFile(TSpecialFile::Fifo,
+                              QFileInfo(UserFile).absolutePath() + "/" + aside.first()));
 }
 
 TEST_F(WriteSafetyTest, TwoWritersAtOnceLoseNothing) {
