@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -43,4 +44,11 @@ bool IsSameFile(const QString& First, const QString& Second) {
     struct stat second {};
     return StatOf(First, first) && StatOf(Second, second) && first.st_dev == second.st_dev &&
            first.st_ino == second.st_ino;
+}
+
+bool IsStandardInput(const QString& Path) {
+    struct stat input {};
+    struct stat file {};
+    return ::fstat(STDIN_FILENO, &input) == 0 && StatOf(Path, file) &&
+           input.st_dev == file.st_dev && input.st_ino == file.st_ino;
 }

@@ -14,3 +14,6 @@ QString OutputPathRefusal(const QString& Path);
 // True when both names lead to the same existing file, by whatever spelling, link or hard link;
 // false when either does not exist.
 bool IsSameFile(const QString& First, const QString& Second);
+
+// True when the standard input reads the existing file Path, as after "< Path" in the shell.
+bool IsStandardInput(const QString& Path);

@@ -82,7 +82,10 @@ bool CheckOutput(const TBatchOptions& options, QString& error) {
                     .arg(WithVisibleControlCharacters(options.Output), refusal);
         return false;
     }
-    if (options.Input != StandardStream && IsSameFile(options.Input, options.Output)) {
+    const bool sameFile = options.Input == StandardStream
+                              ? IsStandardInput(options.Output)
+                              : IsSameFile(options.Input, options.Output);
+    if (sameFile) {
         error = QStringLiteral("Cannot write %1: it is the table being read (%2); the results "
                                "go to another file.")
                     .arg(WithVisibleControlCharacters(options.Output),

@@ -251,9 +251,8 @@ TEST_F(BatchCommand, TablesWithoutRowsAndTablesThatDoNotRead) {
     QString err;
     QTextStream errStream(&err);
     const QString missing = Dir.filePath("missing.csv");
-    EXPECT_EQ(RunBatchCommand({"--batch", missing}, ShippedIniFiles, AIRCOOLER_CLI, errStream,
-                              false),
-              1);
+    EXPECT_EQ(
+        RunBatchCommand({"--batch", missing}, ShippedIniFiles, AIRCOOLER_CLI, errStream, false), 1);
     errStream.flush();
     EXPECT_EQ(err, "file not found: " + missing + "\n");
 }
@@ -285,6 +284,24 @@ TEST_F(BatchCommand, TheInputTableIsNeverTheOutput) {
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
         EXPECT_EQ(kept.readAll(), table);
     }
+}
+
+// The same holds for a table that comes on the standard input from the file the output names.
+TEST_F(BatchCommand, AStandardInputReadFromTheOutputFileIsRefused) {
+    const QByteArray table = "series,oil,flow,max-oil-temp,air-temp,altitude,heat\n"
+                             "VAM,ISO VG 46,100,60,30,0,20\n";
+    const QString input = Write("in.csv", table);
+    QProcess program;
+    program.setStandardInputFile(input);
+    program.start(AIRCOOLER_CLI, {"select", "--batch", "-", "--out", input});
+    ASSERT_TRUE(program.waitForFinished(60000));
+    EXPECT_EQ(program.exitCode(), 2);
+    EXPECT_EQ(QString::fromUtf8(program.readAllStandardError()),
+              "Cannot write " + input +
+                  ": it is the table being read (-); the results go to another file.\n");
+    QFile kept(input);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), table);
 }
 
 // The standard output cannot be replaced whole, but a write to it that fails is told all the
