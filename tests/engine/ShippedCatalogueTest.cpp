@@ -163,9 +163,10 @@ TEST_P(ShippedCatalogue, FlowRangesOverlapAndGrow) {
         for (int i = 0; i < Sections.size(); ++i) {
             const TTableValue& a = Records[i];
             EXPECT_EQ(a[Catalogue::MinFlow], a[Catalogue::MaxFlow]) << Names[i].toStdString();
-            if (i + 1 < Sections.size())
+            if (i + 1 < Sections.size()) {
                 EXPECT_LE(a[Catalogue::MaxFlow], Records[i + 1][Catalogue::MinFlow])
                     << Names[i].toStdString();
+            }
         }
         return;
     }
