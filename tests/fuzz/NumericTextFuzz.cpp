@@ -2,6 +2,7 @@
 // written back by the one number writer, and the same text read as a data-file value.
 #include "FuzzCheck.h"
 
+#include "core/CodePoints.h"
 #include "core/ConvertError.h"
 #include "core/MessageService.h"
 #include "core/RegionalSettings.h"
@@ -52,8 +53,12 @@ void ReadTyped(const QString& typed) {
     Require(read == messages.Shown.isEmpty(), "an unreadable entry gets one message");
     if (!read) {
         const QString message = messages.Shown.first().Text;
-        Require(message.startsWith(QStringLiteral("Oil flow: ")) && message.size() <= 255,
+        // The box holds 255 characters, an emoji or any other character beyond the first
+        // 65,536 counted once; a cut never leaves half of one.
+        Require(message.startsWith(QStringLiteral("Oil flow: ")) && CodePointCount(message) <= 255,
                 "the message names the entry and fits its box", message);
+        Require(QString::fromUtf8(message.toUtf8()) == message,
+                "the message holds no half of a character", message);
         Require(ShowsNoControlCharacter(message), "the message shows no control character",
                 message);
         return;
