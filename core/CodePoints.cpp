@@ -1,7 +1,5 @@
 #include "core/CodePoints.h"
 
-#include <QStringView>
-
 qsizetype CodePointCount(const QString& text) {
     qsizetype count = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -12,6 +12,10 @@ bool StatOf(const QString& Path, struct stat& Status) {
     return !Path.isEmpty() && ::stat(QFile::encodeName(Path).constData(), &Status) == 0;
 }
 
+bool SameNode(const struct stat& First, const struct stat& Second) {
+    return First.st_dev == Second.st_dev && First.st_ino == Second.st_ino;
+}
+
 // Empty for a kind this system has no name for.
 QString KindOf(mode_t Mode) {
     if (S_ISDIR(Mode))
@@ -42,13 +46,11 @@ QString OutputPathRefusal(const QString& Path) {
 bool IsSameFile(const QString& First, const QString& Second) {
     struct stat first {};
     struct stat second {};
-    return StatOf(First, first) && StatOf(Second, second) && first.st_dev == second.st_dev &&
-           first.st_ino == second.st_ino;
+    return StatOf(First, first) && StatOf(Second, second) && SameNode(first, second);
 }
 
 bool IsStandardInput(const QString& Path) {
     struct stat input {};
     struct stat file {};
-    return ::fstat(STDIN_FILENO, &input) == 0 && StatOf(Path, file) &&
-           input.st_dev == file.st_dev && input.st_ino == file.st_ino;
+    return ::fstat(STDIN_FILENO, &input) == 0 && StatOf(Path, file) && SameNode(input, file);
 }

@@ -1,7 +1,6 @@
 #include "settings/RegRoutines.h"
 
 #include "core/CodePoints.h"
-
 #include "settings/ProgramRegKey.h"
 #include "settings/SeededValues.h"
 #include "settings/SettingsFile.h"

@@ -1,9 +1,8 @@
 #include "ui/LanguagePage.h"
 
+#include "texts/PageTexts.h"
 #include "ui/Controls.h"
 #include "ui/PageFooter.h"
-
-#include "texts/PageTexts.h"
 
 #include <QGroupBox>
 #include <QLabel>

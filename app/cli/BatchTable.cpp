@@ -1,8 +1,8 @@
 #include "app/cli/BatchTable.h"
 
 #include "app/cli/SelectArguments.h"
-
 #include "core/VisibleText.h"
+
 #include <algorithm>
 
 namespace {

@@ -1,8 +1,10 @@
 #include "app/cli/CommandOptions.h"
 
+#include "core/MessageService.h"
 #include "core/VisibleText.h"
 #include "texts/PageTexts.h"
 #include "texts/TableNames.h"
+#include "units/UnitConv.h"
 
 bool CollectOptions(const QStringList& Arguments, const QStringList& ValueOptions,
                     const QStringList& Flags, TCommandOptions& Options, QString& Error) {
@@ -79,4 +81,11 @@ bool ReadLanguageOption(const QMap<QString, QString>& Values, TLanguageType& Lan
 
 QString Quoted(const QStringList& Items) {
     return QLatin1Char('"') + Items.join(QStringLiteral("\", \"")) + QLatin1Char('"');
+}
+
+QString UnreadValueMessage(const QString& Typed, const QString& Option) {
+    TRecordingMessages unread;
+    float value = 0;
+    TUnitConv(unread).StringToFloat(value, Typed, Option);
+    return unread.Texts().join(QLatin1Char('\n'));
 }

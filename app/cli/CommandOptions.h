@@ -36,3 +36,8 @@ bool ReadLanguageOption(const QMap<QString, QString>& Values, TLanguageType& Lan
 
 // "a", "b", "c" for a list of items in a message.
 QString Quoted(const QStringList& Items);
+
+// The message a typed value gets when it does not read as the pages read their entries, named
+// by the option that gave it ("--flow: 12;5 ?") rather than by the caption of a page the user
+// does not see; empty when it reads.
+QString UnreadValueMessage(const QString& Typed, const QString& Option);

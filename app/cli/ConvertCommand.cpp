@@ -1,7 +1,7 @@
 #include "app/cli/ConvertCommand.h"
-#include "app/cli/ExitStatus.h"
 
 #include "app/cli/CommandLine.h"
+#include "app/cli/ExitStatus.h"
 #include "app/cli/Quantities.h"
 #include "core/EngineState.h"
 #include "core/VisibleText.h"

@@ -1,6 +1,6 @@
 #include "app/cli/DemoCommand.h"
-#include "app/cli/ExitStatus.h"
 
+#include "app/cli/ExitStatus.h"
 #include "app/cli/SelectCommand.h"
 
 #include <algorithm>
@@ -34,14 +34,14 @@ QString CommandLine(const QStringList& arguments) {
 } // namespace
 
 QString DemoUsage() {
-    return QStringLiteral("Usage: aircooler-cli demo\n"
-                          "\n"
-                          "Sizes one cooler of each series on the shipped catalogue and shows the\n"
-                          "\"aircooler-cli select\" command line of each. It takes no arguments; "
-                          "its status is\n"
-                          "the worst of the four.\n"
-                          "\n") +
-           ExitStatusHelp();
+    const QString usage = QStringLiteral(
+        "Usage: aircooler-cli demo\n"
+        "\n"
+        "Sizes one cooler of each series on the shipped catalogue and shows the\n"
+        "\"aircooler-cli select\" command line of each. It takes no arguments; its status is\n"
+        "the worst of the four.\n"
+        "\n");
+    return usage + ExitStatusHelp();
 }
 
 int RunDemoCommand(const QString& IniFilePath, QTextStream& out) {

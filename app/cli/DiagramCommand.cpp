@@ -1,11 +1,10 @@
 #include "app/cli/DiagramCommand.h"
+
 #include "app/cli/ExitStatus.h"
-
-#include "core/VisibleText.h"
-
 #include "app/cli/HeadlessSelection.h"
 #include "app/cli/SelectArguments.h"
 #include "core/OutputPath.h"
+#include "core/VisibleText.h"
 #include "core/WholeFileWriter.h"
 #include "ui/SelectionDiagramChart.h"
 #include "units/UnitLabels.h"
@@ -146,33 +145,26 @@ int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, 
 }
 
 QString DiagramUsage() {
-    return QStringLiteral(
-               "Usage: aircooler-cli diagram SELECT-ARGUMENTS [--out FILE.svg|FILE.png] [--json]\n"
-               "\n"
-               "The diagram of the selection page: after \"Calculate New Cooler\", the specific "
-               "heat\n"
-               "dissipation of each candidate against the oil flow over its permitted flow range "
-               "(a\n"
-               "VCS cooling system is the one point of its own pump's flow), and the operating "
-               "point:\n"
-               "the oil flow and the cooling required over (maximum inlet oil - ambient air\n"
-               "temperature). A model whose curve passes above the point does the job. The chosen\n"
-               "model is drawn bold; --model picks another candidate, as a click in the grid "
-               "does.\n"
-               "\n"
-               "  --out FILE    write the diagram as an SVG or PNG picture\n"
-               "  --json        print {\"flowUnit\", \"operatingPoint\": {\"flow\",\n"
-               "                \"specificDissipation\"}, \"models\": [{\"model\", \"chosen\",\n"
-               "                \"points\": [[flow, kW/K], ...]}]}: flows in the flow unit of the\n"
-               "                arguments, specific dissipations in kW/K\n"
-               "\n"
-               "SELECT-ARGUMENTS are those of \"aircooler-cli select --help\". The picture gives "
-               "the\n"
-               "specific dissipation in the unit the calculated data give it: per °F for Btu/hr "
-               "and HP.\n"
-               "The picture file is written whole or not at all: until the new picture is "
-               "complete,\n"
-               "the file stays as it was.\n"
-               "\n") +
-           ExitStatusHelp();
+    const QString usage = QStringLiteral(
+        "Usage: aircooler-cli diagram SELECT-ARGUMENTS [--out FILE.svg|FILE.png] [--json]\n"
+        "\n"
+        "The diagram of the selection page: after \"Calculate New Cooler\", the specific heat\n"
+        "dissipation of each candidate against the oil flow over its permitted flow range (a\n"
+        "VCS cooling system is the one point of its own pump's flow), and the operating point:\n"
+        "the oil flow and the cooling required over (maximum inlet oil - ambient air\n"
+        "temperature). A model whose curve passes above the point does the job. The chosen\n"
+        "model is drawn bold; --model picks another candidate, as a click in the grid does.\n"
+        "\n"
+        "  --out FILE    write the diagram as an SVG or PNG picture\n"
+        "  --json        print {\"flowUnit\", \"operatingPoint\": {\"flow\",\n"
+        "                \"specificDissipation\"}, \"models\": [{\"model\", \"chosen\",\n"
+        "                \"points\": [[flow, kW/K], ...]}]}: flows in the flow unit of the\n"
+        "                arguments, specific dissipations in kW/K\n"
+        "\n"
+        "SELECT-ARGUMENTS are those of \"aircooler-cli select --help\". The picture gives the\n"
+        "specific dissipation in the unit the calculated data give it: per °F for Btu/hr and HP.\n"
+        "The picture file is written whole or not at all: until the new picture is complete,\n"
+        "the file stays as it was.\n"
+        "\n");
+    return usage + ExitStatusHelp();
 }

@@ -1,12 +1,11 @@
 #include "app/cli/HeadlessSelection.h"
 
+#include "app/cli/CommandOptions.h"
 #include "core/EngineState.h"
-#include "core/MessageService.h"
 #include "core/VisibleText.h"
 #include "engine/VerDep.h"
 #include "pages/selection/SelectionTextKeys.h"
 #include "pages/selection/SelectionTexts.h"
-#include "units/UnitConv.h"
 
 #include <algorithm>
 
@@ -100,16 +99,11 @@ bool THeadlessSelection::Enter(const TSelectRequest& Request, QString& Error) {
     for (TSelectionEntry entry : TypingOrder) {
         if (!Request.Typed.contains(entry))
             continue;
-        // A value that does not read is named by its option, which the user typed, rather than
-        // by the caption of a page they do not see. The page reads the text the same way, its
-        // first 255 characters.
+        // The page reads the first 255 characters of an entry.
         const QString typed = Request.Typed.value(entry);
-        TRecordingMessages unread;
-        float value = 0;
-        if (!TUnitConv(unread).StringToFloat(value, typed.left(255), EntryValueOption(entry))) {
-            Error = unread.Texts().join(QLatin1Char('\n'));
+        Error = UnreadValueMessage(typed.left(255), EntryValueOption(entry));
+        if (!Error.isEmpty())
             return false;
-        }
         const qsizetype shownBefore = Messages.Shown.size();
         View.SetEntryText(entry, typed);
         Controller.EntryChange(entry);

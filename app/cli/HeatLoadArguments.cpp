@@ -1,7 +1,7 @@
 #include "app/cli/HeatLoadArguments.h"
-#include "app/cli/ExitStatus.h"
 
 #include "app/cli/CommandOptions.h"
+#include "app/cli/ExitStatus.h"
 #include "core/VisibleText.h"
 #include "pages/heatload/HeatLoadPageItems.h"
 #include "units/UnitLabels.h"

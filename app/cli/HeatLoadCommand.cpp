@@ -1,5 +1,6 @@
 #include "app/cli/HeatLoadCommand.h"
 
+#include "app/cli/CommandOptions.h"
 #include "app/cli/HeatLoadArguments.h"
 #include "core/EngineState.h"
 #include "core/MessageService.h"
@@ -10,7 +11,6 @@
 #include "pages/selection/SelectionTextKeys.h"
 #include "settings/StoredValues.h"
 #include "texts/Language.h"
-#include "units/UnitConv.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -61,13 +61,10 @@ int RunHeatLoadCommand(const QStringList& Arguments, QTextStream& Out, QTextStre
         controller.UnitChange(entry);
         if (!request.Typed.contains(entry))
             continue;
-        // A value that does not read is named by its option, as the user typed it; the page
-        // reads the text the same way.
         const QString typed = request.Typed.value(entry);
-        TRecordingMessages unread;
-        float value = 0;
-        if (!TUnitConv(unread).StringToFloat(value, typed, HeatLoadValueOption(entry))) {
-            Err << unread.Texts().join(QLatin1Char('\n')) << '\n';
+        if (const QString unread = UnreadValueMessage(typed, HeatLoadValueOption(entry));
+            !unread.isEmpty()) {
+            Err << unread << '\n';
             return 2;
         }
         view.SetEntryText(entry, typed);

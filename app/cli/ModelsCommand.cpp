@@ -1,7 +1,7 @@
 #include "app/cli/ModelsCommand.h"
-#include "app/cli/ExitStatus.h"
 
 #include "app/cli/CommandOptions.h"
+#include "app/cli/ExitStatus.h"
 #include "core/DataFault.h"
 #include "core/EngineState.h"
 #include "core/MessageService.h"
@@ -177,26 +177,26 @@ int RunModelsCommand(const QStringList& Arguments, const QString& IniFilePath, Q
 }
 
 QString ModelsUsage() {
-    return QStringLiteral(
-               "Usage: aircooler-cli models --series VAM|VDM|VHM|VCS [--energy-unit UNIT]\n"
-               "           [--language LANGUAGE] [--json]\n"
-               "\n"
-               "Lists the models of a series as the dimensions page shows them: the model's "
-               "name,\n"
-               "its catalogue section, its motor (or fan) power, weight, cooling area and oil\n"
-               "volume lines, and the full name of its drawing; then the series' ordering key.\n"
-               "\n"
-               "  --energy-unit  unit of the power line (the selection page's required-cooling\n"
-               "                 unit; the US edition always gives HP), one of %1; default kW\n"
-               "  --language     language of the captions, one of\n"
-               "                 %2\n"
-               "  --json         print {\"models\": [{\"name\", \"section\", \"lines\", "
-               "\"drawing\"}],\n"
-               "                 \"keySheet\"}\n"
-               "\n"
-               "A model whose data cannot be read, and a drawing or ordering key that is missing\n"
-               "or empty, is named with what is wrong; the rest is still listed.\n"
-               "\n")
-               .arg(HeatDissiUnitLabels().join(", "), LanguageNames().join(", ")) +
-           ExitStatusHelp();
+    const QString usage =
+        QStringLiteral(
+            "Usage: aircooler-cli models --series VAM|VDM|VHM|VCS [--energy-unit UNIT]\n"
+            "           [--language LANGUAGE] [--json]\n"
+            "\n"
+            "Lists the models of a series as the dimensions page shows them: the model's name,\n"
+            "its catalogue section, its motor (or fan) power, weight, cooling area and oil\n"
+            "volume lines, and the full name of its drawing; then the series' ordering key.\n"
+            "\n"
+            "  --energy-unit  unit of the power line (the selection page's required-cooling\n"
+            "                 unit; the US edition always gives HP), one of %1; default kW\n"
+            "  --language     language of the captions, one of\n"
+            "                 %2\n"
+            "  --json         print {\"models\": [{\"name\", \"section\", \"lines\", "
+            "\"drawing\"}],\n"
+            "                 \"keySheet\"}\n"
+            "\n"
+            "A model whose data cannot be read, and a drawing or ordering key that is missing\n"
+            "or empty, is named with what is wrong; the rest is still listed.\n"
+            "\n")
+            .arg(HeatDissiUnitLabels().join(", "), LanguageNames().join(", "));
+    return usage + ExitStatusHelp();
 }

@@ -1,11 +1,11 @@
 #include "app/cli/MotorTableCommand.h"
-#include "app/cli/ExitStatus.h"
-#include "core/VisibleText.h"
 
 #include "app/cli/CommandOptions.h"
+#include "app/cli/ExitStatus.h"
 #include "core/EngineState.h"
 #include "core/OutputPath.h"
 #include "core/RegionalSettings.h"
+#include "core/VisibleText.h"
 #include "pages/dimensions/DimensionsTextKeys.h"
 #include "pages/dimensions/MotorDataTable.h"
 #include "report/EditionPaper.h"
@@ -122,25 +122,21 @@ int RunMotorTableCommand(const QStringList& Arguments, const QString& IniFilePat
 }
 
 QString MotorTableUsage() {
-    return QStringLiteral(
-               "Usage: aircooler-cli motor-table [--pdf FILE] [--json]\n"
-               "\n"
-               "The motor variants of the hydraulic-motor coolers as the motor data window shows\n"
-               "them: the titles and the units of this edition, then one row per variant, the "
-               "model\n"
-               "named on the first row of its group. Values are shown as the data file holds "
-               "them,\n"
-               "with the regional decimal sign.\n"
-               "\n"
-               "  --pdf FILE  print the table into FILE as the printer prints it (600 dpi, A4 in "
-               "the\n"
-               "              European edition, Letter in the US edition)\n"
-               "  --json      print {\"caption\", \"rows\": [[8 texts], ...]}, heading rows first\n"
-               "\n"
-               "The PDF file is written whole or not at all: until the new table is complete, the\n"
-               "file stays as it was. A motor data file that is missing or damaged is named with "
-               "what\n"
-               "is wrong; the variants it gave are still shown.\n"
-               "\n") +
-           ExitStatusHelp();
+    const QString usage = QStringLiteral(
+        "Usage: aircooler-cli motor-table [--pdf FILE] [--json]\n"
+        "\n"
+        "The motor variants of the hydraulic-motor coolers as the motor data window shows\n"
+        "them: the titles and the units of this edition, then one row per variant, the model\n"
+        "named on the first row of its group. Values are shown as the data file holds them,\n"
+        "with the regional decimal sign.\n"
+        "\n"
+        "  --pdf FILE  print the table into FILE as the printer prints it (600 dpi, A4 in the\n"
+        "              European edition, Letter in the US edition)\n"
+        "  --json      print {\"caption\", \"rows\": [[8 texts], ...]}, heading rows first\n"
+        "\n"
+        "The PDF file is written whole or not at all: until the new table is complete, the\n"
+        "file stays as it was. A motor data file that is missing or damaged is named with what\n"
+        "is wrong; the variants it gave are still shown.\n"
+        "\n");
+    return usage + ExitStatusHelp();
 }

@@ -1,8 +1,7 @@
 #include "app/cli/ReportArguments.h"
-#include "app/cli/ExitStatus.h"
 
 #include "app/cli/CommandOptions.h"
-
+#include "app/cli/ExitStatus.h"
 #include "core/CodePoints.h"
 #include "core/VisibleText.h"
 #include "pages/printsetup/PrintSetupSettings.h"
@@ -72,31 +71,28 @@ bool ParseReportArguments(const QStringList& Arguments, TReportRequest& Request,
 }
 
 QString ReportUsage() {
-    return QStringLiteral(
-               "Usage: aircooler-cli report SELECTION [--your-ref TEXT] [--our-ref TEXT]\n"
-               "           [--report-language LANGUAGE] --out FILE.odt|FILE.pdf\n"
-               "\n"
-               "Sizes a cooler as \"aircooler-cli select\" does with the same SELECTION arguments\n"
-               "(without --json), then writes the selection report the window's print command "
-               "writes:\n"
-               "as OpenDocument text for a .odt file, as PDF for a .pdf file. The file is "
-               "replaced\n"
-               "as a whole: until the new report is complete, the old file stays as it was.\n"
-               "\n"
-               "  --your-ref, --our-ref  the two references of the report, at most 50 characters "
-               "each\n"
-               "                         (default empty)\n"
-               "  --report-language      language of the report's texts (default ENGLISH), one of\n"
-               "                         the names --language takes; units and values are printed\n"
-               "                         as the page shows them\n"
-               "  --out                  the file to write\n"
-               "\n"
-               "The user's settings are neither read nor written, and no window is opened.\n"
-               "\n"
-               "Example: aircooler-cli report --series VAM --oil \"ISO VG 46\" --flow 100 "
-               "--max-oil-temp 60\n"
-               "             --air-temp 30 --altitude 0 --heat 20 --your-ref \"Press 4\" --out "
-               "press4.odt\n"
-               "\n") +
-           ExitStatusHelp();
+    const QString usage = QStringLiteral(
+        "Usage: aircooler-cli report SELECTION [--your-ref TEXT] [--our-ref TEXT]\n"
+        "           [--report-language LANGUAGE] --out FILE.odt|FILE.pdf\n"
+        "\n"
+        "Sizes a cooler as \"aircooler-cli select\" does with the same SELECTION arguments\n"
+        "(without --json), then writes the selection report the window's print command writes:\n"
+        "as OpenDocument text for a .odt file, as PDF for a .pdf file. The file is replaced\n"
+        "as a whole: until the new report is complete, the old file stays as it was.\n"
+        "\n"
+        "  --your-ref, --our-ref  the two references of the report, at most 50 characters each\n"
+        "                         (default empty)\n"
+        "  --report-language      language of the report's texts (default ENGLISH), one of\n"
+        "                         the names --language takes; units and values are printed\n"
+        "                         as the page shows them\n"
+        "  --out                  the file to write\n"
+        "\n"
+        "The user's settings are neither read nor written, and no window is opened.\n"
+        "\n"
+        "Example: aircooler-cli report --series VAM --oil \"ISO VG 46\" --flow 100 --max-oil-temp "
+        "60\n"
+        "             --air-temp 30 --altitude 0 --heat 20 --your-ref \"Press 4\" --out "
+        "press4.odt\n"
+        "\n");
+    return usage + ExitStatusHelp();
 }

@@ -1,10 +1,10 @@
 #include "app/cli/ReportCommand.h"
-#include "core/VisibleText.h"
 
 #include "app/cli/HeadlessSelection.h"
 #include "app/cli/ReportArguments.h"
 #include "core/DataFault.h"
 #include "core/OutputPath.h"
+#include "core/VisibleText.h"
 #include "pages/printsetup/HeadlessPrintSetupView.h"
 #include "pages/printsetup/PrintCommand.h"
 #include "pages/printsetup/PrintSetupController.h"

@@ -1,7 +1,7 @@
 #include "app/cli/SelectArguments.h"
-#include "app/cli/ExitStatus.h"
 
 #include "app/cli/CommandOptions.h"
+#include "app/cli/ExitStatus.h"
 #include "app/cli/Quantities.h"
 #include "core/VisibleText.h"
 #include "pages/selection/SelectionPageItems.h"

@@ -1,7 +1,7 @@
 // The data-file reader with the catalogue and oil models on top: the input is the oil data
 // file and every series' catalogue file at once (their sections have different names, so one
 // file can hold both), and each series sizes a cooler from it at one operating point.
-#include "FuzzCheck.h"
+#include "FuzzDataFiles.h"
 
 #include "core/DataFault.h"
 #include "core/EngineState.h"
@@ -10,9 +10,6 @@
 #include "engine/CoolerSeries.h"
 #include "engine/VerDep.h"
 #include "pages/selection/SelectionModelLists.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
@@ -32,18 +29,6 @@ constexpr TOperatingPoint Points[] = {
     {Cooler_System, "ISO_VG_68", 150, 70, 35, 500, 40},
     {VCS_Cooler, "ISO_VG_46", 60, 65, 35, 0, 30},
 };
-
-const QString& DataDir() {
-    static const QTemporaryDir dir;
-    static const QString path = dir.path() + QLatin1Char('/');
-    return path;
-}
-
-void WriteFile(const QString& name, const uint8_t* data, std::size_t size) {
-    QFile file(DataDir() + name);
-    Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "the data file is written");
-    file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
-}
 
 void CheckShown(const TEngineState& s) {
     for (const QString* text :
@@ -74,12 +59,12 @@ void SizeCooler(const TOperatingPoint& point) {
     const TScopedMessageService record(messages);
     try {
         TCoolerSeries series(SeriesTraitsOf(point.Series),
-                             TVerDep().ChangeToSectionName(sections.value(0)), DataDir(),
+                             TVerDep().ChangeToSectionName(sections.value(0)), FuzzDataDir(),
                              QString::fromLatin1(point.OilSection));
-        series.PrepCoolChooseTbl(DataDir(), sections);
+        series.PrepCoolChooseTbl(FuzzDataDir(), sections);
         int32_t chosen = 0;
         uint8_t warnings = WR_NON;
-        if (series.ChooseCooler(chosen, warnings, DataDir(), sections) == FR_FOUND)
+        if (series.ChooseCooler(chosen, warnings, FuzzDataDir(), sections) == FR_FOUND)
             CheckShown(s);
         QString message;
         if (series.CalcSelectedCooler(message, 255, 1, warnings) == LR_OK)
@@ -98,10 +83,8 @@ void SizeCooler(const TOperatingPoint& point) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const TScopedRegionalSettings regional(QLatin1Char('.'));
-    WriteFile(QStringLiteral("IsoOils.ini"), data, size);
-    for (const TOperatingPoint& point : Points) {
-        WriteFile(TVerDep().ChangeToCoolerIniFilename(point.Series), data, size);
+    WriteAsEveryDataFile(data, size);
+    for (const TOperatingPoint& point : Points)
         SizeCooler(point);
-    }
     return 0;
 }

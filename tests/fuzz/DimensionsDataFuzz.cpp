@@ -2,18 +2,14 @@
 // series' catalogue file at once, as for the selection (their sections have different names, so
 // one file can hold both). Models of every series are shown as the page shows them, and each
 // line is a number or the page says what is wrong with the data.
-#include "FuzzCheck.h"
+#include "FuzzDataFiles.h"
 
 #include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "core/RegionalSettings.h"
-#include "engine/VerDep.h"
 #include "pages/dimensions/DimensionsController.h"
 #include "pages/dimensions/DimensionsSettings.h"
 #include "pages/dimensions/HeadlessDimensionsView.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
@@ -22,18 +18,6 @@ namespace {
 
 constexpr TCoolerType AllSeries[] = {AC_Cooler, DC_Cooler, Cooler_System, VCS_Cooler};
 constexpr int HeatUnitCount = 5;
-
-const QString& DataDir() {
-    static const QTemporaryDir dir;
-    static const QString path = dir.path() + QLatin1Char('/');
-    return path;
-}
-
-void WriteFile(const QString& name, const uint8_t* data, std::size_t size) {
-    QFile file(DataDir() + name);
-    Require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "the data file is written");
-    file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
-}
 
 void CheckShown(const THeadlessDimensionsView& view, const TRecordingMessages& messages) {
     bool anyLine = false;
@@ -49,12 +33,10 @@ void CheckShown(const THeadlessDimensionsView& view, const TRecordingMessages& m
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const TScopedRegionalSettings regional(QLatin1Char('.'));
-    WriteFile(QStringLiteral("IsoOils.ini"), data, size);
-    for (const TCoolerType series : AllSeries)
-        WriteFile(TVerDep().ChangeToCoolerIniFilename(series), data, size);
+    WriteAsEveryDataFile(data, size);
 
     ResetEngineState();
-    EngineState().IniFilePath = DataDir();
+    EngineState().IniFilePath = FuzzDataDir();
     THeadlessDimensionsView view;
     TMemoryDimensionsSettings settings;
     TDimensionsController controller(view, settings);

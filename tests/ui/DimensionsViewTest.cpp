@@ -1,9 +1,8 @@
 #include "tests/support/WindowTestSupport.h"
 
-#include "tests/support/DataFileEdits.h"
-
 #include "core/EngineState.h"
 #include "settings/RegRoutines.h"
+#include "tests/support/DataFileEdits.h"
 #include "ui/DimensionsPage.h"
 #include "ui/DimensionsPageLogic.h"
 #include "ui/MotorTablePrinter.h"
