@@ -1,13 +1,11 @@
 #pragma once
 
 #include "engine/DataValue.h"
+#include "engine/OilGrade.h"
 
 #include <QString>
 
 #include <array>
-
-// The grade a page calculates with while none is picked.
-inline const QString DefaultOilGrade = QStringLiteral("ISO VG 22");
 
 // The hydraulic oil: loads the viscosity polynomial and the cooling correction of one grade
 // from "IsoOils.ini" into the coefficients shared by all calculators, and turns a temperature

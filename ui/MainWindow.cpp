@@ -323,7 +323,6 @@ void TfKylvane::MarginsChanged() {
 }
 
 void TfKylvane::PageControl1Change() {
-    EngineState().ShowMessagesFLG = true;
     SetPrintEnabled(false);
     StoreOpenPageInputs();
     LastPageIndex = PageControl1->currentIndex();

@@ -356,6 +356,7 @@ void TQtSelectionView::SetGridRows(const QList<TSampleRow>& rows) {
     const QSignalBlocker quiet(grid);
     EnsureGridColumns();
     grid->clearContents();
+    ShareGridWidth();
     grid->setRowCount(std::max(static_cast<int>(rows.size()) - 1, 0));
     if (!rows.isEmpty())
         grid->setHorizontalHeaderLabels({rows[0].Cells.begin(), rows[0].Cells.end()});
@@ -379,18 +380,18 @@ int TQtSelectionView::GridSelectedRow() const {
     return Page.sgCoolerSamples->currentRow() + 1;
 }
 
-int TQtSelectionView::GridWidth() const {
-    // The grid keeps its place on the page while it is hidden.
-    return Page.sgCoolerSamples->width();
-}
-
-int TQtSelectionView::GridColumnWidth(int column) const {
-    return Page.sgCoolerSamples->columnWidth(column);
-}
-
-void TQtSelectionView::SetGridColumnWidth(int column, int width) {
-    EnsureGridColumns();
-    Page.sgCoolerSamples->setColumnWidth(column, width);
+void TQtSelectionView::ShareGridWidth() {
+    // Shares of the grid's width by column; the last column takes what is left of 99 %. The
+    // grid keeps its place on the page while it is hidden.
+    constexpr std::array<int, SampleColumnCount - 1> columnPercent{25, 21, 20, 14};
+    QTableWidget* grid = Page.sgCoolerSamples;
+    const int width = grid->width();
+    int used = 0;
+    for (int column = 0; column < SampleColumnCount - 1; ++column) {
+        grid->setColumnWidth(column, width * columnPercent[column] / 100);
+        used += grid->columnWidth(column); // the grid may not take a width exactly
+    }
+    grid->setColumnWidth(SampleColumnCount - 1, width * 99 / 100 - used);
 }
 
 void TQtSelectionView::EnsureGridColumns() {

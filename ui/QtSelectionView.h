@@ -67,9 +67,6 @@ public:
     void SetGridRows(const QList<TSampleRow>& rows) override;
     void SetGridSelectedRow(int row) override;
     int GridSelectedRow() const override;
-    int GridWidth() const override;
-    int GridColumnWidth(int column) const override;
-    void SetGridColumnWidth(int column, int width) override;
 
     void ShowDiagram(const TSelectionDiagram& diagram) override;
     void ClearDiagram() override;
@@ -92,6 +89,7 @@ private:
     void ConnectControls();
     void PickCandidate(int row, int column, int previousRow, int previousColumn);
     void EnsureGridColumns();
+    void ShareGridWidth();
 
     QLineEdit* EntryOf(TSelectionEntry entry) const;
     QComboBox* ListOf(TSelectionList list) const;

@@ -71,10 +71,10 @@ bool WritePicture(const TSelectionDiagram& diagram, const QString& fileName, QSt
 }
 
 // The grid row of the model at `position`, 0 when it is no candidate.
-int CandidateRow(const TCoolerSamples& samples, int position) {
-    for (int row = 1; row <= samples.CoolerSamplesCnt; ++row) {
-        if (samples.CoolerSamplesType[row] == position)
-            return row;
+int CandidateRow(const QList<Candidate>& candidates, int position) {
+    for (qsizetype i = 0; i < candidates.size(); ++i) {
+        if (candidates[i].Position == position)
+            return static_cast<int>(i) + 1;
     }
     return 0;
 }
@@ -117,7 +117,7 @@ int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, 
     const int picked = page.View.ListIndex(TSelectionList::Model);
     page.Calculate(THeadlessSelection::TCalculation::NewCooler);
     if (!request.Model.isEmpty() && page.View.Diagram) {
-        const int row = CandidateRow(page.Controller.Samples(), picked);
+        const int row = CandidateRow(page.Controller.Candidates(), picked);
         if (row == 0) {
             Err << QStringLiteral("\"%1\" is not among the candidates the diagram shows.\n")
                        .arg(EchoedValue(request.Model));

@@ -69,7 +69,6 @@ THeadlessSelection::THeadlessSelection(const QString& IniFilePath, TLanguageType
     View.ApplyLanguageTexts();
     Controller.InitialisePage();
     Controller.LoadFixedTempMode();
-    s.ShowMessagesFLG = true; // as on entering the page
 }
 
 bool THeadlessSelection::Enter(const TSelectRequest& Request, QString& Error) {

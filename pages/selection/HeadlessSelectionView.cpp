@@ -102,10 +102,3 @@ const THeadlessSelectionView::TResultLineState&
 THeadlessSelectionView::Line(TResultLine line) const {
     return *Lines.find(line);
 }
-
-int THeadlessSelectionView::GridColumnWidth(int column) const {
-    return ColumnWidths.at(column);
-}
-void THeadlessSelectionView::SetGridColumnWidth(int column, int width) {
-    ColumnWidths.at(column) = width;
-}

@@ -69,9 +69,6 @@ public:
     void SetGridRows(const QList<TSampleRow>& rows) override { GridRows = rows; }
     void SetGridSelectedRow(int row) override { SelectedGridRow = row; }
     int GridSelectedRow() const override { return SelectedGridRow; }
-    int GridWidth() const override { return GridPixels; }
-    int GridColumnWidth(int column) const override;
-    void SetGridColumnWidth(int column, int width) override;
 
     void ShowDiagram(const TSelectionDiagram& diagram) override { Diagram = diagram; }
     void ClearDiagram() override { Diagram.reset(); }
@@ -103,7 +100,6 @@ public:
     bool GridShown = false;
     QList<TSampleRow> GridRows;
     int SelectedGridRow = -1;
-    int GridPixels = 600;
     std::optional<TSelectionDiagram> Diagram;
 
 private:
@@ -117,5 +113,4 @@ private:
     QMap<TSelectionGroup, QString> GroupCaptions;
     QMap<TResultLine, TResultLineState> Lines;
     std::optional<TCoolerType> Series;
-    std::array<int, SampleColumnCount> ColumnWidths{};
 };

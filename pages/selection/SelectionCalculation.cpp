@@ -2,36 +2,117 @@
 
 #include "core/EngineState.h"
 #include "core/MessageService.h"
-#include "engine/CoolerSeries.h"
+#include "engine/CoolerHlp.h"
+#include "engine/VerDep.h"
 #include "pages/selection/SelectionEntries.h"
+#include "pages/selection/SelectionTextKeys.h"
+#include "texts/Language.h"
 
 namespace {
 
 constexpr int MaxMessageLength = 255;
+// How much of the texts that say no cooler was chosen a message takes.
+constexpr qsizetype NoCoolerMessageLength = 80;
 
-// The text colour that stays readable on a result background.
-TColor ReadableOn(TColor background) {
-    return background == clWhite ? clBlack : clWhite;
+QString Range(const QString& Min, const QString& Max) {
+    return QStringLiteral(" (") + Min + QStringLiteral(" - ") + Max + QLatin1Char(')');
 }
 
 } // namespace
 
-void TSelectionController::CaptureInputs() {
-    TEngineState& s = EngineState();
-    s.OilFlowCaptionStr = View.GroupCaption(TSelectionGroup::OilFlow);
-    s.OilFlowInputStr = View.EntryText(TSelectionEntry::OilFlow);
-    s.MaxTempCaptionStr = View.GroupCaption(TSelectionGroup::MaxTemp);
-    s.MaxTempInputStr = View.EntryText(TSelectionEntry::MaxTemp);
-    s.AirTempCaptionStr = View.GroupCaption(TSelectionGroup::AirTemp);
-    s.AirTempInputStr = View.EntryText(TSelectionEntry::AirTemp);
-    s.HeatDissiCaptionStr = View.GroupCaption(TSelectionGroup::HeatDiss);
-    s.HeatDissiInputStr = View.EntryText(TSelectionEntry::HeatDiss);
-    s.AltitudeCaptionStr = View.GroupCaption(TSelectionGroup::Altitude);
-    s.FlowUnitIdx = View.ListIndex(TSelectionList::OilFlowUnit);
-    s.OilTempUnitIdx = View.ListIndex(TSelectionList::MaxTempUnit);
-    s.AirTempUnitIdx = View.ListIndex(TSelectionList::AirTempUnit);
-    s.AltitudeUnitIdx = View.ListIndex(TSelectionList::AltitudeUnit);
-    s.HeatUnitIdx = View.ListIndex(TSelectionList::HeatDissUnit);
+OilGrade TSelectionController::ReadOil() const {
+    return OilGrade::Read(OilSectionName(), EngineState().IniFilePath);
+}
+
+ModelRecord TSelectionController::ReadModel(int Position) const {
+    const TVerDep names;
+    ModelRecord model{};
+    TCoolerHlp::ReadCoolerIniFile(model, names.ChangeToSectionName(cbShadow.value(Position)),
+                                  EngineState().IniFilePath,
+                                  names.ChangeToCoolerIniFilename(CurrentPoint().Series));
+    return model;
+}
+
+QList<ModelRecord> TSelectionController::ReadSeriesModels() const {
+    QList<ModelRecord> models;
+    for (int position = 0; position < cbShadow.size(); ++position)
+        models.append(ReadModel(position));
+    return models;
+}
+
+OperatingPoint TSelectionController::CurrentPoint() const {
+    const TEngineState& s = EngineState();
+    OperatingPoint point = Point;
+    point.Series = s.CurrentCoolerType;
+    point.InletTempHeld = s.FixedInletTempFLG;
+    point.OutletOilAirMargin = s.OutputOilAirDev;
+    return point;
+}
+
+PresentationStyle TSelectionController::Style() const {
+    const DisplayUnits units{
+        View.ListIndex(TSelectionList::OilFlowUnit), View.ListIndex(TSelectionList::MaxTempUnit),
+        View.ListIndex(TSelectionList::AirTempUnit), View.ListIndex(TSelectionList::AltitudeUnit),
+        View.ListIndex(TSelectionList::HeatDissUnit)};
+    return {units, EngineState().FixedInletTempFLG, EngineState().USVersionFLG};
+}
+
+QString TSelectionController::PageText(const char* Key) const {
+    TLanguage* language = View.TextStore();
+    if (!language)
+        return QString();
+    if (language->GetLastLanguagePage() != Page_1)
+        language->NewPageText(Page_1);
+    return language->GetTxt(Key);
+}
+
+QString TSelectionController::RefusalMessage(TLimitResultError Code, double MinFlow,
+                                             double MaxFlow) const {
+    const auto caption = [&](TSelectionGroup group) { return View.GroupCaption(group); };
+    const auto unit = [&](TSelectionList list) { return View.ListIndex(list); };
+    const QString outOfRange = PageText(SelectionTextKey::OutOfRange);
+    const QString afterCaption = QLatin1Char(' ') + outOfRange;
+    QString message;
+    switch (Code) {
+    case LR_FLOW_ERR: {
+        const int flowUnit = unit(TSelectionList::OilFlowUnit);
+        message = caption(TSelectionGroup::OilFlow) + afterCaption +
+                  Range(TCoolerHlp::GetMinOilFlow(flowUnit, static_cast<float>(MinFlow)),
+                        TCoolerHlp::GetMaxOilFlow(flowUnit, static_cast<float>(MaxFlow)));
+        break;
+    }
+    case LR_OIL_TEMP_ERR:
+        message = caption(TSelectionGroup::MaxTemp) + afterCaption +
+                  Range(TCoolerHlp::GetMinOilTemp(unit(TSelectionList::MaxTempUnit)),
+                        TCoolerHlp::GetMaxOilTemp(unit(TSelectionList::MaxTempUnit)));
+        break;
+    case LR_AIR_TEMP_ERR:
+        message = caption(TSelectionGroup::AirTemp) + afterCaption +
+                  Range(TCoolerHlp::GetMinAirTemp(unit(TSelectionList::AirTempUnit)),
+                        TCoolerHlp::GetMaxAirTemp(unit(TSelectionList::AirTempUnit)));
+        break;
+    case LR_ATITUDE_ERR:
+        message = caption(TSelectionGroup::Altitude) + afterCaption +
+                  Range(TCoolerHlp::GetMinAltetude(unit(TSelectionList::AltitudeUnit)),
+                        TCoolerHlp::GetMaxAltetude(unit(TSelectionList::AltitudeUnit)));
+        break;
+    case LR_HEAT_DISSI_ERR:
+        message = caption(TSelectionGroup::HeatDiss) + QStringLiteral(": ") + outOfRange +
+                  Range(TCoolerHlp::GetMinHeatDissi(unit(TSelectionList::HeatDissUnit)),
+                        TCoolerHlp::GetMaxHeatDissi(unit(TSelectionList::HeatDissUnit)));
+        break;
+    case LR_INOIL_AIR_TEMP_ERR:
+        message = caption(TSelectionGroup::MaxTemp) + QStringLiteral(" - ") +
+                  caption(TSelectionGroup::AirTemp) + afterCaption;
+        break;
+    case LR_SPEC_HEAT_DISSI_ERR:
+        message = View.ResultCaption(TResultLine::HeatLoad) + afterCaption;
+        break;
+    case LR_OK:
+    case LR_UNKNOWN_ERR:
+        break;
+    }
+    return message.left(MaxMessageLength);
 }
 
 void TSelectionController::ReadPumpFlowEntry() {
@@ -40,172 +121,109 @@ void TSelectionController::ReadPumpFlowEntry() {
                                    View.GroupCaption(TSelectionGroup::OilFlow)))
         return;
     int decimals = 0;
-    EngineState().InOilFlow =
+    Point.OilFlow =
         TUnitConv().FlowToLiterPerMin(decimals, flow, View.ListIndex(TSelectionList::OilFlowUnit));
 }
 
-TLimitResultError TSelectionController::CalcSelectedCoolerData(std::optional<float> InletTemp) {
-    TLimitResultError result = LR_UNKNOWN_ERR; // when the model's data cannot be read
-    RunAction([&] {
-        TEngineState& s = EngineState();
-        const QString section = PickedSectionName();
-        const QString oil = OilSectionName();
-        CaptureInputs();
-        s.HeatLoadCaptionStr = View.ResultCaption(TResultLine::HeatLoad);
-
-        TCoolerSeries series(SeriesTraitsOf(s.CurrentCoolerType), section, s.IniFilePath, oil);
-        if (series.Traits().PumpFlow)
-            ReadPumpFlowEntry();
-        QString message;
-        uint8_t warning = WR_NON;
-        result =
-            series.CalcSelectedCooler(message, MaxMessageLength, s.HeatUnitIdx, warning, InletTemp);
-        View.SetResultValue(TResultLine::ProtectionStd, series.ProtectionText());
-
-        if (result != LR_OK && s.ShowMessagesFLG) {
-            ClearOnNewCoolerType(false);
-            Messages().Error(message);
-        }
-        if (result == LR_OK) {
-            View.SetResultValue(TResultLine::OilOutletTemp, s.OilTempOutStr);
-            View.SetResultValue(TResultLine::OilInletTemp, s.OilTempInStr);
-            View.SetResultValue(TResultLine::AirOutletTemp, s.AirTempOutStr);
-            View.SetResultValue(TResultLine::HeatLoad, s.HeatLoadStr);
-            View.SetResultValue(TResultLine::OilPressure, s.PressureDropStr);
-            View.SetResultValue(TResultLine::AirFlow, s.AirFlowStr);
-            View.SetResultValue(TResultLine::MotorCapacity, s.MotorCapacityStr);
-            View.SetResultValue(TResultLine::NoiseLevel, s.NoiseLevelStr);
-            View.SetPrintEnabled(true);
-            PrinterEnableFLG = true;
-        }
-    });
-    return result;
-}
-
-bool TSelectionController::SolveInletTemperature() {
-    // In the fixed required cooling mode the inlet temperature is the one at which the model
-    // removes exactly the required cooling; a few runs settle it. It is a result: the user's
-    // maximum stays as typed, and the engine state keeps the dissipation at that maximum,
-    // which the colours compare.
-    TEngineState& s = EngineState();
-    const double dissipation = s.LastActualDissipation;
-    bool solved = true;
-    // A failing run has cleared the page and told why; running on would only repeat it.
-    for (int run = 0; run < TCoolerHlp::InletSolvingRuns && solved; ++run)
-        solved = CalcSelectedCoolerData(s.InHeatDissi / s.LastSpecHeat + s.InAirTemp) == LR_OK;
-    s.LastActualDissipation = dissipation;
-    return solved;
+void TSelectionController::ShowResults(const ShownModel& Model) {
+    const PresentedResult& shown = Model.Presented;
+    for (int line = 0; line < ResultLineCount; ++line)
+        View.SetResultValue(static_cast<TResultLine>(line), shown.Values[line]);
+    for (TResultLine line : {TResultLine::HeatLoad, TResultLine::OilInletTemp})
+        View.SetResultValueColors(line, shown.Background(line), ReadableOn(shown.Background(line)));
+    for (TResultLine line : {TResultLine::AirOutletTemp, TResultLine::OilOutletTemp})
+        View.SetResultValueColors(line, shown.Background(line), clBlack);
+    View.SetEntryColor(TSelectionEntry::HeatDiss, shown.HeatEntryBackground);
+    View.SetEntryColor(TSelectionEntry::MaxTemp, shown.MaxTempEntryBackground);
+    View.SetEntryFontColor(TSelectionEntry::MaxTemp, ReadableOn(shown.MaxTempEntryBackground));
+    Shown = Model;
+    View.SetPrintEnabled(true);
+    PrinterEnableFLG = true;
 }
 
 void TSelectionController::btCalcSelectedCoolerClick() {
     if (!CommitEntries())
         return;
     RunAction([&] {
-        TEngineState& s = EngineState();
-        s.LastCalcResult = CalcSelectedCoolerData();
-        const bool calculated =
-            s.LastCalcResult == LR_OK && (s.FixedInletTempFLG || SolveInletTemperature());
-        // A failure that was told has cleared the page: its colours stay white rather than
-        // judging the results of an earlier calculation.
-        if (calculated || !s.ShowMessagesFLG)
-            ApplyColorRule();
+        const int position = View.ListIndex(TSelectionList::Model);
+        const OilGrade oil = ReadOil();
+        const ModelRecord model = ReadModel(position);
+        if (RunsAtPumpFlow(CurrentPoint().Series))
+            ReadPumpFlowEntry();
+        const OperatingPoint point = CurrentPoint();
+        const Rating rating = Rate(point, model, oil);
+        // A calculation that fails clears the page and says why, rather than leaving the
+        // results of an earlier one.
+        if (const std::optional<RatingRefusal> refusal =
+                rating.Refusal ? rating.Refusal : rating.SolvingRefusal) {
+            ClearOnNewCoolerType(false);
+            Messages().Error(RefusalMessage(refusal->Code, refusal->MinFlow, refusal->MaxFlow));
+            return;
+        }
+        ShowResults({position, model, rating, PresentRating(rating, model, point.Series, Style())});
     });
 }
 
-void TSelectionController::ApplyColorRule() {
-    TEngineState& s = EngineState();
-    // The shortfall shows where the user can act: on the required cooling when the inlet
-    // temperature is fixed, on the inlet temperature when the cooling is.
-    // An inlet temperature above the maximum is one in either mode.
-    const bool shortfall = s.LastActualDissipation < s.InHeatDissi;
-    const TColor heatColor = shortfall && s.FixedInletTempFLG ? clRed : clWhite;
-    const TColor temperatureColor =
-        (shortfall && !s.FixedInletTempFLG) || InletAboveMaximum() ? clRed : clWhite;
-    s.HeatLoadColor = heatColor;
-    s.HeatDissiEditColor = heatColor;
-    s.MaxTempEditColor = temperatureColor;
-    s.OilInletTempColor = temperatureColor;
-
-    View.SetResultValueColors(TResultLine::HeatLoad, s.HeatLoadColor, ReadableOn(s.HeatLoadColor));
-    View.SetEntryColor(TSelectionEntry::HeatDiss, s.HeatDissiEditColor);
-    View.SetEntryColor(TSelectionEntry::MaxTemp, s.MaxTempEditColor);
-    View.SetEntryFontColor(TSelectionEntry::MaxTemp, ReadableOn(s.MaxTempEditColor));
-    View.SetResultValueColors(TResultLine::OilInletTemp, s.OilInletTempColor,
-                              ReadableOn(s.OilInletTempColor));
-    View.SetResultValueColors(TResultLine::AirOutletTemp, s.AirOutletTempColor, clBlack);
-    View.SetResultValueColors(TResultLine::OilOutletTemp, s.OilOutletTempColor, clBlack);
-}
-
-bool TSelectionController::InletAboveMaximum() {
-    const TEngineState& s = EngineState();
-    return s.LastOilTempIn > s.InMaxOilTemp;
+void TSelectionController::TellNothingChosen(const SizingResult& Result) {
+    using namespace SelectionTextKey;
+    const QString noCooler = PageText(NoCooler).left(NoCoolerMessageLength);
+    switch (Result.Outcome) {
+    case SizingOutcome::NoOilFlow:
+        Messages().Information(PageText(NotRecommended).left(NoCoolerMessageLength) +
+                               QLatin1Char('\n') + View.GroupCaption(TSelectionGroup::OilFlow) +
+                               QStringLiteral(": ") + View.EntryText(TSelectionEntry::OilFlow));
+        break;
+    case SizingOutcome::AirTooClose: {
+        // Without the words for it, the user hears that no cooler can be selected.
+        const QString airTooClose = PageText(AirTooClose);
+        Messages().Error(
+            airTooClose.contains(u"%1")
+                ? airTooClose.arg(TemperatureDifferenceText(
+                      Result.NeededDifference, View.ListIndex(TSelectionList::MaxTempUnit)))
+                : noCooler);
+        break;
+    }
+    case SizingOutcome::InputRefused:
+        Messages().Error(RefusalMessage(Result.InputRefusal, 0, 0));
+        break;
+    case SizingOutcome::NoCooler:
+    case SizingOutcome::Chosen:
+        Messages().Error(noCooler);
+        break;
+    }
 }
 
 void TSelectionController::btCalcNewCoolerClick() {
     if (!CommitEntries())
         return;
     RunAction([&] {
-        TEngineState& s = EngineState();
-        const TShowMessagesAfterwards showMessages;
-        s.ShowMessagesFLG = true;
-        const QString oil = OilSectionName();
-        CaptureInputs();
-        TCoolerHlp{oil, s.IniFilePath}; // loads the oil data of the grade
-        const TLimitResultError limits =
-            TCoolerHlp::CheckInputLimits(s.InMaxOilTemp, s.InAirTemp, s.InAltitude, s.InHeatDissi);
+        const OilGrade oil = ReadOil();
+        const TLimitResultError limits = CheckOperatingPoint(CurrentPoint());
         if (limits != LR_OK) {
-            Messages().Error(TCoolerHlp::CheckLimitResult(limits, 0, 0));
+            Messages().Error(RefusalMessage(limits, 0, 0));
             return;
         }
 
-        const QString section = PickedSectionName();
-        CoolerSamples = {};
-        SetColumnWidths();
-        TFoundResult found = FR_NON;
-        if (s.CurrentCoolerType == VCS_Cooler)
+        Sized.reset();
+        if (RunsAtPumpFlow(CurrentPoint().Series))
             EntryExit(TSelectionEntry::OilFlow);
-        {
-            TCoolerSeries series(SeriesTraitsOf(s.CurrentCoolerType), section, s.IniFilePath, oil);
-            QStringList models;
-            ModelLists.FillComboBoxDim(series.Traits().CoolerType, models, cbShadow);
-            View.SetListItems(TSelectionList::Model, models);
-            View.SetListIndex(TSelectionList::Model, 0);
-            series.PrepCoolChooseTbl(s.IniFilePath, cbShadow);
-            int32_t chosen = 0;
-            uint8_t warnings = WR_NON;
-            found = series.ChooseCooler(chosen, warnings, s.IniFilePath, cbShadow);
-            View.SetResultValue(TResultLine::ProtectionStd, series.ProtectionText());
-
-            // A model whose confirmation failed still stands for the place in the list where
-            // the required cooling lies, so its neighbours are offered.
-            if (found == FR_FOUND || chosen > 0) {
-                View.SetListIndex(TSelectionList::Model, chosen);
-                if (series.Traits().PumpFlow)
-                    ShowPumpFlow(chosen);
-                FillCoolerSamples(chosen);
-                if (CoolerSamples.CoolerSamplesCnt > 0) {
-                    found = FR_FOUND;
-                } else if (found == FR_FOUND) {
-                    // Not even the chosen model could be listed: there is nothing to show.
-                    Messages().Error(s.NoCoolerStr);
-                    found = FR_NON;
-                }
-            }
-        }
-
-        if (found != FR_FOUND) {
+        QStringList models;
+        ModelLists.FillComboBoxDim(CurrentPoint().Series, models, cbShadow);
+        View.SetListItems(TSelectionList::Model, models);
+        View.SetListIndex(TSelectionList::Model, 0);
+        SizedSeries sized{CurrentPoint(), oil, ReadSeriesModels(), {}};
+        sized.Result = Size(sized.Point, sized.Models, sized.Oil);
+        for (const Candidate& candidate : sized.Result.Candidates)
+            sized.Presented.append(PresentRating(candidate.Result, sized.Models[candidate.Position],
+                                                 sized.Point.Series, Style()));
+        if (sized.Result.Outcome != SizingOutcome::Chosen) {
+            TellNothingChosen(sized.Result);
             ClearOnNewCoolerType(false);
             return;
         }
+        Sized = sized;
         View.SetGridRows(GridRows());
         View.SetGridVisible(true);
-        View.SetListIndex(TSelectionList::Model, CoolerSamples.CoolerSamplesType[1]);
-        if (s.CurrentCoolerType == VCS_Cooler)
-            ShowPumpFlow(CoolerSamples.CoolerSamplesType[1]);
-        btCalcSelectedCoolerClick();
-        View.SetPrintEnabled(true);
-        PrinterEnableFLG = true;
-        View.SetGridSelectedRow(1);
-        ShowSelectionDiagram();
+        ShowCandidate(1);
     });
 }

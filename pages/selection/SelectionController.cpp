@@ -3,7 +3,7 @@
 #include "core/DataFault.h"
 #include "core/EngineState.h"
 #include "core/MessageService.h"
-#include "engine/CoolerSeries.h"
+#include "engine/CoolerHlp.h"
 #include "engine/VerDep.h"
 #include "pages/selection/SelectionEntries.h"
 #include "pages/selection/SelectionPageItems.h"
@@ -58,10 +58,6 @@ void TSelectionController::RunAction(const std::function<void()>& Body) {
     }
 }
 
-TSelectionController::TShowMessagesAfterwards::~TShowMessagesAfterwards() {
-    EngineState().ShowMessagesFLG = true;
-}
-
 void TSelectionController::InitialisePage() {
     RunAction([&] {
         View.SetGridVisible(false);
@@ -98,7 +94,7 @@ bool TSelectionController::ExitEntry(TSelectionEntry Entry) {
             // every range, so that no entry ever shows an infinity.
             if (!std::isfinite(converted))
                 converted = std::copysign(std::numeric_limits<float>::max(), converted);
-            s.*quantity.Field = converted;
+            Point.*quantity.Field = converted;
             if (Entry == TSelectionEntry::OilFlow && s.CurrentCoolerType != VCS_Cooler)
                 TypedOilFlow = converted;
             WriteEntry(Entry,
@@ -110,8 +106,8 @@ bool TSelectionController::ExitEntry(TSelectionEntry Entry) {
         if (Entry == TSelectionEntry::OilFlow && s.CurrentCoolerType == VCS_Cooler) {
             // A cooling system always runs at one of its pumps' flows.
             View.SetEntryFontColor(Entry, clBlue);
-            s.InOilFlow = StandardPumpFlow(s.InOilFlow) * (s.USVersionFLG ? 1.2f : 1.0f);
-            ShowOilFlow(s.InOilFlow);
+            Point.OilFlow = StandardPumpFlow(Point.OilFlow) * (s.USVersionFLG ? 1.2f : 1.0f);
+            ShowOilFlow(Point.OilFlow);
             return;
         }
         // The entry shows the value its field keeps, so that what the screen shows is what a
@@ -145,12 +141,6 @@ bool TSelectionController::CommitEntries() {
     return true;
 }
 
-void TSelectionController::ShowPumpFlow(int Position) {
-    TEngineState& s = EngineState();
-    s.InOilFlow = TCoolerSeries::PumpFlowOf(s.CoolChooseTblVCS[Position]);
-    ShowOilFlow(s.InOilFlow);
-}
-
 void TSelectionController::ShowOilFlow(float FlowLiterPerMin) {
     int decimals = 0;
     const float shown = TUnitConv().FlowFromLiterPerMin(
@@ -172,7 +162,7 @@ void TSelectionController::UnitChange(TSelectionEntry Entry) {
 void TSelectionController::ShowStoredValue(TSelectionEntry Entry) {
     const TEntryQuantity& quantity = QuantityOf(Entry);
     int decimals = 0;
-    float shown = (TUnitConv().*quantity.FromBase)(decimals, EngineState().*quantity.Field,
+    float shown = (TUnitConv().*quantity.FromBase)(decimals, Point.*quantity.Field,
                                                    View.ListIndex(quantity.UnitList));
     // In some units the largest values overflow; the entry shows the largest number instead.
     if (!std::isfinite(shown))
@@ -216,7 +206,7 @@ void TSelectionController::ClearOnNewCoolerType(bool ClearAllFLG) {
             // Written directly: each entry's change action would only clear the page again.
             for (TSelectionEntry entry : SelectionEntries) {
                 View.SetEntryText(entry, QStringLiteral("0"));
-                s.*QuantityOf(entry).Field = 0;
+                Point.*QuantityOf(entry).Field = 0;
             }
             TypedOilFlow = 0;
         }
@@ -233,8 +223,9 @@ void TSelectionController::ClearOnNewCoolerType(bool ClearAllFLG) {
         for (TResultLine line : {TResultLine::OilInletTemp, TResultLine::HeatLoad,
                                  TResultLine::AirOutletTemp, TResultLine::OilOutletTemp})
             View.SetResultValueColors(line, clWhite, clBlack);
-        s.MaxTempEditColor = clWhite;
         View.SetGridVisible(false);
+        Sized.reset();
+        Shown.reset();
         View.ClearDiagram();
         View.SetPrintEnabled(false);
         PrinterEnableFLG = false;
@@ -268,12 +259,13 @@ void TSelectionController::ShowMotorCaption() {
 }
 
 void TSelectionController::FillInPumpFlow(bool DisableEntry) {
-    TEngineState& s = EngineState();
-    const TCoolerVCS system(PickedSectionName(), s.IniFilePath, OilSectionName());
+    ReadOil(); // the grade is checked as for any calculation
+    const ModelRecord system = ReadModel(View.ListIndex(TSelectionList::Model));
     View.SetEntryFontColor(TSelectionEntry::OilFlow, clBlue);
-    s.InOilFlow = system.GetMaxOilFlowFloat();
-    WriteEntry(TSelectionEntry::OilFlow,
-               TCoolerHlp::GetMaxOilFlow(View.ListIndex(TSelectionList::OilFlowUnit), s.InOilFlow));
+    Point.OilFlow = static_cast<float>(system[Catalogue::MaxFlow]);
+    WriteEntry(
+        TSelectionEntry::OilFlow,
+        TCoolerHlp::GetMaxOilFlow(View.ListIndex(TSelectionList::OilFlowUnit), Point.OilFlow));
     if (DisableEntry)
         View.SetEntryEnabled(TSelectionEntry::OilFlow, false);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "core/CoolerTypes.h"
+#include "engine/OilGrade.h"
+#include "engine/Sizing.h"
+#include "pages/selection/ResultPresentation.h"
 #include "pages/selection/SelectionModelLists.h"
 #include "pages/selection/SelectionSettings.h"
 #include "pages/selection/SelectionView.h"
@@ -14,15 +17,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-
-// The candidates listed after "Calculate New Cooler": for grid row r (1-based) the model's
-// position in the model list and whether it removes less than the required cooling.
-struct TCoolerSamples {
-    int32_t CoolerSamplesCnt = 0;
-    std::array<int32_t, 5> CoolerSamplesType{-1, -1, -1, -1, -1}; // [1..4]; -1 when empty
-    QList<bool> CoolerSampleUndersized{false};                    // by grid row, 0 the header
-    QList<std::array<QString, SampleColumnCount>> Cells;          // grid row r in Cells[r - 1]
-};
 
 // The logic of the selection page: reading the operating point, sizing a cooler, listing the
 // candidates and colouring a shortfall. It reaches the window only through TSelectionView,
@@ -61,9 +55,6 @@ public:
     void SaveFixedTempMode();
     void LoadFixedTempMode();
 
-    // Calculates the picked model and shows its results; at the solved inlet temperature
-    // `InletTemp` when one is given.
-    TLimitResultError CalcSelectedCoolerData(std::optional<float> InletTemp = std::nullopt);
     // "Calculate Selected Cooler": the picked model at the operating point, the solved inlet
     // temperature in the fixed required cooling mode, and the colours.
     void btCalcSelectedCoolerClick();
@@ -91,14 +82,34 @@ public:
     bool PrintingEnabled() const { return PrinterEnableFLG; }
     // What the report copies from the page as it shows it now.
     TSelectionReportData ReportData() const;
-    const TCoolerSamples& Samples() const { return CoolerSamples; }
+    // The candidates listed after "Calculate New Cooler", as the grid's rows 1 on; empty while
+    // the grid is hidden.
+    QList<Candidate> Candidates() const;
+    // The rating of the model whose results the panel shows; none while it shows none.
+    std::optional<Rating> ShownRating() const {
+        return Shown ? std::optional<Rating>(Shown->Result) : std::nullopt;
+    }
+    // The operating point the entries hold, in base units.
+    const OperatingPoint& EnteredPoint() const { return Point; }
     // The catalogue names of the listed models, at the positions of the model list.
     const QStringList& ShadowList() const { return cbShadow; }
 
 private:
-    // Messages are shown again once an action that silenced them ends, however it ends.
-    struct TShowMessagesAfterwards {
-        ~TShowMessagesAfterwards();
+    // What "Calculate New Cooler" found, kept while its grid is shown: the candidates are
+    // shown again from it when one is picked, in another language or in another unit.
+    struct SizedSeries {
+        OperatingPoint Point;
+        OilGrade Oil;
+        QList<ModelRecord> Models; // the series' list
+        SizingResult Result;
+        QList<PresentedResult> Presented; // by candidate, as the grid shows them
+    };
+    // The results the panel shows: the model's position in the list and its rating.
+    struct ShownModel {
+        int Position = 0;
+        ModelRecord Model{};
+        Rating Result;
+        PresentedResult Presented;
     };
 
     void RunAction(const std::function<void()>& Body);
@@ -111,20 +122,30 @@ private:
     // The entry rewritten from its field in base units, in the unit picked beside it.
     void ShowStoredValue(TSelectionEntry Entry);
     void ShowOilFlow(float FlowLiterPerMin);
-    // A cooling system's model at its own pump's flow, held and shown.
-    void ShowPumpFlow(int Position);
     void FillInPumpFlow(bool DisableEntry);
     QString OilSectionName() const;
     QString PickedSectionName() const;
-    void CaptureInputs();
+    OilGrade ReadOil() const;
+    ModelRecord ReadModel(int Position) const;
+    QList<ModelRecord> ReadSeriesModels() const;
+    // The point as the page sizes it now: the entries' values with the series, the mode and
+    // the service margin.
+    OperatingPoint CurrentPoint() const;
+    PresentationStyle Style() const;
 
     void ReadPumpFlowEntry();
-    bool SolveInletTemperature();
-    // The model calculated last needs its inlet oil above the maximum: it does not meet the
-    // duty, whatever it removes.
-    static bool InletAboveMaximum();
-    void ApplyColorRule();
+    // The results of `Shown` on the panel, with their colours.
+    void ShowResults(const ShownModel& Shown);
+    // A candidate listed by the last sizing on the panel and its row picked.
+    void ShowCandidate(int Row);
     void ShowNoiseCaption();
+
+    // The texts of the page in the window's language, whose Page_1 is loaded for them.
+    QString PageText(const char* Key) const;
+    // The message of a refused calculation, worded with the page's captions and units.
+    QString RefusalMessage(TLimitResultError Code, double MinFlow, double MaxFlow) const;
+    // Why "Calculate New Cooler" chose nothing.
+    void TellNothingChosen(const SizingResult& Result);
 
     // The diagram of the listed candidates, the model of the results chosen.
     void ShowSelectionDiagram();
@@ -141,9 +162,6 @@ private:
     void ShowPageTexts();
     void TakeHandedOverCooling();
 
-    void SetColumnWidths();
-    void FillCoolerSamples(int Chosen);
-    void AddCoolerSample(int Chosen, int Offset);
     QList<TSampleRow> GridRows() const;
 
     TSelectionView& View;
@@ -152,7 +170,9 @@ private:
 
     QStringList cbShadow;
     bool PrinterEnableFLG = false;
-    TCoolerSamples CoolerSamples;
+    OperatingPoint Point;
+    std::optional<SizedSeries> Sized;
+    std::optional<ShownModel> Shown;
     int ActionDepth = 0;
     bool StoredInputsRestored = false;
     // The oil flow the user typed, in l/min. A cooling system runs at its own pump's flow,

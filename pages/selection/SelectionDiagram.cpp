@@ -1,7 +1,6 @@
 #include "pages/selection/SelectionDiagram.h"
 
-#include "engine/CoolerHlp.h"
-#include "engine/CoolerSeries.h"
+#include "engine/Sizing.h"
 #include "units/UnitConv.h"
 
 #include <algorithm>
@@ -25,9 +24,9 @@ double ShownFlow(double FlowLiterPerMin, int FlowUnit) {
 }
 
 // The flows (l/min) at which a model is drawn.
-QList<double> CurveFlows(const TCoolChooseRec& Model, bool PumpFlow, float OperatingFlow) {
+QList<double> CurveFlows(const ChooseRecord& Model, bool PumpFlow, float OperatingFlow) {
     if (PumpFlow)
-        return {TCoolerSeries::PumpFlowOf(Model)};
+        return {PumpFlowOf(Model)};
     const double smallest = Model.MinFlow;
     const double largest = Model.MaxFlow;
     if (!(smallest <= largest))
@@ -45,31 +44,27 @@ QList<double> CurveFlows(const TCoolChooseRec& Model, bool PumpFlow, float Opera
 
 } // namespace
 
-TSelectionDiagram ComputeSelectionDiagram(const QList<TDiagramModel>& Models, bool PumpFlow,
-                                          int FlowUnit, int HeatUnit) {
-    TEngineState& s = EngineState();
-    const float lastSpecHeat = s.LastSpecHeat; // the inlet temperature is solved with it
-
+TSelectionDiagram ComputeSelectionDiagram(const OperatingPoint& Point, const OilGrade& Oil,
+                                          const QList<TDiagramModel>& Models, int FlowUnit,
+                                          int HeatUnit) {
     TSelectionDiagram diagram;
     diagram.FlowUnit = FlowUnit;
     diagram.HeatUnit = HeatUnit;
-    const double temperatureDifference = static_cast<double>(s.InMaxOilTemp) - s.InAirTemp;
+    const double temperatureDifference = static_cast<double>(Point.MaxInletOilTemp) - Point.AirTemp;
     if (temperatureDifference > 0)
-        diagram.OperatingPoint = {ShownFlow(s.InOilFlow, FlowUnit),
-                                  s.InHeatDissi / temperatureDifference};
+        diagram.OperatingPoint = {ShownFlow(Point.OilFlow, FlowUnit),
+                                  Point.CoolingRequired / temperatureDifference};
 
-    TCoolerHlp model;
-    model.AirDensity500m = TCoolerHlp::AirDensity(TCoolerHlp::ReferenceAltitude);
-    const double oilCorrection = TCoolerHlp::CoolCorrFactor();
+    ThermalModel model(ConditionsOf(Point, Oil));
+    const bool pumpFlow = RunsAtPumpFlow(Point.Series);
     for (const TDiagramModel& candidate : Models) {
         TDiagramCurve curve{candidate.Name, candidate.Chosen, {}};
-        for (double flow : CurveFlows(candidate.Data, PumpFlow, s.InOilFlow)) {
-            if (model.EvaluateChooseRec(candidate.Data, flow, oilCorrection) &&
-                std::isfinite(model.SpecHeatDissiValue))
-                curve.Points.append({ShownFlow(flow, FlowUnit), model.SpecHeatDissiValue});
+        for (double flow : CurveFlows(candidate.Data, pumpFlow, Point.OilFlow)) {
+            if (model.EvaluateAt(candidate.Data, flow, Point.MaxInletOilTemp) &&
+                std::isfinite(model.SpecificDissipation))
+                curve.Points.append({ShownFlow(flow, FlowUnit), model.SpecificDissipation});
         }
         diagram.Curves.append(curve);
     }
-    s.LastSpecHeat = lastSpecHeat;
     return diagram;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "core/EngineState.h"
+#include "engine/OilGrade.h"
+#include "engine/OperatingPoint.h"
+#include "engine/ThermalModel.h"
 
 #include <QList>
 #include <QString>
@@ -40,10 +42,11 @@ struct TSelectionDiagram {
     bool operator==(const TSelectionDiagram&) const = default;
 };
 
-// A candidate as the diagram takes it: its name and its entry of the series' choose table.
+// A candidate as the diagram takes it: its name and its coefficients as the walk over the
+// series takes them.
 struct TDiagramModel {
     QString Name;
-    TCoolChooseRec Data;
+    ChooseRecord Data;
     bool Chosen = false;
 };
 
@@ -51,9 +54,9 @@ struct TDiagramModel {
 // added where the model admits it, so the curve is exact where it is compared with the point.
 constexpr int DiagramCurvePoints = 25;
 
-// The diagram of `Models`, smallest first, at the operating point of the engine state, with the
-// oil grade loaded last, evaluated as the walk over a series evaluates a model. `PumpFlow`: the
-// models are cooling systems. Flows are shown in the flow unit `FlowUnit`. The engine state is
-// left as it was.
-TSelectionDiagram ComputeSelectionDiagram(const QList<TDiagramModel>& Models, bool PumpFlow,
-                                          int FlowUnit, int HeatUnit);
+// The diagram of `Models`, smallest first, at `Point` with the oil `Oil`, evaluated as the walk
+// over a series evaluates a model; the point's flow is the one the results are calculated at.
+// Cooling systems are drawn at their pump's flow. Flows are shown in the flow unit `FlowUnit`.
+TSelectionDiagram ComputeSelectionDiagram(const OperatingPoint& Point, const OilGrade& Oil,
+                                          const QList<TDiagramModel>& Models, int FlowUnit,
+                                          int HeatUnit);

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "core/EngineState.h"
+#include "engine/OperatingPoint.h"
 #include "pages/selection/SelectionView.h"
 #include "units/UnitConv.h"
 
 // How the selection page holds and converts the quantity of each of its entries.
 struct TEntryQuantity {
     TSelectionList UnitList;
-    TSelectionGroup Group;      // its caption names the quantity in messages
-    float TEngineState::*Field; // the value in base units
+    TSelectionGroup Group;        // its caption names the quantity in messages
+    float OperatingPoint::*Field; // the value in base units
     float (TUnitConv::*ToBase)(int&, float, int) const;
     float (TUnitConv::*FromBase)(int&, float, int) const;
     // Significant digits of the entry rewritten in another unit: a flow in m³/h needs more.

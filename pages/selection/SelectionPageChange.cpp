@@ -102,7 +102,7 @@ void TSelectionController::StoreEntry(TSelectionEntry Entry) {
     if (!pumpFlowShown && TUnitConv(silent).StringToFloat(value, text, QString())) {
         decimals = TUnitConv::GetNoOfDeciFromString(text);
     } else {
-        const float base = pumpFlowShown ? TypedOilFlow : s.*quantity.Field;
+        const float base = pumpFlowShown ? TypedOilFlow : Point.*quantity.Field;
         value = (TUnitConv().*quantity.FromBase)(decimals, base, unit);
     }
     if (std::isfinite(value))
@@ -140,7 +140,7 @@ void TSelectionController::RestoreStoredInputs() {
         View.SetListIndex(list, stored(list, QLatin1String(entry.UnitValue), entry.LastUnit));
         RestoreStoredEntry(entry.Entry);
     }
-    TypedOilFlow = s.InOilFlow;
+    TypedOilFlow = Point.OilFlow;
     ShowNoiseCaption();
 
     // Only the low byte of the stored series counts; anything unknown is the first series.
@@ -183,7 +183,7 @@ void TSelectionController::SwitchSeries(TCoolerType Series) {
         View.SetEntryEnabled(TSelectionEntry::OilFlow, true);
         if (pumpFlowLeft) {
             // The pump's flow was shown in place of the user's, which comes back.
-            s.InOilFlow = TypedOilFlow;
+            Point.OilFlow = TypedOilFlow;
             ShowStoredValue(TSelectionEntry::OilFlow);
         }
         ClearOnNewCoolerType(false);
@@ -212,8 +212,6 @@ void TSelectionController::ShowPageTexts() {
     View.SetListIndex(TSelectionList::Model, position);
     if (View.GridVisible()) {
         const int picked = View.GridSelectedRow();
-        for (int row = 1; row <= CoolerSamples.CoolerSamplesCnt; ++row)
-            CoolerSamples.Cells[row - 1][0] = models.value(CoolerSamples.CoolerSamplesType[row]);
         View.SetGridRows(GridRows());
         View.SetGridSelectedRow(picked);
     }
@@ -243,8 +241,9 @@ void TSelectionController::MarginsChanged() {
         // Sized again; the candidate the user was looking at stays picked when it is listed.
         const int model = View.ListIndex(TSelectionList::Model);
         btCalcNewCoolerClick();
-        for (int row = 2; row <= CoolerSamples.CoolerSamplesCnt; ++row) {
-            if (View.GridVisible() && CoolerSamples.CoolerSamplesType[row] == model)
+        const QList<Candidate> candidates = Candidates();
+        for (int row = 2; row <= candidates.size(); ++row) {
+            if (candidates[row - 1].Position == model)
                 sgCoolerSamplesSelectCell(0, row);
         }
     } else if (PrinterEnableFLG) {

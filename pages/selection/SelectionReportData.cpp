@@ -18,16 +18,21 @@ TSelectionReportData TSelectionController::ReportData() const {
         const TSelectionEntry entry = SelectionEntries[i];
         data.Inputs[i] = {View.EntryText(entry), CurrentItem(View, UnitListOf(entry))};
     }
-    data.OilInletTemp = View.ResultValue(TResultLine::OilInletTemp);
-    data.OilOutletTemp = View.ResultValue(TResultLine::OilOutletTemp);
-    data.AirOutletTemp = View.ResultValue(TResultLine::AirOutletTemp);
-    data.HeatLoad = View.ResultValue(TResultLine::HeatLoad);
-    data.OilPressure = View.ResultValue(TResultLine::OilPressure);
-    data.AirFlow = View.ResultValue(TResultLine::AirFlow);
-    data.MotorCapacity = View.ResultValue(TResultLine::MotorCapacity);
-    data.NoiseLevel = View.ResultValue(TResultLine::NoiseLevel);
-    data.Protection = View.ResultValue(TResultLine::ProtectionStd);
-    data.HeatLoadHighlighted = View.ResultValueBackground(TResultLine::HeatLoad) != clWhite;
-    data.OilInletTempHighlighted = View.ResultValueBackground(TResultLine::OilInletTemp) != clWhite;
+    // The results as the panel shows them, made from the rating rather than read off it.
+    if (!Shown)
+        return data;
+    const PresentedResult& shown = Shown->Presented;
+    using enum TResultLine;
+    data.OilInletTemp = shown.Value(OilInletTemp);
+    data.OilOutletTemp = shown.Value(OilOutletTemp);
+    data.AirOutletTemp = shown.Value(AirOutletTemp);
+    data.HeatLoad = shown.Value(HeatLoad);
+    data.OilPressure = shown.Value(OilPressure);
+    data.AirFlow = shown.Value(AirFlow);
+    data.MotorCapacity = shown.Value(MotorCapacity);
+    data.NoiseLevel = shown.Value(NoiseLevel);
+    data.Protection = shown.Value(ProtectionStd);
+    data.HeatLoadHighlighted = shown.Highlighted(HeatLoad);
+    data.OilInletTempHighlighted = shown.Highlighted(OilInletTemp);
     return data;
 }

@@ -134,9 +134,6 @@ public:
     virtual void SetGridRows(const QList<TSampleRow>& rows) = 0;
     virtual void SetGridSelectedRow(int row) = 0;
     virtual int GridSelectedRow() const = 0;
-    virtual int GridWidth() const = 0; // pixels
-    virtual int GridColumnWidth(int column) const = 0;
-    virtual void SetGridColumnWidth(int column, int width) = 0;
 
     // The candidates' diagram beside the results, shown after "Calculate New Cooler" and again
     // whenever the chosen model or a unit changes; cleared with the results.

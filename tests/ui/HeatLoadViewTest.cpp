@@ -24,8 +24,10 @@ protected:
     void SetUp() override { Start(); }
 
     void Start() {
-        Window = StartWindow([](TfKylvane& w) {
-            w.SetSelectionPageHooks(std::make_unique<TSelectionPageLogic>(w));
+        Window = StartWindow([this](TfKylvane& w) {
+            auto selection = std::make_unique<TSelectionPageLogic>(w);
+            Selection = selection.get();
+            w.SetSelectionPageHooks(std::move(selection));
             w.SetPageInputs(HeatLoadPageIndex, std::make_unique<THeatLoadPageLogic>(w));
         });
         // Focus moves, and with it the leaving of entries, only within the active window.
@@ -51,6 +53,7 @@ protected:
     TScopedRegionalSettings Point{QLatin1Char('.')};
     std::unique_ptr<TfKylvane> Window;
     THeatLoadPage* Page = nullptr;
+    TSelectionPageLogic* Selection = nullptr; // owned by the window
 };
 
 TEST_F(HeatLoadView, EnteringThePageShowsTheInstalledChoicesInTheirUnits) {
@@ -97,7 +100,7 @@ TEST_F(HeatLoadView, CalculateReadsTheEntryBeingTypedAndHandsTheResultToTheSelec
     Window->PageControl1->setCurrentIndex(SelectionPageIndex);
     EXPECT_EQ(Window->SelectionPage->cbHeatDissCoolerData->currentText(), "W");
     EXPECT_EQ(Window->SelectionPage->edHeatDissCoolerData->text(), "6171");
-    EXPECT_FLOAT_EQ(EngineState().InHeatDissi, 6.171f);
+    EXPECT_FLOAT_EQ(Selection->View.Controller().EnteredPoint().CoolingRequired, 6.171f);
 }
 
 TEST_F(HeatLoadView, OutOfRangeLeavesTheResultAndTheSelectionPageAlone) {

@@ -53,15 +53,13 @@ TEST_F(PageChange, MenuItemRunsThePageChangeEvenOnThePageAlreadyShown) {
     EXPECT_EQ(Log, (QStringList{"3 restore", "3 store", "3 restore"}));
 }
 
-TEST_F(PageChange, DisablesPrintingAndLetsMessagesShow) {
+TEST_F(PageChange, DisablesPrintingAndLoadsThePagesTexts) {
     Window->SetPrintEnabled(true);
-    EngineState().ShowMessagesFLG = false;
 
     Window->mmCooler->trigger();
 
     EXPECT_FALSE(Window->mmPrint->isEnabled());
     EXPECT_FALSE(Window->SelectionPage->sbPrint->isEnabled());
-    EXPECT_TRUE(EngineState().ShowMessagesFLG);
     EXPECT_EQ(Window->TheLanguage->GetLastLanguagePage(), Page_1);
 }
 

@@ -145,7 +145,7 @@ TEST_F(SelectionRoundTrip, CalculatedCoolingIsTakenInItsUnitFromWhicheverPage) {
 
     EXPECT_EQ(Page->edHeatDissCoolerData->text(), "6171");
     EXPECT_EQ(Page->cbHeatDissCoolerData->currentText(), "W");
-    EXPECT_FLOAT_EQ(EngineState().InHeatDissi, 6.171f);
+    EXPECT_FLOAT_EQ(Logic->View.Controller().EnteredPoint().CoolingRequired, 6.171f);
     EXPECT_FALSE(Page->sgCoolerSamples->isVisibleTo(Page));
     EXPECT_FALSE(Page->sbPrint->isEnabled());
     EXPECT_TRUE(Page->lbOilInletTempCoolerValue->text().isEmpty());
@@ -157,7 +157,7 @@ TEST_F(SelectionRoundTrip, TypedFlowComesBackAfterALookAtTheCoolingSystems) {
     EXPECT_NE(Page->edOilflowCoolerData->text(), "100"); // the pump's flow
     Page->rbDCCoolerData->click();
     EXPECT_EQ(Page->edOilflowCoolerData->text(), "100");
-    EXPECT_FLOAT_EQ(EngineState().InOilFlow, 100);
+    EXPECT_FLOAT_EQ(Logic->View.Controller().EnteredPoint().OilFlow, 100);
     EXPECT_TRUE(Page->edOilflowCoolerData->isEnabled());
 
     // Left on a cooling system, the typed flow is the one kept.
@@ -167,7 +167,7 @@ TEST_F(SelectionRoundTrip, TypedFlowComesBackAfterALookAtTheCoolingSystems) {
     EXPECT_TRUE(Page->rbVCSCoolerData->isChecked());
     Page->rbACCoolerData->click();
     EXPECT_EQ(Page->edOilflowCoolerData->text(), "100");
-    EXPECT_FLOAT_EQ(EngineState().InOilFlow, 100);
+    EXPECT_FLOAT_EQ(Logic->View.Controller().EnteredPoint().OilFlow, 100);
 }
 
 TEST_F(SelectionRoundTrip, ClosingTheWindowKeepsTheOpenPagesInputs) {
@@ -178,9 +178,9 @@ TEST_F(SelectionRoundTrip, ClosingTheWindowKeepsTheOpenPagesInputs) {
     Window->close(); // the close box
     Restart();
     EXPECT_EQ(Shown(*Page), entered);
-    EXPECT_FLOAT_EQ(EngineState().InOilFlow, 100);
-    EXPECT_FLOAT_EQ(EngineState().InMaxOilTemp, 60);
-    EXPECT_FLOAT_EQ(EngineState().InHeatDissi, 20);
+    EXPECT_FLOAT_EQ(Logic->View.Controller().EnteredPoint().OilFlow, 100);
+    EXPECT_FLOAT_EQ(Logic->View.Controller().EnteredPoint().MaxInletOilTemp, 60);
+    EXPECT_FLOAT_EQ(Logic->View.Controller().EnteredPoint().CoolingRequired, 20);
 
     // A unit changed on the page open at closing is kept too, and so is the heat-load page's.
     Pick(Page->cbMaxTempCoolerData, 1);

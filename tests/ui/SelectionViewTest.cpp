@@ -77,7 +77,7 @@ TEST_F(SelectionView, EnteringThePageRestoresTheInstalledChoices) {
 TEST_F(SelectionView, LeavingAnEntryReadsItInItsUnit) {
     Type(Page->edMaxTempCoolerData, "140,5");
     EXPECT_EQ(Page->edMaxTempCoolerData->text(), "140.5");
-    EXPECT_FLOAT_EQ(EngineState().InMaxOilTemp, (140.5f - 32) / 1.8f);
+    EXPECT_FLOAT_EQ(Logic->View.Controller().EnteredPoint().MaxInletOilTemp, (140.5f - 32) / 1.8f);
     EXPECT_TRUE(Recorded.Shown.isEmpty());
 }
 
@@ -106,6 +106,15 @@ TEST_F(SelectionView, NewListsTheCandidatesInTheGrid) {
     EXPECT_EQ(Page->cbTypeCoolerData->currentText(), "KVAM 350-B");
     EXPECT_EQ(Page->lbOilInletTempCoolerValue->text(), grid->item(0, 2)->text());
     EXPECT_TRUE(Window->mmPrint->isEnabled());
+    // The columns share the grid's width, the model's the widest.
+    int columns = 0;
+    for (int column = 0; column < SampleColumnCount; ++column) {
+        EXPECT_GT(grid->columnWidth(column), 0) << column;
+        EXPECT_LE(grid->columnWidth(column), grid->columnWidth(0)) << column;
+        columns += grid->columnWidth(column);
+    }
+    EXPECT_LE(columns, grid->width());
+    EXPECT_GE(columns, grid->width() * 98 / 100);
 }
 
 TEST_F(SelectionView, UndersizedCandidateIsDarkRedAndCrossHatchedRedWhenPicked) {
@@ -130,7 +139,7 @@ TEST_F(SelectionView, UndersizedCandidateIsDarkRedAndCrossHatchedRedWhenPicked) 
 TEST_F(SelectionView, CoolingSystemFillsInItsPumpFlow) {
     Page->rbVCSCoolerData->click();
     EXPECT_EQ(Page->cbTypeCoolerData->currentText(), "KVCS 150-D-A");
-    EXPECT_EQ(EngineState().InOilFlow, 20);
+    EXPECT_EQ(Logic->View.Controller().EnteredPoint().OilFlow, 20);
     EXPECT_FALSE(Page->edOilflowCoolerData->isEnabled());
     Page->rbACCoolerData->click();
     EXPECT_TRUE(Page->edOilflowCoolerData->isEnabled());
@@ -149,7 +158,7 @@ TEST_F(SelectionView, AcceleratorCalculatesWithTheEntryBeingTyped) {
 
     EXPECT_EQ(Page->cbTypeCoolerData->currentText(), "KVAM 400-B");
     EXPECT_EQ(heat->text(), "85300");
-    EXPECT_NEAR(EngineState().InHeatDissi, 25, 0.01);
+    EXPECT_NEAR(Logic->View.Controller().EnteredPoint().CoolingRequired, 25, 0.01);
     EXPECT_TRUE(Recorded.Shown.isEmpty()) << Recorded.Texts().join(" | ").toStdString();
 }
 

@@ -22,14 +22,16 @@ TEST_F(SelectionPage, SolvedInletTemperatureLiesBelowTheEnteredMaximum) {
     Controller.btCalcNewCoolerClick();
     ASSERT_EQ(View.ListIndex(TSelectionList::Model), 1); // about 37 kW at 60 degC
 
-    const TEngineState& s = EngineState();
+    const std::optional<Rating> rating = Controller.ShownRating();
+    ASSERT_TRUE(rating);
     const double shown = Leading(Value(L::OilInletTemp));
     EXPECT_LT(shown, 60);
     // The shown temperature is the one at which the model removes exactly the cooling required.
-    EXPECT_EQ(shown, std::round(s.InHeatDissi / s.LastSpecHeat + s.InAirTemp));
-    // The engine state keeps the user's maximum and the dissipation at that maximum.
-    EXPECT_EQ(s.InMaxOilTemp, 60);
-    EXPECT_GT(s.LastActualDissipation, 36);
+    EXPECT_EQ(shown, std::round(25 / rating->SpecificDissipation + 20));
+    EXPECT_NEAR(rating->Dissipation, 25, 0.01);
+    // The user's maximum stays; at it, the model removes more than required.
+    EXPECT_EQ(Controller.EnteredPoint().MaxInletOilTemp, 60);
+    EXPECT_FALSE(rating->RemovesTooLittle);
     EXPECT_EQ(View.Entry(E::MaxTemp).Background, clWhite);
     EXPECT_EQ(View.Line(L::OilInletTemp).Background, clWhite);
     EXPECT_TRUE(Shown.Shown.isEmpty());
@@ -62,8 +64,6 @@ TEST_F(SelectionPage, ColoursShowWhereTheShortfallCanBeMadeUp) {
         EXPECT_EQ(View.Entry(E::MaxTemp).Background, c.MaxTempEntry);
         EXPECT_EQ(View.Entry(E::MaxTemp).FontColor, c.MaxTempEntry == clRed ? clWhite : clBlack);
         EXPECT_EQ(inletTemp.Background, c.InletTemp);
-        EXPECT_EQ(EngineState().MaxTempEditColor, c.MaxTempEntry);
-        EXPECT_EQ(EngineState().HeatLoadColor, c.HeatLoad);
     }
 }
 
@@ -73,7 +73,8 @@ TEST_F(SelectionPage, ModeDecidesWhatTheHeatLineShows) {
     Controller.btCalcSelectedCoolerClick();
     EXPECT_EQ(View.ResultCaption(L::HeatLoad), "Sp. heat dissipation");
     EXPECT_TRUE(Value(L::HeatLoad).endsWith(" kW/°C"));
-    EXPECT_EQ(Leading(Value(L::OilInletTemp)), std::round(10 / EngineState().LastSpecHeat + 20));
+    EXPECT_EQ(Leading(Value(L::OilInletTemp)),
+              std::round(10 / Controller.ShownRating()->SpecificDissipation + 20));
 
     Controller.rbFixedTempClick();
     EXPECT_EQ(View.ResultCaption(L::HeatLoad), "Heat dissipation");
@@ -108,7 +109,6 @@ TEST_F(SelectionPage, InputOutsideItsLimitStopsNewWithItsMessage) {
         Controller.btCalcNewCoolerClick();
         EXPECT_EQ(Shown.Texts(), QStringList{c.Message});
         EXPECT_FALSE(View.GridShown);
-        EXPECT_TRUE(EngineState().ShowMessagesFLG);
     }
 }
 
@@ -120,7 +120,6 @@ TEST_F(SelectionPage, SelectedModelThatFailsItsCheckClearsThePage) {
     PickModel(2); // admits 50 to 300 l/min
     Controller.btCalcSelectedCoolerClick();
     EXPECT_EQ(Shown.Texts(), QStringList{"Oil flow Outside the range! (50.0 - 300)"});
-    EXPECT_EQ(EngineState().LastCalcResult, LR_FLOW_ERR);
     EXPECT_FALSE(Controller.PrintingEnabled());
     EXPECT_EQ(Value(L::OilInletTemp), "");
     // A cleared page is not judged by the earlier model's shortfall.
@@ -135,9 +134,9 @@ TEST_F(SelectionPage, SolvedInletTemperatureIsAResultEvenBeyondTheEntryRange) {
     PickModel(0);
     Controller.btCalcSelectedCoolerClick();
     EXPECT_TRUE(Shown.Shown.isEmpty()) << Shown.Texts().join(" | ").toStdString();
-    EXPECT_EQ(EngineState().InMaxOilTemp, 100);
+    EXPECT_EQ(Controller.EnteredPoint().MaxInletOilTemp, 100);
     EXPECT_EQ(Entry(E::MaxTemp), "100.00");
-    EXPECT_GT(EngineState().LastOilTempIn, 120);
+    EXPECT_GT(Controller.ShownRating()->InletOilTemp, 120);
     EXPECT_EQ(View.Line(L::OilInletTemp).Background, clRed);
     EXPECT_TRUE(Controller.PrintingEnabled());
 }
@@ -184,11 +183,11 @@ TEST_F(SelectionPage, UnreadableDataStopTheActionWithTheirMessage) {
     EXPECT_EQ(Shown.Texts(), QStringList{"'zero' is not a valid floating point value for CoeffC "
                                          "(CnfDcEur.ini [DC_BROKEN])"});
     EXPECT_FALSE(View.GridShown);
-    EXPECT_TRUE(EngineState().ShowMessagesFLG);
 
     Shown.Shown.clear();
     PickModel(1);
-    EXPECT_EQ(Controller.CalcSelectedCoolerData(), LR_UNKNOWN_ERR);
+    Controller.btCalcSelectedCoolerClick();
+    EXPECT_FALSE(Controller.PrintingEnabled());
     EXPECT_EQ(Shown.Texts(), QStringList{"'zero' is not a valid floating point value for CoeffC "
                                          "(CnfDcEur.ini [DC_BROKEN])"});
 

@@ -34,12 +34,12 @@ TEST_F(PendingEntry, TypedValueCountsBeforeEitherButton) {
         SCOPED_TRACE(button == TButton::New ? "New" : "Selected");
         PickModel(1);
         Controller.btCalcSelectedCoolerClick();
-        ASSERT_EQ(EngineState().InHeatDissi, 10);
+        ASSERT_EQ(Controller.EnteredPoint().CoolingRequired, 10);
 
         TypeWithoutLeaving(E::HeatDiss, "25");
         Press(button);
 
-        EXPECT_EQ(EngineState().InHeatDissi, 25);
+        EXPECT_EQ(Controller.EnteredPoint().CoolingRequired, 25);
         EXPECT_EQ(Entry(E::HeatDiss), "25");
         EXPECT_TRUE(Controller.PrintingEnabled());
         EXPECT_EQ(View.ListIndex(TSelectionList::Model), 1); // 37 kW is the smallest for 25 kW
@@ -103,20 +103,20 @@ TEST_F(PendingEntry, ANumberThatMayHoldAThousandsSeparatorIsRefused) {
         SCOPED_TRACE(c.Name);
         const TScopedRegionalSettings regional(c.Settings);
         const QString typed = QString::fromLatin1(c.Typed);
-        const float kept = EngineState().*QuantityOf(c.Entry).Field;
+        const float kept = Controller.EnteredPoint().*QuantityOf(c.Entry).Field;
         const QString shown = Entry(c.Entry);
         Shown.Shown.clear();
 
         Type(c.Entry, typed);
         if (!c.Message) {
             EXPECT_TRUE(Shown.Shown.isEmpty()) << Shown.Texts().join(" | ").toStdString();
-            EXPECT_FLOAT_EQ(EngineState().*QuantityOf(c.Entry).Field, c.Stored);
+            EXPECT_FLOAT_EQ(Controller.EnteredPoint().*QuantityOf(c.Entry).Field, c.Stored);
             Type(c.Entry, shown);
             continue;
         }
         EXPECT_EQ(Shown.Texts(), QStringList{c.Message});
         EXPECT_EQ(View.FocusedEntry(), c.Entry);
-        EXPECT_EQ(EngineState().*QuantityOf(c.Entry).Field, kept);
+        EXPECT_EQ(Controller.EnteredPoint().*QuantityOf(c.Entry).Field, kept);
         // The entry shows the value kept again, in its unit, which is the base unit here.
         EXPECT_FLOAT_EQ(DataValueToFloat(Entry(c.Entry)), kept);
 
@@ -130,7 +130,7 @@ TEST_F(PendingEntry, ANumberThatMayHoldAThousandsSeparatorIsRefused) {
             EXPECT_FALSE(Controller.PrintingEnabled());
             EXPECT_FALSE(View.GridShown);
             EXPECT_EQ(Value(L::OilInletTemp), "");
-            EXPECT_EQ(EngineState().*QuantityOf(c.Entry).Field, kept);
+            EXPECT_EQ(Controller.EnteredPoint().*QuantityOf(c.Entry).Field, kept);
         }
     }
 }
@@ -147,8 +147,8 @@ TEST_F(PendingEntry, AfterAnUnreadableEntryNewCalculatesWhatTheEntriesShow) {
     EXPECT_EQ(Entry(E::HeatDiss), "10.0");
     EXPECT_EQ(Entry(E::OilFlow), "60.0");
     EXPECT_EQ(GridModels().value(0), "KFIX S");
-    EXPECT_EQ(EngineState().InHeatDissi, 10);
-    EXPECT_EQ(EngineState().InOilFlow, 60);
+    EXPECT_EQ(Controller.EnteredPoint().CoolingRequired, 10);
+    EXPECT_EQ(Controller.EnteredPoint().OilFlow, 60);
 }
 
 TEST_F(PendingEntry, AnEntrySetUnreadableByTheProgramIsToldBeforeCalculating) {
@@ -168,7 +168,7 @@ TEST_F(SelectionPage, NumbersThatOverflowInAnotherUnitNeverShowAnInfinity) {
     // -1e38 m3/h overflows in l/min, and the largest flow overflows again in lb/h.
     PickUnit(TSelectionEntry::OilFlow, Ord(TFlow::m3_h));
     Type(TSelectionEntry::OilFlow, "-1e38");
-    EXPECT_TRUE(std::isfinite(EngineState().InOilFlow));
+    EXPECT_TRUE(std::isfinite(Controller.EnteredPoint().OilFlow));
     PickUnit(TSelectionEntry::OilFlow, Ord(TFlow::lb_hr));
     EXPECT_FALSE(Entry(TSelectionEntry::OilFlow).contains("INF"))
         << Entry(TSelectionEntry::OilFlow).toStdString();

@@ -1,6 +1,5 @@
 #include "tests/pages/selection/SelectionTestPage.h"
 
-#include "engine/CoolerSeries.h"
 #include "units/UnitConv.h"
 
 #include <cmath>
@@ -71,9 +70,10 @@ TEST_F(SelectionDiagram, OperatingPointSitsWhereTheSelectionSays) {
 
         ASSERT_TRUE(diagram.OperatingPoint);
         EXPECT_EQ(diagram.OperatingPoint->Flow, c.Flow);
-        const TEngineState& s = EngineState();
+        const OperatingPoint& point = Controller.EnteredPoint();
         EXPECT_DOUBLE_EQ(diagram.OperatingPoint->SpecificDissipation,
-                         s.InHeatDissi / (static_cast<double>(s.InMaxOilTemp) - s.InAirTemp));
+                         point.CoolingRequired /
+                             (static_cast<double>(point.MaxInletOilTemp) - point.AirTemp));
         EXPECT_NEAR(diagram.OperatingPoint->SpecificDissipation,
                     c.Heat / (c.MaxOilTemp - c.AirTemp), 1e-6);
 
@@ -108,12 +108,12 @@ TEST_F(SelectionDiagram, OperatingPointSitsWhereTheSelectionSays) {
 TEST_F(SelectionDiagram, CurvesSpanEachModelsPermittedFlow) {
     TypeOperatingPoint(60, 60, 20, 500, 25);
     Controller.btCalcNewCoolerClick();
-    const TCoolerSamples& samples = Controller.Samples();
+    const QList<Candidate> candidates = Controller.Candidates();
     const QStringList models = View.ListItems(TSelectionList::Model);
-    ASSERT_EQ(samples.CoolerSamplesCnt, 3);
-    for (int row = 1; row <= samples.CoolerSamplesCnt; ++row) {
-        const int position = samples.CoolerSamplesType[row];
-        const TCoolChooseRec& model = EngineState().CoolChooseTblVAM[position];
+    ASSERT_EQ(candidates.size(), 3);
+    for (const Candidate& candidate : candidates) {
+        const int position = candidate.Position;
+        const ChooseRecord model = ChooseRecordOf(FixtureRecord(AC_Cooler, position));
         const TDiagramCurve* curve = CurveOf(models[position]);
         ASSERT_NE(curve, nullptr);
         ASSERT_GE(curve->Points.size(), DiagramCurvePoints);
@@ -203,7 +203,7 @@ TEST_F(SelectionDiagram, CoolingSystemsArePointsAtTheirOwnPumpFlow) {
         const int position = View.ListItems(TSelectionList::Model).indexOf(curve.Model);
         ASSERT_EQ(curve.Points.size(), 1);
         EXPECT_EQ(curve.Points[0].Flow,
-                  TCoolerSeries::PumpFlowOf(EngineState().CoolChooseTblVCS[position]));
+                  PumpFlowOf(ChooseRecordOf(FixtureRecord(VCS_Cooler, position))));
     }
     // The operating point is where the chosen system runs, and moves with the pick.
     EXPECT_EQ(Shown().OperatingPoint->Flow, 80);
@@ -223,23 +223,20 @@ TEST_F(SelectionDiagram, CoolingSystemsArePointsAtTheirOwnPumpFlow) {
     EXPECT_FLOAT_EQ(Shown().OperatingPoint->Flow, 2.4f);
 }
 
-TEST(SelectionDiagramComputation, LeavesTheEngineStateAsItWas) {
-    ResetEngineState();
-    TEngineState& s = EngineState();
-    s.OilCoeff[TIsoOil::OilKey::CoolCorr] = 1;
-    s.InOilFlow = 50;
-    s.InMaxOilTemp = 60;
-    s.InAirTemp = 60; // no warmer than the air: the point has no specific dissipation
-    s.InHeatDissi = 10;
-    s.LastSpecHeat = 0.25f;
-    const TCoolChooseRec model{0, 0, 0.001f, 0.5f, 0, 10, 100, 1.5f};
+TEST(SelectionDiagramComputation, APointNoWarmerThanTheAirHasNoSpecificDissipation) {
+    OperatingPoint point;
+    point.OilFlow = 50;
+    point.MaxInletOilTemp = 60;
+    point.AirTemp = 60;
+    point.CoolingRequired = 10;
+    OilGrade::Coefficients oil{};
+    oil[OilGrade::Key::CoolCorr] = 1;
+    const ChooseRecord model{0, 0, 0.001f, 0.5f, 0, 10, 100, 1.5f};
     const TSelectionDiagram diagram =
-        ComputeSelectionDiagram({{"A", model, true}}, false, Ord(TFlow::l_min), 1);
+        ComputeSelectionDiagram(point, OilGrade(oil), {{"A", model, true}}, Ord(TFlow::l_min), 1);
     EXPECT_FALSE(diagram.OperatingPoint);
     ASSERT_EQ(diagram.Curves.size(), 1);
     EXPECT_EQ(diagram.Curves[0].Points.size(), DiagramCurvePoints + 1); // 50 l/min besides
-    EXPECT_EQ(s.LastSpecHeat, 0.25f);
-    EXPECT_EQ(s.InOilFlow, 50);
 }
 
 } // namespace

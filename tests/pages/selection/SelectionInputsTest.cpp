@@ -29,7 +29,7 @@ TEST_F(SelectionPage, TypedNumbersAreStoredInBaseUnitsAndRewrittenAsTyped) {
         const TScopedRegionalSettings separator(c.Separator);
         PickUnit(c.Entry, c.Unit);
         Type(c.Entry, c.Typed);
-        EXPECT_FLOAT_EQ(EngineState().*QuantityOf(c.Entry).Field, c.Stored);
+        EXPECT_FLOAT_EQ(Controller.EnteredPoint().*QuantityOf(c.Entry).Field, c.Stored);
         EXPECT_EQ(Entry(c.Entry), c.Shown);
     }
     EXPECT_TRUE(Shown.Shown.isEmpty());
@@ -51,13 +51,13 @@ TEST_F(SelectionPage, UnreadableEntryKeepsTheFocusAndShowsTheValueItKeeps) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         Type(c.Entry, c.Kept);
-        const float kept = EngineState().*QuantityOf(c.Entry).Field;
+        const float kept = Controller.EnteredPoint().*QuantityOf(c.Entry).Field;
         View.SetEntryFontColor(c.Entry, clRed);
         Shown.Shown.clear();
         Type(c.Entry, c.Typed);
         EXPECT_EQ(Shown.Texts(), QStringList{c.Message});
         EXPECT_EQ(View.FocusedEntry(), c.Entry);
-        EXPECT_EQ(EngineState().*QuantityOf(c.Entry).Field, kept);
+        EXPECT_EQ(Controller.EnteredPoint().*QuantityOf(c.Entry).Field, kept);
         EXPECT_EQ(Entry(c.Entry), c.Shown); // the screen and the field agree
     }
     EXPECT_EQ(View.Entry(E::OilFlow).FontColor, clBlack);
@@ -75,13 +75,13 @@ TEST_F(SelectionPage, UnitSwitchesShowTheSameValueAndRoundTrip) {
     EXPECT_EQ(Value(TResultLine::OilInletTemp), "");
     PickUnit(E::OilFlow, Ord(TFlow::l_min));
     EXPECT_EQ(Entry(E::OilFlow), "100");
-    EXPECT_EQ(EngineState().InOilFlow, 100);
+    EXPECT_EQ(Controller.EnteredPoint().OilFlow, 100);
 
     PickUnit(E::MaxTemp, Ord(TTemp::F));
     EXPECT_EQ(Entry(E::MaxTemp), "140");
     PickUnit(E::MaxTemp, Ord(TTemp::C));
     EXPECT_EQ(Entry(E::MaxTemp), "60");
-    EXPECT_EQ(EngineState().InMaxOilTemp, 60);
+    EXPECT_EQ(Controller.EnteredPoint().MaxInletOilTemp, 60);
 
     PickUnit(E::HeatDiss, Ord(THeatDissi::W));
     EXPECT_EQ(Entry(E::HeatDiss), "25000");
@@ -120,21 +120,23 @@ TEST_F(SelectionPage, ClearAllEmptiesTheOperatingPoint) {
     Controller.ClearOnNewCoolerType(true);
     for (E entry : SelectionEntries)
         EXPECT_EQ(Entry(entry), "0");
-    const TEngineState& s = EngineState();
-    EXPECT_EQ(s.InOilFlow + s.InMaxOilTemp + s.InAirTemp + s.InAltitude + s.InHeatDissi, 0);
+    const OperatingPoint& point = Controller.EnteredPoint();
+    EXPECT_EQ(point.OilFlow + point.MaxInletOilTemp + point.AirTemp + point.Altitude +
+                  point.CoolingRequired,
+              0);
 }
 
 // Cooling systems run at their pump's flow: the page fills it in.
 TEST_F(SelectionPage, PickedCoolingSystemFillsInItsPumpFlow) {
     PickSeries(VCS_Cooler);
     EXPECT_EQ(Entry(E::OilFlow), "20.0"); // the first system's largest flow
-    EXPECT_EQ(EngineState().InOilFlow, 20);
+    EXPECT_EQ(Controller.EnteredPoint().OilFlow, 20);
     EXPECT_EQ(View.Entry(E::OilFlow).FontColor, clBlue);
     EXPECT_FALSE(View.Entry(E::OilFlow).Enabled);
 
     PickModel(2);
     EXPECT_EQ(Entry(E::OilFlow), "80.0");
-    EXPECT_EQ(EngineState().InOilFlow, 80);
+    EXPECT_EQ(Controller.EnteredPoint().OilFlow, 80);
 
     PickUnit(E::OilFlow, Ord(TFlow::m3_h));
     PickModel(1);
@@ -153,11 +155,11 @@ TEST_F(SelectionPage, TypedFlowOutlivesALookAtTheCoolingSystems) {
     Type(E::OilFlow, "26.4");
     PickSeries(VCS_Cooler);
     PickModel(2);
-    EXPECT_EQ(EngineState().InOilFlow, 80);
+    EXPECT_EQ(Controller.EnteredPoint().OilFlow, 80);
     for (TCoolerType series : {DC_Cooler, Cooler_System}) {
         PickSeries(series);
         EXPECT_EQ(Entry(E::OilFlow), "26.4");
-        EXPECT_FLOAT_EQ(EngineState().InOilFlow, 26.4f * 3.785f);
+        EXPECT_FLOAT_EQ(Controller.EnteredPoint().OilFlow, 26.4f * 3.785f);
         PickSeries(VCS_Cooler);
     }
 }
@@ -175,9 +177,9 @@ TEST_F(SelectionPage, UnreadablePumpFlowFallsBackToAStandardPump) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Previous);
         EngineState().USVersionFLG = c.US;
-        EngineState().InOilFlow = c.Previous;
+        Type(E::OilFlow, TypedText(c.Previous));
         Type(E::OilFlow, "x");
-        EXPECT_EQ(EngineState().InOilFlow, c.Standard);
+        EXPECT_EQ(Controller.EnteredPoint().OilFlow, c.Standard);
         EXPECT_EQ(Entry(E::OilFlow), c.Shown);
         EXPECT_EQ(View.Entry(E::OilFlow).FontColor, clBlue);
         EXPECT_EQ(View.FocusedEntry(), E::OilFlow);

@@ -103,12 +103,12 @@ TEST_F(SelectionPageChange, StartingAgainRestoresChoicesAndEntriesInTheirUnits) 
     EXPECT_EQ(view.EntryText(E::OilFlow), "26,40");
     EXPECT_EQ(view.EntryText(E::MaxTemp), "140");
     EXPECT_EQ(view.EntryText(E::HeatDiss), "25,00");
-    const TEngineState& s = EngineState();
-    EXPECT_FLOAT_EQ(s.InOilFlow, 26.4f);
-    EXPECT_FLOAT_EQ(s.InMaxOilTemp, 60);
-    EXPECT_FLOAT_EQ(s.InAirTemp, 20);
-    EXPECT_FLOAT_EQ(s.InAltitude, 500);
-    EXPECT_FLOAT_EQ(s.InHeatDissi, 25);
+    const OperatingPoint& point = again.EnteredPoint();
+    EXPECT_FLOAT_EQ(point.OilFlow, 26.4f);
+    EXPECT_FLOAT_EQ(point.MaxInletOilTemp, 60);
+    EXPECT_FLOAT_EQ(point.AirTemp, 20);
+    EXPECT_FLOAT_EQ(point.Altitude, 500);
+    EXPECT_FLOAT_EQ(point.CoolingRequired, 25);
     EXPECT_TRUE(Shown.Shown.isEmpty()) << Shown.Texts().join(" | ").toStdString();
 }
 
@@ -132,7 +132,7 @@ TEST_F(SelectionPage, FirstEnteringClampsStoredPositionsAndSkipsDamagedNumbers) 
     EXPECT_EQ(view.ListIndex(TSelectionList::Oil), 9);
     EXPECT_EQ(view.ListIndex(TSelectionList::OilFlowUnit), Ord(TFlow::m3_h));
     EXPECT_EQ(view.EntryText(E::OilFlow), "6.5");
-    EXPECT_FLOAT_EQ(EngineState().InOilFlow, 6.5f * 1000 / 60);
+    EXPECT_FLOAT_EQ(Controller.EnteredPoint().OilFlow, 6.5f * 1000 / 60);
     EXPECT_EQ(view.EntryText(E::MaxTemp), "32"); // 0 degC in degF
     EXPECT_EQ(view.EntryText(E::AirTemp), "0.0");
     EXPECT_EQ(view.ResultCaption(L::NoiseLevel), "LpA, 3 ft");
@@ -199,7 +199,7 @@ TEST_F(SelectionPageChange, HandedOverCoolingIsTakenInItsUnitWhenThePageIsEntere
 
     EXPECT_EQ(View.ListIndex(TSelectionList::HeatDissUnit), Ord(THeatDissi::W));
     EXPECT_EQ(Entry(E::HeatDiss), "6171");
-    EXPECT_FLOAT_EQ(EngineState().InHeatDissi, 6.171f);
+    EXPECT_FLOAT_EQ(Controller.EnteredPoint().CoolingRequired, 6.171f);
     EXPECT_FALSE(View.GridShown);
     EXPECT_FALSE(Controller.PrintingEnabled());
 
@@ -217,7 +217,7 @@ TEST_F(SelectionPageChange, HandedOverCoolingInAnotherUnitVoidsResultsEvenWithTh
     ASSERT_TRUE(Controller.PrintingEnabled());
     Controller.TakeRequiredCooling("25.00", Ord(THeatDissi::HP));
     Controller.RestoreInputs();
-    EXPECT_NEAR(EngineState().InHeatDissi, 18.6428, 1e-4); // 25 HP
+    EXPECT_NEAR(Controller.EnteredPoint().CoolingRequired, 18.6428, 1e-4); // 25 HP
     EXPECT_FALSE(Controller.PrintingEnabled());
 
     Controller.btCalcNewCoolerClick();

@@ -1,6 +1,8 @@
 #include "tests/pages/selection/SelectionTestPage.h"
 
+#include "engine/CoolerHlp.h"
 #include "engine/ModelLists.h"
+#include "engine/VerDep.h"
 #include "pages/selection/SelectionTexts.h"
 #include "units/NumericText.h"
 
@@ -54,7 +56,6 @@ SelectionPage::SelectionPage() {
     View.ApplyLanguageTexts();
     Controller.InitialisePage();
     Controller.LoadFixedTempMode();
-    EngineState().ShowMessagesFLG = true;
     PickSeries(AC_Cooler);
 }
 
@@ -99,4 +100,12 @@ QStringList SelectionPage::GridModels() const {
     for (qsizetype row = 1; row < View.GridRows.size(); ++row)
         models.append(View.GridRows[row].Cells[0]);
     return models;
+}
+
+ModelRecord SelectionPage::FixtureRecord(TCoolerType series, int position) const {
+    ModelRecord record{};
+    TCoolerHlp::ReadCoolerIniFile(
+        record, TVerDep().ChangeToSectionName(Controller.ShadowList()[position]),
+        QStringLiteral(AIRCOOLER_TEST_DATA_DIR "/"), TVerDep().ChangeToCoolerIniFilename(series));
+    return record;
 }

@@ -39,6 +39,8 @@ protected:
     QString Value(TResultLine line) const { return View.ResultValue(line); }
     QString Entry(TSelectionEntry entry) const { return View.EntryText(entry); }
     QStringList GridModels() const;
+    // The fixture catalogue's record of the model at `position` of the list of `series`.
+    ModelRecord FixtureRecord(TCoolerType series, int position) const;
 
     TScopedRegionalSettings Point{QLatin1Char('.')};
     TRecordingMessages Shown;
