@@ -121,3 +121,25 @@ void FillSeriesModelList(TCoolerType Series, QStringList& cbDimension, QStringLi
         break;
     }
 }
+
+SeriesModelList ModelListOf(TCoolerType Series, const QString& RpmWord) {
+    const auto list = [&](std::span<const TModelRow> rows, bool endsInRpmWord) {
+        SeriesModelList models;
+        const QString suffix = endsInRpmWord ? QLatin1Char(' ') + RpmWord : QString();
+        for (const TModelRow& row : rows) {
+            models.Names.append(QLatin1String(row.DisplayName) + suffix);
+            models.CatalogueNames.append(QLatin1String(row.SectionName));
+        }
+        return models;
+    };
+    switch (Series) {
+    case AC_Cooler:
+        return list(RowsVAM, false);
+    case DC_Cooler:
+        return list(RowsVDM, false);
+    case Cooler_System:
+        return list(RowsVHM, true);
+    default:
+        return list(RowsVCS, false);
+    }
+}

@@ -78,6 +78,14 @@ public:
     TDimensionVCS();
 };
 
+// The models of a series as its list names them: the display names, the hydraulic-motor ones
+// ended by `RpmWord`, and at the same positions the catalogue names.
+struct SeriesModelList {
+    QStringList Names;
+    QStringList CatalogueNames;
+};
+SeriesModelList ModelListOf(TCoolerType Series, const QString& RpmWord);
+
 // Fills the lists with the models of `Series` from its built-in list; ordinals above the last
 // series count as cooling systems, as the catalogue file naming does.
 void FillSeriesModelList(TCoolerType Series, QStringList& cbDimension, QStringList& cbShadow);

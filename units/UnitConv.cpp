@@ -244,7 +244,7 @@ bool TUnitConv::StringToFloat(float& FloatValue, const QString& ValueStr,
     // heat a thousand times off, so the user chooses.
     if (const std::optional<TThousandsReadings> readings =
             ThousandsReadings(ValueStr, Regional().GroupSeparator)) {
-        QString choice = EngineState().ThousandsReadingsStr;
+        QString choice = ThousandsReadingsText.value_or(EngineState().ThousandsReadingsStr);
         choice.replace(QStringLiteral("%1"), readings->Thousands)
             .replace(QStringLiteral("%2"), readings->Decimal);
         MessageService.Error(

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/MessageService.h"
+
 #include "units/Units.h"
+#include <optional>
 
 #include <QString>
 
@@ -24,8 +26,11 @@ extern const std::array<double, 3> PressureFromkPa;
 // the last unit of its list.
 class TUnitConv {
 public:
-    // Messages of unreadable entries go to `messages`.
-    explicit TUnitConv(TMessageService& messages = Messages()) : MessageService(messages) {}
+    // Messages of unreadable entries go to `messages`, worded for a number that reads two ways
+    // with `thousandsReadings` ("Write %1 or %2"; by default the window's language's).
+    explicit TUnitConv(TMessageService& messages = Messages(),
+                       std::optional<QString> thousandsReadings = std::nullopt)
+        : MessageService(messages), ThousandsReadingsText(std::move(thousandsReadings)) {}
 
     float TempToC(int& NoOfDeci, float Value, int UnitIndex) const;
     float TempFromC(int& NoOfDeci, float Value, int UnitIndex) const;
@@ -74,4 +79,5 @@ public:
 
 private:
     TMessageService& MessageService;
+    std::optional<QString> ThousandsReadingsText;
 };

@@ -83,9 +83,10 @@ QString Quoted(const QStringList& Items) {
     return QLatin1Char('"') + Items.join(QStringLiteral("\", \"")) + QLatin1Char('"');
 }
 
-QString UnreadValueMessage(const QString& Typed, const QString& Option) {
+QString UnreadValueMessage(const QString& Typed, const QString& Option,
+                           std::optional<QString> ThousandsReadings) {
     TRecordingMessages unread;
     float value = 0;
-    TUnitConv(unread).StringToFloat(value, Typed, Option);
+    TUnitConv(unread, std::move(ThousandsReadings)).StringToFloat(value, Typed, Option);
     return unread.Texts().join(QLatin1Char('\n'));
 }

@@ -39,5 +39,7 @@ QString Quoted(const QStringList& Items);
 
 // The message a typed value gets when it does not read as the pages read their entries, named
 // by the option that gave it ("--flow: 12;5 ?") rather than by the caption of a page the user
-// does not see; empty when it reads.
-QString UnreadValueMessage(const QString& Typed, const QString& Option);
+// does not see; empty when it reads. A number that reads two ways is worded with
+// `ThousandsReadings` ("Write %1 or %2").
+QString UnreadValueMessage(const QString& Typed, const QString& Option,
+                           std::optional<QString> ThousandsReadings = std::nullopt);

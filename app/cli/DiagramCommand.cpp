@@ -1,7 +1,7 @@
 #include "app/cli/DiagramCommand.h"
 
+#include "app/cli/CommandLineSelection.h"
 #include "app/cli/ExitStatus.h"
-#include "app/cli/HeadlessSelection.h"
 #include "app/cli/SelectArguments.h"
 #include "core/OutputPath.h"
 #include "core/VisibleText.h"
@@ -70,15 +70,6 @@ bool WritePicture(const TSelectionDiagram& diagram, const QString& fileName, QSt
     return WriteWholeFile(fileName, picture.data(), error);
 }
 
-// The grid row of the model at `position`, 0 when it is no candidate.
-int CandidateRow(const QList<Candidate>& candidates, int position) {
-    for (qsizetype i = 0; i < candidates.size(); ++i) {
-        if (candidates[i].Position == position)
-            return static_cast<int>(i) + 1;
-    }
-    return 0;
-}
-
 } // namespace
 
 int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Out,
@@ -108,27 +99,23 @@ int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, 
         return 2;
     }
 
-    THeadlessSelection page(IniFilePath, request.Language);
-    if (!page.Enter(request, error)) {
+    // The diagram shows the candidates of a new cooler; a model is picked in their grid.
+    const CatalogueSource catalogue(IniFilePath);
+    CommandLineSelection run;
+    if (!RunCommandLineSelection(request, true, CaptionsIn(request.Language), catalogue, run,
+                                 error)) {
         Err << error << '\n';
         return 2;
     }
-    // The diagram shows the candidates of a new cooler; a model is picked in their grid.
-    const int picked = page.View.ListIndex(TSelectionList::Model);
-    page.Calculate(THeadlessSelection::TCalculation::NewCooler);
-    if (!request.Model.isEmpty() && page.View.Diagram) {
-        const int row = CandidateRow(page.Controller.Candidates(), picked);
-        if (row == 0) {
-            Err << QStringLiteral("\"%1\" is not among the candidates the diagram shows.\n")
-                       .arg(EchoedValue(request.Model));
-            return 2;
-        }
-        page.Controller.sgCoolerSamplesSelectCell(0, row);
+    if (run.Outcome.Diagram && run.Outcome.ModelNotListed) {
+        Err << QStringLiteral("\"%1\" is not among the candidates the diagram shows.\n")
+                   .arg(EchoedValue(request.Model));
+        return 2;
     }
 
-    for (const QString& message : page.Messages.Texts())
-        Err << message << '\n';
-    const std::optional<TSelectionDiagram>& diagram = page.View.Diagram;
+    for (const TShownMessage& message : run.Outcome.Messages)
+        Err << message.Text << '\n';
+    const std::optional<TSelectionDiagram>& diagram = run.Outcome.Diagram;
     if (!diagram) {
         Err << "No diagram: no cooler was chosen.\n";
         return 1;
@@ -141,7 +128,7 @@ int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, 
     if (request.Json)
         Out << QString::fromUtf8(
             QJsonDocument(DiagramJson(*diagram)).toJson(QJsonDocument::Indented));
-    return page.Succeeded() ? 0 : 1;
+    return run.Outcome.Succeeded() ? 0 : 1;
 }
 
 QString DiagramUsage() {

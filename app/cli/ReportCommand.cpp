@@ -1,8 +1,9 @@
 #include "app/cli/ReportCommand.h"
 
-#include "app/cli/HeadlessSelection.h"
+#include "app/cli/CommandLineSelection.h"
 #include "app/cli/ReportArguments.h"
 #include "core/DataFault.h"
+#include "core/EngineState.h"
 #include "core/OutputPath.h"
 #include "core/VisibleText.h"
 #include "pages/printsetup/HeadlessPrintSetupView.h"
@@ -10,6 +11,8 @@
 #include "pages/printsetup/PrintSetupController.h"
 #include "report/SelectionReport.h"
 #include "report/TextDocumentWriter.h"
+#include "settings/VersUnit.h"
+#include "texts/Language.h"
 
 #include <QDate>
 
@@ -28,15 +31,17 @@ int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, Q
         return 2;
     }
 
-    THeadlessSelection page(IniFilePath, request.Selection.Language);
-    if (!page.Run(request.Selection, error)) {
+    const CatalogueSource catalogue(IniFilePath);
+    CommandLineSelection run;
+    if (!RunCommandLineSelection(request.Selection, request.Selection.Model.isEmpty(),
+                                 CaptionsIn(request.Selection.Language), catalogue, run, error)) {
         Err << error << '\n';
         return 2;
     }
-    for (const QString& message : page.Messages.Texts())
-        Err << message << '\n';
-    if (!page.Succeeded()) {
-        if (page.Messages.Shown.isEmpty())
+    for (const TShownMessage& message : run.Outcome.Messages)
+        Err << message.Text << '\n';
+    if (!run.Outcome.Succeeded()) {
+        if (run.Outcome.Messages.isEmpty())
             Err << "No result.\n";
         return 1;
     }
@@ -54,13 +59,19 @@ int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, Q
         return true;
     };
 
-    const QImage diagram = page.View.Diagram ? DrawDiagram(*page.View.Diagram) : QImage();
+    const QImage diagram = run.Outcome.Diagram ? DrawDiagram(*run.Outcome.Diagram) : QImage();
     int status = 0;
-    RunPrintCommand(page.Language, printSetup, [&] {
+    // The report still reads the edition, the catalogue and the series from the engine state.
+    const TVersUnit edition;
+    EngineState().IniFilePath = IniFilePath;
+    EngineState().CurrentCoolerType = request.Selection.Series;
+    TLanguage language;
+    language.SetLanguageType(request.Selection.Language);
+    RunPrintCommand(language, printSetup, [&] {
         TTextDocumentWriter writer;
         try {
-            WriteSelectionReport(writer, page.Controller.ReportData(), page.Language,
-                                 QDate::currentDate(), diagram);
+            WriteSelectionReport(writer, ReportDataOf(run.Request, run.Outcome, run.Models),
+                                 language, QDate::currentDate(), diagram);
         } catch (const EDataFault& e) {
             Err << e.Message() << '\n';
             status = 1;

@@ -1,6 +1,6 @@
 #include "app/cli/SelectCommand.h"
 
-#include "app/cli/HeadlessSelection.h"
+#include "app/cli/CommandLineSelection.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,7 +10,7 @@
 
 namespace {
 
-// The result fields of the engine state, by the panel line that shows them.
+// The keys of the results in the JSON, by the panel line that shows them.
 const QList<std::pair<TResultLine, QString>> ResultKeys{
     {TResultLine::OilInletTemp, "OilTempInStr"},      {TResultLine::OilOutletTemp, "OilTempOutStr"},
     {TResultLine::AirOutletTemp, "AirTempOutStr"},    {TResultLine::HeatLoad, "HeatLoadStr"},
@@ -20,19 +20,29 @@ const QList<std::pair<TResultLine, QString>> ResultKeys{
 
 const QStringList CandidateKeys{"model", "heat", "inletTemp", "noise", "pressureDrop"};
 
-// A result the window shows on a red background: the model falls short of the operating
-// point there.
-bool Highlighted(const THeadlessSelectionView::TResultLineState& line) {
-    return line.Visible && !line.Value.isEmpty() && line.Background != clWhite;
-}
+struct ShownLine {
+    QString Caption;
+    QString Value;
+    bool Highlighted = false;
+};
 
-// What the page shows: the visible result lines with their captions.
-QList<THeadlessSelectionView::TResultLineState> ShownLines(const THeadlessSelectionView& view) {
-    QList<THeadlessSelectionView::TResultLineState> lines;
+// What the page shows: the visible result lines with their captions; a cooling system's flow
+// first, since it runs at its pump's.
+QList<ShownLine> ShownLines(const CommandLineSelection& run) {
+    const SelectionRequest& request = run.Request;
+    QList<ShownLine> lines;
+    if (RunsAtPumpFlow(request.Series))
+        lines.append({run.Captions.Group(TSelectionGroup::OilFlow), run.PumpFlowText()});
     for (int i = 0; i < ResultLineCount; ++i) {
-        const auto& line = view.Line(static_cast<TResultLine>(i));
-        if (line.Visible && !(line.Caption.isEmpty() && line.Value.isEmpty()))
-            lines.append(line);
+        const auto line = static_cast<TResultLine>(i);
+        // The US catalogue states no protection class.
+        if (line == TResultLine::ProtectionStd && request.USEdition)
+            continue;
+        const QString caption =
+            run.Captions.ResultCaption(line, request.Series, request.Units.Altitude != 0, false);
+        const QString& value = run.Outcome.Result.Value(line);
+        if (!(caption.isEmpty() && value.isEmpty()))
+            lines.append({caption, value, run.Outcome.Result.Highlighted(line)});
     }
     return lines;
 }
@@ -43,75 +53,55 @@ QString WithoutTrailingBlanks(QString line) {
     return line;
 }
 
-// The model the shown results belong to.
-QString ResultModel(const THeadlessSelectionView& view) {
-    return view.ListItems(TSelectionList::Model).value(view.ListIndex(TSelectionList::Model));
-}
-
-// A cooling system's oil flow is its pump's: the entry as the page shows it, with its unit.
-QString PumpFlowText(const THeadlessSelectionView& view) {
-    return view.EntryText(TSelectionEntry::OilFlow) + QLatin1Char(' ') +
-           view.ListItems(TSelectionList::OilFlowUnit)
-               .value(view.ListIndex(TSelectionList::OilFlowUnit));
-}
-
-bool RunsAtPumpFlow(const THeadlessSelectionView& view) {
-    return view.SelectedSeries() == VCS_Cooler;
-}
-
-void PrintText(const THeadlessSelectionView& view, QTextStream& out) {
-    if (view.GridShown) {
+void PrintText(const CommandLineSelection& run, QTextStream& out) {
+    const QList<TSampleRow>& grid = run.Outcome.Grid;
+    if (!grid.isEmpty()) {
         std::array<qsizetype, SampleColumnCount> widths{};
-        for (const TSampleRow& row : view.GridRows) {
+        for (const TSampleRow& row : grid) {
             for (int column = 0; column < SampleColumnCount; ++column)
                 widths[column] = std::max(widths[column], row.Cells[column].trimmed().size());
         }
-        for (const TSampleRow& row : view.GridRows) {
+        for (const TSampleRow& row : grid) {
             QString line = row.Undersized ? QStringLiteral("* ") : QStringLiteral("  ");
             for (int column = 0; column < SampleColumnCount; ++column)
                 line += row.Cells[column].trimmed().leftJustified(widths[column] + 2);
             out << WithoutTrailingBlanks(line) << '\n';
         }
-        if (std::any_of(view.GridRows.cbegin(), view.GridRows.cend(),
+        if (std::any_of(grid.cbegin(), grid.cend(),
                         [](const TSampleRow& row) { return row.Undersized; }))
             out << "  * cannot remove the cooling required below the max. inlet oil temperature\n";
         out << '\n';
     }
-    out << view.GroupCaption(TSelectionGroup::Output) << ": " << ResultModel(view) << '\n';
-    QList<THeadlessSelectionView::TResultLineState> lines = ShownLines(view);
-    if (RunsAtPumpFlow(view)) {
-        THeadlessSelectionView::TResultLineState pump;
-        pump.Caption = view.GroupCaption(TSelectionGroup::OilFlow);
-        pump.Value = PumpFlowText(view);
-        lines.prepend(pump);
-    }
+    out << run.Captions.Group(TSelectionGroup::Output) << ": " << run.ResultModel() << '\n';
+    const QList<ShownLine> lines = ShownLines(run);
     qsizetype width = 0;
-    for (const auto& line : lines)
+    for (const ShownLine& line : lines)
         width = std::max(width, line.Caption.size());
-    for (const auto& line : lines)
+    for (const ShownLine& line : lines)
         out << WithoutTrailingBlanks(
-                   (Highlighted(line) ? QStringLiteral("! ") : QStringLiteral("  ")) +
+                   (line.Highlighted ? QStringLiteral("! ") : QStringLiteral("  ")) +
                    line.Caption.leftJustified(width + 2) + line.Value)
             << '\n';
-    if (std::any_of(lines.cbegin(), lines.cend(), Highlighted))
+    if (std::any_of(lines.cbegin(), lines.cend(), [](const ShownLine& l) { return l.Highlighted; }))
         out << "  ! shown in red: the cooler falls short of the operating point here\n";
 }
 
-void PrintJson(const THeadlessSelectionView& view, const QStringList& messages, QTextStream& out) {
+void PrintJson(const CommandLineSelection& run, const QStringList& messages, QTextStream& out) {
+    const SelectionOutcome& outcome = run.Outcome;
     QJsonArray candidates;
-    for (qsizetype row = 1; view.GridShown && row < view.GridRows.size(); ++row) {
+    for (qsizetype row = 1; row < outcome.Grid.size(); ++row) {
         QJsonObject candidate;
         for (int column = 0; column < SampleColumnCount; ++column)
-            candidate.insert(CandidateKeys[column], view.GridRows[row].Cells[column]);
-        candidate.insert("undersized", view.GridRows[row].Undersized);
+            candidate.insert(CandidateKeys[column], outcome.Grid[row].Cells[column]);
+        candidate.insert("undersized", outcome.Grid[row].Undersized);
         candidates.append(candidate);
     }
     QJsonObject results;
     QJsonArray highlighted;
     for (const auto& [line, key] : ResultKeys) {
-        const auto& shown = view.Line(line);
-        results.insert(key, shown.Visible ? shown.Value : QString());
-        if (Highlighted(shown))
+        const bool visible = !(line == TResultLine::ProtectionStd && run.Request.USEdition);
+        results.insert(key, visible ? outcome.Result.Value(line) : QString());
+        if (visible && outcome.Result.Highlighted(line))
             highlighted.append(key);
     }
     QJsonObject document{{"candidates", candidates},
@@ -119,12 +109,19 @@ void PrintJson(const THeadlessSelectionView& view, const QStringList& messages, 
                          {"highlighted", highlighted},
                          {"messages", QJsonArray::fromStringList(messages)}};
     // Without a result there is no model the results belong to.
-    if (view.PrintEnabled) {
-        document.insert("model", ResultModel(view));
-        if (RunsAtPumpFlow(view))
-            document.insert("pumpFlow", PumpFlowText(view));
+    if (outcome.Calculated) {
+        document.insert("model", run.ResultModel());
+        if (RunsAtPumpFlow(run.Request.Series))
+            document.insert("pumpFlow", run.PumpFlowText());
     }
     out << QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
+}
+
+QStringList MessageTexts(const SelectionOutcome& outcome) {
+    QStringList texts;
+    for (const TShownMessage& message : outcome.Messages)
+        texts.append(message.Text);
+    return texts;
 }
 
 } // namespace
@@ -138,22 +135,24 @@ int RunSelectCommand(const QStringList& Arguments, const QString& IniFilePath, Q
         return 2;
     }
 
-    THeadlessSelection page(IniFilePath, request.Language);
-    if (!page.Run(request, error)) {
+    const CatalogueSource catalogue(IniFilePath);
+    CommandLineSelection run;
+    if (!RunCommandLineSelection(request, request.Model.isEmpty(), CaptionsIn(request.Language),
+                                 catalogue, run, error)) {
         Err << error << '\n';
         return 2;
     }
 
-    const QStringList shown = page.Messages.Texts();
+    const QStringList shown = MessageTexts(run.Outcome);
     if (request.Json) {
-        PrintJson(page.View, shown, Out);
+        PrintJson(run, shown, Out);
     } else {
         for (const QString& message : shown)
             Err << message << '\n';
-        if (page.Controller.PrintingEnabled())
-            PrintText(page.View, Out);
+        if (run.Outcome.Calculated)
+            PrintText(run, Out);
         else if (shown.isEmpty())
             Err << "No result.\n";
     }
-    return page.Succeeded() ? 0 : 1;
+    return run.Outcome.Succeeded() ? 0 : 1;
 }

@@ -1,7 +1,5 @@
 #include "pages/selection/SelectionController.h"
 
-#include "pages/selection/SelectionTextKeys.h"
-
 #include <algorithm>
 
 void TSelectionController::ShowSelectionDiagram() {
@@ -26,6 +24,6 @@ void TSelectionController::ShowSelectionDiagram() {
         View.ListIndex(TSelectionList::HeatDissUnit));
     diagram.FlowCaption = View.GroupCaption(TSelectionGroup::OilFlow);
     // The quantity, whichever the heat line of the results shows in the page's mode.
-    diagram.DissipationCaption = PageText(SelectionTextKey::SpecificHeatLoad);
+    diagram.DissipationCaption = Captions().SpecificDissipation;
     View.ShowDiagram(diagram);
 }

@@ -5,20 +5,8 @@
 #include "engine/CoolerHlp.h"
 #include "engine/VerDep.h"
 #include "pages/selection/SelectionEntries.h"
-#include "pages/selection/SelectionTextKeys.h"
+#include "pages/selection/SelectionMessages.h"
 #include "texts/Language.h"
-
-namespace {
-
-constexpr int MaxMessageLength = 255;
-// How much of the texts that say no cooler was chosen a message takes.
-constexpr qsizetype NoCoolerMessageLength = 80;
-
-QString Range(const QString& Min, const QString& Max) {
-    return QStringLiteral(" (") + Min + QStringLiteral(" - ") + Max + QLatin1Char(')');
-}
-
-} // namespace
 
 OilGrade TSelectionController::ReadOil() const {
     return OilGrade::Read(OilSectionName(), EngineState().IniFilePath);
@@ -57,62 +45,14 @@ PresentationStyle TSelectionController::Style() const {
     return {units, EngineState().FixedInletTempFLG, EngineState().USVersionFLG};
 }
 
-QString TSelectionController::PageText(const char* Key) const {
+SelectionCaptions TSelectionController::Captions() const {
     TLanguage* language = View.TextStore();
-    if (!language)
-        return QString();
-    if (language->GetLastLanguagePage() != Page_1)
-        language->NewPageText(Page_1);
-    return language->GetTxt(Key);
+    return language ? SelectionCaptions::Read(*language) : SelectionCaptions{};
 }
 
-QString TSelectionController::RefusalMessage(TLimitResultError Code, double MinFlow,
-                                             double MaxFlow) const {
-    const auto caption = [&](TSelectionGroup group) { return View.GroupCaption(group); };
-    const auto unit = [&](TSelectionList list) { return View.ListIndex(list); };
-    const QString outOfRange = PageText(SelectionTextKey::OutOfRange);
-    const QString afterCaption = QLatin1Char(' ') + outOfRange;
-    QString message;
-    switch (Code) {
-    case LR_FLOW_ERR: {
-        const int flowUnit = unit(TSelectionList::OilFlowUnit);
-        message = caption(TSelectionGroup::OilFlow) + afterCaption +
-                  Range(TCoolerHlp::GetMinOilFlow(flowUnit, static_cast<float>(MinFlow)),
-                        TCoolerHlp::GetMaxOilFlow(flowUnit, static_cast<float>(MaxFlow)));
-        break;
-    }
-    case LR_OIL_TEMP_ERR:
-        message = caption(TSelectionGroup::MaxTemp) + afterCaption +
-                  Range(TCoolerHlp::GetMinOilTemp(unit(TSelectionList::MaxTempUnit)),
-                        TCoolerHlp::GetMaxOilTemp(unit(TSelectionList::MaxTempUnit)));
-        break;
-    case LR_AIR_TEMP_ERR:
-        message = caption(TSelectionGroup::AirTemp) + afterCaption +
-                  Range(TCoolerHlp::GetMinAirTemp(unit(TSelectionList::AirTempUnit)),
-                        TCoolerHlp::GetMaxAirTemp(unit(TSelectionList::AirTempUnit)));
-        break;
-    case LR_ATITUDE_ERR:
-        message = caption(TSelectionGroup::Altitude) + afterCaption +
-                  Range(TCoolerHlp::GetMinAltetude(unit(TSelectionList::AltitudeUnit)),
-                        TCoolerHlp::GetMaxAltetude(unit(TSelectionList::AltitudeUnit)));
-        break;
-    case LR_HEAT_DISSI_ERR:
-        message = caption(TSelectionGroup::HeatDiss) + QStringLiteral(": ") + outOfRange +
-                  Range(TCoolerHlp::GetMinHeatDissi(unit(TSelectionList::HeatDissUnit)),
-                        TCoolerHlp::GetMaxHeatDissi(unit(TSelectionList::HeatDissUnit)));
-        break;
-    case LR_INOIL_AIR_TEMP_ERR:
-        message = caption(TSelectionGroup::MaxTemp) + QStringLiteral(" - ") +
-                  caption(TSelectionGroup::AirTemp) + afterCaption;
-        break;
-    case LR_SPEC_HEAT_DISSI_ERR:
-        message = View.ResultCaption(TResultLine::HeatLoad) + afterCaption;
-        break;
-    case LR_OK:
-    case LR_UNKNOWN_ERR:
-        break;
-    }
-    return message.left(MaxMessageLength);
+QString TSelectionController::RefusalMessageOf(const RatingRefusal& Refusal) const {
+    return RefusalMessage(Refusal.Code, Refusal.MinFlow, Refusal.MaxFlow, Captions(), Style().Units,
+                          CurrentPoint().InletTempHeld);
 }
 
 void TSelectionController::ReadPumpFlowEntry() {
@@ -157,40 +97,11 @@ void TSelectionController::btCalcSelectedCoolerClick() {
         if (const std::optional<RatingRefusal> refusal =
                 rating.Refusal ? rating.Refusal : rating.SolvingRefusal) {
             ClearOnNewCoolerType(false);
-            Messages().Error(RefusalMessage(refusal->Code, refusal->MinFlow, refusal->MaxFlow));
+            Messages().Error(RefusalMessageOf(*refusal));
             return;
         }
         ShowResults({position, model, rating, PresentRating(rating, model, point.Series, Style())});
     });
-}
-
-void TSelectionController::TellNothingChosen(const SizingResult& Result) {
-    using namespace SelectionTextKey;
-    const QString noCooler = PageText(NoCooler).left(NoCoolerMessageLength);
-    switch (Result.Outcome) {
-    case SizingOutcome::NoOilFlow:
-        Messages().Information(PageText(NotRecommended).left(NoCoolerMessageLength) +
-                               QLatin1Char('\n') + View.GroupCaption(TSelectionGroup::OilFlow) +
-                               QStringLiteral(": ") + View.EntryText(TSelectionEntry::OilFlow));
-        break;
-    case SizingOutcome::AirTooClose: {
-        // Without the words for it, the user hears that no cooler can be selected.
-        const QString airTooClose = PageText(AirTooClose);
-        Messages().Error(
-            airTooClose.contains(u"%1")
-                ? airTooClose.arg(TemperatureDifferenceText(
-                      Result.NeededDifference, View.ListIndex(TSelectionList::MaxTempUnit)))
-                : noCooler);
-        break;
-    }
-    case SizingOutcome::InputRefused:
-        Messages().Error(RefusalMessage(Result.InputRefusal, 0, 0));
-        break;
-    case SizingOutcome::NoCooler:
-    case SizingOutcome::Chosen:
-        Messages().Error(noCooler);
-        break;
-    }
 }
 
 void TSelectionController::btCalcNewCoolerClick() {
@@ -200,7 +111,7 @@ void TSelectionController::btCalcNewCoolerClick() {
         const OilGrade oil = ReadOil();
         const TLimitResultError limits = CheckOperatingPoint(CurrentPoint());
         if (limits != LR_OK) {
-            Messages().Error(RefusalMessage(limits, 0, 0));
+            Messages().Error(RefusalMessageOf({limits, 0, 0}));
             return;
         }
 
@@ -217,7 +128,13 @@ void TSelectionController::btCalcNewCoolerClick() {
             sized.Presented.append(PresentRating(candidate.Result, sized.Models[candidate.Position],
                                                  sized.Point.Series, Style()));
         if (sized.Result.Outcome != SizingOutcome::Chosen) {
-            TellNothingChosen(sized.Result);
+            const TShownMessage message = NothingChosenMessage(
+                sized.Result, Captions(), Style().Units, sized.Point.InletTempHeld,
+                View.EntryText(TSelectionEntry::OilFlow));
+            if (message.Kind == TMessageKind::Information)
+                Messages().Information(message.Text);
+            else
+                Messages().Error(message.Text);
             ClearOnNewCoolerType(false);
             return;
         }

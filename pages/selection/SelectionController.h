@@ -4,6 +4,7 @@
 #include "engine/OilGrade.h"
 #include "engine/Sizing.h"
 #include "pages/selection/ResultPresentation.h"
+#include "pages/selection/SelectionCaptions.h"
 #include "pages/selection/SelectionModelLists.h"
 #include "pages/selection/SelectionSettings.h"
 #include "pages/selection/SelectionView.h"
@@ -141,11 +142,9 @@ private:
     void ShowNoiseCaption();
 
     // The texts of the page in the window's language, whose Page_1 is loaded for them.
-    QString PageText(const char* Key) const;
+    SelectionCaptions Captions() const;
     // The message of a refused calculation, worded with the page's captions and units.
-    QString RefusalMessage(TLimitResultError Code, double MinFlow, double MaxFlow) const;
-    // Why "Calculate New Cooler" chose nothing.
-    void TellNothingChosen(const SizingResult& Result);
+    QString RefusalMessageOf(const RatingRefusal& Refusal) const;
 
     // The diagram of the listed candidates, the model of the results chosen.
     void ShowSelectionDiagram();

@@ -1,0 +1,40 @@
+#include "engine/CatalogueSource.h"
+
+#include "engine/CoolerHlp.h"
+#include "engine/VerDep.h"
+
+OilGrade CatalogueSource::Oil(const QString& Section) const {
+    return OilGrade::Read(Section, Folder);
+}
+
+ModelRecord CatalogueSource::Model(TCoolerType Series, const QString& Section) const {
+    ModelRecord record{};
+    TCoolerHlp::ReadCoolerIniFile(record, Section, Folder,
+                                  TVerDep().ChangeToCoolerIniFilename(Series));
+    return record;
+}
+
+OilGrade KeptCatalogue::Oil(const QString& Section) const {
+    {
+        const QMutexLocker lock(&Guard);
+        if (const auto kept = Oils.constFind(Section); kept != Oils.cend())
+            return *kept;
+    }
+    const OilGrade read = CatalogueSource::Oil(Section);
+    const QMutexLocker lock(&Guard);
+    Oils.insert(Section, read);
+    return read;
+}
+
+ModelRecord KeptCatalogue::Model(TCoolerType Series, const QString& Section) const {
+    const QPair<int, QString> key{static_cast<int>(Series), Section};
+    {
+        const QMutexLocker lock(&Guard);
+        if (const auto kept = Models.constFind(key); kept != Models.cend())
+            return *kept;
+    }
+    const ModelRecord read = CatalogueSource::Model(Series, Section);
+    const QMutexLocker lock(&Guard);
+    Models.insert(key, read);
+    return read;
+}
