@@ -20,13 +20,10 @@ int Utf8Length(QChar c) {
     return 3;
 }
 
-// Reads one text from start to end, record after record.
+// Reads a text record after record, from `Start`, the record there starting on line `Line`.
 class TCsvReader {
 public:
-    explicit TCsvReader(QStringView Text) : Text(Text) {
-        if (Text.startsWith(QChar(0xFEFF)))
-            Pos = 1;
-    }
+    TCsvReader(QStringView Text, qsizetype Start, int Line) : Text(Text), Pos(Start), Line(Line) {}
 
     QList<TCsvRecord> ReadAll() {
         QList<TCsvRecord> records;
@@ -35,7 +32,6 @@ public:
         return records;
     }
 
-private:
     TCsvRecord ReadRecord() {
         TCsvRecord record;
         record.Line = Line;
@@ -59,6 +55,12 @@ private:
         }
     }
 
+    qsizetype Position() const { return Pos; }
+    int LineNumber() const { return Line; }
+    // A quoted field ran to the end of the text: more text may still close it.
+    bool RanOutInQuote() const { return QuoteOpenAtEnd; }
+
+private:
     bool AtQuote() const { return Pos < Text.size() && Text[Pos] == Quote; }
 
     // The record's error; reading goes on after the line the reader stands on.
@@ -130,6 +132,7 @@ private:
         }
         // A quote left open would swallow every later line: only the line it opened on is lost,
         // and reading goes on with the next one.
+        QuoteOpenAtEnd = true;
         Pos = RecordStart;
         Line = record.Line;
         return Refuse(record, QStringLiteral("the quoted field is not closed"));
@@ -158,7 +161,12 @@ private:
     qsizetype Pos = 0;
     qsizetype RecordStart = 0;
     int Line = 1;
+    bool QuoteOpenAtEnd = false;
 };
+
+qsizetype AfterByteOrderMark(QStringView Text) {
+    return Text.startsWith(QChar(0xFEFF)) ? 1 : 0;
+}
 
 bool NeedsQuotes(const QString& field) {
     // A leading byte-order mark would be taken for the file's own at the start of a file.
@@ -174,7 +182,45 @@ bool NeedsQuotes(const QString& field) {
 } // namespace
 
 QList<TCsvRecord> ReadCsv(QStringView Text) {
-    return TCsvReader(Text).ReadAll();
+    return TCsvReader(Text, AfterByteOrderMark(Text), 1).ReadAll();
+}
+
+TCsvStream::TCsvStream(QIODevice& Input, qint64 PieceBytes)
+    : Input(Input), PieceBytes(PieceBytes) {}
+
+bool TCsvStream::Next(TCsvRecord& Record) {
+    while (true) {
+        if (Pos < Buffer.size()) {
+            TCsvReader reader(Buffer, Pos, Line);
+            TCsvRecord record = reader.ReadRecord();
+            // A record is whole once text follows it, or the input has ended; a quote still
+            // open may be closed by text not yet read.
+            if (AtEnd || (reader.Position() < Buffer.size() && !reader.RanOutInQuote())) {
+                Pos = reader.Position();
+                Line = reader.LineNumber();
+                Record = std::move(record);
+                return true;
+            }
+        } else if (AtEnd) {
+            return false;
+        }
+        ReadMore();
+    }
+}
+
+void TCsvStream::ReadMore() {
+    // What was read before is dropped once it is as large as a piece.
+    if (Pos >= PieceBytes) {
+        Buffer.remove(0, Pos);
+        Pos = 0;
+    }
+    const QByteArray bytes = Input.read(PieceBytes);
+    AtEnd = bytes.isEmpty();
+    Buffer += Decoder.decode(bytes);
+    if (!StartSeen && !Buffer.isEmpty()) {
+        StartSeen = true;
+        Pos = AfterByteOrderMark(Buffer);
+    }
 }
 
 QString CsvRecord(const QStringList& Fields) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QIODevice>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QStringView>
 
@@ -22,6 +24,29 @@ struct TCsvRecord {
 };
 
 QList<TCsvRecord> ReadCsv(QStringView Text);
+
+// The same records read from a device as they come, holding no more of the input than the
+// record being read: a table of any length is read in constant memory. The input is UTF-8.
+class TCsvStream {
+public:
+    // The input is read `PieceBytes` at a time.
+    explicit TCsvStream(QIODevice& Input, qint64 PieceBytes = 64 * 1024);
+    // The next record; false at the end of the input.
+    bool Next(TCsvRecord& Record);
+
+private:
+    void ReadMore();
+
+    QIODevice& Input;
+    qint64 PieceBytes;
+    // A byte-order mark is kept, to be skipped as the text reader skips it.
+    QStringDecoder Decoder{QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom};
+    QString Buffer;
+    qsizetype Pos = 0;
+    int Line = 1;
+    bool StartSeen = false; // a byte-order mark can only stand there
+    bool AtEnd = false;
+};
 
 // A record as the writer puts it: a field is quoted when it holds a comma, a quote or a line
 // break, or starts with a byte-order mark; the record ends in CR LF.

@@ -50,27 +50,49 @@ bool SyncToDisk(const QFileDevice& File, QString& Error) {
 
 } // namespace
 
-bool WriteWholeFile(const QString& Path, const QByteArray& Bytes, QString& Error) {
+TWholeFileStream::TWholeFileStream() = default;
+// A save file that is not committed is discarded when it goes.
+TWholeFileStream::~TWholeFileStream() = default;
+
+bool TWholeFileStream::Open(const QString& Path, QString& Error) {
     const QString refusal = OutputPathRefusal(Path);
     if (!refusal.isEmpty()) {
         Error = refusal;
         return false;
     }
-    // A save file that is not committed is discarded when it goes out of scope.
-    QSaveFile file(Path);
+    File = std::make_unique<QSaveFile>(Path);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        Error = Reason(file, errno);
-        return false;
-    }
-    if (!WriteAll(file, Bytes, Error) || !SyncToDisk(file, Error))
-        return false;
-    errno = 0;
-    if (!file.commit()) {
-        Error = Reason(file, errno);
+    if (!File->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        Error = Reason(*File, errno);
+        File.reset();
         return false;
     }
     return true;
+}
+
+bool TWholeFileStream::Write(const QByteArray& Bytes, QString& Error) {
+    if (WriteAll(*File, Bytes, Error))
+        return true;
+    File.reset();
+    return false;
+}
+
+bool TWholeFileStream::Commit(QString& Error) {
+    if (!SyncToDisk(*File, Error)) {
+        File.reset();
+        return false;
+    }
+    errno = 0;
+    const bool committed = File->commit();
+    if (!committed)
+        Error = Reason(*File, errno);
+    File.reset();
+    return committed;
+}
+
+bool WriteWholeFile(const QString& Path, const QByteArray& Bytes, QString& Error) {
+    TWholeFileStream file;
+    return file.Open(Path, Error) && file.Write(Bytes, Error) && file.Commit(Error);
 }
 
 bool WriteStandardOutput(const QByteArray& Bytes, QString& Error) {

@@ -3,16 +3,21 @@
 #include "app/cli/BatchProgress.h"
 #include "app/cli/BatchRow.h"
 #include "app/cli/BatchTable.h"
-#include "app/cli/BatchWorkers.h"
 #include "app/cli/CommandOptions.h"
 #include "app/cli/ExitStatus.h"
 #include "core/OutputPath.h"
-#include "core/ProfileFile.h"
 #include "core/VisibleText.h"
 #include "core/WholeFileWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -22,7 +27,8 @@ const QString StandardStream = QStringLiteral("-");
 struct TBatchOptions {
     QString Input;
     QString Output = StandardStream;
-    int Jobs = 1;
+    // One thread for each core, unless told otherwise.
+    int Jobs = std::clamp(QThread::idealThreadCount(), 1, MostJobs);
 };
 
 bool ParseBatchArguments(const QStringList& arguments, TBatchOptions& options, QString& error) {
@@ -50,25 +56,91 @@ bool ParseBatchArguments(const QStringList& arguments, TBatchOptions& options, Q
     return true;
 }
 
-bool ReadInput(const QString& name, QByteArray& bytes, QString& error) {
-    QFile file;
+// The table as a file that can be read twice, once to count its rows for the progress and
+// once to size them: standard input, a FIFO or a device is first copied to a temporary file,
+// a piece at a time.
+std::unique_ptr<QFile> OpenInput(const QString& name, QString& error) {
+    auto input = std::make_unique<QFile>();
     const bool opened = name == StandardStream
-                            ? file.open(stdin, QIODevice::ReadOnly)
-                            : (file.setFileName(name), file.open(QIODevice::ReadOnly));
+                            ? input->open(stdin, QIODevice::ReadOnly)
+                            : (input->setFileName(name), input->open(QIODevice::ReadOnly));
     if (!opened) {
         error = name != StandardStream && !QFileInfo::exists(name)
                     ? QStringLiteral("file not found: %1").arg(WithVisibleControlCharacters(name))
                     : QStringLiteral("Cannot read %1: %2.")
-                          .arg(WithVisibleControlCharacters(name), file.errorString());
-        return false;
+                          .arg(WithVisibleControlCharacters(name), input->errorString());
+        return nullptr;
     }
-    bytes = file.readAll();
-    return true;
+    if (!input->isSequential())
+        return input;
+    auto copy = std::make_unique<QTemporaryFile>();
+    if (!copy->open()) {
+        error = QStringLiteral("Cannot keep a copy of %1: %2.")
+                    .arg(WithVisibleControlCharacters(name), copy->errorString());
+        return nullptr;
+    }
+    constexpr qint64 PieceBytes = 64 * 1024;
+    while (true) {
+        const QByteArray piece = input->read(PieceBytes);
+        if (piece.isEmpty())
+            break;
+        if (copy->write(piece) != piece.size()) {
+            error = QStringLiteral("Cannot keep a copy of %1: %2.")
+                        .arg(WithVisibleControlCharacters(name), copy->errorString());
+            return nullptr;
+        }
+    }
+    copy->seek(0);
+    return copy;
 }
 
-bool WriteOutput(const QString& name, const QByteArray& bytes, QString& error) {
-    return name == StandardStream ? WriteStandardOutput(bytes, error)
-                                  : WriteWholeFile(name, bytes, error);
+qsizetype CountRows(QFile& input) {
+    TBatchTableReader reader(input);
+    TBatchTable table;
+    QString error;
+    qsizetype rows = 0;
+    if (reader.ReadHeader(table, error)) {
+        TCsvRecord row;
+        while (reader.NextRow(row))
+            ++rows;
+    }
+    input.seek(0);
+    return rows;
+}
+
+// Where the results go: the standard output as they come, or a file written whole.
+class TBatchOutput {
+public:
+    bool Open(const QString& name, QString& error) {
+        ToStandardOutput = name == StandardStream;
+        return ToStandardOutput || File.Open(name, error);
+    }
+    bool Write(const QString& text, QString& error) {
+        const QByteArray bytes = text.toUtf8();
+        return ToStandardOutput ? WriteStandardOutput(bytes, error) : File.Write(bytes, error);
+    }
+    bool Finish(QString& error) { return ToStandardOutput || File.Commit(error); }
+
+private:
+    bool ToStandardOutput = true;
+    TWholeFileStream File;
+};
+
+// Sizes `Rows` side by side in up to `Jobs` threads; each row's added fields at its place.
+QList<QStringList> SizeRows(const TBatchSizer& sizer, const QList<QStringList>& rows, int jobs) {
+    QList<QStringList> added(rows.size());
+    std::atomic<qsizetype> next{0};
+    const auto work = [&] {
+        for (qsizetype i = next++; i < rows.size(); i = next++)
+            added[i] = sizer.SizeRow(rows[i]);
+    };
+    std::vector<std::thread> threads;
+    for (int t = 1; t < std::min<qsizetype>(jobs, rows.size()); ++t)
+        threads.emplace_back(work);
+    work();
+    for (std::thread& thread : threads)
+        thread.join();
+    return added;
 }
 
 // A file to write that cannot be meant is refused before the rows are sized: a device or a
@@ -105,8 +177,8 @@ bool IsBatchRequest(const QStringList& Arguments) {
     return false;
 }
 
-int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath,
-                    const QString& WorkerProgram, QTextStream& Err, bool ErrIsTerminal) {
+int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Err,
+                    bool ErrIsTerminal) {
     TBatchOptions options;
     QString error;
     if (!ParseBatchArguments(Arguments, options, error)) {
@@ -119,59 +191,72 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath,
     }
     // The table is a file like any other: one that cannot be read, or read as a table, ends the
     // run as a data fault would.
-    QByteArray input;
-    if (!ReadInput(options.Input, input, error)) {
+    const std::unique_ptr<QFile> input = OpenInput(options.Input, error);
+    if (!input) {
         Err << error << '\n';
         return 1;
     }
+    const qsizetype total = CountRows(*input);
+    TBatchTableReader reader(*input);
     TBatchTable table;
-    if (!ReadBatchTable(QString::fromUtf8(input), table, error)) {
+    if (!reader.ReadHeader(table, error)) {
         Err << WithVisibleControlCharacters(options.Input) << ": " << error << '\n';
         return 1;
     }
-
-    // Rows that do not read are answered at once; the others are sized, here or by workers.
-    QList<QStringList> added(table.Rows.size());
-    QList<qsizetype> sizedRows;
-    QList<QStringList> sizedArguments;
-    for (qsizetype i = 0; i < table.Rows.size(); ++i) {
-        QStringList arguments;
-        if (RowArguments(table, table.Rows[i], arguments, error)) {
-            sizedRows.append(i);
-            sizedArguments.append(arguments);
-        } else {
-            added[i] = UnsizedBatchRow(2, error);
-        }
+    TBatchOutput output;
+    if (!output.Open(options.Output, error) ||
+        !output.Write(CsvRecord(table.Header + BatchResultColumns()), error)) {
+        Err << QStringLiteral("Cannot write %1: %2.\n")
+                   .arg(WithVisibleControlCharacters(options.Output), error);
+        return 1;
     }
-    TBatchProgress progress(Err, ErrIsTerminal, table.Rows.size());
-    const qsizetype unread = table.Rows.size() - sizedRows.size();
-    progress.SetDone(unread);
-    const int jobs = static_cast<int>(std::min<qsizetype>(options.Jobs, sizedRows.size()));
-    if (jobs > 1) {
-        QList<TCsvRecord> rows;
-        for (qsizetype i : sizedRows)
-            rows.append(table.Rows[i]);
-        const QList<QStringList> results =
-            SizeInWorkers(WorkerProgram, table, rows, jobs, unread, progress, Err);
-        for (qsizetype k = 0; k < sizedRows.size(); ++k)
-            added[sizedRows[k]] = results[k];
-    } else {
-        const TProfileFileCache readOnce;
-        for (qsizetype k = 0; k < sizedRows.size(); ++k) {
-            added[sizedRows[k]] = SizeBatchRow(sizedArguments[k], IniFilePath);
-            progress.SetDone(unread + k + 1);
+
+    // The rows are read, sized and written a slice at a time, in their order: the memory a
+    // table needs does not grow with its length.
+    const TBatchSizer sizer(IniFilePath);
+    const qsizetype sliceRows = 64 * options.Jobs;
+    const qsizetype statusColumn = BatchResultColumns().indexOf("status");
+    TBatchProgress progress(Err, ErrIsTerminal, total);
+    qsizetype done = 0;
+    bool allSized = true;
+    bool more = true;
+    while (more) {
+        QList<TCsvRecord> slice;
+        TCsvRecord row;
+        while (slice.size() < sliceRows && (more = reader.NextRow(row)))
+            slice.append(row);
+        // Rows that do not read are answered at once; the others are sized.
+        QList<QStringList> added(slice.size());
+        QList<qsizetype> sized;
+        QList<QStringList> arguments;
+        for (qsizetype i = 0; i < slice.size(); ++i) {
+            QStringList rowArguments;
+            if (RowArguments(table, slice[i], rowArguments, error)) {
+                sized.append(i);
+                arguments.append(rowArguments);
+            } else {
+                added[i] = UnsizedBatchRow(2, error);
+            }
         }
+        const QList<QStringList> results = SizeRows(sizer, arguments, options.Jobs);
+        for (qsizetype k = 0; k < sized.size(); ++k)
+            added[sized[k]] = results[k];
+
+        QString text;
+        for (qsizetype i = 0; i < slice.size(); ++i) {
+            text += CsvRecord(BatchOutputRow(table, slice[i], added[i]));
+            allSized = allSized && added[i][statusColumn] == "0";
+        }
+        if (!output.Write(text, error)) {
+            Err << QStringLiteral("Cannot write %1: %2.\n")
+                       .arg(WithVisibleControlCharacters(options.Output), error);
+            return 1;
+        }
+        done += slice.size();
+        progress.SetDone(done);
     }
     progress.Finish();
-
-    QString output = CsvRecord(table.Header + BatchResultColumns());
-    const qsizetype statusColumn = BatchResultColumns().indexOf("status");
-    bool allSized = true;
-    for (qsizetype i = 0; i < table.Rows.size(); ++i) {
-        output += CsvRecord(BatchOutputRow(table, table.Rows[i], added[i]));
-        allSized = allSized && added[i][statusColumn] == "0";
-    }
-    if (!WriteOutput(options.Output, output.toUtf8(), error)) {
+    if (!output.Finish(error)) {
         Err << QStringLiteral("Cannot write %1: %2.\n")
                    .arg(WithVisibleControlCharacters(options.Output), error);
         return 1;
@@ -202,9 +287,12 @@ QString BatchUsage() {
         "standard input or output.\n"
         "\n"
         "  --out FILE    where the results go (default: standard output)\n"
-        "  --jobs N      size in N processes side by side (1 to 64, default 1)\n"
+        "  --jobs N      size N rows at a time side by side, in threads of this one process\n"
+        "                (1 to 64, default: the number of processor cores)\n"
         "\n"
-        "Progress goes to the standard error: a bar on a terminal, a line per tenth otherwise.\n"
+        "Rows are read, sized and written a slice at a time, in their order, so a table of any\n"
+        "length needs no more memory than a short one. Progress goes to the standard error: a\n"
+        "bar on a terminal, a line per tenth otherwise.\n"
         "A file --out names is written whole or not at all: until the results are complete, the\n"
         "file stays as it was. A device, a FIFO, a folder or the table being read is refused.\n"
         "\n"

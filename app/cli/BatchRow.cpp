@@ -1,24 +1,20 @@
 #include "app/cli/BatchRow.h"
 
+#include "app/cli/CommandLineSelection.h"
 #include "app/cli/SelectArguments.h"
-#include "app/cli/SelectCommand.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <array>
 
 namespace {
 
+// The result columns under select's JSON keys, in the order of the panel's lines.
 const QStringList ResultKeys{"OilTempInStr",     "OilTempOutStr",   "AirTempOutStr",
                              "HeatLoadStr",      "PressureDropStr", "AirFlowStr",
                              "MotorCapacityStr", "NoiseLevelStr",   "ProtectionStr"};
-
-QString Joined(const QJsonArray& texts, const QString& separator) {
-    QStringList joined;
-    for (const QJsonValue& text : texts)
-        joined.append(text.toString());
-    return joined.join(separator);
-}
+constexpr std::array<TResultLine, 9> ResultLines{
+    TResultLine::OilInletTemp,  TResultLine::OilOutletTemp, TResultLine::AirOutletTemp,
+    TResultLine::HeatLoad,      TResultLine::OilPressure,   TResultLine::AirFlow,
+    TResultLine::MotorCapacity, TResultLine::NoiseLevel,    TResultLine::ProtectionStd};
 
 const QString MessageSeparator = QStringLiteral(" | ");
 
@@ -30,35 +26,39 @@ const QStringList& BatchResultColumns() {
     return columns;
 }
 
-QStringList SizeBatchRow(const QStringList& Arguments, const QString& IniFilePath) {
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    const int status =
-        RunSelectCommand(Arguments + QStringList{"--json"}, IniFilePath, outStream, errStream);
-    outStream.flush();
-    errStream.flush();
-    if (status == 2) {
-        // Cells that are no arguments of select are worded by its parser; on a terminal select
-        // adds a hint for the user.
-        TSelectRequest request;
-        QString error;
-        if (ParseSelectArguments(Arguments, request, error))
-            error = err.trimmed().split(QLatin1Char('\n')).join(MessageSeparator);
-        return UnsizedBatchRow(status, error);
-    }
+const SelectionCaptions& TBatchSizer::CaptionsIn(TLanguageType Language) const {
+    const QMutexLocker lock(&CaptionsGuard);
+    auto kept = Captions.find(Language);
+    if (kept == Captions.end())
+        kept = Captions.insert(Language, ::CaptionsIn(Language));
+    return *kept;
+}
 
-    const QJsonObject document = QJsonDocument::fromJson(out.toUtf8()).object();
-    QStringList added{document["model"].toString()};
-    const QJsonObject results = document["results"].toObject();
-    for (const QString& key : ResultKeys)
-        added.append(results[key].toString());
+QStringList TBatchSizer::SizeRow(const QStringList& Arguments) const {
+    TSelectRequest request;
+    QString error;
+    // Cells that are no arguments of select are worded by its parser.
+    if (!ParseSelectArguments(Arguments, request, error))
+        return UnsizedBatchRow(2, error);
+    CommandLineSelection run;
+    if (!RunCommandLineSelection(request, request.Model.isEmpty(), CaptionsIn(request.Language),
+                                 Catalogue, run, error))
+        return UnsizedBatchRow(2, error.trimmed().split(QLatin1Char('\n')).join(MessageSeparator));
+
+    const SelectionOutcome& outcome = run.Outcome;
+    QStringList added{outcome.Calculated ? run.ResultModel() : QString()};
+    for (TResultLine line : ResultLines) {
+        const bool shown = !(line == TResultLine::ProtectionStd && run.Request.USEdition);
+        added.append(shown ? outcome.Result.Value(line) : QString());
+    }
     QStringList candidates;
-    for (const QJsonValue& candidate : document["candidates"].toArray())
-        candidates.append(candidate["model"].toString());
-    added << candidates.join(QStringLiteral("; ")) << QString::number(status)
-          << Joined(document["messages"].toArray(), MessageSeparator);
+    for (qsizetype row = 1; row < outcome.Grid.size(); ++row)
+        candidates.append(outcome.Grid[row].Cells[0]);
+    QStringList messages;
+    for (const TShownMessage& message : outcome.Messages)
+        messages.append(message.Text);
+    added << candidates.join(QStringLiteral("; ")) << QString::number(outcome.Succeeded() ? 0 : 1)
+          << messages.join(MessageSeparator);
     return added;
 }
 

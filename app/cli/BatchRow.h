@@ -1,7 +1,11 @@
 #pragma once
 
 #include "app/cli/BatchTable.h"
+#include "engine/CatalogueSource.h"
+#include "pages/selection/SelectionCaptions.h"
 
+#include <QHash>
+#include <QMutex>
 #include <QStringList>
 
 // The columns each output row adds to the input's: the model the results belong to, the nine
@@ -9,9 +13,23 @@
 // gives and its messages.
 const QStringList& BatchResultColumns();
 
-// The added fields of a row sized by select exactly as a single run with `Arguments` sizes it,
-// on the catalogue in `IniFilePath`.
-QStringList SizeBatchRow(const QStringList& Arguments, const QString& IniFilePath);
+// Sizes the rows of a table exactly as single select runs size them, on one reading of the
+// catalogue in `IniFilePath` and of each language's texts. Rows may be sized side by side in
+// threads.
+class TBatchSizer {
+public:
+    explicit TBatchSizer(const QString& IniFilePath) : Catalogue(IniFilePath) {}
+
+    // The added fields of a row given as the arguments of select.
+    QStringList SizeRow(const QStringList& Arguments) const;
+
+private:
+    const SelectionCaptions& CaptionsIn(TLanguageType Language) const;
+
+    KeptCatalogue Catalogue;
+    mutable QMutex CaptionsGuard;
+    mutable QHash<int, SelectionCaptions> Captions;
+};
 
 // The added fields of a row that cannot be sized, with the exit status and the message.
 QStringList UnsizedBatchRow(int Status, const QString& Message);

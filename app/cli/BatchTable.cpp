@@ -23,16 +23,16 @@ QStringList ColumnNames() {
 
 } // namespace
 
-bool ReadBatchTable(QStringView Text, TBatchTable& Table, QString& Error) {
-    QList<TCsvRecord> records = ReadCsv(Text);
-    while (!records.isEmpty() && IsBlankLine(records.first()))
-        records.removeFirst();
-    if (records.isEmpty()) {
+bool TBatchTableReader::ReadHeader(TBatchTable& Table, QString& Error) {
+    TCsvRecord header;
+    bool found = false;
+    while (!found && Stream.Next(header))
+        found = !IsBlankLine(header);
+    if (!found) {
         Error = QStringLiteral("The table is empty: its first line names the columns (%1).")
                     .arg(ColumnNames().join(", "));
         return false;
     }
-    const TCsvRecord header = records.takeFirst();
     if (!header.Error.isEmpty()) {
         Error = QStringLiteral("The header does not read: %1.").arg(header.Error);
         return false;
@@ -55,11 +55,15 @@ bool ReadBatchTable(QStringView Text, TBatchTable& Table, QString& Error) {
         Table.Header.append(field.trimmed());
         Table.Options.append(option);
     }
-    for (const TCsvRecord& record : records) {
-        if (!IsBlankLine(record))
-            Table.Rows.append(record);
-    }
     return true;
+}
+
+bool TBatchTableReader::NextRow(TCsvRecord& Row) {
+    while (Stream.Next(Row)) {
+        if (!IsBlankLine(Row))
+            return true;
+    }
+    return false;
 }
 
 bool RowArguments(const TBatchTable& Table, const TCsvRecord& Row, QStringList& Arguments,

@@ -9,14 +9,24 @@
 // options of select without their dashes ("series", "flow", "flow-unit", ...), then one row per
 // operating point. An empty cell is an option not given.
 struct TBatchTable {
-    QStringList Header;     // the column names as written
-    QStringList Options;    // the option of each column: "--series", ...
-    QList<TCsvRecord> Rows; // blank lines left out
+    QStringList Header;  // the column names as written
+    QStringList Options; // the option of each column: "--series", ...
 };
 
-// Reads the table from the text of a CSV file. False with `Error` when its header cannot be
-// used: no header at all, a header that does not read, an unknown or a repeated column.
-bool ReadBatchTable(QStringView Text, TBatchTable& Table, QString& Error);
+// Reads a table from a CSV file as it comes, a row at a time.
+class TBatchTableReader {
+public:
+    explicit TBatchTableReader(QIODevice& Input) : Stream(Input) {}
+
+    // The header, before any row. False with `Error` when it cannot be used: no header at all,
+    // a header that does not read, an unknown or a repeated column.
+    bool ReadHeader(TBatchTable& Table, QString& Error);
+    // The next row; empty lines and rows of blank cells are left out. False at the end.
+    bool NextRow(TCsvRecord& Row);
+
+private:
+    TCsvStream Stream;
+};
 
 // The arguments of select for a row: the option of each non-empty cell, with the cell's text
 // without blanks around it. False with `Error` for a row that does not read or does not have a

@@ -74,8 +74,7 @@ int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTe
     if (command == QStringLiteral("select") && HelpAsked(rest))
         return (Out << SelectUsage() << BatchUsage(), 0);
     if (command == QStringLiteral("select") && IsBatchRequest(rest))
-        return RunBatchCommand(rest, IniFilePath, QCoreApplication::applicationFilePath(), Err,
-                               isatty(STDERR_FILENO) == 1);
+        return RunBatchCommand(rest, IniFilePath, Err, isatty(STDERR_FILENO) == 1);
     if (command == QStringLiteral("select"))
         return RunSelectCommand(rest, IniFilePath, Out, Err);
     // The diagram and the report's picture of it are drawn with the charts, in a program of its

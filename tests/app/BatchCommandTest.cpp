@@ -114,7 +114,7 @@ protected:
         QString err;
         QTextStream errStream(&err);
         const int code = RunBatchCommand(QStringList{"--batch", input, "--out", output} + more,
-                                         ShippedIniFiles, AIRCOOLER_CLI, errStream, false);
+                                         ShippedIniFiles, errStream, false);
         errStream.flush();
         QFile written(output);
         const QString text =
@@ -251,8 +251,7 @@ TEST_F(BatchCommand, TablesWithoutRowsAndTablesThatDoNotRead) {
     QString err;
     QTextStream errStream(&err);
     const QString missing = Dir.filePath("missing.csv");
-    EXPECT_EQ(
-        RunBatchCommand({"--batch", missing}, ShippedIniFiles, AIRCOOLER_CLI, errStream, false), 1);
+    EXPECT_EQ(RunBatchCommand({"--batch", missing}, ShippedIniFiles, errStream, false), 1);
     errStream.flush();
     EXPECT_EQ(err, "file not found: " + missing + "\n");
 }

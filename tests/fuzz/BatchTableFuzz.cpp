@@ -1,13 +1,15 @@
 // The table of select --batch: the input is the CSV file. Every record the reader accepts is
 // written back and read again unchanged, every row turns into arguments or a message, and the
-// first rows are sized as the batch sizes them, on the shipped catalogue.
+// first rows are sized as the batch sizes them, on the shipped catalogue. The same bytes read
+// as a stream in small pieces give the same records.
 #include "FuzzCheck.h"
 
 #include "app/cli/BatchRow.h"
 #include "app/cli/BatchTable.h"
 #include "core/Csv.h"
-#include "core/ProfileFile.h"
 #include "core/RegionalSettings.h"
+
+#include <QBuffer>
 
 #include <cstddef>
 #include <cstdint>
@@ -40,29 +42,48 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const TScopedRegionalSettings regional(QLatin1Char('.'));
     const QString text =
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    CheckRecords(ReadCsv(text));
+    const QList<TCsvRecord> records = ReadCsv(text);
+    CheckRecords(records);
 
+    // Read as it comes, in pieces of a few bytes, the file gives the same records.
+    QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    QBuffer pieces(&bytes);
+    pieces.open(QIODevice::ReadOnly);
+    TCsvStream stream(pieces, 1 + static_cast<qint64>(size % 7));
+    QList<TCsvRecord> streamed;
+    for (TCsvRecord record; stream.Next(record);)
+        streamed.append(record);
+    Require(streamed.size() == records.size(), "the stream reads every record",
+            QString::number(streamed.size()));
+    for (qsizetype i = 0; i < records.size() && i < streamed.size(); ++i)
+        Require(streamed[i].Fields == records[i].Fields && streamed[i].Line == records[i].Line &&
+                    streamed[i].Error == records[i].Error,
+                "the stream reads the records the text gives", QString::number(i));
+
+    pieces.seek(0);
+    TBatchTableReader reader(pieces);
     TBatchTable table;
     QString error;
-    if (!ReadBatchTable(text, table, error)) {
+    if (!reader.ReadHeader(table, error)) {
         Require(!error.isEmpty(), "a refused table says why");
         return 0;
     }
     Require(table.Header.size() == table.Options.size(), "each column has its option");
-    const TProfileFileCache readOnce;
-    for (qsizetype i = 0; i < table.Rows.size(); ++i) {
+    const TBatchSizer sizer(IniFilePath);
+    TCsvRecord tableRow;
+    for (qsizetype i = 0; reader.NextRow(tableRow); ++i) {
         QStringList arguments;
         QStringList added;
-        if (!RowArguments(table, table.Rows[i], arguments, error)) {
+        if (!RowArguments(table, tableRow, arguments, error)) {
             Require(!error.isEmpty(), "a row that does not read says why");
             added = UnsizedBatchRow(2, error);
         } else if (i < SizedRows) {
-            added = SizeBatchRow(arguments, IniFilePath);
+            added = sizer.SizeRow(arguments);
         } else {
             continue;
         }
         Require(added.size() == BatchResultColumns().size(), "a row adds every result column");
-        const QStringList row = BatchOutputRow(table, table.Rows[i], added);
+        const QStringList row = BatchOutputRow(table, tableRow, added);
         Require(row.size() == table.Header.size() + added.size(), "an output row fills the header");
         for (const QString& field : added)
             Require(ShowsOnlyNumbers(field), "results show numbers", field);
