@@ -109,7 +109,10 @@ QString FormatFixed(double value, int precision, int decimals) {
     if (number.IntegerDigits > precision)
         return Scientific(expanded, precision, value < 0);
 
-    QString text = negative ? QStringLiteral("-") : QString();
+    QString text;
+    text.reserve(2 + std::max(number.IntegerDigits, 1) + decimals);
+    if (negative)
+        text += QLatin1Char('-');
     if (number.IntegerDigits <= 0) {
         text += QLatin1Char('0');
     } else {

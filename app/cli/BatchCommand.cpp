@@ -126,18 +126,21 @@ private:
     TWholeFileStream File;
 };
 
-// Sizes `Rows` side by side in up to `Jobs` threads; each row's added fields at its place.
-QList<QStringList> SizeRows(const TBatchSizer& sizer, const QList<QStringList>& rows, int jobs) {
+// Sizes `Rows` side by side in a thread for each of `Sizers`, each thread with a sizer of its
+// own so that they share nothing they would wait for; each row's added fields at its place.
+QList<QStringList> SizeRows(const std::vector<std::unique_ptr<TBatchSizer>>& sizers,
+                            const QList<QStringList>& rows) {
     QList<QStringList> added(rows.size());
     std::atomic<qsizetype> next{0};
-    const auto work = [&] {
+    const auto work = [&](const TBatchSizer& sizer) {
         for (qsizetype i = next++; i < rows.size(); i = next++)
             added[i] = sizer.SizeRow(rows[i]);
     };
     std::vector<std::thread> threads;
-    for (int t = 1; t < std::min<qsizetype>(jobs, rows.size()); ++t)
-        threads.emplace_back(work);
-    work();
+    const qsizetype jobs = std::min<qsizetype>(static_cast<qsizetype>(sizers.size()), rows.size());
+    for (qsizetype t = 1; t < jobs; ++t)
+        threads.emplace_back(work, std::cref(*sizers[t]));
+    work(*sizers[0]);
     for (std::thread& thread : threads)
         thread.join();
     return added;
@@ -213,7 +216,9 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QT
 
     // The rows are read, sized and written a slice at a time, in their order: the memory a
     // table needs does not grow with its length.
-    const TBatchSizer sizer(IniFilePath);
+    std::vector<std::unique_ptr<TBatchSizer>> sizers;
+    for (int job = 0; job < options.Jobs; ++job)
+        sizers.push_back(std::make_unique<TBatchSizer>(IniFilePath));
     const qsizetype sliceRows = 64 * options.Jobs;
     const qsizetype statusColumn = BatchResultColumns().indexOf("status");
     TBatchProgress progress(Err, ErrIsTerminal, total);
@@ -238,7 +243,7 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QT
                 added[i] = UnsizedBatchRow(2, error);
             }
         }
-        const QList<QStringList> results = SizeRows(sizer, arguments, options.Jobs);
+        const QList<QStringList> results = SizeRows(sizers, arguments);
         for (qsizetype k = 0; k < sized.size(); ++k)
             added[sized[k]] = results[k];
 

@@ -68,8 +68,8 @@ SelectionCaptions CaptionsIn(TLanguageType Language) {
 
 bool RunCommandLineSelection(const TSelectRequest& Request, bool NewCooler,
                              const SelectionCaptions& Captions, const CatalogueSource& Catalogue,
-                             CommandLineSelection& Run, QString& Error) {
-    Run.Captions = Captions;
+                             CommandLineSelection& Run, QString& Error, bool WithDiagram) {
+    Run.Captions = &Captions;
     const SeriesModelList list = ModelListOf(Request.Series, Captions.RpmWord);
     Run.Models = {list.Names, list.CatalogueNames};
 
@@ -82,6 +82,7 @@ bool RunCommandLineSelection(const TSelectRequest& Request, bool NewCooler,
                      unit(TSelectionEntry::HeatDiss)};
     request.NewCooler = NewCooler;
     request.USEdition = BuildIsUSEdition();
+    request.WithDiagram = WithDiagram;
     if (!Request.Model.isEmpty()) {
         request.Model = ModelIndex(Run.Models, Request.Model);
         if (request.Model < 0) {
@@ -101,6 +102,6 @@ bool RunCommandLineSelection(const TSelectRequest& Request, bool NewCooler,
             return false;
         request.Typed[static_cast<int>(entry)] = typed;
     }
-    Run.Outcome = RunScriptedSelection(request, Run.Captions, Run.Models, Catalogue);
+    Run.Outcome = RunScriptedSelection(request, Captions, Run.Models, Catalogue);
     return true;
 }

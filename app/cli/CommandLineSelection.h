@@ -8,7 +8,8 @@
 // series' list, its entries read, the results made and worded in its language.
 struct CommandLineSelection {
     SelectionRequest Request;
-    SelectionCaptions Captions;
+    const SelectionCaptions* Captions = nullptr; // those the run was given
+
     ListedModels Models;
     SelectionOutcome Outcome;
 
@@ -22,9 +23,14 @@ struct CommandLineSelection {
 SelectionCaptions CaptionsIn(TLanguageType Language);
 
 // Runs `Request` ("Calculate New Cooler" when `NewCooler`, even with a model, which is then
-// picked among the candidates) on `Catalogue`, with the texts `Captions`. False, with the
+// picked among the candidates) on `Catalogue`, with the texts `Captions`; the candidates'
+// diagram is drawn when `WithDiagram`. False, with the
 // reason in `Error`, when the request names a model the series lacks or gives an entry that
 // does not read: such a request is refused before any work.
 bool RunCommandLineSelection(const TSelectRequest& Request, bool NewCooler,
                              const SelectionCaptions& Captions, const CatalogueSource& Catalogue,
-                             CommandLineSelection& Run, QString& Error);
+                             CommandLineSelection& Run, QString& Error, bool WithDiagram = false);
+// The run keeps the texts it was given, which must outlive it.
+bool RunCommandLineSelection(const TSelectRequest&, bool, const SelectionCaptions&&,
+                             const CatalogueSource&, CommandLineSelection&, QString&,
+                             bool = false) = delete;

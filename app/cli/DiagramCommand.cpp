@@ -101,9 +101,9 @@ int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, 
 
     // The diagram shows the candidates of a new cooler; a model is picked in their grid.
     const CatalogueSource catalogue(IniFilePath);
+    const SelectionCaptions captions = CaptionsIn(request.Language);
     CommandLineSelection run;
-    if (!RunCommandLineSelection(request, true, CaptionsIn(request.Language), catalogue, run,
-                                 error)) {
+    if (!RunCommandLineSelection(request, true, captions, catalogue, run, error, true)) {
         Err << error << '\n';
         return 2;
     }

@@ -32,9 +32,10 @@ int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, Q
     }
 
     const CatalogueSource catalogue(IniFilePath);
+    const SelectionCaptions captions = CaptionsIn(request.Selection.Language);
     CommandLineSelection run;
-    if (!RunCommandLineSelection(request.Selection, request.Selection.Model.isEmpty(),
-                                 CaptionsIn(request.Selection.Language), catalogue, run, error)) {
+    if (!RunCommandLineSelection(request.Selection, request.Selection.Model.isEmpty(), captions,
+                                 catalogue, run, error, true)) {
         Err << error << '\n';
         return 2;
     }

@@ -32,14 +32,14 @@ QList<ShownLine> ShownLines(const CommandLineSelection& run) {
     const SelectionRequest& request = run.Request;
     QList<ShownLine> lines;
     if (RunsAtPumpFlow(request.Series))
-        lines.append({run.Captions.Group(TSelectionGroup::OilFlow), run.PumpFlowText()});
+        lines.append({run.Captions->Group(TSelectionGroup::OilFlow), run.PumpFlowText()});
     for (int i = 0; i < ResultLineCount; ++i) {
         const auto line = static_cast<TResultLine>(i);
         // The US catalogue states no protection class.
         if (line == TResultLine::ProtectionStd && request.USEdition)
             continue;
         const QString caption =
-            run.Captions.ResultCaption(line, request.Series, request.Units.Altitude != 0, false);
+            run.Captions->ResultCaption(line, request.Series, request.Units.Altitude != 0, false);
         const QString& value = run.Outcome.Result.Value(line);
         if (!(caption.isEmpty() && value.isEmpty()))
             lines.append({caption, value, run.Outcome.Result.Highlighted(line)});
@@ -72,7 +72,7 @@ void PrintText(const CommandLineSelection& run, QTextStream& out) {
             out << "  * cannot remove the cooling required below the max. inlet oil temperature\n";
         out << '\n';
     }
-    out << run.Captions.Group(TSelectionGroup::Output) << ": " << run.ResultModel() << '\n';
+    out << run.Captions->Group(TSelectionGroup::Output) << ": " << run.ResultModel() << '\n';
     const QList<ShownLine> lines = ShownLines(run);
     qsizetype width = 0;
     for (const ShownLine& line : lines)
@@ -136,9 +136,10 @@ int RunSelectCommand(const QStringList& Arguments, const QString& IniFilePath, Q
     }
 
     const CatalogueSource catalogue(IniFilePath);
+    const SelectionCaptions captions = CaptionsIn(request.Language);
     CommandLineSelection run;
-    if (!RunCommandLineSelection(request, request.Model.isEmpty(), CaptionsIn(request.Language),
-                                 catalogue, run, error)) {
+    if (!RunCommandLineSelection(request, request.Model.isEmpty(), captions, catalogue, run,
+                                 error)) {
         Err << error << '\n';
         return 2;
     }

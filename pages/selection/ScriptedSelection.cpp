@@ -241,7 +241,8 @@ private:
         Out.Model = shown.Position;
         Out.Result = presented[row - 1];
         Out.GridRow = row;
-        Out.Diagram = DiagramOf(point, oil, records, shown);
+        if (Request.WithDiagram)
+            Out.Diagram = DiagramOf(point, oil, records, shown);
     }
 
     TSelectionDiagram DiagramOf(OperatingPoint Sized, const OilGrade& Oil,

@@ -29,6 +29,8 @@ struct SelectionRequest {
     // "Calculate Selected Cooler".
     bool NewCooler = true;
     bool USEdition = false;
+    // The candidates' diagram is drawn only for those who show it.
+    bool WithDiagram = false;
 };
 
 struct SelectionOutcome {
