@@ -8,8 +8,6 @@
 #include "app/cli/HeatLoadCommand.h"
 #include "app/cli/ModelsCommand.h"
 #include "app/cli/MotorTableCommand.h"
-#include "app/cli/ReportArguments.h"
-#include "app/cli/ReportCommand.h"
 #include "app/cli/SelectArguments.h"
 #include "app/cli/SelectCommand.h"
 #include "core/VisibleText.h"
@@ -86,11 +84,13 @@ int RunCommandLine(const QStringList& Arguments, const QString& IniFilePath, QTe
     if (command == QStringLiteral("models"))
         return HelpAsked(rest) ? (Out << ModelsUsage(), 0)
                                : RunModelsCommand(rest, IniFilePath, Out, Err);
-    if (command == QStringLiteral("motor-table"))
-        return HelpAsked(rest) ? (Out << MotorTableUsage(), 0)
-                               : RunMotorTableCommand(rest, IniFilePath, Out, Err);
-    if (command == QStringLiteral("report"))
-        return HelpAsked(rest) ? (Out << ReportUsage(), 0) : RunDrawingProgram(Arguments, Err);
+    if (command == QStringLiteral("motor-table") && HelpAsked(rest))
+        return (Out << MotorTableUsage(), 0);
+    if (command == QStringLiteral("motor-table") && !MotorTableDrawsPages(rest))
+        return RunMotorTableCommand(rest, IniFilePath, Out, Err);
+    // The pages of the motor table and the report are drawn by the drawing program too.
+    if (command == QStringLiteral("motor-table") || command == QStringLiteral("report"))
+        return RunDrawingProgram(Arguments, Err);
     if (command == QStringLiteral("demo")) {
         if (rest.isEmpty())
             return RunDemoCommand(IniFilePath, Out);

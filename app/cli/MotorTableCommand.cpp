@@ -8,8 +8,6 @@
 #include "core/VisibleText.h"
 #include "pages/dimensions/DimensionsTextKeys.h"
 #include "pages/dimensions/MotorDataTable.h"
-#include "report/EditionPaper.h"
-#include "report/MotorTablePainting.h"
 #include "settings/VersUnit.h"
 #include "texts/Language.h"
 
@@ -77,7 +75,7 @@ bool MotorTableDrawsPages(const QStringList& Arguments) {
 }
 
 int RunMotorTableCommand(const QStringList& Arguments, const QString& IniFilePath, QTextStream& Out,
-                         QTextStream& Err) {
+                         QTextStream& Err, const TMotorTablePdfWriter& WritePdf) {
     TCommandOptions options;
     QString error;
     if (!CollectOptions(Arguments, {PdfOption}, {"--json"}, options, error)) {
@@ -102,13 +100,13 @@ int RunMotorTableCommand(const QStringList& Arguments, const QString& IniFilePat
     if (status != 0)
         Err << table.Fault << '\n';
 
-    if (options.Values.contains(PdfOption)) {
+    if (options.Values.contains(PdfOption) && WritePdf) {
         TMotorTableInput input;
         input.Grid = grid;
         input.Title = MotorDataCaption;
         input.VersionLine = MotorDataVersionLine(EnglishVersion(version), QDate::currentDate());
         input.DecimalSeparator = Regional().DecimalSeparator;
-        if (!WriteMotorTablePdf(fileName, input, EditionPaper(), error)) {
+        if (!WritePdf(fileName, input, error)) {
             Err << NotWrittenMessage(fileName, error);
             return 1;
         }

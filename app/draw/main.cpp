@@ -1,17 +1,20 @@
 #include "app/cli/CommandLine.h"
 #include "app/cli/DiagramCommand.h"
 #include "app/cli/InstalledData.h"
+#include "app/cli/MotorTableCommand.h"
 #include "app/cli/QtErrors.h"
 #include "app/cli/ReportArguments.h"
 #include "app/cli/ReportCommand.h"
 #include "core/RegionalSettings.h"
+#include "report/EditionPaper.h"
+#include "report/MotorTablePainting.h"
 #include "ui/SelectionDiagramChart.h"
 
 #include <QApplication>
 
-// aircooler-cli becomes this program for the commands that draw with the charts: the diagram,
-// and the report with its picture of the diagram. It starts the offscreen platform, so it needs
-// no display.
+// aircooler-cli becomes this program for the commands that draw: the diagram, the report with
+// its picture of the diagram, and the motor table's pages. It starts the offscreen platform, so
+// it needs no display.
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(&ShowOnlyQtErrors);
@@ -35,8 +38,14 @@ int main(int argc, char* argv[]) {
             return RenderSelectionDiagram(d, DiagramPictureSize, ReportDiagramScale);
         });
     }
-    err << QStringLiteral("aircooler-draw is started by aircooler-cli for its commands diagram "
-                          "and report, not \"%1\".\n")
+    if (command == QStringLiteral("motor-table"))
+        return RunMotorTableCommand(
+            arguments, iniFilePath, out, err,
+            [](const QString& file, const TMotorTableInput& input, QString& error) {
+                return WriteMotorTablePdf(file, input, EditionPaper(), error);
+            });
+    err << QStringLiteral("aircooler-draw is started by aircooler-cli for its commands diagram, "
+                          "report and motor-table --pdf, not \"%1\".\n")
                .arg(command);
     return 2;
 }
