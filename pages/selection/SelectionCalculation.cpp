@@ -122,7 +122,7 @@ void TSelectionController::btCalcNewCoolerClick() {
         ModelLists.FillComboBoxDim(CurrentPoint().Series, models, cbShadow);
         View.SetListItems(TSelectionList::Model, models);
         View.SetListIndex(TSelectionList::Model, 0);
-        SizedSeries sized{CurrentPoint(), oil, ReadSeriesModels(), {}};
+        SizedSeries sized{CurrentPoint(), oil, ReadSeriesModels(), {}, {}};
         sized.Result = Size(sized.Point, sized.Models, sized.Oil);
         for (const Candidate& candidate : sized.Result.Candidates)
             sized.Presented.append(PresentRating(candidate.Result, sized.Models[candidate.Position],
