@@ -1,5 +1,7 @@
 #include "core/Csv.h"
 
+#include <QBuffer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -115,6 +117,43 @@ TEST(CsvReader, ACellBeyondSixtyFourKiBIsRefusedOnItsOwnRecord) {
             EXPECT_EQ(records[1].Fields, (QStringList{"b", ""}));
         }
         EXPECT_EQ(records[2].Fields, QStringList{"last"});
+    }
+}
+
+// Read from a device in pieces of a few bytes, a file gives the records its whole text gives,
+// whatever a piece ends in: half a line break, half a character, an open quote.
+TEST(CsvStream, ReadsTheRecordsTheWholeTextGivesWhereverAPieceEnds) {
+    const struct {
+        const char* Name;
+        QByteArray Bytes;
+    } cases[] = {
+        {"LineBreaks", "a,b\r\nc,d\re,f\ng,h"},
+        {"QuotedLineBreak", "a,\"x\r\ny, \"\"z\"\"\"\r\nb,c\r\n"},
+        {"UnclosedQuote", "a,b\r\n\"open,c\r\nd,e\r\n"},
+        {"Characters", "\xEF\xBB\xBFK\xC3\xBChler,\xE2\x84\x83,\xF0\x9F\x98\x80\r\n"},
+        {"QuoteInPlainField", "a,b\"c\r\nd,e"},
+        {"Empty", ""},
+        {"BlankLines", "\r\n\r\na\r\n\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QList<TCsvRecord> whole = ReadCsv(QString::fromUtf8(c.Bytes));
+        for (qint64 piece : {1, 2, 3, 5, 64 * 1024}) {
+            SCOPED_TRACE(piece);
+            QByteArray bytes = c.Bytes;
+            QBuffer input(&bytes);
+            input.open(QIODevice::ReadOnly);
+            TCsvStream stream(input, piece);
+            QList<TCsvRecord> streamed;
+            for (TCsvRecord record; stream.Next(record);)
+                streamed.append(record);
+            ASSERT_EQ(streamed.size(), whole.size());
+            for (qsizetype i = 0; i < whole.size(); ++i) {
+                EXPECT_EQ(streamed[i].Fields, whole[i].Fields) << i;
+                EXPECT_EQ(streamed[i].Line, whole[i].Line) << i;
+                EXPECT_EQ(streamed[i].Error, whole[i].Error) << i;
+            }
+        }
     }
 }
 
