@@ -15,6 +15,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -94,18 +95,27 @@ std::unique_ptr<QFile> OpenInput(const QString& name, QString& error) {
     return copy;
 }
 
-qsizetype CountRows(QFile& input) {
+// The rows of the table, and of them those that do not read, which are answered at once.
+struct TRowCount {
+    qsizetype Rows = 0;
+    qsizetype Unread = 0;
+};
+
+TRowCount CountRows(QFile& input) {
     TBatchTableReader reader(input);
     TBatchTable table;
     QString error;
-    qsizetype rows = 0;
+    TRowCount count;
     if (reader.ReadHeader(table, error)) {
         TCsvRecord row;
-        while (reader.NextRow(row))
-            ++rows;
+        QStringList arguments;
+        while (reader.NextRow(row)) {
+            ++count.Rows;
+            count.Unread += RowArguments(table, row, arguments, error) ? 0 : 1;
+        }
     }
     input.seek(0);
-    return rows;
+    return count;
 }
 
 // Where the results go: the standard output as they come, or a file written whole.
@@ -128,21 +138,34 @@ private:
 
 // Sizes `Rows` side by side in a thread for each of `Sizers`, each thread with a sizer of its
 // own so that they share nothing they would wait for; each row's added fields at its place.
+// `Sized` hears of every row done, one at a time and on this thread, so the progress it draws
+// is the same however the rows are shared out.
 QList<QStringList> SizeRows(const std::vector<std::unique_ptr<TBatchSizer>>& sizers,
-                            const QList<QStringList>& rows) {
+                            const QList<QStringList>& rows, const std::function<void()>& Sized) {
     QList<QStringList> added(rows.size());
     std::atomic<qsizetype> next{0};
-    const auto work = [&](const TBatchSizer& sizer) {
-        for (qsizetype i = next++; i < rows.size(); i = next++)
+    std::atomic<qsizetype> done{0};
+    qsizetype told = 0;
+    const auto tell = [&] {
+        for (const qsizetype now = done; told < now; ++told)
+            Sized();
+    };
+    const auto work = [&](const TBatchSizer& sizer, bool telling) {
+        for (qsizetype i = next++; i < rows.size(); i = next++) {
             added[i] = sizer.SizeRow(rows[i]);
+            ++done;
+            if (telling)
+                tell();
+        }
     };
     std::vector<std::thread> threads;
     const qsizetype jobs = std::min<qsizetype>(static_cast<qsizetype>(sizers.size()), rows.size());
     for (qsizetype t = 1; t < jobs; ++t)
-        threads.emplace_back(work, std::cref(*sizers[t]));
-    work(*sizers[0]);
+        threads.emplace_back(work, std::cref(*sizers[t]), false);
+    work(*sizers[0], true);
     for (std::thread& thread : threads)
         thread.join();
+    tell();
     return added;
 }
 
@@ -199,7 +222,7 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QT
         Err << error << '\n';
         return 1;
     }
-    const qsizetype total = CountRows(*input);
+    const TRowCount count = CountRows(*input);
     TBatchTableReader reader(*input);
     TBatchTable table;
     if (!reader.ReadHeader(table, error)) {
@@ -221,8 +244,10 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QT
         sizers.push_back(std::make_unique<TBatchSizer>(IniFilePath));
     const qsizetype sliceRows = 64 * options.Jobs;
     const qsizetype statusColumn = BatchResultColumns().indexOf("status");
-    TBatchProgress progress(Err, ErrIsTerminal, total);
-    qsizetype done = 0;
+    // The rows that do not read count as done from the start; the others as they are sized.
+    TBatchProgress progress(Err, ErrIsTerminal, count.Rows);
+    qsizetype done = count.Unread;
+    progress.SetDone(done);
     bool allSized = true;
     bool more = true;
     while (more) {
@@ -243,7 +268,8 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QT
                 added[i] = UnsizedBatchRow(2, error);
             }
         }
-        const QList<QStringList> results = SizeRows(sizers, arguments);
+        const QList<QStringList> results =
+            SizeRows(sizers, arguments, [&] { progress.SetDone(++done); });
         for (qsizetype k = 0; k < sized.size(); ++k)
             added[sized[k]] = results[k];
 
@@ -257,8 +283,6 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QT
                        .arg(WithVisibleControlCharacters(options.Output), error);
             return 1;
         }
-        done += slice.size();
-        progress.SetDone(done);
     }
     progress.Finish();
     if (!output.Finish(error)) {
