@@ -17,6 +17,8 @@ aircooler_packages=(
     # The sanitizer tree and the fuzz targets: clang with its sanitizer and libFuzzer
     # runtimes, and the symbolizer that turns their findings into file and line.
     clang-14 libclang-rt-14-dev llvm-14
+    # The golden record of the command-line tool's outputs: its generator and check.
+    python3
     # The dimensions page: printing through a CUPS server the tests start, to a PDF queue.
     cups printer-driver-cups-pdf
 )
