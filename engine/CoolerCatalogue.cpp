@@ -1,3 +1,5 @@
+#include "engine/CoolerCatalogue.h"
+
 #include "engine/CoolerHlp.h"
 
 #include "core/VisibleText.h"
@@ -167,4 +169,23 @@ void TCoolerHlp::ReadCoolerIniFile(TTableValue& ValueArr, const QString& Section
     CheckRecord(ValueArr, entries, {FileName, section, QString()});
     // Only a section that read without fault is kept: a faulty one is told on every reading.
     TProfileFileCache::KeepNumbers(file, section, "cooler", {ValueArr.cbegin(), ValueArr.cend()});
+}
+
+ModelRecord ReadModelRecord(const QString& Section, const QString& Directory,
+                            const QString& FileName) {
+    const QString file = Directory + FileName;
+    const QString section = Section.left(Catalogue::MaxNameLength);
+    ModelRecord record{};
+    if (const QList<double>* kept = TProfileFileCache::KeptNumbers(file, section, "cooler")) {
+        std::copy(kept->cbegin(), kept->cend(), record.begin());
+        return record;
+    }
+    const QList<TProfileEntry> entries = TProfileFile::ReadSection(file, section);
+    for (std::size_t i = 0; i < Catalogue::CoolerKeyTable.size(); ++i)
+        record[i] = ReadDataValue(entries, {FileName, section, Catalogue::CoolerKeyTable[i]},
+                                  Catalogue::CoolerKeyRanges[i]);
+    CheckRecord(record, entries, {FileName, section, QString()});
+    // Only a section that read without fault is kept: a faulty one is told on every reading.
+    TProfileFileCache::KeepNumbers(file, section, "cooler", {record.cbegin(), record.cend()});
+    return record;
 }

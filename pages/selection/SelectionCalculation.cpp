@@ -2,9 +2,10 @@
 
 #include "core/EngineState.h"
 #include "core/MessageService.h"
-#include "engine/CoolerHlp.h"
+#include "engine/CoolerCatalogue.h"
 #include "engine/VerDep.h"
 #include "pages/selection/SelectionEntries.h"
+#include "pages/selection/SelectionLimits.h"
 #include "pages/selection/SelectionTextKeys.h"
 #include "texts/Language.h"
 
@@ -26,11 +27,9 @@ OilGrade TSelectionController::ReadOil() const {
 
 ModelRecord TSelectionController::ReadModel(int Position) const {
     const TVerDep names;
-    ModelRecord model{};
-    TCoolerHlp::ReadCoolerIniFile(model, names.ChangeToSectionName(cbShadow.value(Position)),
-                                  EngineState().IniFilePath,
-                                  names.ChangeToCoolerIniFilename(CurrentPoint().Series));
-    return model;
+    return ReadModelRecord(names.ChangeToSectionName(cbShadow.value(Position)),
+                           EngineState().IniFilePath,
+                           names.ChangeToCoolerIniFilename(CurrentPoint().Series));
 }
 
 QList<ModelRecord> TSelectionController::ReadSeriesModels() const {
@@ -77,29 +76,29 @@ QString TSelectionController::RefusalMessage(TLimitResultError Code, double MinF
     case LR_FLOW_ERR: {
         const int flowUnit = unit(TSelectionList::OilFlowUnit);
         message = caption(TSelectionGroup::OilFlow) + afterCaption +
-                  Range(TCoolerHlp::GetMinOilFlow(flowUnit, static_cast<float>(MinFlow)),
-                        TCoolerHlp::GetMaxOilFlow(flowUnit, static_cast<float>(MaxFlow)));
+                  Range(FlowLimitText(static_cast<float>(MinFlow), flowUnit),
+                        FlowLimitText(static_cast<float>(MaxFlow), flowUnit));
         break;
     }
     case LR_OIL_TEMP_ERR:
         message = caption(TSelectionGroup::MaxTemp) + afterCaption +
-                  Range(TCoolerHlp::GetMinOilTemp(unit(TSelectionList::MaxTempUnit)),
-                        TCoolerHlp::GetMaxOilTemp(unit(TSelectionList::MaxTempUnit)));
+                  Range(MinInletOilTempText(unit(TSelectionList::MaxTempUnit)),
+                        MaxInletOilTempText(unit(TSelectionList::MaxTempUnit)));
         break;
     case LR_AIR_TEMP_ERR:
         message = caption(TSelectionGroup::AirTemp) + afterCaption +
-                  Range(TCoolerHlp::GetMinAirTemp(unit(TSelectionList::AirTempUnit)),
-                        TCoolerHlp::GetMaxAirTemp(unit(TSelectionList::AirTempUnit)));
+                  Range(MinAirTempText(unit(TSelectionList::AirTempUnit)),
+                        MaxAirTempText(unit(TSelectionList::AirTempUnit)));
         break;
     case LR_ATITUDE_ERR:
         message = caption(TSelectionGroup::Altitude) + afterCaption +
-                  Range(TCoolerHlp::GetMinAltetude(unit(TSelectionList::AltitudeUnit)),
-                        TCoolerHlp::GetMaxAltetude(unit(TSelectionList::AltitudeUnit)));
+                  Range(MinAltitudeText(unit(TSelectionList::AltitudeUnit)),
+                        MaxAltitudeText(unit(TSelectionList::AltitudeUnit)));
         break;
     case LR_HEAT_DISSI_ERR:
         message = caption(TSelectionGroup::HeatDiss) + QStringLiteral(": ") + outOfRange +
-                  Range(TCoolerHlp::GetMinHeatDissi(unit(TSelectionList::HeatDissUnit)),
-                        TCoolerHlp::GetMaxHeatDissi(unit(TSelectionList::HeatDissUnit)));
+                  Range(MinCoolingRequiredText(unit(TSelectionList::HeatDissUnit)),
+                        MaxCoolingRequiredText(unit(TSelectionList::HeatDissUnit)));
         break;
     case LR_INOIL_AIR_TEMP_ERR:
         message = caption(TSelectionGroup::MaxTemp) + QStringLiteral(" - ") +
