@@ -1,7 +1,6 @@
 #include "engine/CoolerCatalogue.h"
 
-#include "engine/CoolerHlp.h"
-
+#include "core/ProfileFile.h"
 #include "core/VisibleText.h"
 #include "engine/DataValue.h"
 #include "units/NumericText.h"
@@ -149,27 +148,6 @@ void CheckRecord(const TTableValue& Record, const QList<TProfileEntry>& Entries,
 }
 
 } // namespace
-
-TCoolerHlp::TCoolerHlp(const QString& OilSectionStr, const QString& PathStr) {
-    ReadOilIniFile(OilSectionStr, PathStr);
-}
-
-void TCoolerHlp::ReadCoolerIniFile(TTableValue& ValueArr, const QString& SectionStr,
-                                   const QString& PathStr, const QString& FileName) {
-    const QString file = PathStr + FileName;
-    const QString section = SectionStr.left(Catalogue::MaxNameLength);
-    if (const QList<double>* kept = TProfileFileCache::KeptNumbers(file, section, "cooler")) {
-        std::copy(kept->cbegin(), kept->cend(), ValueArr.begin());
-        return;
-    }
-    const QList<TProfileEntry> entries = TProfileFile::ReadSection(file, section);
-    for (std::size_t i = 0; i < Catalogue::CoolerKeyTable.size(); ++i)
-        ValueArr[i] = ReadDataValue(entries, {FileName, section, Catalogue::CoolerKeyTable[i]},
-                                    Catalogue::CoolerKeyRanges[i]);
-    CheckRecord(ValueArr, entries, {FileName, section, QString()});
-    // Only a section that read without fault is kept: a faulty one is told on every reading.
-    TProfileFileCache::KeepNumbers(file, section, "cooler", {ValueArr.cbegin(), ValueArr.cend()});
-}
 
 ModelRecord ReadModelRecord(const QString& Section, const QString& Directory,
                             const QString& FileName) {
