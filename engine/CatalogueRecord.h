@@ -8,6 +8,8 @@
 
 // One model's catalogue record: the 18 values of its section, in the order of the key table.
 using TTableValue = std::array<double, 18>;
+// A model of a series as the sizing sees it: its catalogue record.
+using ModelRecord = TTableValue;
 
 namespace Catalogue {
 // Positions in a record. Units: conductance polynomial in kW/K per powers of l/min; flows in

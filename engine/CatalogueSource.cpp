@@ -1,6 +1,6 @@
 #include "engine/CatalogueSource.h"
 
-#include "engine/CoolerHlp.h"
+#include "engine/CoolerCatalogue.h"
 #include "engine/VerDep.h"
 
 OilGrade CatalogueSource::Oil(const QString& Section) const {
@@ -8,10 +8,7 @@ OilGrade CatalogueSource::Oil(const QString& Section) const {
 }
 
 ModelRecord CatalogueSource::Model(TCoolerType Series, const QString& Section) const {
-    ModelRecord record{};
-    TCoolerHlp::ReadCoolerIniFile(record, Section, Folder,
-                                  TVerDep().ChangeToCoolerIniFilename(Series));
-    return record;
+    return ReadModelRecord(Section, Folder, TVerDep().ChangeToCoolerIniFilename(Series));
 }
 
 OilGrade KeptCatalogue::Oil(const QString& Section) const {

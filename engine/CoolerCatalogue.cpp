@@ -1,5 +1,6 @@
-#include "engine/CoolerHlp.h"
+#include "engine/CoolerCatalogue.h"
 
+#include "core/ProfileFile.h"
 #include "core/VisibleText.h"
 #include "engine/DataValue.h"
 #include "units/NumericText.h"
@@ -148,23 +149,21 @@ void CheckRecord(const TTableValue& Record, const QList<TProfileEntry>& Entries,
 
 } // namespace
 
-TCoolerHlp::TCoolerHlp(const QString& OilSectionStr, const QString& PathStr) {
-    ReadOilIniFile(OilSectionStr, PathStr);
-}
-
-void TCoolerHlp::ReadCoolerIniFile(TTableValue& ValueArr, const QString& SectionStr,
-                                   const QString& PathStr, const QString& FileName) {
-    const QString file = PathStr + FileName;
-    const QString section = SectionStr.left(Catalogue::MaxNameLength);
+ModelRecord ReadModelRecord(const QString& Section, const QString& Directory,
+                            const QString& FileName) {
+    const QString file = Directory + FileName;
+    const QString section = Section.left(Catalogue::MaxNameLength);
+    ModelRecord record{};
     if (const QList<double>* kept = TProfileFileCache::KeptNumbers(file, section, "cooler")) {
-        std::copy(kept->cbegin(), kept->cend(), ValueArr.begin());
-        return;
+        std::copy(kept->cbegin(), kept->cend(), record.begin());
+        return record;
     }
     const QList<TProfileEntry> entries = TProfileFile::ReadSection(file, section);
     for (std::size_t i = 0; i < Catalogue::CoolerKeyTable.size(); ++i)
-        ValueArr[i] = ReadDataValue(entries, {FileName, section, Catalogue::CoolerKeyTable[i]},
-                                    Catalogue::CoolerKeyRanges[i]);
-    CheckRecord(ValueArr, entries, {FileName, section, QString()});
+        record[i] = ReadDataValue(entries, {FileName, section, Catalogue::CoolerKeyTable[i]},
+                                  Catalogue::CoolerKeyRanges[i]);
+    CheckRecord(record, entries, {FileName, section, QString()});
     // Only a section that read without fault is kept: a faulty one is told on every reading.
-    TProfileFileCache::KeepNumbers(file, section, "cooler", {ValueArr.cbegin(), ValueArr.cend()});
+    TProfileFileCache::KeepNumbers(file, section, "cooler", {record.cbegin(), record.cend()});
+    return record;
 }

@@ -130,13 +130,13 @@ double PressureDropOf(const ModelRecord& Model, const OilGrade& Oil, double OilF
 }
 
 TLimitResultError CheckOperatingPoint(const OperatingPoint& Point) {
-    if (Point.MaxInletOilTemp < 10 || Point.MaxInletOilTemp > MaxInletOilTemp)
+    if (Point.MaxInletOilTemp < MinInletOilTemp || Point.MaxInletOilTemp > MaxInletOilTemp)
         return LR_OIL_TEMP_ERR;
-    if (Point.AirTemp < -30 || Point.AirTemp > 50)
+    if (Point.AirTemp < MinAirTemp || Point.AirTemp > MaxAirTemp)
         return LR_AIR_TEMP_ERR;
-    if (Point.Altitude < 0 || Point.Altitude > 4000)
+    if (Point.Altitude < MinAltitude || Point.Altitude > MaxAltitude)
         return LR_ATITUDE_ERR;
-    if (Point.CoolingRequired < 0 || Point.CoolingRequired > 800)
+    if (Point.CoolingRequired < MinCoolingRequired || Point.CoolingRequired > MaxCoolingRequired)
         return LR_HEAT_DISSI_ERR;
     if (Point.AirTemp > Point.MaxInletOilTemp)
         return LR_INOIL_AIR_TEMP_ERR;

@@ -47,9 +47,6 @@ struct Rating {
     bool Fits() const { return Rated() && !RemovesTooLittle && !InletAboveMaximum; }
 };
 
-// A model of a series as the sizing sees it: its catalogue record.
-using ModelRecord = TTableValue;
-
 // A listed candidate: the model's position in the series' list and its rating.
 struct Candidate {
     int Position = 0;
@@ -78,12 +75,20 @@ struct SizingResult {
     int Chosen() const { return Candidates.isEmpty() ? -1 : Candidates.first().Position; }
 };
 
-// The checks of the operating point that come before any model: its inputs within the ranges
-// the catalogue covers.
-TLimitResultError CheckOperatingPoint(const OperatingPoint& Point);
-
-// The highest maximum inlet oil temperature the input check accepts, degC.
+// The ranges the catalogue covers, both ends included: the maximum inlet oil temperature and
+// the air temperature in degC, the altitude in m, the cooling required in kW.
+constexpr float MinInletOilTemp = 10;
 constexpr float MaxInletOilTemp = 120;
+constexpr float MinAirTemp = -30;
+constexpr float MaxAirTemp = 50;
+constexpr float MinAltitude = 0;
+constexpr float MaxAltitude = 4000;
+constexpr float MinCoolingRequired = 0;
+constexpr float MaxCoolingRequired = 800;
+
+// The checks of the operating point that come before any model: its inputs within the ranges
+// the catalogue covers, and air no warmer than the oil may be.
+TLimitResultError CheckOperatingPoint(const OperatingPoint& Point);
 
 // "Calculate Selected Cooler": the model `Model` of the point's series at `Point` with the oil
 // `Oil`; with the cooling held, at the inlet temperature solved for it. A cooling system is

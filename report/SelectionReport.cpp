@@ -2,7 +2,7 @@
 
 #include "core/EngineState.h"
 #include "core/RegionalSettings.h"
-#include "engine/CoolerSeries.h"
+#include "engine/CoolerCatalogue.h"
 #include "engine/VerDep.h"
 #include "report/DocumentWriter.h"
 #include "report/Logo.h"
@@ -10,13 +10,13 @@
 #include "report/ReportTextKeys.h"
 #include "settings/VersUnit.h"
 #include "texts/Language.h"
+#include "units/QuantityTexts.h"
+#include "units/Units.h"
 
 namespace {
 
 const QChar ParagraphEnd(QLatin1Char('\r'));
 const QString BlankLine = QStringLiteral(" \r");
-// The weight does not depend on the oil; any grade the oil file holds will do.
-const QString WeightOilSection = QStringLiteral("ISO_VG_22");
 
 void AppendLine(TDocumentWriter& Writer, const QString& Text) {
     Writer.AppendText(Text + ParagraphEnd);
@@ -26,12 +26,15 @@ void AppendDataLine(TDocumentWriter& Writer, const QString& Label, const TReport
     AppendLine(Writer, PadReportLine(Label, Value.Value, Value.Unit));
 }
 
-QString WeightText(const QString& CatalogueName) {
+// The model's weight from its catalogue record; the US catalogue weighs in pounds.
+QString ModelWeightText(const QString& CatalogueName) {
     const TEngineState& s = EngineState();
-    const TCoolerSeries cooler(SeriesTraitsOf(s.CurrentCoolerType),
-                               TVerDep().ChangeToSectionName(CatalogueName), s.IniFilePath,
-                               WeightOilSection);
-    return TCoolerHlp::WeightToStr(static_cast<float>(cooler.TableValue[Catalogue::Weight]));
+    const TVerDep names;
+    const ModelRecord model =
+        ReadModelRecord(names.ChangeToSectionName(CatalogueName), s.IniFilePath,
+                        names.ChangeToCoolerIniFilename(s.CurrentCoolerType));
+    return WeightText(static_cast<float>(model[Catalogue::Weight]),
+                      s.USVersionFLG ? Ord(TWeight::lb) : Ord(TWeight::kg));
 }
 
 // The note on a shortfall names what the user can change: the inlet temperature when the
@@ -100,7 +103,7 @@ void WriteSelectionReport(TDocumentWriter& W, const TSelectionReportData& Data, 
     // The US catalogue states no protection class.
     if (!s.USVersionFLG && !Data.Protection.isEmpty())
         AppendLine(W, PadReportLine(s.ProtectionTextStr, Data.Protection, QStringLiteral(" ")));
-    AppendDataLine(W, s.WeightTextStr, ResultValue(WeightText(Data.CatalogueName)));
+    AppendDataLine(W, s.WeightTextStr, ResultValue(ModelWeightText(Data.CatalogueName)));
     W.AppendText(BlankLine);
     if (!Diagram.isNull()) {
         W.AppendPicture(Diagram, ReportDiagramWidth);

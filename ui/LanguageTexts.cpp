@@ -106,9 +106,6 @@ void ApplySelectionPageTexts(TfKylvane& W, TLanguage& L) {
     texts.ProtectionStdCoolerTextStr = L.GetTxt(ProtectionStd);
     s.btCalcSelectedCooler->setText(L.GetTxt(CalcSelected));
     s.btCalcNewCooler->setText(L.GetTxt(CalcNew));
-    state.NoCoolerStr = L.GetTxt(NoCooler).left(NoCoolerTextLength);
-    state.NotRecommendedStr = L.GetTxt(NotRecommended).left(NoCoolerTextLength);
-    state.AirTooCloseStr = L.GetTxt(AirTooClose);
 }
 
 void ApplyHeatLoadPageTexts(TfKylvane& W, TLanguage& L) {

@@ -1,8 +1,8 @@
 #include "ui/SelectionDiagramChart.h"
 
 #include "core/RegionalSettings.h"
-#include "engine/CoolerHlp.h"
 #include "units/NumericText.h"
+#include "units/QuantityTexts.h"
 #include "units/UnitConv.h"
 #include "units/UnitLabels.h"
 
@@ -52,7 +52,7 @@ QString OperatingPointText(const TSelectionDiagram& diagram, const TDiagramPoint
     const int decimals = TUnitConv::GetNoOfDeciSer1(static_cast<float>(point.Flow));
     return FormatFixed(point.Flow, 10, decimals) + QLatin1Char(' ') +
            FlowUnitLabels().value(diagram.FlowUnit) + QStringLiteral(", ") +
-           TCoolerHlp::SpecHeatToStr(point.SpecificDissipation, diagram.HeatUnit).trimmed();
+           SpecificDissipationText(point.SpecificDissipation, diagram.HeatUnit).trimmed();
 }
 
 class TDiagramChart {

@@ -1,17 +1,21 @@
 // A sweep of the whole operating range, over and beyond every limit: operating points through
-// the calculation of every model (its checks, the thermal model and the result texts), and
-// whole selections through the selection page's logic on a headless page. Each must end in a
-// result or a message, and no text may show a NaN or an infinity.
+// the rating of every model (its checks and the thermal model) and the texts the page writes of
+// it, and whole selections through the selection page's logic on a headless page. Each must end in
+// a result or a message, and no text may show a NaN or an infinity.
 //
 //   sweep_operating_range           the full sweep (over 10^6 points, 10^4 selections)
 //   sweep_operating_range --short   a tenth of each, for CI
 #include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "core/RegionalSettings.h"
-#include "engine/CoolerSeries.h"
+#include "engine/CoolerCatalogue.h"
+#include "engine/OilGrade.h"
+#include "engine/Sizing.h"
 #include "engine/VerDep.h"
 #include "pages/selection/HeadlessSelectionView.h"
+#include "pages/selection/ResultPresentation.h"
 #include "pages/selection/SelectionController.h"
+#include "pages/selection/SelectionLimits.h"
 #include "pages/selection/SelectionModelLists.h"
 #include "pages/selection/SelectionPageItems.h"
 #include "pages/selection/SelectionTexts.h"
@@ -70,7 +74,7 @@ bool ShowsOnlyNumbers(const QString& text) {
 // One series with its models' catalogue records.
 struct TSeriesData {
     TCoolerType Series;
-    std::vector<TTableValue> Records;
+    std::vector<ModelRecord> Records;
 };
 
 std::vector<TSeriesData> ReadCatalogue() {
@@ -81,46 +85,49 @@ std::vector<TSeriesData> ReadCatalogue() {
         QStringList sections;
         BuiltInModelLists().FillComboBoxDim(series, models, sections);
         TSeriesData data{series, {}};
-        for (const QString& section : sections) {
-            TTableValue record{};
-            TCoolerHlp::ReadCoolerIniFile(record, TVerDep().ChangeToSectionName(section),
-                                          IniFilePath, TVerDep().ChangeToCoolerIniFilename(series));
-            data.Records.push_back(record);
-        }
+        for (const QString& section : sections)
+            data.Records.push_back(ReadModelRecord(TVerDep().ChangeToSectionName(section),
+                                                   IniFilePath,
+                                                   TVerDep().ChangeToCoolerIniFilename(series)));
         catalogue.push_back(data);
     }
     return catalogue;
 }
 
-std::vector<std::array<double, 8>> ReadOilGrades() {
-    std::vector<std::array<double, 8>> grades;
-    for (const QString& grade : OilGradeItems()) {
-        TIsoOil().ReadOilIniFile(TVerDep().ChangeToValidFilename(grade), IniFilePath);
-        grades.push_back(EngineState().OilCoeff);
-    }
+std::vector<OilGrade> ReadOilGrades() {
+    std::vector<OilGrade> grades;
+    for (const QString& grade : OilGradeItems())
+        grades.push_back(OilGrade::Read(TVerDep().ChangeToValidFilename(grade), IniFilePath));
     return grades;
 }
 
-void CheckCalculation(TFindings& findings, const TEngineState& s, TLimitResultError result,
-                      const QString& message) {
-    if (result != LR_OK) {
-        if (message.isEmpty() || !ShowsOnlyNumbers(message))
-            findings.Fault(QStringLiteral("limit %1 told as \"%2\"").arg(result).arg(message));
+void CheckCalculation(TFindings& findings, const OperatingPoint& point, const Rating& rating,
+                      const ModelRecord& record, const PresentationStyle& style) {
+    if (const std::optional<RatingRefusal> refusal =
+            rating.Refusal ? rating.Refusal : rating.SolvingRefusal) {
+        // The page words the refusal with the flow range of the model.
+        const QString range =
+            FlowLimitText(static_cast<float>(refusal->MinFlow), style.Units.Flow) +
+            QStringLiteral(" - ") +
+            FlowLimitText(static_cast<float>(refusal->MaxFlow), style.Units.Flow);
+        if (refusal->Code == LR_OK || refusal->Code == LR_UNKNOWN_ERR || !ShowsOnlyNumbers(range))
+            findings.Fault(
+                QStringLiteral("refusal %1 with the range \"%2\"").arg(refusal->Code).arg(range));
         ++findings.Messages;
         return;
     }
-    for (const QString* text :
-         {&s.OilTempOutStr, &s.OilTempInStr, &s.AirTempOutStr, &s.HeatLoadStr, &s.PressureDropStr,
-          &s.AirFlowStr, &s.MotorCapacityStr, &s.NoiseLevelStr}) {
-        if (text->trimmed().isEmpty() || !ShowsOnlyNumbers(*text))
+    const PresentedResult shown = PresentRating(rating, record, point.Series, style);
+    for (int line = 0; line < static_cast<int>(TResultLine::ProtectionStd); ++line) {
+        const QString& text = shown.Values[line];
+        if (text.trimmed().isEmpty() || !ShowsOnlyNumbers(text))
             findings.Fault(QStringLiteral("result text \"%1\" at %2 l/min, %3/%4 degC, %5 m, "
                                           "%6 kW")
-                               .arg(*text)
-                               .arg(s.InOilFlow)
-                               .arg(s.InMaxOilTemp)
-                               .arg(s.InAirTemp)
-                               .arg(s.InAltitude)
-                               .arg(s.InHeatDissi));
+                               .arg(text)
+                               .arg(point.OilFlow)
+                               .arg(point.MaxInletOilTemp)
+                               .arg(point.AirTemp)
+                               .arg(point.Altitude)
+                               .arg(point.CoolingRequired));
     }
     ++findings.Results;
 }
@@ -129,15 +136,12 @@ void CheckCalculation(TFindings& findings, const TEngineState& s, TLimitResultEr
 // turn with the point, so each is met across the whole range. `Step` thins the grid.
 TFindings SweepCalculations(int Step) {
     const std::vector<TSeriesData> catalogue = ReadCatalogue();
-    const std::vector<std::array<double, 8>> grades = ReadOilGrades();
+    const std::vector<OilGrade> grades = ReadOilGrades();
     TFindings findings;
-    TEngineState& s = EngineState();
-    s.ShowMessagesFLG = true;
     long index = 0;
     for (const TSeriesData& series : catalogue) {
-        s.CurrentCoolerType = series.Series;
-        TCoolerHlp cooler;
-        cooler.AirDensity500m = TCoolerHlp::AirDensity(TCoolerHlp::ReferenceAltitude);
+        OperatingPoint point;
+        point.Series = series.Series;
         for (float flow : Flows)
             for (float oilTemp : OilTemps)
                 for (float airTemp : AirTemps)
@@ -145,25 +149,24 @@ TFindings SweepCalculations(int Step) {
                         for (float heat : Heats) {
                             if (index++ % Step != 0)
                                 continue;
-                            s.InOilFlow = flow;
-                            s.InMaxOilTemp = oilTemp;
-                            s.InAirTemp = airTemp;
-                            s.InAltitude = altitude;
-                            s.InHeatDissi = heat;
-                            s.OilCoeff = grades[index % grades.size()];
-                            s.FlowUnitIdx = static_cast<int>(index % 6);
-                            s.OilTempUnitIdx = static_cast<int>(index / 6 % 2);
-                            s.AirTempUnitIdx = static_cast<int>(index / 12 % 2);
-                            s.HeatUnitIdx = static_cast<int>(index / 3 % 5);
-                            s.FixedInletTempFLG = index / 7 % 2 == 0;
-                            s.USVersionFLG = index / 11 % 2 == 0;
-                            const TTableValue& record =
+                            point.OilFlow = flow;
+                            point.MaxInletOilTemp = oilTemp;
+                            point.AirTemp = airTemp;
+                            point.Altitude = altitude;
+                            point.CoolingRequired = heat;
+                            point.InletTempHeld = index / 7 % 2 == 0;
+                            PresentationStyle style;
+                            style.Units.Flow = static_cast<int>(index % 6);
+                            style.Units.OilTemp = static_cast<int>(index / 6 % 2);
+                            style.Units.AirTemp = static_cast<int>(index / 12 % 2);
+                            style.Units.Heat = static_cast<int>(index / 3 % 5);
+                            style.InletTempHeld = point.InletTempHeld;
+                            style.USEdition = index / 11 % 2 == 0;
+                            const ModelRecord& record =
                                 series.Records[index % series.Records.size()];
-                            QString message;
-                            uint8_t warning = WR_NON;
-                            const TLimitResultError result =
-                                cooler.CalcCoolerResults(record, 1, 255, message, warning);
-                            CheckCalculation(findings, s, result, message);
+                            const OilGrade& oil = grades[index % grades.size()];
+                            CheckCalculation(findings, point, Rate(point, record, oil), record,
+                                             style);
                         }
     }
     return findings;
@@ -208,7 +211,6 @@ TFindings SweepSelections(int Count) {
     view.OnApplyLanguageTexts = [&] { ApplySelectionTexts(view); };
     view.ApplyLanguageTexts();
     controller.InitialisePage();
-    EngineState().ShowMessagesFLG = true;
 
     std::mt19937 random(12);
     TFindings findings;

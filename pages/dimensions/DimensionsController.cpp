@@ -3,10 +3,12 @@
 #include "core/DataFault.h"
 #include "core/EngineState.h"
 #include "core/MessageService.h"
-#include "engine/CoolerSeries.h"
-#include "engine/IsoOil.h"
+#include "engine/CoolerCatalogue.h"
 #include "engine/ModelLists.h"
+#include "engine/OilGrade.h"
 #include "engine/VerDep.h"
+#include "units/QuantityTexts.h"
+#include "units/Units.h"
 
 #include <QFileInfo>
 
@@ -62,29 +64,33 @@ void TDimensionsController::RefreshScreenData(int ItemIndex, bool All) {
         const QString grade =
             View.SelectionOilGrade().isEmpty() ? DefaultOilGrade : View.SelectionOilGrade();
         const TVerDep names;
+        const TEngineState& s = EngineState();
+        // The grade the selection page sizes with is read first, though no line here depends
+        // on it: a damaged oil file is told on this page too, before the model's data.
+        OilGrade::Read(names.ChangeToValidFilename(grade), s.IniFilePath);
         // The listed models are read from their own series' file.
-        const TCoolerSeries calculator(
-            SeriesTraitsOf(ListedSeries), names.ChangeToSectionName(cbShadow[ItemIndex]),
-            EngineState().IniFilePath, names.ChangeToValidFilename(grade));
-        const TTableValue& value = calculator.TableValue;
+        const ModelRecord value =
+            ReadModelRecord(names.ChangeToSectionName(cbShadow[ItemIndex]), s.IniFilePath,
+                            names.ChangeToCoolerIniFilename(ListedSeries));
         const TDimensionCaptions captions = View.Captions();
         const QString gap = QStringLiteral("  ");
         const QString powerCaption = ListedSeries == Cooler_System
-                                         ? EngineState().FanPowerTextStr.str()
+                                         ? s.FanPowerTextStr.str()
                                          : captions.FixMotorCapacity.str();
+        // The US catalogue gives the power in HP and the weight in pounds.
+        const int powerUnit = s.USVersionFLG ? Ord(THeatDissi::HP) : View.SelectionEnergyUnit();
+        const int weightUnit = s.USVersionFLG ? Ord(TWeight::lb) : Ord(TWeight::kg);
         View.SetLineText(TDimensionLine::EnginPower,
                          powerCaption + gap +
-                             TCoolerHlp::MotorCapacityToStr(value[Catalogue::MotorPower],
-                                                            View.SelectionEnergyUnit()));
+                             MotorPowerText(value[Catalogue::MotorPower], powerUnit));
         View.SetLineText(TDimensionLine::Weight,
                          captions.FixWeight.str() + gap +
-                             TCoolerHlp::WeightToStr(value[Catalogue::Weight]));
+                             WeightText(value[Catalogue::Weight], weightUnit));
         View.SetLineText(TDimensionLine::CoolerArea,
                          captions.FixCoolArea.str() + gap +
-                             TCoolerHlp::CoolerAreaToStr(value[Catalogue::CoolArea]));
-        View.SetLineText(TDimensionLine::OilVolume,
-                         captions.FixOilVolume.str() + gap +
-                             TCoolerHlp::OilVolumeToStr(value[Catalogue::OilVolume]));
+                             CoolingAreaText(value[Catalogue::CoolArea]));
+        View.SetLineText(TDimensionLine::OilVolume, captions.FixOilVolume.str() + gap +
+                                                        OilVolumeText(value[Catalogue::OilVolume]));
     });
 }
 

@@ -1,8 +1,8 @@
 #include "pages/selection/ResultPresentation.h"
 
-#include "engine/CoolerHlp.h"
 #include "texts/TextHelpers.h"
 #include "units/NumericText.h"
+#include "units/QuantityTexts.h"
 #include "units/UnitLabels.h"
 
 #include <cmath>
@@ -49,27 +49,21 @@ PresentedResult PresentRating(const Rating& Result, const ModelRecord& Model, TC
     const TColor outletColor = Result.OutletMarginKept ? clWhite : clRed;
 
     Set(shown, OilInletTemp,
-        TCoolerHlp::TemperatureToStr(static_cast<float>(Result.InletOilTemp), units.OilTemp),
-        temperatureColor);
+        TemperatureText(static_cast<float>(Result.InletOilTemp), units.OilTemp), temperatureColor);
     Set(shown, OilOutletTemp,
-        TCoolerHlp::TemperatureToStr(static_cast<float>(Result.OutletOilTemp), units.OilTemp),
-        outletColor);
+        TemperatureText(static_cast<float>(Result.OutletOilTemp), units.OilTemp), outletColor);
     Set(shown, AirOutletTemp,
-        TCoolerHlp::TemperatureToStr(static_cast<float>(Result.OutletAirTemp), units.AirTemp),
-        outletColor);
+        TemperatureText(static_cast<float>(Result.OutletAirTemp), units.AirTemp), outletColor);
     Set(shown, HeatLoad,
-        Style.InletTempHeld ? TCoolerHlp::PowerToStr(Result.Dissipation, units.Heat)
-                            : TCoolerHlp::SpecHeatToStr(Result.SpecificDissipation, units.Heat),
+        Style.InletTempHeld ? HeatText(Result.Dissipation, units.Heat)
+                            : SpecificDissipationText(Result.SpecificDissipation, units.Heat),
         heatColor);
-    Set(shown, OilPressure,
-        TCoolerHlp::PressureDropText(Result.PressureDrop, units.Flow == USGpm ? Psi : Bar));
-    Set(shown, AirFlow,
-        TCoolerHlp::AirFlowToStr(units.Flow, static_cast<float>(Model[Catalogue::AirFlow])));
+    Set(shown, OilPressure, PressureDropText(Result.PressureDrop, units.Flow == USGpm ? Psi : Bar));
+    Set(shown, AirFlow, AirFlowText(static_cast<float>(Model[Catalogue::AirFlow]), units.Flow));
     Set(shown, MotorCapacity,
-        TCoolerHlp::MotorCapacityToStr(static_cast<float>(Model[Catalogue::MotorPower]),
-                                       Style.USEdition ? HP : units.Heat));
-    Set(shown, NoiseLevel,
-        TCoolerHlp::NoiseLevelToStr(static_cast<float>(Model[Catalogue::NoiseLevel])));
+        MotorPowerText(static_cast<float>(Model[Catalogue::MotorPower]),
+                       Style.USEdition ? HP : units.Heat));
+    Set(shown, NoiseLevel, NoiseLevelText(static_cast<float>(Model[Catalogue::NoiseLevel])));
     shown.HeatEntryBackground = heatColor;
     shown.MaxTempEntryBackground = temperatureColor;
     return shown;

@@ -1,9 +1,9 @@
 #include "pages/selection/ScriptedSelection.h"
 
 #include "core/DataFault.h"
-#include "engine/CoolerHlp.h"
 #include "engine/VerDep.h"
 #include "pages/selection/SelectionEntries.h"
+#include "pages/selection/SelectionLimits.h"
 #include "pages/selection/SelectionMessages.h"
 #include "pages/selection/SelectionPageItems.h"
 #include "units/NumericText.h"
@@ -92,7 +92,7 @@ private:
     void FillInPumpFlow(int Grade, int Position, int FlowUnit) {
         ReadOil(Grade);
         Point.OilFlow = static_cast<float>(ReadModel(Position)[Catalogue::MaxFlow]);
-        Text(TSelectionEntry::OilFlow) = TCoolerHlp::GetMaxOilFlow(FlowUnit, Point.OilFlow);
+        Text(TSelectionEntry::OilFlow) = FlowLimitText(Point.OilFlow, FlowUnit);
     }
 
     // The entry read as the page reads it when the user leaves it: the value in base units and

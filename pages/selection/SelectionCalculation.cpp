@@ -2,7 +2,7 @@
 
 #include "core/EngineState.h"
 #include "core/MessageService.h"
-#include "engine/CoolerHlp.h"
+#include "engine/CoolerCatalogue.h"
 #include "engine/VerDep.h"
 #include "pages/selection/SelectionEntries.h"
 #include "pages/selection/SelectionMessages.h"
@@ -14,11 +14,9 @@ OilGrade TSelectionController::ReadOil() const {
 
 ModelRecord TSelectionController::ReadModel(int Position) const {
     const TVerDep names;
-    ModelRecord model{};
-    TCoolerHlp::ReadCoolerIniFile(model, names.ChangeToSectionName(cbShadow.value(Position)),
-                                  EngineState().IniFilePath,
-                                  names.ChangeToCoolerIniFilename(CurrentPoint().Series));
-    return model;
+    return ReadModelRecord(names.ChangeToSectionName(cbShadow.value(Position)),
+                           EngineState().IniFilePath,
+                           names.ChangeToCoolerIniFilename(CurrentPoint().Series));
 }
 
 QList<ModelRecord> TSelectionController::ReadSeriesModels() const {

@@ -3,9 +3,9 @@
 #include "core/DataFault.h"
 #include "core/EngineState.h"
 #include "core/MessageService.h"
-#include "engine/CoolerHlp.h"
 #include "engine/VerDep.h"
 #include "pages/selection/SelectionEntries.h"
+#include "pages/selection/SelectionLimits.h"
 #include "pages/selection/SelectionPageItems.h"
 #include "pages/selection/SelectionTextKeys.h"
 #include "texts/Language.h"
@@ -263,9 +263,8 @@ void TSelectionController::FillInPumpFlow(bool DisableEntry) {
     const ModelRecord system = ReadModel(View.ListIndex(TSelectionList::Model));
     View.SetEntryFontColor(TSelectionEntry::OilFlow, clBlue);
     Point.OilFlow = static_cast<float>(system[Catalogue::MaxFlow]);
-    WriteEntry(
-        TSelectionEntry::OilFlow,
-        TCoolerHlp::GetMaxOilFlow(View.ListIndex(TSelectionList::OilFlowUnit), Point.OilFlow));
+    WriteEntry(TSelectionEntry::OilFlow,
+               FlowLimitText(Point.OilFlow, View.ListIndex(TSelectionList::OilFlowUnit)));
     if (DisableEntry)
         View.SetEntryEnabled(TSelectionEntry::OilFlow, false);
 }

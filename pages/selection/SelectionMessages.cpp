@@ -1,6 +1,6 @@
 #include "pages/selection/SelectionMessages.h"
 
-#include "engine/CoolerHlp.h"
+#include "pages/selection/SelectionLimits.h"
 
 namespace {
 
@@ -21,28 +21,24 @@ QString RefusalMessage(TLimitResultError Code, double MinFlow, double MaxFlow,
     switch (Code) {
     case LR_FLOW_ERR:
         message = caption(TSelectionGroup::OilFlow) + afterCaption +
-                  Range(TCoolerHlp::GetMinOilFlow(Units.Flow, static_cast<float>(MinFlow)),
-                        TCoolerHlp::GetMaxOilFlow(Units.Flow, static_cast<float>(MaxFlow)));
+                  Range(FlowLimitText(static_cast<float>(MinFlow), Units.Flow),
+                        FlowLimitText(static_cast<float>(MaxFlow), Units.Flow));
         break;
     case LR_OIL_TEMP_ERR:
         message = caption(TSelectionGroup::MaxTemp) + afterCaption +
-                  Range(TCoolerHlp::GetMinOilTemp(Units.OilTemp),
-                        TCoolerHlp::GetMaxOilTemp(Units.OilTemp));
+                  Range(MinInletOilTempText(Units.OilTemp), MaxInletOilTempText(Units.OilTemp));
         break;
     case LR_AIR_TEMP_ERR:
         message = caption(TSelectionGroup::AirTemp) + afterCaption +
-                  Range(TCoolerHlp::GetMinAirTemp(Units.AirTemp),
-                        TCoolerHlp::GetMaxAirTemp(Units.AirTemp));
+                  Range(MinAirTempText(Units.AirTemp), MaxAirTempText(Units.AirTemp));
         break;
     case LR_ATITUDE_ERR:
         message = caption(TSelectionGroup::Altitude) + afterCaption +
-                  Range(TCoolerHlp::GetMinAltetude(Units.Altitude),
-                        TCoolerHlp::GetMaxAltetude(Units.Altitude));
+                  Range(MinAltitudeText(Units.Altitude), MaxAltitudeText(Units.Altitude));
         break;
     case LR_HEAT_DISSI_ERR:
-        message =
-            caption(TSelectionGroup::HeatDiss) + QStringLiteral(": ") + Captions.OutOfRange +
-            Range(TCoolerHlp::GetMinHeatDissi(Units.Heat), TCoolerHlp::GetMaxHeatDissi(Units.Heat));
+        message = caption(TSelectionGroup::HeatDiss) + QStringLiteral(": ") + Captions.OutOfRange +
+                  Range(MinCoolingRequiredText(Units.Heat), MaxCoolingRequiredText(Units.Heat));
         break;
     case LR_INOIL_AIR_TEMP_ERR:
         message = caption(TSelectionGroup::MaxTemp) + QStringLiteral(" - ") +

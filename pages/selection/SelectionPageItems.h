@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/IsoOil.h"
 #include "pages/selection/SelectionView.h"
 
 #include <QStringList>

@@ -22,9 +22,6 @@ void ApplySelectionTexts(THeadlessSelectionView& View) {
           TSelectionGroup::HeatDiss, TSelectionGroup::Output})
         View.SetGroupCaption(group, text(GroupCaptionKey(group)));
     s.OutOfRangeStr = text(OutOfRange);
-    s.NoCoolerStr = text(NoCooler).left(NoCoolerTextLength);
-    s.NotRecommendedStr = text(NotRecommended).left(NoCoolerTextLength);
-    s.AirTooCloseStr = text(AirTooClose);
 
     View.SetResultCaption(TResultLine::OilInletTemp, text(OilInletTemp));
     View.SetResultCaption(TResultLine::OilOutletTemp, text(OilOutletTemp));

@@ -3,9 +3,9 @@
 // section, and so is a record whose values together describe no real cooler or oil; nothing is
 // calculated from either.
 #include "core/ConvertError.h"
-#include "core/EngineState.h"
 #include "core/RegionalSettings.h"
-#include "engine/CoolerHlp.h"
+#include "engine/CoolerCatalogue.h"
+#include "engine/OilGrade.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -66,8 +66,6 @@ struct TDataCase {
 // A folder of its own for the data files a test writes.
 class DataFiles : public testing::Test {
 protected:
-    void SetUp() override { ResetEngineState(); }
-
     void Write(const QString& fileName, const QByteArray& bytes) {
         QFile file(Dir.filePath(fileName));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -98,10 +96,7 @@ class CatalogueRange : public DataRange {};
 TEST_P(CatalogueRange, AcceptsOnlyValuesWithinTheirRange) {
     const TDataCase& c = GetParam();
     Write("CnfDcEur.ini", Section("VDM_200", GoodModel, c.Key, c.Value));
-    TTableValue record{};
-    EXPECT_EQ(
-        FaultOf([&] { TCoolerHlp::ReadCoolerIniFile(record, "VDM_200", Path(), "CnfDcEur.ini"); }),
-        c.Message);
+    EXPECT_EQ(FaultOf([&] { ReadModelRecord("VDM_200", Path(), "CnfDcEur.ini"); }), c.Message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -170,7 +165,7 @@ class OilRange : public DataRange {};
 TEST_P(OilRange, AcceptsOnlyValuesWithinTheirRange) {
     const TDataCase& c = GetParam();
     Write("IsoOils.ini", Section("ISO_VG_46", GoodOil, c.Key, c.Value));
-    EXPECT_EQ(FaultOf([&] { TIsoOil().ReadOilIniFile("ISO_VG_46", Path()); }), c.Message);
+    EXPECT_EQ(FaultOf([&] { OilGrade::Read("ISO_VG_46", Path()); }), c.Message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -205,14 +200,12 @@ INSTANTIATE_TEST_SUITE_P(Limits, OilRange,
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST(DataPlace, AMissingFileOrSectionIsNamedToo) {
-    ResetEngineState();
     const QString dir = QStringLiteral(AIRCOOLER_TEST_DATA_DIR "/");
-    TTableValue record{};
-    EXPECT_EQ(FaultOf([&] { TCoolerHlp::ReadCoolerIniFile(record, "FIX_S", dir, "Missing.ini"); }),
+    EXPECT_EQ(FaultOf([&] { ReadModelRecord("FIX_S", dir, "Missing.ini"); }),
               "file not found: " + dir + "Missing.ini");
-    EXPECT_EQ(FaultOf([&] { TIsoOil().ReadOilIniFile("ISO_VG_46", dir + "nowhere/"); }),
+    EXPECT_EQ(FaultOf([&] { OilGrade::Read("ISO_VG_46", dir + "nowhere/"); }),
               "file not found: " + dir + "nowhere/IsoOils.ini");
-    EXPECT_EQ(FaultOf([&] { TIsoOil().ReadOilIniFile("ISO_VG_1000", dir); }),
+    EXPECT_EQ(FaultOf([&] { OilGrade::Read("ISO_VG_1000", dir); }),
               "'' is not a valid floating point value for CoeffA (IsoOils.ini [ISO_VG_1000])");
 }
 
@@ -251,11 +244,10 @@ TEST_P(RangeEnds, ReadAsTheRangeSays) {
     try {
         if (c.Oil) {
             Write("IsoOils.ini", Section("ISO_VG_46", GoodOil, c.Key, text));
-            TIsoOil().ReadOilIniFile("ISO_VG_46", Path());
+            OilGrade::Read("ISO_VG_46", Path());
         } else {
             Write("CnfDcEur.ini", Section("VDM_200", GoodModel, c.Key, text));
-            TTableValue record{};
-            TCoolerHlp::ReadCoolerIniFile(record, "VDM_200", Path(), "CnfDcEur.ini");
+            ReadModelRecord("VDM_200", Path(), "CnfDcEur.ini");
         }
     } catch (const EDataRangeError&) {
         rangeFault = true;
@@ -267,7 +259,7 @@ TEST_P(RangeEnds, ReadAsTheRangeSays) {
 std::vector<TRangeEnd> AllRangeEnds() {
     std::vector<TRangeEnd> ends;
     AddRangeEnds(ends, false, Catalogue::CoolerKeyTable, Catalogue::CoolerKeyRanges);
-    AddRangeEnds(ends, true, TIsoOil::OilKeyTable, TIsoOil::OilKeyRanges);
+    AddRangeEnds(ends, true, OilGrade::KeyTable, OilGrade::KeyRanges);
     return ends;
 }
 
@@ -286,10 +278,7 @@ class CatalogueRecord : public DataFiles, public testing::WithParamInterface<TRe
 TEST_P(CatalogueRecord, IsJudgedAsAWhole) {
     const TRecordCase& c = GetParam();
     Write("CnfDcEur.ini", Section("VDM_200", GoodModel, c.Edits));
-    TTableValue record{};
-    EXPECT_EQ(
-        FaultOf([&] { TCoolerHlp::ReadCoolerIniFile(record, "VDM_200", Path(), "CnfDcEur.ini"); }),
-        c.Message);
+    EXPECT_EQ(FaultOf([&] { ReadModelRecord("VDM_200", Path(), "CnfDcEur.ini"); }), c.Message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -328,7 +317,7 @@ class OilRecord : public DataFiles, public testing::WithParamInterface<TRecordCa
 TEST_P(OilRecord, ViscosityIsPositiveAndFallingWhereverTheModelAsksForIt) {
     const TRecordCase& c = GetParam();
     Write("IsoOils.ini", Section("ISO_VG_46", GoodOil, c.Edits));
-    EXPECT_EQ(FaultOf([&] { TIsoOil().ReadOilIniFile("ISO_VG_46", Path()); }), c.Message);
+    EXPECT_EQ(FaultOf([&] { OilGrade::Read("ISO_VG_46", Path()); }), c.Message);
 }
 
 const TEdits Parabola{{"CoeffA", "0"}, {"CoeffB", "0"}, {"CoeffC", "0"}, {"CoeffD", "0"}};

@@ -4,7 +4,7 @@
 #include "core/MessageService.h"
 #include "core/RegionalSettings.h"
 #include "engine/CatalogueRecord.h"
-#include "engine/CoolerHlp.h"
+#include "engine/CoolerCatalogue.h"
 #include "engine/VerDep.h"
 
 #include <QFile>
@@ -189,9 +189,9 @@ TEST_F(ModelLists, ShippedCatalogueHoldsExactlyTheListedModelsWithAllValues) {
         for (const QString& name : sections) {
             const QString section = verDep.ChangeToSectionName(name);
             SCOPED_TRACE(section.toStdString());
-            TTableValue values{};
+            ModelRecord values{};
             try {
-                TCoolerHlp::ReadCoolerIniFile(values, section, ShippedIniDir, fileName);
+                values = ReadModelRecord(section, ShippedIniDir, fileName);
             } catch (const EConvertError& error) {
                 ADD_FAILURE() << error.what();
                 continue;

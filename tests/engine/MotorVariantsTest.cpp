@@ -1,7 +1,7 @@
 #include "engine/MotorVariants.h"
 
 #include "core/EngineState.h"
-#include "engine/CoolerHlp.h"
+#include "engine/CoolerCatalogue.h"
 #include "engine/ModelLists.h"
 #include "engine/VerDep.h"
 
@@ -165,9 +165,8 @@ TEST_P(ShippedMotorData, EveryVariantFitsItsModel) {
         const qsizetype model = names.indexOf(v[0] + QLatin1Char(' '));
         ASSERT_GE(model, 0) << "no such model";
         modelsWithVariants.insert(v[0]);
-        TTableValue catalogue{};
-        TCoolerHlp::ReadCoolerIniFile(catalogue, TVerDep().ChangeToSectionName(sections[model]),
-                                      iniDir, "CnfCsEur.ini");
+        const ModelRecord catalogue =
+            ReadModelRecord(TVerDep().ChangeToSectionName(sections[model]), iniDir, "CnfCsEur.ini");
         const double speed = Number(v[1]);
         EXPECT_EQ(QString::number(speed), v[0].section(QLatin1Char('-'), 1));
         EXPECT_NEAR(Number(v[2]), catalogue[Catalogue::MotorPower] * c.PowerPerKw, 0.006);

@@ -1,8 +1,8 @@
 #include "core/EngineState.h"
-#include "core/MessageService.h"
 #include "core/RegionalSettings.h"
-#include "engine/CoolerSeries.h"
+#include "engine/CoolerCatalogue.h"
 #include "engine/ModelLists.h"
+#include "engine/Sizing.h"
 #include "engine/VerDep.h"
 
 #include <gtest/gtest.h>
@@ -34,48 +34,45 @@ const TSeries AllSeries[] = {
      [](QStringList& n, QStringList& s) { TDimensionVCS().FillComboBoxDim(n, s); }},
 };
 
+// The conductance (kW/K) of a model at `Flow` l/min.
+double ConductanceOf(const TTableValue& Record, double Flow) {
+    ThermalModel model({});
+    model.SetConductance(Flow, Record[Catalogue::CoeffA], Record[Catalogue::CoeffB],
+                         Record[Catalogue::CoeffC], Record[Catalogue::CoeffD]);
+    return model.Conductance;
+}
+
+// The series at oil of at most 60 degC in air of 20 degC at sea level, with the cooling
+// required held.
 class ShippedCatalogue : public testing::TestWithParam<TSeries> {
 protected:
     void SetUp() override {
         ResetEngineState();
-        TEngineState& s = EngineState();
-        s.CurrentCoolerType = GetParam().Type;
-        s.NoCoolerStr = QStringLiteral("No cooler can be selected!");
-        s.InMaxOilTemp = 60;
-        s.InAirTemp = 20;
-        s.InAltitude = 0;
-        s.HeatUnitIdx = 1;
-        s.FlowUnitIdx = 1;
+        // The section-name rule follows the series.
+        EngineState().CurrentCoolerType = GetParam().Type;
+        Point.Series = GetParam().Type;
+        Point.MaxInletOilTemp = 60;
+        Point.AirTemp = 20;
+        Point.Altitude = 0;
         GetParam().Fill(Names, Sections);
-        for (const QString& section : Sections) {
-            TTableValue record{};
-            TCoolerHlp::ReadCoolerIniFile(record, TVerDep().ChangeToSectionName(section), IniDir,
-                                          TVerDep().ChangeToCoolerIniFilename(GetParam().Type));
-            Records.push_back(record);
-        }
+        for (const QString& section : Sections)
+            Records.push_back(ReadModelRecord(TVerDep().ChangeToSectionName(section), IniDir,
+                                              TVerDep().ChangeToCoolerIniFilename(Point.Series)));
     }
-
-    std::unique_ptr<TCoolerSeries> Series() const {
-        return std::make_unique<TCoolerSeries>(SeriesTraitsOf(GetParam().Type), Sections[0], IniDir,
-                                               Oil);
-    }
+    void TearDown() override { ResetEngineState(); }
 
     // Heat removed by model i at flow q, evaluated the way the choice evaluates it.
-    double Capacity(TCoolerSeries& series, int i, double q) const {
-        const TTableValue& r = Records[i];
-        EngineState().InOilFlow = static_cast<float>(q);
-        series.GetNormHeatConductivity(q, float(r[Catalogue::CoeffA]), float(r[Catalogue::CoeffB]),
-                                       float(r[Catalogue::CoeffC]), float(r[Catalogue::CoeffD]));
-        series.ProcessPowerDissipation(60, 20, TCoolerHlp::CoolCorrFactor(),
-                                       float(r[Catalogue::AirFlow]));
-        return series.ActualDissipation;
+    double Capacity(int i, double q) const {
+        ThermalModel model(ConditionsOf(Point, Grade));
+        model.EvaluateAt(ChooseRecordOf(Records[i]), q, Point.MaxInletOilTemp);
+        return model.Dissipation;
     }
 
     bool IsPump() const { return GetParam().Type == VCS_Cooler; }
 
-    TScopedRegionalSettings Point{QLatin1Char('.')};
-    TRecordingMessages Shown;
-    TScopedMessageService Capture{Shown};
+    TScopedRegionalSettings Separator{QLatin1Char('.')};
+    OperatingPoint Point;
+    const OilGrade Grade = OilGrade::Read(Oil, IniDir);
     QStringList Names, Sections;
     std::vector<TTableValue> Records;
 };
@@ -86,8 +83,6 @@ INSTANTIATE_TEST_SUITE_P(Series, ShippedCatalogue, testing::ValuesIn(AllSeries),
                          });
 
 TEST_P(ShippedCatalogue, EveryModelIsChosenForSomeOperatingPoint) {
-    auto series = Series();
-    series->PrepCoolChooseTbl(IniDir, Sections);
     for (int i = 0; i < Sections.size(); ++i) {
         const TTableValue& r = Records[i];
         std::vector<double> flows;
@@ -100,49 +95,37 @@ TEST_P(ShippedCatalogue, EveryModelIsChosenForSomeOperatingPoint) {
         }
         bool chosen = false;
         for (double q : flows) {
-            const double heat = Capacity(*series, i, q) * (1 - 1e-6);
-            EngineState().InOilFlow = static_cast<float>(q);
-            EngineState().InHeatDissi = static_cast<float>(heat);
-            int32_t position = -1;
-            uint8_t warnings = WR_NON;
-            if (series->ChooseCooler(position, warnings, IniDir, Sections) == FR_FOUND &&
-                position == i) {
+            Point.OilFlow = static_cast<float>(q);
+            Point.CoolingRequired = static_cast<float>(Capacity(i, q) * (1 - 1e-6));
+            const SizingResult result = Size(Point, Records, Grade);
+            if (result.Outcome == SizingOutcome::Chosen && result.Chosen() == i) {
                 chosen = true;
                 break;
             }
         }
         EXPECT_TRUE(chosen) << Names[i].toStdString() << " is never chosen";
     }
-    EXPECT_FALSE(Shown.Texts().contains("Error computing power"));
 }
 
 TEST_P(ShippedCatalogue, SpecificDissipationRisesThroughTheList) {
-    auto series = Series();
     double previous = 0;
     for (int i = 0; i < Sections.size(); ++i) {
         const TTableValue& r = Records[i];
         const double middle = (r[Catalogue::MinFlow] + r[Catalogue::MaxFlow]) / 2;
-        series->GetNormHeatConductivity(middle, r[Catalogue::CoeffA], r[Catalogue::CoeffB],
-                                        r[Catalogue::CoeffC], r[Catalogue::CoeffD]);
-        const double conductance = series->NormHeatConductivity;
+        const double conductance = ConductanceOf(r, middle);
         EXPECT_GT(conductance, previous) << Names[i].toStdString();
         previous = conductance;
     }
 }
 
 TEST_P(ShippedCatalogue, ConductanceRisesWithFlowAndFlattens) {
-    auto series = Series();
     for (int i = 0; i < Sections.size(); ++i) {
         const TTableValue& r = Records[i];
         SCOPED_TRACE(Names[i].toStdString());
         // Cooling systems are evaluated at whatever flow is entered, so their whole pump range.
         const double low = IsPump() ? 20 : r[Catalogue::MinFlow];
         const double high = IsPump() ? 250 : r[Catalogue::MaxFlow];
-        const auto at = [&](double q) {
-            series->GetNormHeatConductivity(q, r[Catalogue::CoeffA], r[Catalogue::CoeffB],
-                                            r[Catalogue::CoeffC], r[Catalogue::CoeffD]);
-            return series->NormHeatConductivity;
-        };
+        const auto at = [&](double q) { return ConductanceOf(r, q); };
         double previous = 0;
         for (int k = 0; k <= 20; ++k) {
             const double g = at(low + (high - low) * k / 20);
@@ -156,8 +139,6 @@ TEST_P(ShippedCatalogue, ConductanceRisesWithFlowAndFlattens) {
     }
 }
 
-// A cooling system runs at its pump's flow, one flow per record, growing with the size; the
-// flow ranges of the other series overlap, so every flow between has a model.
 TEST_P(ShippedCatalogue, FlowRangesOverlapAndGrow) {
     if (IsPump()) {
         for (int i = 0; i < Sections.size(); ++i) {
@@ -180,13 +161,9 @@ TEST_P(ShippedCatalogue, FlowRangesOverlapAndGrow) {
 }
 
 TEST_P(ShippedCatalogue, PressureDropOfGrade46At50DegreesAtFullFlow) {
-    auto series = Series();
     for (int i = 0; i < Sections.size(); ++i) {
         const TTableValue& r = Records[i];
-        const double bar = series->PressureDropAt(r[Catalogue::MaxFlow], 50, r[Catalogue::CoeffE],
-                                                  r[Catalogue::CoeffF], r[Catalogue::CoeffG],
-                                                  r[Catalogue::CoeffH]) /
-                           100;
+        const double bar = PressureDropOf(r, Grade, r[Catalogue::MaxFlow], 50) / 100;
         EXPECT_GE(bar, 0.5) << Names[i].toStdString();
         EXPECT_LE(bar, 1.5) << Names[i].toStdString();
     }
@@ -220,19 +197,11 @@ TEST(ShippedCatalogueRange, RequiredCoolingsFromOneTo250kWFindAModel) {
     TScopedRegionalSettings point(QLatin1Char('.'));
     QStringList names, sections;
     TDimensionVDM().FillComboBoxDim(names, sections);
-    TCoolerVDM smallest(sections.first(), IniDir, Oil);
+    const ModelRecord smallest = ReadModelRecord(sections.first(), IniDir, "CnfDcEur.ini");
     TDimensionVAM().FillComboBoxDim(names, sections);
-    TCoolerVAM largest(sections.last(), IniDir, Oil);
-    const auto conductance = [](TCoolerHlp& c, const TTableValue& r, double q) {
-        c.GetNormHeatConductivity(q, r[Catalogue::CoeffA], r[Catalogue::CoeffB],
-                                  r[Catalogue::CoeffC], r[Catalogue::CoeffD]);
-        return c.NormHeatConductivity;
-    };
-    EXPECT_LT(conductance(smallest, smallest.TableValue, smallest.TableValue[Catalogue::MinFlow]) *
-                  40,
-              2.5);
-    EXPECT_GT(conductance(largest, largest.TableValue, largest.TableValue[Catalogue::MaxFlow]) * 40,
-              240);
+    const ModelRecord largest = ReadModelRecord(sections.last(), IniDir, "CnfAcEur.ini");
+    EXPECT_LT(ConductanceOf(smallest, smallest[Catalogue::MinFlow]) * 40, 2.5);
+    EXPECT_GT(ConductanceOf(largest, largest[Catalogue::MaxFlow]) * 40, 240);
 }
 
 } // namespace

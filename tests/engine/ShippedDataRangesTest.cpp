@@ -3,16 +3,16 @@
 // 10 dB) and still be read, and the curves stay sound well beyond where the program asks for
 // them. A range drawn too tight for the shipped data, or a regenerated catalogue that drifts
 // towards a limit, fails here first.
-#include "core/EngineState.h"
 #include "core/ProfileFile.h"
 #include "core/RegionalSettings.h"
-#include "engine/CoolerHlp.h"
+#include "engine/CoolerCatalogue.h"
+#include "engine/OilGrade.h"
+#include "engine/Sizing.h"
+#include "engine/ThermalModel.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
@@ -43,8 +43,6 @@ bool WithMargin(const QString& key, double value, TValueRange range) {
 
 class ShippedCatalogueRanges : public testing::TestWithParam<const char*> {
 protected:
-    void SetUp() override { ResetEngineState(); }
-    void TearDown() override { ResetEngineState(); }
     TScopedRegionalSettings Point{QLatin1Char('.')};
 };
 
@@ -52,11 +50,11 @@ TEST_P(ShippedCatalogueRanges, EveryRecordReadsWithRoomToSpare) {
     const QString fileName = QString::fromLatin1(GetParam());
     const QStringList sections = SectionsOf(fileName);
     ASSERT_GE(sections.size(), 8);
-    TCoolerHlp cooler;
+    ThermalModel cooler({});
     for (const QString& section : sections) {
         SCOPED_TRACE(section.toStdString());
-        TTableValue record{};
-        ASSERT_NO_THROW(TCoolerHlp::ReadCoolerIniFile(record, section, IniDir, fileName));
+        ModelRecord record{};
+        ASSERT_NO_THROW(record = ReadModelRecord(section, IniDir, fileName));
         for (std::size_t key = 0; key < record.size(); ++key)
             EXPECT_TRUE(WithMargin(Catalogue::CoolerKeyTable[key], record[key],
                                    Catalogue::CoolerKeyRanges[key]))
@@ -68,13 +66,12 @@ TEST_P(ShippedCatalogueRanges, EveryRecordReadsWithRoomToSpare) {
         const double high = record[Catalogue::MaxFlow] * 1.5;
         for (int step = 0; step <= 100; ++step) {
             const double flow = low + (high - low) * step / 100;
-            cooler.GetNormHeatConductivity(flow, record[Catalogue::CoeffA],
-                                           record[Catalogue::CoeffB], record[Catalogue::CoeffC],
-                                           record[Catalogue::CoeffD]);
-            EXPECT_GT(cooler.NormHeatConductivity, 0.02) << flow;
-            cooler.GetPrDropFuncValue(flow, record[Catalogue::CoeffE], record[Catalogue::CoeffF],
-                                      record[Catalogue::CoeffG], record[Catalogue::CoeffH]);
-            EXPECT_GT(cooler.PrDropFuncValue, 0) << flow;
+            cooler.SetConductance(flow, record[Catalogue::CoeffA], record[Catalogue::CoeffB],
+                                  record[Catalogue::CoeffC], record[Catalogue::CoeffD]);
+            EXPECT_GT(cooler.Conductance, 0.02) << flow;
+            // With a viscosity of 0 the oil's correction is a positive constant: the drop has
+            // the sign of the flow part.
+            EXPECT_GT(PressureDropOf(record, OilGrade(), flow, 50), 0) << flow;
         }
     }
 }
@@ -85,33 +82,31 @@ INSTANTIATE_TEST_SUITE_P(Series, ShippedCatalogueRanges,
                          [](const auto& info) { return std::string(info.param).substr(3, 2); });
 
 TEST(ShippedOilRanges, EveryGradeReadsWithRoomToSpare) {
-    ResetEngineState();
     const TScopedRegionalSettings point(QLatin1Char('.'));
     const QStringList grades = SectionsOf(QStringLiteral("IsoOils.ini"));
     ASSERT_EQ(grades.size(), 10);
-    TIsoOil oil;
     for (const QString& grade : grades) {
         SCOPED_TRACE(grade.toStdString());
-        ASSERT_NO_THROW(oil.ReadOilIniFile(grade, IniDir));
-        const std::array<double, 8> coefficients = EngineState().OilCoeff;
+        OilGrade oil;
+        ASSERT_NO_THROW(oil = OilGrade::Read(grade, IniDir));
+        const OilGrade::Coefficients& coefficients = oil.CoefficientValues();
         for (std::size_t key = 0; key < coefficients.size(); ++key) {
             // The cooling correction is a factor near 1, of a range of its own.
-            const double margin = TIsoOil::OilKeyTable[key] == QLatin1String("CoolCorr") ? 1.4 : 2;
-            EXPECT_TRUE(Inside(coefficients[key] / margin, TIsoOil::OilKeyRanges[key]) &&
-                        Inside(coefficients[key] * margin, TIsoOil::OilKeyRanges[key]))
-                << TIsoOil::OilKeyTable[key].toStdString() << " " << coefficients[key];
+            const double margin = OilGrade::KeyTable[key] == QLatin1String("CoolCorr") ? 1.4 : 2;
+            EXPECT_TRUE(Inside(coefficients[key] / margin, OilGrade::KeyRanges[key]) &&
+                        Inside(coefficients[key] * margin, OilGrade::KeyRanges[key]))
+                << OilGrade::KeyTable[key].toStdString() << " " << coefficients[key];
         }
         // Positive and falling from 10 K below the coldest temperature the model asks for to
         // 5 K above the hottest.
-        for (double t = TIsoOil::ColdestViscosityTemp - 10; t < TIsoOil::HottestViscosityTemp + 5;
+        for (double t = OilGrade::ColdestViscosityTemp - 10; t < OilGrade::HottestViscosityTemp + 5;
              t += 0.5) {
-            EXPECT_GT(TIsoOil::ViscosityOf(coefficients, t + 0.5), 1) << t;
-            EXPECT_LT(TIsoOil::ViscosityOf(coefficients, t + 0.5),
-                      TIsoOil::ViscosityOf(coefficients, t))
+            EXPECT_GT(OilGrade::ViscosityOf(coefficients, t + 0.5), 1) << t;
+            EXPECT_LT(OilGrade::ViscosityOf(coefficients, t + 0.5),
+                      OilGrade::ViscosityOf(coefficients, t))
                 << t;
         }
     }
-    ResetEngineState();
 }
 
 } // namespace

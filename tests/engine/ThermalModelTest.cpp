@@ -1,6 +1,6 @@
-#include "core/EngineState.h"
-#include "core/MessageService.h"
-#include "engine/CoolerHlp.h"
+#include "engine/ThermalModel.h"
+#include "engine/OilGrade.h"
+#include "engine/Sizing.h"
 
 #include <gtest/gtest.h>
 
@@ -8,16 +8,11 @@
 
 namespace {
 
-class ThermalModel : public testing::Test {
-protected:
-    void SetUp() override {
-        ResetEngineState();
-        Cooler.AirDensity500m = TCoolerHlp::AirDensity(500);
-    }
-    TRecordingMessages Shown;
-    TScopedMessageService Capture{Shown};
-    TCoolerHlp Cooler;
-};
+// The model of a cooler with the conductance set directly, in air of 20 degC at the reference
+// altitude with an oil that corrects nothing.
+ThermalModel ModelAt(float Altitude, float AirTemp = 20, double OilCorrection = 1, int Margin = 3) {
+    return ThermalModel({AirTemp, Altitude, OilCorrection, Margin});
+}
 
 TEST(AirDensity, FollowsTheStandardAtmosphere) {
     const struct {
@@ -25,66 +20,65 @@ TEST(AirDensity, FollowsTheStandardAtmosphere) {
     } cases[] = {{0, 1.3, 1e-12},      {500, 1.2123242, 1e-7}, {1000, 1.14, 0.005},
                  {2000, 0.995, 0.005}, {3000, 0.855, 0.005},   {4000, 0.755, 0.005}};
     for (const auto& c : cases)
-        EXPECT_NEAR(TCoolerHlp::AirDensity(c.Altitude), c.Density, c.Tolerance) << c.Altitude;
+        EXPECT_NEAR(ThermalModel::AirDensity(c.Altitude), c.Density, c.Tolerance) << c.Altitude;
 }
 
-TEST_F(ThermalModel, HeatDissipationAtTheReferenceAltitude) {
+TEST(ThermalModelTest, HeatDissipationAtTheReferenceAltitude) {
     // 1 kW/K, 40 K, 1 m3/s at 500 m: density ratio and altitude factor are both 1, so
     // H = 40 * (1.02 - 0.03) / (0.0015 * 40 / 1.2 + 1) = 39.6 / 1.05.
-    EngineState().InAltitude = 500;
-    Cooler.GetNormHeatConductivity(10, 0, 0, 0.05, 0.5);
-    ASSERT_DOUBLE_EQ(Cooler.NormHeatConductivity, 1);
-    Cooler.ProcessPowerDissipation(60, 20, 1, 1);
+    ThermalModel model = ModelAt(500);
+    model.SetConductance(10, 0, 0, 0.05, 0.5);
+    ASSERT_DOUBLE_EQ(model.Conductance, 1);
+    EXPECT_TRUE(model.Evaluate(60, 1));
 
-    EXPECT_NEAR(Cooler.ActualDissipation, 39.6 / 1.05, 1e-9);
-    EXPECT_NEAR(Cooler.AirTempOutValue, 39.6 / 1.05 / 1.2 + 20, 1e-9);
-    EXPECT_NEAR(Cooler.SpecHeatDissiValue, 1.02 - 0.0015 * Cooler.AirTempOutValue, 1e-12);
-    EXPECT_FLOAT_EQ(EngineState().LastSpecHeat, static_cast<float>(Cooler.SpecHeatDissiValue));
-    EXPECT_DOUBLE_EQ(Cooler.AirDensityValue, Cooler.AirDensity500m);
-    EXPECT_TRUE(Shown.Shown.isEmpty());
+    EXPECT_NEAR(model.Dissipation, 39.6 / 1.05, 1e-9);
+    EXPECT_NEAR(model.AirTempOut, 39.6 / 1.05 / 1.2 + 20, 1e-9);
+    EXPECT_NEAR(model.SpecificDissipation, 1.02 - 0.0015 * model.AirTempOut, 1e-12);
+    EXPECT_FLOAT_EQ(model.LastSpecificDissipation, static_cast<float>(model.SpecificDissipation));
 }
 
-TEST_F(ThermalModel, AltitudeLowersTheConductance) {
+TEST(ThermalModelTest, AltitudeLowersTheConductance) {
     const double factorAt[] = {1.034375, 0.759375}; // at 0 m and 4000 m
     const float altitudes[] = {0, 4000};
     for (int i = 0; i < 2; ++i) {
-        EngineState().InAltitude = altitudes[i];
-        Cooler.NormHeatConductivity = 2;
-        Cooler.ProcessPowerDissipation(70, 30, 0.9, 1.5);
-        const double expected = 2 * 0.9 * (1.02 - 0.0015 * Cooler.AirTempOutValue) * factorAt[i];
-        EXPECT_NEAR(Cooler.SpecHeatDissiValue, expected, 1e-12);
+        ThermalModel model = ModelAt(altitudes[i], 30, 0.9);
+        model.Conductance = 2;
+        model.Evaluate(70, 1.5);
+        const double expected = 2 * 0.9 * (1.02 - 0.0015 * model.AirTempOut) * factorAt[i];
+        EXPECT_NEAR(model.SpecificDissipation, expected, 1e-12);
         // Thinner air heats up more for the same heat.
-        const double ratio = Cooler.AirDensity500m / TCoolerHlp::AirDensity(altitudes[i]);
-        EXPECT_NEAR(Cooler.AirTempOutValue, Cooler.ActualDissipation / 1.8 * ratio + 30, 1e-9);
+        const double ratio = ThermalModel::AirDensity(ThermalModel::ReferenceAltitude) /
+                             ThermalModel::AirDensity(altitudes[i]);
+        EXPECT_NEAR(model.AirTempOut, model.Dissipation / 1.8 * ratio + 30, 1e-9);
     }
-    EXPECT_TRUE(Shown.Shown.isEmpty());
 }
 
-TEST_F(ThermalModel, DegenerateOperatingPointsGiveNoHeatAndNoMessage) {
+TEST(ThermalModelTest, DegenerateOperatingPointsGiveNoHeat) {
     const struct {
         const char* Name;
-        double OilTemp, AirTemp, AirFlow;
+        double OilTemp;
+        float AirTemp;
+        double AirFlow;
     } cases[] = {{"oil as warm as air", 40, 40, 1.2},
                  {"no air flow", 60, 20, 0},
                  {"negative air flow", 60, 20, -1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        Cooler.NormHeatConductivity = 1.5;
-        Cooler.ProcessPowerDissipation(c.OilTemp, c.AirTemp, 1, c.AirFlow);
-        EXPECT_TRUE(std::isfinite(Cooler.AirTempOutValue));
-        EXPECT_TRUE(std::isfinite(Cooler.SpecHeatDissiValue));
+        ThermalModel model = ModelAt(500, c.AirTemp);
+        model.Conductance = 1.5;
+        model.Evaluate(c.OilTemp, c.AirFlow);
+        EXPECT_TRUE(std::isfinite(model.AirTempOut));
+        EXPECT_TRUE(std::isfinite(model.SpecificDissipation));
         if (c.OilTemp == c.AirTemp) {
-            EXPECT_EQ(Cooler.ActualDissipation, 0);
+            EXPECT_EQ(model.Dissipation, 0);
         }
-        EXPECT_EQ(Cooler.AirTempOutValue, c.AirTemp);
+        EXPECT_EQ(model.AirTempOut, c.AirTemp);
     }
-    EXPECT_TRUE(Shown.Shown.isEmpty());
 }
 
-TEST_F(ThermalModel, SaysWhenAModelCannotBeEvaluatedWithoutTellingTheUser) {
+TEST(ThermalModelTest, SaysWhenAModelCannotBeEvaluated) {
     // Far beyond the flows a model was measured for, its cubic conductance grows so large that
     // the closed solution and the specific heat dissipation no longer agree.
-    EngineState().InAltitude = 500;
     const struct {
         const char* Name;
         double Conductance;
@@ -95,99 +89,81 @@ TEST_F(ThermalModel, SaysWhenAModelCannotBeEvaluatedWithoutTellingTheUser) {
                  {"overflowed", INFINITY, false},
                  {"undefined", NAN, false}};
     for (const auto& c : cases) {
-        Cooler.NormHeatConductivity = c.Conductance;
-        EXPECT_EQ(Cooler.ProcessPowerDissipation(60, 20, 1, 1), c.Evaluated) << c.Name;
+        ThermalModel model = ModelAt(500);
+        model.Conductance = c.Conductance;
+        EXPECT_EQ(model.Evaluate(60, 1), c.Evaluated) << c.Name;
     }
-    EXPECT_TRUE(Shown.Shown.isEmpty());
 }
 
-TEST_F(ThermalModel, OutletOilKeepsTheMarginAboveOutletAir) {
+TEST(ThermalModelTest, OutletOilKeepsTheMarginAboveOutletAir) {
     // 100 l/min carries 3.1401 kW/K, so 31.401 kW cool the oil by 10 K: from 50 to 40 degC,
     // only 1 K above the 39 degC air. With a 3 K margin the outlet becomes 42 and the inlet 52.
-    EngineState().OutputOilAirDev = 3;
-    uint8_t warning = WR_NON;
+    ThermalModel model = ModelAt(500, 20, 1, 3);
     double inlet = 50;
-    Cooler.GetOilTempOutValue(warning, 100, 31.401, inlet, 39);
-    EXPECT_NEAR(Cooler.OilTempOutValue, 42, 1e-12);
+    EXPECT_TRUE(model.SetOutletOilTemp(100, 31.401, inlet, 39));
+    EXPECT_NEAR(model.OilTempOut, 42, 1e-12);
     EXPECT_NEAR(inlet, 52, 1e-9);
-    EXPECT_EQ(warning, WR_NON);
 }
 
-TEST_F(ThermalModel, OutletOilFarFromAirIsLeftAloneAndTheWarningIsNotReset) {
-    uint8_t warning = WR_OUTOIL_AIR_TEMP_ERR;
+TEST(ThermalModelTest, OutletOilFarFromAirIsLeftAlone) {
+    ThermalModel model = ModelAt(500);
     double inlet = 80;
-    Cooler.GetOilTempOutValue(warning, 100, 31.401, inlet, 30);
-    EXPECT_NEAR(Cooler.OilTempOutValue, 70, 1e-9);
+    EXPECT_TRUE(model.SetOutletOilTemp(100, 31.401, inlet, 30));
+    EXPECT_NEAR(model.OilTempOut, 70, 1e-9);
     EXPECT_EQ(inlet, 80);
-    EXPECT_EQ(warning, WR_OUTOIL_AIR_TEMP_ERR);
 }
 
-TEST_F(ThermalModel, MarginComparesHundredthsOfAKelvin) {
+TEST(ThermalModelTest, MarginComparesHundredthsOfAKelvin) {
     // 2.999 K apart counts as 2.99 K: below a 3 K margin.
-    EngineState().OutputOilAirDev = 3;
-    uint8_t warning = WR_NON;
+    ThermalModel model = ModelAt(500, 20, 1, 3);
     double inlet = 52.999 + 10;
-    Cooler.GetOilTempOutValue(warning, 100, 31.401, inlet, 50);
-    EXPECT_NEAR(Cooler.OilTempOutValue, 53, 1e-12);
+    model.SetOutletOilTemp(100, 31.401, inlet, 50);
+    EXPECT_NEAR(model.OilTempOut, 53, 1e-12);
     EXPECT_NEAR(inlet, 63, 1e-9);
 }
 
-TEST_F(ThermalModel, NoOilFlowMakesTheModelUnsuitable) {
+TEST(ThermalModelTest, NoOilFlowMakesTheModelUnsuitable) {
     for (double flow : {0.0, -5.0}) {
-        uint8_t warning = WR_NON;
+        ThermalModel model = ModelAt(500);
         double inlet = 60;
-        Cooler.GetOilTempOutValue(warning, flow, 10, inlet, 30);
-        EXPECT_EQ(warning, WR_OUTOIL_AIR_TEMP_ERR) << flow;
-        EXPECT_TRUE(std::isfinite(Cooler.OilTempOutValue));
+        EXPECT_FALSE(model.SetOutletOilTemp(flow, 10, inlet, 30)) << flow;
+        EXPECT_TRUE(std::isfinite(model.OilTempOut));
         EXPECT_EQ(inlet, 60);
     }
 }
 
-TEST_F(ThermalModel, PressureDropFromTheFlowFunction) {
-    // With no oil loaded the viscosity is 0 and the correction its constant term.
-    const double drop = Cooler.PressureDropAt(16, 50, 1, 1, 1, 1);
-    EXPECT_DOUBLE_EQ(Cooler.PrDropFuncValue, 2 + 4 + 16 + 1);
-    EXPECT_NEAR(drop, 0.32739647 * 23 * 100, 1e-9);
-    EXPECT_EQ(Cooler.PressureDrValue, drop);
+// A model record whose pressure drop has the flow part `E` (l/min)^0.25 + `F` (l/min)^0.5 +
+// `G` l/min + `H`.
+ModelRecord DropRecord(double E, double F, double G, double H) {
+    ModelRecord record{};
+    record[Catalogue::CoeffE] = E;
+    record[Catalogue::CoeffF] = F;
+    record[Catalogue::CoeffG] = G;
+    record[Catalogue::CoeffH] = H;
+    return record;
 }
 
-TEST_F(ThermalModel, PressureDropViscosityIsTakenAt100DegreesAtMost) {
+TEST(PressureDrop, FromTheFlowFunction) {
+    // With a viscosity of 0 the correction is its constant term.
+    const OilGrade noViscosity;
+    EXPECT_NEAR(PressureDropOf(DropRecord(1, 1, 1, 1), noViscosity, 16, 50),
+                0.32739647 * (2 + 4 + 16 + 1) * 100, 1e-9);
+}
+
+TEST(PressureDrop, ViscosityIsTakenAt100DegreesAtMost) {
     // viscosity 0.01 T^2: strongly temperature dependent above 100 degC too
-    EngineState().OilCoeff[TIsoOil::OilKey::CoeffE] = 0.01;
-    const double at100 = Cooler.PressureDropAt(50, 100, 0, 0, 0.01, 0.1);
-    EXPECT_DOUBLE_EQ(Cooler.PressureDropAt(50, 120, 0, 0, 0.01, 0.1), at100);
-    EXPECT_NE(Cooler.PressureDropAt(50, 99, 0, 0, 0.01, 0.1), at100);
+    const OilGrade oil({0, 0, 0, 0, 0.01, 0, 0, 1});
+    const ModelRecord record = DropRecord(0, 0, 0.01, 0.1);
+    const double at100 = PressureDropOf(record, oil, 50, 100);
+    EXPECT_DOUBLE_EQ(PressureDropOf(record, oil, 50, 120), at100);
+    EXPECT_NE(PressureDropOf(record, oil, 50, 99), at100);
 }
 
-TEST_F(ThermalModel, PressureDropWithoutFlowIsFinite) {
-    EXPECT_NEAR(Cooler.PressureDropAt(0, 50, 1, 1, 1, 0.5), 0.32739647 * 50, 1e-9);
-    EXPECT_TRUE(std::isfinite(Cooler.PressureDropAt(-3, 50, 1, 1, 1, 0.5)));
-}
-
-TEST(InputLimits, FirstFailingTestWinsAndBoundsAreInclusive) {
-    const struct {
-        float MaxTemp, AirTemp, Altitude, Heat;
-        TLimitResultError Expected;
-    } cases[] = {
-        {10, -30, 0, 0, LR_OK},
-        {120, 50, 4000, 800, LR_OK},
-        {40, 40, 100, 10, LR_OK}, // air as warm as the oil passes
-        {9.99f, 20, 0, 10, LR_OIL_TEMP_ERR},
-        {120.01f, 20, 0, 10, LR_OIL_TEMP_ERR},
-        {5, 60, -1, -1, LR_OIL_TEMP_ERR},
-        {60, -30.5f, 0, 10, LR_AIR_TEMP_ERR},
-        {60, 50.5f, 0, 10, LR_AIR_TEMP_ERR},
-        {60, 20, -0.1f, 10, LR_ATITUDE_ERR},
-        {60, 20, 4000.5f, 10, LR_ATITUDE_ERR},
-        {60, 20, 0, -0.01f, LR_HEAT_DISSI_ERR},
-        {60, 20, 0, 800.1f, LR_HEAT_DISSI_ERR},
-        {30, 30.5f, 0, 10, LR_INOIL_AIR_TEMP_ERR},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(TCoolerHlp::CheckInputLimits(c.MaxTemp, c.AirTemp, c.Altitude, c.Heat),
-                  c.Expected)
-            << c.MaxTemp << " " << c.AirTemp << " " << c.Altitude << " " << c.Heat;
-    }
+TEST(PressureDrop, WithoutFlowIsFinite) {
+    const OilGrade noViscosity;
+    const ModelRecord record = DropRecord(1, 1, 1, 0.5);
+    EXPECT_NEAR(PressureDropOf(record, noViscosity, 0, 50), 0.32739647 * 50, 1e-9);
+    EXPECT_TRUE(std::isfinite(PressureDropOf(record, noViscosity, -3, 50)));
 }
 
 } // namespace

@@ -5,10 +5,13 @@
 
 #include "core/DataFault.h"
 #include "core/EngineState.h"
-#include "core/MessageService.h"
 #include "core/RegionalSettings.h"
-#include "engine/CoolerSeries.h"
+#include "engine/CoolerCatalogue.h"
+#include "engine/OilGrade.h"
+#include "engine/Sizing.h"
 #include "engine/VerDep.h"
+#include "pages/selection/ResultPresentation.h"
+#include "pages/selection/SelectionLimits.h"
 #include "pages/selection/SelectionModelLists.h"
 
 #include <cstddef>
@@ -30,53 +33,58 @@ constexpr TOperatingPoint Points[] = {
     {VCS_Cooler, "ISO_VG_46", 60, 65, 35, 0, 30},
 };
 
-void CheckShown(const TEngineState& s) {
-    for (const QString* text :
-         {&s.OilTempOutStr, &s.OilTempInStr, &s.AirTempOutStr, &s.HeatLoadStr, &s.PressureDropStr,
-          &s.AirFlowStr, &s.MotorCapacityStr, &s.NoiseLevelStr})
-        Require(ShowsOnlyNumbers(*text), "a result text shows a number", *text);
+// The results at l/min, °C and kW, as the page shows them.
+const PresentationStyle Style{{1, 0, 0, 0, 1}, false, false};
+
+void CheckShown(const Rating& Result, const ModelRecord& Model, TCoolerType Series) {
+    if (const std::optional<RatingRefusal> refusal =
+            Result.Refusal ? Result.Refusal : Result.SolvingRefusal) {
+        // A flow range is part of the message.
+        const QString range =
+            FlowLimitText(static_cast<float>(refusal->MinFlow), Style.Units.Flow) +
+            FlowLimitText(static_cast<float>(refusal->MaxFlow), Style.Units.Flow);
+        Require(ShowsOnlyNumbers(range), "a refused flow range shows numbers", range);
+        return;
+    }
+    const PresentedResult shown = PresentRating(Result, Model, Series, Style);
+    for (const QString& text : shown.Values)
+        Require(ShowsOnlyNumbers(text), "a result text shows a number", text);
 }
 
 void SizeCooler(const TOperatingPoint& point) {
     ResetEngineState();
-    TEngineState& s = EngineState();
-    s.NoCoolerStr = QStringLiteral("No cooler can be selected!");
-    s.OutOfRangeStr = QStringLiteral("Outside the range!");
-    s.ShowMessagesFLG = true;
-    s.FlowUnitIdx = 1;
-    s.HeatUnitIdx = 1;
-    s.CurrentCoolerType = point.Series;
-    s.InOilFlow = point.Flow;
-    s.InMaxOilTemp = point.MaxOilTemp;
-    s.InAirTemp = point.AirTemp;
-    s.InAltitude = point.Altitude;
-    s.InHeatDissi = point.Heat;
-
+    EngineState().CurrentCoolerType = point.Series; // the section-name rule follows the series
     QStringList models;
     QStringList sections;
     BuiltInModelLists().FillComboBoxDim(point.Series, models, sections);
-    TRecordingMessages messages;
-    const TScopedMessageService record(messages);
+    const TVerDep names;
     try {
-        TCoolerSeries series(SeriesTraitsOf(point.Series),
-                             TVerDep().ChangeToSectionName(sections.value(0)), FuzzDataDir(),
-                             QString::fromLatin1(point.OilSection));
-        series.PrepCoolChooseTbl(FuzzDataDir(), sections);
-        int32_t chosen = 0;
-        uint8_t warnings = WR_NON;
-        if (series.ChooseCooler(chosen, warnings, FuzzDataDir(), sections) == FR_FOUND)
-            CheckShown(s);
-        QString message;
-        if (series.CalcSelectedCooler(message, 255, 1, warnings) == LR_OK)
-            CheckShown(s);
-        Require(ShowsOnlyNumbers(series.ProtectionText()), "the protection class is a number");
+        const OilGrade oil = OilGrade::Read(QString::fromLatin1(point.OilSection), FuzzDataDir());
+        QList<ModelRecord> records;
+        for (const QString& section : sections)
+            records.append(ReadModelRecord(names.ChangeToSectionName(section), FuzzDataDir(),
+                                           names.ChangeToCoolerIniFilename(point.Series)));
+        OperatingPoint sized;
+        sized.Series = point.Series;
+        sized.OilFlow = point.Flow;
+        sized.MaxInletOilTemp = point.MaxOilTemp;
+        sized.AirTemp = point.AirTemp;
+        sized.Altitude = point.Altitude;
+        sized.CoolingRequired = point.Heat;
+        const SizingResult result = Size(sized, records, oil);
+        for (const Candidate& candidate : result.Candidates)
+            CheckShown(candidate.Result, records[candidate.Position], point.Series);
+        if (result.Outcome == SizingOutcome::AirTooClose) {
+            const QString needed = TemperatureDifferenceText(result.NeededDifference, 0);
+            Require(ShowsOnlyNumbers(needed), "the oil-air difference needed is a number", needed);
+        }
+        CheckShown(Rate(sized, records.value(0), oil), records.value(0), point.Series);
+        Require(ShowsOnlyNumbers(ProtectionText(point.Series, records.value(0))),
+                "the protection class is a number");
     } catch (const EDataFault& fault) {
         Require(!fault.Message().isEmpty() && ShowsNoControlCharacter(fault.Message()),
                 "a data fault is told readably", fault.Message());
     }
-    for (const QString& text : messages.Texts())
-        Require(ShowsOnlyNumbers(text) && ShowsNoControlCharacter(text),
-                "a message shows numbers and no control character", text);
 }
 
 } // namespace

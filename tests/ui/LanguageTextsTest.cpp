@@ -75,8 +75,6 @@ TEST_F(WindowTest, TextVariablesTakeTheirKeys) {
     EXPECT_EQ(state.RpmTextStr, "rpm");
     EXPECT_EQ(state.OutOfRangeStr, "Outside the range!");
     EXPECT_EQ(state.ThousandsReadingsStr, "Write %1 or %2");
-    EXPECT_EQ(state.NotRecommendedStr,
-              "No cooler is recommended! Please check some of the following input data.");
     EXPECT_EQ(state.FreeSpaceText2Str, "in front of and behind the cooler.");
     EXPECT_EQ(state.FanPowerTextStr.str(), "Fan power required");
     EXPECT_EQ(texts.MotorCapacityCoolerTextStr.str(), "Motor capacity");

@@ -1,7 +1,7 @@
 #include "tools/datasheets/SheetModels.h"
 
 #include "core/EngineState.h"
-#include "engine/CoolerHlp.h"
+#include "engine/CoolerCatalogue.h"
 #include "engine/ModelLists.h"
 #include "engine/VerDep.h"
 
@@ -15,10 +15,9 @@ QList<TSheetModel> ReadSeriesModels(TCoolerType Series, const QString& IniFilePa
     const TVerDep verDep;
     QList<TSheetModel> models;
     for (qsizetype i = 0; i < names.size(); ++i) {
-        TSheetModel model{names[i], sections[i], {}};
-        TCoolerHlp::ReadCoolerIniFile(model.Values, verDep.ChangeToSectionName(sections[i]),
-                                      IniFilePath, verDep.ChangeToCoolerIniFilename(Series));
-        models.append(model);
+        models.append({names[i], sections[i],
+                       ReadModelRecord(verDep.ChangeToSectionName(sections[i]), IniFilePath,
+                                       verDep.ChangeToCoolerIniFilename(Series))});
     }
     return models;
 }

@@ -2,8 +2,11 @@
 // cooling system on its own.
 #include "core/EngineState.h"
 #include "core/MessageService.h"
-#include "engine/CoolerSeries.h"
+#include "engine/CoolerCatalogue.h"
 #include "engine/ModelLists.h"
+#include "engine/OilGrade.h"
+#include "engine/Sizing.h"
+#include "engine/VerDep.h"
 #include "pages/selection/HeadlessSelectionView.h"
 #include "pages/selection/SelectionController.h"
 #include "pages/selection/SelectionTexts.h"
@@ -48,7 +51,6 @@ void CalculateNewCooler(benchmark::State& state) {
     TSelectionController controller(view, settings);
     ApplySelectionTexts(view);
     controller.InitialisePage();
-    EngineState().ShowMessagesFLG = true;
     view.SetSelectedSeries(series);
     controller.SeriesClick(series);
     const TOperatingPoint& point = Points[series];
@@ -72,23 +74,25 @@ BENCHMARK(CalculateNewCooler)
 
 void ChooseCoolingSystem(benchmark::State& state) {
     ResetEngineState();
-    TEngineState& s = EngineState();
-    s.InOilFlow = 60;
-    s.InMaxOilTemp = 65;
-    s.InAirTemp = 35;
-    s.InHeatDissi = 30;
-    TRecordingMessages messages;
-    const TScopedMessageService quiet(messages);
+    EngineState().CurrentCoolerType = VCS_Cooler; // the section-name rule follows the series
+    OperatingPoint point;
+    point.Series = VCS_Cooler;
+    point.OilFlow = 60;
+    point.MaxInletOilTemp = 65;
+    point.AirTemp = 35;
+    point.CoolingRequired = 30;
     QStringList names;
     QStringList sections;
     TDimensionVCS().FillComboBoxDim(names, sections);
-    TCoolerVCS series(sections[0], IniFilePath, QStringLiteral("ISO_VG_46"));
+    const TVerDep files;
+    const OilGrade oil = OilGrade::Read(QStringLiteral("ISO_VG_46"), IniFilePath);
 
     for (auto _ : state) {
-        series.PrepCoolChooseTbl(IniFilePath, sections);
-        int32_t chosen = 0;
-        uint8_t warnings = WR_NON;
-        benchmark::DoNotOptimize(series.ChooseCooler(chosen, warnings, IniFilePath, sections));
+        QList<ModelRecord> models;
+        for (const QString& section : sections)
+            models.append(ReadModelRecord(files.ChangeToSectionName(section), IniFilePath,
+                                          files.ChangeToCoolerIniFilename(VCS_Cooler)));
+        benchmark::DoNotOptimize(Size(point, models, oil));
     }
 }
 BENCHMARK(ChooseCoolingSystem)->Unit(benchmark::kMillisecond);

@@ -343,6 +343,18 @@ TEST_F(SelectCommand, ToldFailuresEndWithStatusOne) {
     }
 }
 
+// A cooling system is rated at the flow entered with its model: far beyond its pump's flow,
+// its conductance no longer gives a heat dissipation, which the page says in the words of the
+// heat line.
+TEST_F(SelectCommand, ModelThatCannotBeEvaluatedAtTheFlowEndsWithStatusOne) {
+    const TRun run =
+        Run({"--series", "VCS", "--oil", "ISO VG 46", "--flow", "10000000", "--max-oil-temp", "65",
+             "--air-temp", "35", "--altitude", "0", "--heat", "30", "--model", "KVCS 350-D-A"});
+    EXPECT_EQ(run.Code, 1);
+    EXPECT_EQ(run.Err, "Sp. heat dissipation Outside the range!\n");
+    EXPECT_EQ(run.Out, "");
+}
+
 TEST_F(SelectCommand, UnreadableArgumentsEndWithStatusTwo) {
     const struct {
         const char* Name;

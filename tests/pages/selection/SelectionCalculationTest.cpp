@@ -112,6 +112,46 @@ TEST_F(SelectionPage, InputOutsideItsLimitStopsNewWithItsMessage) {
     }
 }
 
+// Each range a calculation refuses is named in the unit picked beside its entry.
+TEST_F(SelectionPage, RangeMessagesAreWordedInTheUnitsOfThePage) {
+    const struct {
+        const char* Name;
+        E Entry;
+        int Unit;
+        float Flow, MaxTemp, AirTemp, Heat; // in the unit picked for the entry
+        QString Message;
+    } cases[] = {
+        {"AirTemperature", E::AirTemp, Ord(TTemp::C), 40, 60, 55, 10,
+         "Max. ambient air temp. Outside the range! (-30 - 50)"},
+        {"AirTemperatureInFahrenheit", E::AirTemp, Ord(TTemp::F), 40, 60, 130, 10,
+         "Max. ambient air temp. Outside the range! (-22 - 122)"},
+        {"OilTemperatureInFahrenheit", E::MaxTemp, Ord(TTemp::F), 40, 300, 20, 10,
+         "Max. inlet oil temp. Outside the range! (50 - 248)"},
+        {"CoolingInHorsepower", E::HeatDiss, Ord(THeatDissi::HP), 40, 60, 20, 1100,
+         "Cooling required: Outside the range! (0 - 1072)"},
+        // The smallest cooler admits 5 to 60 l/min.
+        {"FlowInUSGallons", E::OilFlow, Ord(TFlow::USgal_min), 30, 60, 20, 10,
+         "Oil flow Outside the range! (1.32 - 15.9)"},
+    };
+    // The page's units as the fixture sets them: l/min, °C and kW.
+    const auto fixtureUnit = [](E entry) {
+        return entry == E::OilFlow    ? Ord(TFlow::l_min)
+               : entry == E::HeatDiss ? Ord(THeatDissi::kW)
+                                      : Ord(TTemp::C);
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        for (const E entry : {E::OilFlow, E::MaxTemp, E::AirTemp, E::HeatDiss})
+            PickUnit(entry, entry == c.Entry ? c.Unit : fixtureUnit(entry));
+        TypeOperatingPoint(c.Flow, c.MaxTemp, c.AirTemp, 500, c.Heat);
+        PickModel(0);
+        Shown.Shown.clear();
+        Controller.btCalcSelectedCoolerClick();
+        EXPECT_EQ(Shown.Texts(), QStringList{c.Message});
+        EXPECT_FALSE(Controller.PrintingEnabled());
+    }
+}
+
 TEST_F(SelectionPage, SelectedModelThatFailsItsCheckClearsThePage) {
     TypeOperatingPoint(40, 60, 20, 500, 25);
     PickModel(0);

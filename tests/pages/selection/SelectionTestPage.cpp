@@ -1,6 +1,6 @@
 #include "tests/pages/selection/SelectionTestPage.h"
 
-#include "engine/CoolerHlp.h"
+#include "engine/CoolerCatalogue.h"
 #include "engine/ModelLists.h"
 #include "engine/VerDep.h"
 #include "pages/selection/SelectionTexts.h"
@@ -103,9 +103,7 @@ QStringList SelectionPage::GridModels() const {
 }
 
 ModelRecord SelectionPage::FixtureRecord(TCoolerType series, int position) const {
-    ModelRecord record{};
-    TCoolerHlp::ReadCoolerIniFile(
-        record, TVerDep().ChangeToSectionName(Controller.ShadowList()[position]),
-        QStringLiteral(AIRCOOLER_TEST_DATA_DIR "/"), TVerDep().ChangeToCoolerIniFilename(series));
-    return record;
+    return ReadModelRecord(TVerDep().ChangeToSectionName(Controller.ShadowList()[position]),
+                           QStringLiteral(AIRCOOLER_TEST_DATA_DIR "/"),
+                           TVerDep().ChangeToCoolerIniFilename(series));
 }
