@@ -17,6 +17,8 @@ struct CommandLineSelection {
     QString ResultModel() const { return Models.Names.value(Outcome.Model); }
     // A cooling system's oil flow is its pump's: the entry as the page shows it, with its unit.
     QString PumpFlowText() const;
+    // The same as a number in the flow unit: the flow the results are rated at.
+    ResultValue PumpFlowValue() const { return FlowValue(Outcome.RatedFlow, Request.Units.Flow); }
 };
 
 // The texts a selection is worded with in one language.

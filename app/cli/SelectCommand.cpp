@@ -20,6 +20,27 @@ const QList<std::pair<TResultLine, QString>> ResultKeys{
 
 const QStringList CandidateKeys{"model", "heat", "inletTemp", "noise", "pressureDrop"};
 
+// The keys of the results' numbers, by the panel line that shows them; the protection class is
+// no number.
+const QList<std::pair<TResultLine, QString>> ValueKeys{
+    {TResultLine::OilInletTemp, "inletOilTemp"},   {TResultLine::OilOutletTemp, "outletOilTemp"},
+    {TResultLine::AirOutletTemp, "outletAirTemp"}, {TResultLine::HeatLoad, "heat"},
+    {TResultLine::OilPressure, "pressureDrop"},    {TResultLine::AirFlow, "airFlow"},
+    {TResultLine::MotorCapacity, "motorPower"},    {TResultLine::NoiseLevel, "noise"}};
+
+QJsonObject ValueJson(const ResultValue& value) {
+    return {{"value", value.Value}, {"unit", value.Unit}};
+}
+
+QJsonObject ValuesJson(const ShownNumbers& numbers) {
+    QJsonObject values;
+    for (const auto& [line, key] : ValueKeys) {
+        if (const std::optional<ResultValue>& value = numbers.Values[static_cast<int>(line)])
+            values.insert(key, ValueJson(*value));
+    }
+    return values;
+}
+
 struct ShownLine {
     QString Caption;
     QString Value;
@@ -94,6 +115,8 @@ void PrintJson(const CommandLineSelection& run, const QStringList& messages, QTe
         for (int column = 0; column < SampleColumnCount; ++column)
             candidate.insert(CandidateKeys[column], outcome.Grid[row].Cells[column]);
         candidate.insert("undersized", outcome.Grid[row].Undersized);
+        candidate.insert("values", ValuesJson(outcome.CandidateNumbers[row - 1]));
+        candidate.insert("verdict", outcome.CandidateNumbers[row - 1].Verdict);
         candidates.append(candidate);
     }
     QJsonObject results;
@@ -111,8 +134,13 @@ void PrintJson(const CommandLineSelection& run, const QStringList& messages, QTe
     // Without a result there is no model the results belong to.
     if (outcome.Calculated) {
         document.insert("model", run.ResultModel());
-        if (RunsAtPumpFlow(run.Request.Series))
+        QJsonObject values = ValuesJson(outcome.Numbers);
+        if (RunsAtPumpFlow(run.Request.Series)) {
             document.insert("pumpFlow", run.PumpFlowText());
+            values.insert("pumpFlow", ValueJson(run.PumpFlowValue()));
+        }
+        document.insert("values", values);
+        document.insert("verdict", outcome.Numbers.Verdict);
     }
     out << QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Indented));
 }

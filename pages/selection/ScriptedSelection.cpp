@@ -71,6 +71,8 @@ private:
     void Clear() {
         Out.Calculated = false;
         Out.Result = PresentedResult();
+        Out.Numbers = {};
+        Out.CandidateNumbers.clear();
         Out.Grid.clear();
         Out.Candidates.clear();
         Out.Diagram.reset();
@@ -218,6 +220,7 @@ private:
         for (const Candidate& candidate : sized.Candidates) {
             presented.append(PresentRating(candidate.Result, records[candidate.Position],
                                            Request.Series, Style()));
+            Out.CandidateNumbers.append(NumbersOf(candidate.Result, records[candidate.Position]));
             Out.Grid.append(CandidateRow(Models.Names.value(candidate.Position), presented.last(),
                                          candidate.Undersized));
         }
@@ -240,6 +243,8 @@ private:
         Out.Calculated = true;
         Out.Model = shown.Position;
         Out.Result = presented[row - 1];
+        Out.Numbers = Out.CandidateNumbers[row - 1];
+        Out.RatedFlow = shown.Result.OilFlow;
         Out.GridRow = row;
         if (Request.WithDiagram)
             Out.Diagram = DiagramOf(point, oil, records, shown);
@@ -267,6 +272,12 @@ private:
         Out.Calculated = true;
         Out.Model = Position;
         Out.Result = PresentRating(Result, Model, Request.Series, Style());
+        Out.Numbers = NumbersOf(Result, Model);
+        Out.RatedFlow = Result.OilFlow;
+    }
+
+    ShownNumbers NumbersOf(const Rating& Result, const ModelRecord& Model) const {
+        return {ResultValuesOf(Result, Model, Style()), VerdictOf(Result)};
     }
 
     const SelectionRequest& Request;

@@ -4,6 +4,7 @@
 #include "engine/CatalogueSource.h"
 #include "engine/Sizing.h"
 #include "pages/selection/ResultPresentation.h"
+#include "pages/selection/ResultValues.h"
 #include "pages/selection/SelectionCaptions.h"
 #include "pages/selection/SelectionDiagram.h"
 #include "report/SelectionReportData.h"
@@ -33,15 +34,24 @@ struct SelectionRequest {
     bool WithDiagram = false;
 };
 
+// A rating's numbers behind its texts, and how it meets the operating point.
+struct ShownNumbers {
+    ResultValues Values;
+    QString Verdict; // VerdictOf
+};
+
 struct SelectionOutcome {
     QList<TShownMessage> Messages;     // in the order the page tells them
     bool Calculated = false;           // the panel shows results, which can be printed
     int Model = -1;                    // the results' model: position in the model list
     std::array<QString, 5> EntryTexts; // as the entries show them, by TSelectionEntry
     PresentedResult Result;
+    ShownNumbers Numbers;        // of the results shown
+    float RatedFlow = 0;         // l/min, the flow the results are rated at
     QList<Candidate> Candidates; // listed by "Calculate New Cooler", the grid's rows 1 on
-    QList<TSampleRow> Grid;      // header and candidates; empty while no grid is shown
-    int GridRow = 0;             // the candidate whose results are shown
+    QList<ShownNumbers> CandidateNumbers;
+    QList<TSampleRow> Grid; // header and candidates; empty while no grid is shown
+    int GridRow = 0;        // the candidate whose results are shown
     // With a model and "Calculate New Cooler": the model is no candidate, so nothing was picked.
     bool ModelNotListed = false;
     std::optional<TSelectionDiagram> Diagram;

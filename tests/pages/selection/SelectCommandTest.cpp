@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 const QString ShippedIniFiles = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/");
@@ -406,6 +408,94 @@ TEST(DemoCommand, SizesOneCoolerOfEachSeries) {
     stream.flush();
     for (const char* series : {"KVAM", "KVDM", "KVHM", "KVCS"})
         EXPECT_TRUE(out.contains(QStringLiteral("Calculated data: %1 ").arg(series))) << series;
+}
+
+} // namespace
+
+namespace {
+
+// Every number of select --json reads as its text shows it: the text is the number rounded to
+// the decimals it shows, in the unit it names, for the results and for each candidate, in
+// every unit of every list.
+TEST_F(SelectCommand, ValuesAreTheNumbersTheTextsShow) {
+    const struct {
+        const char* Name;
+        QStringList Arguments;
+    } cases[] = {
+        {"Metric",
+         {"--series", "VAM", "--oil", "ISO VG 46", "--flow", "100", "--max-oil-temp", "60",
+          "--air-temp", "30", "--altitude", "0", "--heat", "20"}},
+        {"US", {"--series",       "VAM",   "--oil",           "ISO VG 46",
+                "--flow",         "26.4",  "--flow-unit",     "US gpm",
+                "--max-oil-temp", "140",   "--oil-temp-unit", "F",
+                "--air-temp",     "86",    "--air-temp-unit", "F",
+                "--altitude",     "0",     "--altitude-unit", "ft",
+                "--heat",         "68200", "--heat-unit",     "Btu/hr"}},
+        {"OtherUnits",
+         {"--series", "VHM", "--oil", "ISO VG 68", "--flow", "9", "--flow-unit", "m3/h",
+          "--max-oil-temp", "70", "--air-temp", "35", "--altitude", "500", "--heat", "40000",
+          "--heat-unit", "kcal/hr"}},
+        {"CoolingSystemInWatts",
+         {"--series", "VCS", "--oil", "ISO VG 46", "--max-oil-temp", "65", "--air-temp", "35",
+          "--altitude", "0", "--heat", "16000", "--heat-unit", "W", "--flow-unit", "kg/s"}},
+    };
+    const QRegularExpression shown(QStringLiteral("^\\s*([-0-9.]+) (.+)$"));
+    const auto check = [&](const QJsonObject& values, const QJsonObject& texts,
+                           const QList<std::pair<QString, QString>>& keys) {
+        for (const auto& [valueKey, textKey] : keys) {
+            SCOPED_TRACE(valueKey.toStdString());
+            // A pressure drop beyond what the catalogue covers shows its limit ("> 200 psi").
+            if (texts[textKey].toString().startsWith('>') ||
+                texts[textKey].toString().startsWith('<'))
+                continue;
+            const QJsonObject value = values[valueKey].toObject();
+            const QRegularExpressionMatch text = shown.match(texts[textKey].toString());
+            ASSERT_TRUE(text.hasMatch()) << texts[textKey].toString().toStdString();
+            EXPECT_EQ(value["unit"].toString(), text.captured(2));
+            const QString number = text.captured(1);
+            const int decimals = number.contains('.') ? number.size() - number.indexOf('.') - 1 : 0;
+            EXPECT_NEAR(value["value"].toDouble(), number.toDouble(),
+                        0.5 * std::pow(10.0, -decimals) + 1e-9)
+                << number.toStdString();
+        }
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QJsonObject document = RunJson(c.Arguments, 0);
+        EXPECT_EQ(document["verdict"].toString(), "fits");
+        check(document["values"].toObject(), document["results"].toObject(),
+              {{"inletOilTemp", "OilTempInStr"},
+               {"outletOilTemp", "OilTempOutStr"},
+               {"outletAirTemp", "AirTempOutStr"},
+               {"heat", "HeatLoadStr"},
+               {"pressureDrop", "PressureDropStr"},
+               {"airFlow", "AirFlowStr"},
+               {"motorPower", "MotorCapacityStr"},
+               {"noise", "NoiseLevelStr"}});
+        const QJsonArray candidates = document["candidates"].toArray();
+        ASSERT_FALSE(candidates.isEmpty());
+        for (const QJsonValue& candidate : candidates) {
+            const QJsonObject object = candidate.toObject();
+            check(object["values"].toObject(), object,
+                  {{"inletOilTemp", "inletTemp"},
+                   {"heat", "heat"},
+                   {"noise", "noise"},
+                   {"pressureDrop", "pressureDrop"}});
+            EXPECT_EQ(object["verdict"].toString() != "fits", object["undersized"].toBool());
+        }
+    }
+}
+
+// A cooling system's pump flow is given as a number too, the flow its results are rated at.
+TEST_F(SelectCommand, APumpFlowIsAValueInTheFlowUnit) {
+    const QJsonObject document =
+        RunJson({"--series", "VCS", "--oil", "ISO VG 46", "--max-oil-temp", "65", "--air-temp",
+                 "35", "--altitude", "0", "--heat", "16", "--flow-unit", "US gpm"},
+                0);
+    const QJsonObject pumpFlow = document["values"]["pumpFlow"].toObject();
+    EXPECT_EQ(pumpFlow["unit"].toString(), "US gpm");
+    EXPECT_EQ(document["pumpFlow"].toString(),
+              QString::number(pumpFlow["value"].toDouble(), 'f', 1) + " US gpm");
 }
 
 } // namespace
