@@ -3,8 +3,6 @@
 #include "core/DataFault.h"
 
 #include <QFile>
-#include <QHash>
-#include <QPair>
 
 namespace {
 
@@ -86,62 +84,11 @@ QList<TProfileSection> ReadSections(const QString& fileName) {
     return TProfileFile::ParseSections(TProfileFile::DecodeBytes(file.readAll()));
 }
 
-// The readings kept while a TProfileFileCache exists.
-struct TNumbersKey {
-    QString Reader;
-    QString FileName;
-    QString Section;
-    bool operator==(const TNumbersKey&) const = default;
-};
-
-size_t qHash(const TNumbersKey& key, size_t seed) {
-    return qHashMulti(seed, key.Reader, key.FileName, key.Section);
-}
-
-struct TCachedReadings {
-    QHash<QString, QList<TProfileSection>> Files;
-    QHash<TNumbersKey, QList<double>> Numbers;
-};
-TCachedReadings* CachedReadings = nullptr;
-
 } // namespace
 
-TProfileFileCache::TProfileFileCache() {
-    Q_ASSERT(!CachedReadings);
-    CachedReadings = new TCachedReadings;
-}
-
-TProfileFileCache::~TProfileFileCache() {
-    delete CachedReadings;
-    CachedReadings = nullptr;
-}
-
-const QList<double>* TProfileFileCache::KeptNumbers(const QString& FileName, const QString& Section,
-                                                    const QString& Reader) {
-    if (!CachedReadings)
-        return nullptr;
-    const auto kept = CachedReadings->Numbers.constFind({Reader, FileName, Section});
-    return kept == CachedReadings->Numbers.cend() ? nullptr : &*kept;
-}
-
-void TProfileFileCache::KeepNumbers(const QString& FileName, const QString& Section,
-                                    const QString& Reader, const QList<double>& Numbers) {
-    if (CachedReadings)
-        CachedReadings->Numbers.insert({Reader, FileName, Section}, Numbers);
-}
-
 QList<TProfileEntry> TProfileFile::ReadSection(const QString& fileName, const QString& section) {
-    QList<TProfileSection> uncached;
-    const QList<TProfileSection>* sections = &uncached;
-    if (CachedReadings) {
-        auto file = CachedReadings->Files.constFind(fileName);
-        if (file == CachedReadings->Files.cend())
-            file = CachedReadings->Files.insert(fileName, ReadSections(fileName));
-        sections = &*file;
-    } else {
-        uncached = ReadSections(fileName);
-    }
-    const TProfileSection* found = FindSection(*sections, section);
+    const QList<TProfileSection> sections = ReadSections(fileName);
+    const TProfileSection* found = FindSection(sections, section);
     return found ? found->Entries : QList<TProfileEntry>();
 }
 

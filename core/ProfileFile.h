@@ -12,7 +12,8 @@
 // and lines without '=' are not entries; CR LF and LF line ends; a UTF-8 byte-order mark makes
 // the file UTF-8, otherwise its bytes are Windows-1252.
 //
-// Files are opened, read and closed on every call, unless a TProfileFileCache is held.
+// Files are opened, read and closed on every call; a run that reads the same sections many
+// times keeps what it read (engine/CatalogueSource.h).
 struct TProfileEntry {
     QString Key;
     QString Value;
@@ -42,26 +43,4 @@ public:
 
     // The whole file decoded as text (exposed for tests of the decoding rules).
     static QString DecodeBytes(const QByteArray& bytes);
-};
-
-// While one exists, each data file is read and parsed once; later
-// reads of the same path take that first reading, whatever happens to the file meanwhile (a
-// file that could not be read is tried again, and fails each time as it did the first). A
-// batch of sizings holds one, so that its many operating points share one reading of the
-// catalogue and oil data; a single action reads the files afresh, as the user may have
-// replaced them. Not nested; one thread.
-class TProfileFileCache {
-public:
-    TProfileFileCache();
-    ~TProfileFileCache();
-    TProfileFileCache(const TProfileFileCache&) = delete;
-    TProfileFileCache& operator=(const TProfileFileCache&) = delete;
-
-    // The numbers a reader (named by `Reader`) made of a section of a file, kept while a cache
-    // is held, so that it converts the section's texts once too; none without a cache or before
-    // they are kept.
-    static const QList<double>* KeptNumbers(const QString& FileName, const QString& Section,
-                                            const QString& Reader);
-    static void KeepNumbers(const QString& FileName, const QString& Section, const QString& Reader,
-                            const QList<double>& Numbers);
 };

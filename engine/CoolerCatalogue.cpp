@@ -154,16 +154,10 @@ ModelRecord ReadModelRecord(const QString& Section, const QString& Directory,
     const QString file = Directory + FileName;
     const QString section = Section.left(Catalogue::MaxNameLength);
     ModelRecord record{};
-    if (const QList<double>* kept = TProfileFileCache::KeptNumbers(file, section, "cooler")) {
-        std::copy(kept->cbegin(), kept->cend(), record.begin());
-        return record;
-    }
     const QList<TProfileEntry> entries = TProfileFile::ReadSection(file, section);
     for (std::size_t i = 0; i < Catalogue::CoolerKeyTable.size(); ++i)
         record[i] = ReadDataValue(entries, {FileName, section, Catalogue::CoolerKeyTable[i]},
                                   Catalogue::CoolerKeyRanges[i]);
     CheckRecord(record, entries, {FileName, section, QString()});
-    // Only a section that read without fault is kept: a faulty one is told on every reading.
-    TProfileFileCache::KeepNumbers(file, section, "cooler", {record.cbegin(), record.cend()});
     return record;
 }

@@ -9,7 +9,6 @@
 // separator). Throws EDataFileError when the file cannot be read, EConvertError at the first key
 // that is missing or not a number, EDataRangeError at the first value outside its key's
 // physical range and EDataRecordError when the values together describe no cooler; each names
-// the key, the file and the section. While a TProfileFileCache is held, a record that read
-// without fault is converted once.
+// the key, the file and the section.
 ModelRecord ReadModelRecord(const QString& Section, const QString& Directory,
                             const QString& FileName);

@@ -84,39 +84,4 @@ TEST_F(ProfileFileTest, SectionAfterByteOrderMarkIsFound) {
     EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "a"), "K"), "1");
 }
 
-TEST_F(ProfileFileTest, HeldCacheReadsEachFileOnceOtherwiseEveryCall) {
-    const QString path = Write("[A]\nk=1\n[B]\nk=2\n");
-    {
-        const TProfileFileCache readOnce;
-        EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "A"), "k"), "1");
-        Write("[A]\nk=changed\n[B]\nk=changed\n");
-        // The first reading stands, for the sections read before and after the change.
-        EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "A"), "k"), "1");
-        EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "b"), "k"), "2");
-        // A file that could not be read is not kept: it is tried again on the next reading.
-        const QString late = Dir.filePath("late.ini");
-        EXPECT_THROW(TProfileFile::ReadSection(late, "A"), EDataFileError);
-        QFile file(late);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[A]\nk=3\n");
-        file.close();
-        EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(late, "A"), "k"), "3");
-    }
-    EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "A"), "k"), "changed");
-}
-
-TEST(ProfileFileCache, KeepsReadersNumbersOnlyWhileHeld) {
-    EXPECT_EQ(TProfileFileCache::KeptNumbers("f.ini", "A", "cooler"), nullptr);
-    TProfileFileCache::KeepNumbers("f.ini", "A", "cooler", {1, 2}); // no cache: kept nowhere
-    const TProfileFileCache readOnce;
-    EXPECT_EQ(TProfileFileCache::KeptNumbers("f.ini", "A", "cooler"), nullptr);
-    TProfileFileCache::KeepNumbers("f.ini", "A", "cooler", {1, 2});
-    ASSERT_NE(TProfileFileCache::KeptNumbers("f.ini", "A", "cooler"), nullptr);
-    EXPECT_EQ(*TProfileFileCache::KeptNumbers("f.ini", "A", "cooler"), (QList<double>{1, 2}));
-    // Another reader, file or section has numbers of its own.
-    EXPECT_EQ(TProfileFileCache::KeptNumbers("f.ini", "A", "oil"), nullptr);
-    EXPECT_EQ(TProfileFileCache::KeptNumbers("g.ini", "A", "cooler"), nullptr);
-    EXPECT_EQ(TProfileFileCache::KeptNumbers("f.ini", "B", "cooler"), nullptr);
-}
-
 } // namespace

@@ -1,6 +1,8 @@
 #include "engine/CoolerCatalogue.h"
 #include "core/ConvertError.h"
+#include "core/DataFault.h"
 #include "core/RegionalSettings.h"
+#include "engine/CatalogueSource.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -40,6 +42,48 @@ TEST(CatalogueReading, StopsAtTheFirstUnusableValue) {
     }
     EXPECT_THROW(ReadModelRecord("NO_SUCH", FixtureDir, "CnfAcEur.ini"), EConvertError);
     EXPECT_THROW(ReadModelRecord("FIX_S", FixtureDir, "Missing.ini"), EDataFileError);
+}
+
+} // namespace
+
+namespace {
+
+// A run of many sizings reads each section once through a kept catalogue, whatever happens to
+// the files meanwhile; a plain source reads the files as they are now. A section that could not
+// be read is tried again, and is kept once it reads.
+TEST(CatalogueSources, AKeptCatalogueReadsEachSectionOnce) {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/";
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    const auto copy = [&](const QString& name) {
+        QFile source(FixtureDir + name);
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+        write(name, source.readAll());
+    };
+    copy("CnfAcEur.ini");
+    copy("IsoOils.ini");
+    const CatalogueSource plain(folder);
+    const KeptCatalogue kept(folder);
+    const ModelRecord model = kept.Model(AC_Cooler, "FIX_S");
+    const OilGrade oil = kept.Oil("ISO_VG_46");
+
+    write("CnfAcEur.ini", "[FIX_S]\nCoeffA=broken\n");
+    write("IsoOils.ini", "");
+    EXPECT_EQ(kept.Model(AC_Cooler, "FIX_S"), model);
+    EXPECT_EQ(kept.Oil("ISO_VG_46").CoefficientValues(), oil.CoefficientValues());
+    EXPECT_THROW(plain.Model(AC_Cooler, "FIX_S"), EDataFault);
+    EXPECT_THROW(plain.Oil("ISO_VG_46"), EDataFault);
+
+    // Not kept while it fails; kept from the reading that succeeds.
+    EXPECT_THROW(kept.Model(AC_Cooler, "FIX_M"), EDataFault);
+    copy("CnfAcEur.ini");
+    const ModelRecord medium = kept.Model(AC_Cooler, "FIX_M");
+    write("CnfAcEur.ini", "");
+    EXPECT_EQ(kept.Model(AC_Cooler, "FIX_M"), medium);
 }
 
 } // namespace
