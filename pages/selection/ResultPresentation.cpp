@@ -81,3 +81,18 @@ TSampleRow CandidateRow(const QString& ModelName, const PresentedResult& Shown, 
              Shown.Value(NoiseLevel), Shown.Value(OilPressure)},
             Undersized};
 }
+
+void CopyResultsInto(TSelectionReportData& Data, const PresentedResult& Shown) {
+    using enum TResultLine;
+    Data.OilInletTemp = Shown.Value(OilInletTemp);
+    Data.OilOutletTemp = Shown.Value(OilOutletTemp);
+    Data.AirOutletTemp = Shown.Value(AirOutletTemp);
+    Data.HeatLoad = Shown.Value(HeatLoad);
+    Data.OilPressure = Shown.Value(OilPressure);
+    Data.AirFlow = Shown.Value(AirFlow);
+    Data.MotorCapacity = Shown.Value(MotorCapacity);
+    Data.NoiseLevel = Shown.Value(NoiseLevel);
+    Data.Protection = Shown.Value(ProtectionStd);
+    Data.HeatLoadHighlighted = Shown.Highlighted(HeatLoad);
+    Data.OilInletTempHighlighted = Shown.Highlighted(OilInletTemp);
+}

@@ -3,6 +3,7 @@
 #include "core/CoolerTypes.h"
 #include "engine/Sizing.h"
 #include "pages/selection/SelectionView.h"
+#include "report/SelectionReportData.h"
 
 #include <array>
 
@@ -60,3 +61,6 @@ QString TemperatureDifferenceText(double DifferenceK, int TempUnit);
 
 // A candidate's row of the grid: model, heat, inlet oil temperature, noise, pressure drop.
 TSampleRow CandidateRow(const QString& ModelName, const PresentedResult& Shown, bool Undersized);
+
+// The results as the report copies them from the panel: the texts and which are highlighted.
+void CopyResultsInto(TSelectionReportData& Data, const PresentedResult& Shown);

@@ -312,18 +312,6 @@ TSelectionReportData ReportDataOf(const SelectionRequest& Request, const Selecti
         data.Inputs[i] = {Outcome.EntryTexts[i],
                           UnitItems(entry).value(UnitOf(Request.Units, entry))};
     }
-    using enum TResultLine;
-    const PresentedResult& shown = Outcome.Result;
-    data.OilInletTemp = shown.Value(OilInletTemp);
-    data.OilOutletTemp = shown.Value(OilOutletTemp);
-    data.AirOutletTemp = shown.Value(AirOutletTemp);
-    data.HeatLoad = shown.Value(HeatLoad);
-    data.OilPressure = shown.Value(OilPressure);
-    data.AirFlow = shown.Value(AirFlow);
-    data.MotorCapacity = shown.Value(MotorCapacity);
-    data.NoiseLevel = shown.Value(NoiseLevel);
-    data.Protection = shown.Value(ProtectionStd);
-    data.HeatLoadHighlighted = shown.Highlighted(HeatLoad);
-    data.OilInletTempHighlighted = shown.Highlighted(OilInletTemp);
+    CopyResultsInto(data, Outcome.Result);
     return data;
 }

@@ -2,21 +2,20 @@
 
 #include "core/EngineState.h"
 #include "core/MessageService.h"
-#include "engine/CoolerCatalogue.h"
+#include "engine/CatalogueSource.h"
 #include "engine/VerDep.h"
 #include "pages/selection/SelectionEntries.h"
 #include "pages/selection/SelectionMessages.h"
 #include "texts/Language.h"
 
+// Each action reads the files afresh: the user may have replaced them.
 OilGrade TSelectionController::ReadOil() const {
-    return OilGrade::Read(OilSectionName(), EngineState().IniFilePath);
+    return CatalogueSource(EngineState().IniFilePath).Oil(OilSectionName());
 }
 
 ModelRecord TSelectionController::ReadModel(int Position) const {
-    const TVerDep names;
-    return ReadModelRecord(names.ChangeToSectionName(cbShadow.value(Position)),
-                           EngineState().IniFilePath,
-                           names.ChangeToCoolerIniFilename(CurrentPoint().Series));
+    return CatalogueSource(EngineState().IniFilePath)
+        .Model(CurrentPoint().Series, TVerDep().ChangeToSectionName(cbShadow.value(Position)));
 }
 
 QList<ModelRecord> TSelectionController::ReadSeriesModels() const {

@@ -21,18 +21,6 @@ TSelectionReportData TSelectionController::ReportData() const {
     // The results as the panel shows them, made from the rating rather than read off it.
     if (!Shown)
         return data;
-    const PresentedResult& shown = Shown->Presented;
-    using enum TResultLine;
-    data.OilInletTemp = shown.Value(OilInletTemp);
-    data.OilOutletTemp = shown.Value(OilOutletTemp);
-    data.AirOutletTemp = shown.Value(AirOutletTemp);
-    data.HeatLoad = shown.Value(HeatLoad);
-    data.OilPressure = shown.Value(OilPressure);
-    data.AirFlow = shown.Value(AirFlow);
-    data.MotorCapacity = shown.Value(MotorCapacity);
-    data.NoiseLevel = shown.Value(NoiseLevel);
-    data.Protection = shown.Value(ProtectionStd);
-    data.HeatLoadHighlighted = shown.Highlighted(HeatLoad);
-    data.OilInletTempHighlighted = shown.Highlighted(OilInletTemp);
+    CopyResultsInto(data, Shown->Presented);
     return data;
 }
