@@ -216,11 +216,27 @@ void TCsvStream::ReadMore() {
     }
     const QByteArray bytes = Input.read(PieceBytes);
     AtEnd = bytes.isEmpty();
-    Buffer += Decoder.decode(bytes);
+    Decode(bytes);
     if (!StartSeen && !Buffer.isEmpty()) {
         StartSeen = true;
         Pos = AfterByteOrderMark(Buffer);
     }
+}
+
+void TCsvStream::Decode(const QByteArray& Bytes) {
+    Undecoded += Bytes;
+    qsizetype decodable = Undecoded.size();
+    // A run without ASCII bytes cannot hold a comma, quote or line break: past twice the cell
+    // limit it lies in a cell that is refused whatever it decodes to, so it need not be held.
+    if (!AtEnd && Undecoded.size() <= 2 * MaxCsvCellBytes) {
+        // The last ASCII byte stays too: text decoded on its own drops a byte-order mark it
+        // starts with, which inside the file is a character of a cell.
+        decodable = Undecoded.size() - 1;
+        while (decodable > 0 && static_cast<uchar>(Undecoded[decodable]) >= 0x80)
+            --decodable;
+    }
+    Buffer += QString::fromUtf8(QByteArrayView(Undecoded).first(decodable));
+    Undecoded.remove(0, decodable);
 }
 
 QString CsvRecord(const QStringList& Fields) {

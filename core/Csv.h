@@ -3,7 +3,6 @@
 #include <QIODevice>
 #include <QList>
 #include <QString>
-#include <QStringDecoder>
 #include <QStringList>
 #include <QStringView>
 
@@ -26,7 +25,8 @@ struct TCsvRecord {
 QList<TCsvRecord> ReadCsv(QStringView Text);
 
 // The same records read from a device as they come, holding no more of the input than the
-// record being read: a table of any length is read in constant memory. The input is UTF-8.
+// record being read: a table of any length is read in constant memory. The input is UTF-8; bytes
+// that are not give the replacement characters the whole text would give, wherever a piece ends.
 class TCsvStream {
 public:
     // The input is read `PieceBytes` at a time.
@@ -36,11 +36,13 @@ public:
 
 private:
     void ReadMore();
+    void Decode(const QByteArray& Bytes);
 
     QIODevice& Input;
     qint64 PieceBytes;
-    // A byte-order mark is kept, to be skipped as the text reader skips it.
-    QStringDecoder Decoder{QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom};
+    // The bytes from a piece's last ASCII byte on, decoded with the next piece: an ASCII byte
+    // ends any character, valid or not, so text decoded up to one reads as the whole text reads.
+    QByteArray Undecoded;
     QString Buffer;
     qsizetype Pos = 0;
     int Line = 1;

@@ -121,7 +121,8 @@ TEST(CsvReader, ACellBeyondSixtyFourKiBIsRefusedOnItsOwnRecord) {
 }
 
 // Read from a device in pieces of a few bytes, a file gives the records its whole text gives,
-// whatever a piece ends in: half a line break, half a character, an open quote.
+// whatever a piece ends in: half a line break, half a character, bytes that are not UTF-8, an
+// open quote.
 TEST(CsvStream, ReadsTheRecordsTheWholeTextGivesWhereverAPieceEnds) {
     const struct {
         const char* Name;
@@ -132,6 +133,9 @@ TEST(CsvStream, ReadsTheRecordsTheWholeTextGivesWhereverAPieceEnds) {
         {"UnclosedQuote", "a,b\r\n\"open,c\r\nd,e\r\n"},
         {"Characters", "\xEF\xBB\xBFK\xC3\xBChler,\xE2\x84\x83,\xF0\x9F\x98\x80\r\n"},
         {"QuoteInPlainField", "a,b\"c\r\nd,e"},
+        {"NotUtf8", "\r\xF8\xFF\xFF,M\xFCller,\xE5\xFF\r\n\xC1\x8A,a\r\n"},
+        {"HalfACharacterAtTheEnd", "a,b\xE5"},
+        {"ByteOrderMarkInACell", "a\r\n\xEF\xBB\xBF\r\nb,\xEF\xBB\xBFc\r\n"},
         {"Empty", ""},
         {"BlankLines", "\r\n\r\na\r\n\r\n"},
     };
