@@ -1,12 +1,13 @@
 #include "ui/CandidateRowDelegate.h"
 
+#include "pages/selection/CandidateTableModel.h"
 #include "pages/selection/SelectionView.h"
 
 #include <QPainter>
 
 void TCandidateRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                   const QModelIndex& index) const {
-    if (!index.data(UndersizedRole).toBool()) {
+    if (!index.data(TCandidateTableModel::UndersizedRole).toBool()) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }

@@ -1,5 +1,6 @@
 #include "ui/QtSelectionView.h"
 
+#include "pages/selection/CandidateTableModel.h"
 #include "ui/CandidateRowDelegate.h"
 #include "ui/LanguageTexts.h"
 #include "ui/MainWindow.h"
@@ -11,6 +12,7 @@
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -18,7 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 
 #include <algorithm>
@@ -36,7 +38,7 @@ void Paint(QWidget* control, QPalette::ColorRole role, TColor color) {
 
 TQtSelectionView::TQtSelectionView(TfKylvane& Window)
     : Window(Window), Page(*Window.SelectionPage) {
-    QTableWidget* grid = Page.sgCoolerSamples;
+    QTableView* grid = Page.sgCoolerSamples;
     grid->setItemDelegate(new TCandidateRowDelegate(grid));
     // The header row names the columns; it is no candidate to pick.
     grid->horizontalHeader()->setSectionsClickable(false);
@@ -72,7 +74,7 @@ void TQtSelectionView::ConnectControls() {
     connect(Page.btCalcSelectedCooler, &QPushButton::clicked, this,
             [&c] { c.btCalcSelectedCoolerClick(); });
     connect(Page.btCalcNewCooler, &QPushButton::clicked, this, [&c] { c.btCalcNewCoolerClick(); });
-    connect(Page.sgCoolerSamples, &QTableWidget::currentCellChanged, this,
+    connect(Page.sgCoolerSamples->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TQtSelectionView::PickCandidate);
 }
 
@@ -94,14 +96,20 @@ bool TQtSelectionView::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void TQtSelectionView::PickCandidate(int row, int column, int previousRow, int previousColumn) {
-    if (row < 0 || row == previousRow)
+void TQtSelectionView::PickCandidate(const QModelIndex& current, const QModelIndex& previous) {
+    if (!current.isValid() || current.row() == previous.row())
         return;
     // Grid rows count the header as row 0.
-    if (!SelectionController.sgCoolerSamplesSelectCell(column, row + 1)) {
-        const QSignalBlocker quiet(Page.sgCoolerSamples);
-        Page.sgCoolerSamples->setCurrentCell(previousRow, previousColumn);
-    }
+    if (!SelectionController.sgCoolerSamplesSelectCell(current.column(), current.row() + 1))
+        SetCurrentCandidate(previous);
+}
+
+void TQtSelectionView::SetCurrentCandidate(const QModelIndex& index) {
+    QItemSelectionModel* picked = Page.sgCoolerSamples->selectionModel();
+    const QSignalBlocker quiet(picked);
+    picked->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    // The view repaints the rows on the selection model's signals, which stayed quiet.
+    Page.sgCoolerSamples->viewport()->update();
 }
 
 QLineEdit* TQtSelectionView::EntryOf(TSelectionEntry entry) const {
@@ -352,39 +360,25 @@ void TQtSelectionView::SetGridVisible(bool visible) {
 }
 
 void TQtSelectionView::SetGridRows(const QList<TSampleRow>& rows) {
-    QTableWidget* grid = Page.sgCoolerSamples;
-    const QSignalBlocker quiet(grid);
-    EnsureGridColumns();
-    grid->clearContents();
+    const QSignalBlocker quiet(Page.sgCoolerSamples->selectionModel());
+    Page.CandidateRows->SetRows(rows);
     ShareGridWidth();
-    grid->setRowCount(std::max(static_cast<int>(rows.size()) - 1, 0));
-    if (!rows.isEmpty())
-        grid->setHorizontalHeaderLabels({rows[0].Cells.begin(), rows[0].Cells.end()});
-    for (int row = 1; row < rows.size(); ++row) {
-        for (int column = 0; column < SampleColumnCount; ++column) {
-            auto* cell = new QTableWidgetItem(rows[row].Cells[column]);
-            cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            cell->setData(TCandidateRowDelegate::UndersizedRole, rows[row].Undersized);
-            grid->setItem(row - 1, column, cell);
-        }
-    }
 }
 
 void TQtSelectionView::SetGridSelectedRow(int row) {
-    QTableWidget* grid = Page.sgCoolerSamples;
-    const QSignalBlocker quiet(grid);
-    grid->setCurrentCell(row - 1, std::max(grid->currentColumn(), 0));
+    const int column = std::max(Page.sgCoolerSamples->currentIndex().column(), 0);
+    SetCurrentCandidate(Page.CandidateRows->index(row - 1, column));
 }
 
 int TQtSelectionView::GridSelectedRow() const {
-    return Page.sgCoolerSamples->currentRow() + 1;
+    return Page.sgCoolerSamples->currentIndex().row() + 1;
 }
 
 void TQtSelectionView::ShareGridWidth() {
     // Shares of the grid's width by column; the last column takes what is left of 99 %. The
     // grid keeps its place on the page while it is hidden.
     constexpr std::array<int, SampleColumnCount - 1> columnPercent{25, 21, 20, 14};
-    QTableWidget* grid = Page.sgCoolerSamples;
+    QTableView* grid = Page.sgCoolerSamples;
     const int width = grid->width();
     int used = 0;
     for (int column = 0; column < SampleColumnCount - 1; ++column) {
@@ -392,12 +386,6 @@ void TQtSelectionView::ShareGridWidth() {
         used += grid->columnWidth(column); // the grid may not take a width exactly
     }
     grid->setColumnWidth(SampleColumnCount - 1, width * 99 / 100 - used);
-}
-
-void TQtSelectionView::EnsureGridColumns() {
-    // The page makes the grid without columns, so that no header is measured at start-up.
-    if (Page.sgCoolerSamples->columnCount() != SampleColumnCount)
-        Page.sgCoolerSamples->setColumnCount(SampleColumnCount);
 }
 
 void TQtSelectionView::ShowDiagram(const TSelectionDiagram& diagram) {

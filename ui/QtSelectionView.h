@@ -12,6 +12,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QModelIndex;
 class QRadioButton;
 class TfKylvane;
 class TSelectionPage;
@@ -87,8 +88,9 @@ protected:
 
 private:
     void ConnectControls();
-    void PickCandidate(int row, int column, int previousRow, int previousColumn);
-    void EnsureGridColumns();
+    void PickCandidate(const QModelIndex& current, const QModelIndex& previous);
+    // Makes `index` the grid's current cell and picks its row without the pick's reaction.
+    void SetCurrentCandidate(const QModelIndex& index);
     void ShareGridWidth();
 
     QLineEdit* EntryOf(TSelectionEntry entry) const;

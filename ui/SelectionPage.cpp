@@ -1,5 +1,6 @@
 #include "ui/SelectionPage.h"
 
+#include "pages/selection/CandidateTableModel.h"
 #include "pages/selection/SelectionPageItems.h"
 #include "ui/Artwork.h"
 #include "ui/Controls.h"
@@ -17,7 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -209,10 +210,10 @@ void TSelectionPage::AddResultLine(int Row, QLabel*& Caption, const QString& Cap
 }
 
 void TSelectionPage::NewCandidatesGrid() {
-    // The columns are made when the first candidates are listed: a header measures its sections
-    // in bold type, and loading that face would lengthen every start of the program.
-    sgCoolerSamples = new QTableWidget(0, 0, this);
+    sgCoolerSamples = new QTableView(this);
     sgCoolerSamples->setObjectName(QStringLiteral("sgCoolerSamples"));
+    CandidateRows = new TCandidateTableModel(sgCoolerSamples);
+    sgCoolerSamples->setModel(CandidateRows);
     sgCoolerSamples->setSelectionBehavior(QAbstractItemView::SelectRows);
     sgCoolerSamples->setSelectionMode(QAbstractItemView::SingleSelection);
     sgCoolerSamples->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -11,7 +11,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QTableWidget;
+class QTableView;
+class TCandidateTableModel;
 class QToolButton;
 class TSelectionDiagramPanel;
 class TSloganPanel;
@@ -79,7 +80,8 @@ public:
     QLabel* lbProtectionStdCoolerText;
     QLabel* lbProtectionStdCoolerValue;
 
-    QTableWidget* sgCoolerSamples;
+    QTableView* sgCoolerSamples;
+    TCandidateTableModel* CandidateRows; // what sgCoolerSamples lists
     TSelectionDiagramPanel* pnlSelectionDiagram;
 
     QLabel* Image2; // the logo; the service entry listens on it

@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
         ControlCase{"btCalcNewCooler", "QPushButton"}, ControlCase{"sbPrint", "QAbstractButton"},
         ControlCase{"rbFixedPower", "QRadioButton"},
         ControlCase{"lbProtectionStdCoolerValue", "QLabel"},
-        ControlCase{"sgCoolerSamples", "QTableWidget"}, ControlCase{"Image2", "QLabel"},
+        ControlCase{"sgCoolerSamples", "QTableView"}, ControlCase{"Image2", "QLabel"},
         ControlCase{"lbFreeTextHeatDissi6", "QLabel"},
         ControlCase{"edValueTimeIntervalHeatDissi", "QLineEdit"},
         ControlCase{"cbUnitlResultHeatDissi", "QComboBox"}, ControlCase{"bbtReset", "QPushButton"},

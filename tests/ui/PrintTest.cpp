@@ -26,7 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 
@@ -210,7 +210,7 @@ TEST_F(Printing, TheReportCopiesThePageAsItShowsIt) {
     EXPECT_FALSE(data.HeatLoadHighlighted);
 
     // The smaller neighbour falls short: its inlet temperature shows red.
-    page->sgCoolerSamples->setCurrentCell(2, 0);
+    page->sgCoolerSamples->setCurrentIndex(page->sgCoolerSamples->model()->index(2, 0));
     data = Logic->ReportData();
     EXPECT_EQ(data.ModelName, "KVAM 300-B");
     EXPECT_TRUE(data.OilInletTempHighlighted);

@@ -19,7 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 
 namespace {
@@ -45,12 +45,12 @@ QStringList Shown(const TSelectionPage& page) {
                                page.lbMotorCapacityCoolerValue, page.lbNoiseLevelCoolerValue})
         shown.append(line->text());
     shown.append(page.lbMotorCapacityCoolerText->text());
-    const QTableWidget* grid = page.sgCoolerSamples;
+    const QTableView* grid = page.sgCoolerSamples;
     if (grid->isVisibleTo(&page)) {
-        for (int row = 0; row < grid->rowCount(); ++row)
-            for (int column = 0; column < grid->columnCount(); ++column)
-                shown.append(grid->item(row, column) ? grid->item(row, column)->text() : "");
-        shown.append(QStringLiteral("picked %1").arg(grid->currentRow()));
+        for (int row = 0; row < grid->model()->rowCount(); ++row)
+            for (int column = 0; column < grid->model()->columnCount(); ++column)
+                shown.append(grid->model()->index(row, column).data().toString());
+        shown.append(QStringLiteral("picked %1").arg(grid->currentIndex().row()));
     }
     shown.append(page.sbPrint->isEnabled() ? "print" : "no print");
     return shown;
@@ -109,7 +109,8 @@ TEST_F(SelectionRoundTrip, EveryOtherPageLeavesEntriesAndResultsAsTheyWere) {
     TypeOperatingPointInMetricUnits();
     Page->btCalcNewCooler->click();
     ASSERT_TRUE(Page->sbPrint->isEnabled()) << Recorded.Texts().join(" | ").toStdString();
-    Page->sgCoolerSamples->setCurrentCell(1, 0); // the user looks at the next candidate
+    Page->sgCoolerSamples->setCurrentIndex(
+        Page->sgCoolerSamples->model()->index(1, 0)); // the user looks at the next candidate
     const QStringList before = Shown(*Page);
 
     for (int page : {StartPageIndex, HeatLoadPageIndex, DimensionsPageIndex, LanguagePageIndex}) {

@@ -22,7 +22,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QValueAxis>
 
@@ -47,7 +47,7 @@ protected:
 
     // How many pixels of the grid's cell have the colour.
     int Pixels(int row, int column, QRgb colour) const {
-        QTableWidget* grid = Page->sgCoolerSamples;
+        QTableView* grid = Page->sgCoolerSamples;
         const QImage image = grid->viewport()->grab().toImage();
         const QRect cell = grid->visualRect(grid->model()->index(row, column));
         int count = 0;
@@ -97,14 +97,15 @@ TEST_F(SelectionView, UnreadableEntryTakesTheFocusBackWithoutAskingAgain) {
 TEST_F(SelectionView, NewListsTheCandidatesInTheGrid) {
     TypeOperatingPoint();
     Page->btCalcNewCooler->click();
-    QTableWidget* grid = Page->sgCoolerSamples;
+    QTableView* grid = Page->sgCoolerSamples;
     ASSERT_TRUE(grid->isVisible()) << Recorded.Texts().join(" | ").toStdString();
-    ASSERT_EQ(grid->rowCount(), 3);
-    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Cooler type ");
-    EXPECT_EQ(grid->item(0, 0)->text(), "KVAM 350-B");
-    EXPECT_EQ(grid->currentRow(), 0);
+    ASSERT_EQ(grid->model()->rowCount(), 3);
+    EXPECT_EQ(grid->model()->headerData(0, Qt::Horizontal).toString(), "Cooler type ");
+    EXPECT_EQ(grid->model()->index(0, 0).data().toString(), "KVAM 350-B");
+    EXPECT_EQ(grid->currentIndex().row(), 0);
     EXPECT_EQ(Page->cbTypeCoolerData->currentText(), "KVAM 350-B");
-    EXPECT_EQ(Page->lbOilInletTempCoolerValue->text(), grid->item(0, 2)->text());
+    EXPECT_EQ(Page->lbOilInletTempCoolerValue->text(),
+              grid->model()->index(0, 2).data().toString());
     EXPECT_TRUE(Window->mmPrint->isEnabled());
     // The columns share the grid's width, the model's the widest.
     int columns = 0;
@@ -120,20 +121,22 @@ TEST_F(SelectionView, NewListsTheCandidatesInTheGrid) {
 TEST_F(SelectionView, UndersizedCandidateIsDarkRedAndCrossHatchedRedWhenPicked) {
     TypeOperatingPoint();
     Page->btCalcNewCooler->click();
-    QTableWidget* grid = Page->sgCoolerSamples;
-    ASSERT_EQ(grid->item(2, 0)->text(), "KVAM 300-B"); // the smaller neighbour falls short
+    QTableView* grid = Page->sgCoolerSamples;
+    ASSERT_EQ(grid->model()->index(2, 0).data().toString(),
+              "KVAM 300-B"); // the smaller neighbour falls short
     EXPECT_GT(Pixels(2, 0, 0xBE0000), 0);
     EXPECT_EQ(Pixels(2, 0, 0xFF0000), 0);
     EXPECT_EQ(Pixels(1, 0, 0xBE0000), 0);
 
-    grid->setCurrentCell(2, 0); // as a click on the row
+    grid->setCurrentIndex(grid->model()->index(2, 0)); // as a click on the row
     EXPECT_EQ(Page->cbTypeCoolerData->currentText(), "KVAM 300-B");
-    EXPECT_EQ(Page->lbOilInletTempCoolerValue->text(), grid->item(2, 2)->text());
+    EXPECT_EQ(Page->lbOilInletTempCoolerValue->text(),
+              grid->model()->index(2, 2).data().toString());
     const QRect cell = grid->visualRect(grid->model()->index(2, 0));
     EXPECT_GT(Pixels(2, 0, 0xFF0000), cell.width() * cell.height() / 4);
     EXPECT_GT(Pixels(2, 0, 0xBE0000), 0); // the hatch
     EXPECT_GT(Pixels(2, 0, 0xFFFFFF), 0); // the text
-    EXPECT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(grid->model()->rowCount(), 3);
 }
 
 TEST_F(SelectionView, CoolingSystemFillsInItsPumpFlow) {
@@ -196,7 +199,7 @@ TEST_F(SelectionView, GridScrollsColumnsThatNoLongerFit) {
     QCoreApplication::processEvents();
     TypeOperatingPoint();
     Page->btCalcNewCooler->click();
-    QTableWidget* grid = Page->sgCoolerSamples;
+    QTableView* grid = Page->sgCoolerSamples;
     ASSERT_TRUE(grid->isVisible());
     EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
 
@@ -216,7 +219,7 @@ TEST_F(SelectionView, DiagramAppearsBesideTheCandidatesAndFollowsThePicks) {
 
     TypeOperatingPoint();
     Page->btCalcNewCooler->click();
-    QTableWidget* grid = Page->sgCoolerSamples;
+    QTableView* grid = Page->sgCoolerSamples;
     ASSERT_TRUE(panel->isVisible());
     ASSERT_TRUE(panel->ShownDiagram());
     EXPECT_EQ(panel->ShownDiagram()->Curves.size(), 3);
@@ -244,7 +247,7 @@ TEST_F(SelectionView, DiagramAppearsBesideTheCandidatesAndFollowsThePicks) {
         EXPECT_EQ(axis->labelFormat(), "%.0f");
     }
 
-    grid->setCurrentCell(2, 0); // the undersized neighbour
+    grid->setCurrentIndex(grid->model()->index(2, 0)); // the undersized neighbour
     widths = seriesWidths();
     EXPECT_GT(widths["KVAM 300-B"], widths["KVAM 350-B"]);
 

@@ -1,5 +1,9 @@
 #include "tests/pages/selection/SelectionTestPage.h"
 
+#include "pages/selection/CandidateTableModel.h"
+
+#include <QAbstractItemModelTester>
+
 namespace {
 
 using E = TSelectionEntry;
@@ -57,6 +61,43 @@ TEST_F(SelectionPage, GridNamesItsColumnsLikeThePanel) {
     EXPECT_EQ(first.Cells[1], Value(L::HeatLoad).mid(1)); // without the leading blank
     EXPECT_EQ(first.Cells[3], Value(L::NoiseLevel));
     EXPECT_EQ(first.Cells[4], Value(L::OilPressure));
+}
+
+// The grid's table model lists the formatted rows as they are, under the header row, and keeps
+// Qt's model rules through every change of the candidates.
+TEST_F(SelectionPage, TheGridsTableModelListsTheCandidatesUnderTheirHeader) {
+    TCandidateTableModel model;
+    const QAbstractItemModelTester rules(&model,
+                                         QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_EQ(model.columnCount(), 0) << "no header is measured before the first candidates";
+
+    TypeOperatingPoint(60, 60, 20, 500, 25);
+    Controller.btCalcNewCoolerClick();
+    model.SetRows(View.GridRows);
+    ASSERT_EQ(model.rowCount(), 3);
+    ASSERT_EQ(model.columnCount(), SampleColumnCount);
+    for (int column = 0; column < SampleColumnCount; ++column) {
+        EXPECT_EQ(model.headerData(column, Qt::Horizontal).toString(),
+                  View.GridRows[0].Cells[column]);
+        for (int row = 0; row < 3; ++row) {
+            const QModelIndex cell = model.index(row, column);
+            EXPECT_EQ(cell.data().toString(), View.GridRows[row + 1].Cells[column]);
+            EXPECT_EQ(cell.data(TCandidateTableModel::UndersizedRole).toBool(),
+                      View.GridRows[row + 1].Undersized);
+            EXPECT_FALSE(model.flags(cell).testFlag(Qt::ItemIsEditable));
+        }
+    }
+    EXPECT_EQ(model.index(2, 0).data().toString(), "KFIX S");
+    EXPECT_TRUE(model.index(2, 0).data(TCandidateTableModel::UndersizedRole).toBool());
+
+    TypeOperatingPoint(10, 60, 20, 500, 5); // only the smallest admits the flow
+    Controller.btCalcNewCoolerClick();
+    model.SetRows(View.GridRows);
+    EXPECT_EQ(model.rowCount(), 1);
+    model.SetRows({});
+    EXPECT_EQ(model.rowCount(), 0);
+    EXPECT_EQ(model.columnCount(), 0);
 }
 
 TEST_F(SelectionPage, PickingAnUndersizedCandidateCalculatesItAndKeepsTheGrid) {
