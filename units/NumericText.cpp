@@ -6,6 +6,7 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -15,36 +16,52 @@ namespace {
 constexpr int ExpandedDigits = 18;
 
 // A non-negative number as decimal digits d0 d1 d2 ... with the decimal point after
-// `IntegerDigits` of them (which may be zero or negative for values below 0.1).
+// `IntegerDigits` of them (which may be zero or negative for values below 0.1). The digits live
+// in the object itself: every result text passes here, and the heap would cost more than the
+// arithmetic.
 struct TDecimalDigits {
-    std::string Digits;
+    std::array<char, ExpandedDigits + 1> Digits{}; // room for a carry in front
+    int Count = 0;
     int IntegerDigits = 0;
 
+    static TDecimalDigits Zero() {
+        TDecimalDigits zero;
+        zero.Digits[0] = '0';
+        zero.Count = 1;
+        zero.IntegerDigits = 1;
+        return zero;
+    }
+
     static TDecimalDigits Expand(double magnitude) {
-        // The digits printf's "%.17e" writes, without its cost: every result text passes here.
+        // The digits printf's "%.17e" writes ("d.ddd...e+XX"), without its cost.
         char buffer[64];
         const std::to_chars_result written =
             std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific,
                           ExpandedDigits - 1);
+        const char* e = std::find(buffer, written.ptr, 'e');
         TDecimalDigits result;
-        const std::string text(buffer, written.ptr);
-        const std::size_t e = text.find('e');
-        result.Digits = text.substr(0, 1) + text.substr(2, e - 2);
-        result.IntegerDigits = std::stoi(text.substr(e + 1)) + 1;
+        result.Digits[result.Count++] = buffer[0];
+        for (const char* digit = buffer + 2; digit < e; ++digit)
+            result.Digits[result.Count++] = *digit;
+        const char* exponent = e + 1;
+        const bool negative = *exponent == '-';
+        int magnitudeOfTen = 0;
+        std::from_chars(exponent + 1, written.ptr, magnitudeOfTen);
+        result.IntegerDigits = (negative ? -magnitudeOfTen : magnitudeOfTen) + 1;
         return result;
     }
 
     // Keeps `count` leading digits, rounding on the first dropped digit. A count of zero or
     // less rounds everything away (possibly up to a single 1 in front of the digits).
     void RoundToDigits(int count) {
-        if (count >= static_cast<int>(Digits.size()))
+        if (count >= Count)
             return;
         if (count < 0) {
-            Digits.clear();
+            Count = 0;
             return;
         }
         const bool up = Digits[count] >= '5';
-        Digits.resize(count);
+        Count = count;
         if (!up)
             return;
         int i = count - 1;
@@ -55,28 +72,30 @@ struct TDecimalDigits {
         if (i >= 0) {
             ++Digits[i];
         } else {
-            Digits.insert(Digits.begin(), '1');
+            std::copy_backward(Digits.begin(), Digits.begin() + Count, Digits.begin() + Count + 1);
+            Digits[0] = '1';
+            ++Count;
             ++IntegerDigits;
         }
     }
 
-    char DigitAt(int index) const {
-        return index >= 0 && index < static_cast<int>(Digits.size()) ? Digits[index] : '0';
-    }
+    char DigitAt(int index) const { return index >= 0 && index < Count ? Digits[index] : '0'; }
 
-    bool IsZero() const { return Digits.find_first_not_of('0') == std::string::npos; }
+    bool IsZero() const {
+        return std::all_of(Digits.begin(), Digits.begin() + Count, [](char d) { return d == '0'; });
+    }
 };
 
 QString Scientific(TDecimalDigits number, int precision, bool negative) {
     number.RoundToDigits(precision);
-    std::string mantissa = number.Digits;
-    while (mantissa.size() > 1 && mantissa.back() == '0')
-        mantissa.pop_back();
+    int mantissa = number.Count;
+    while (mantissa > 1 && number.Digits[mantissa - 1] == '0')
+        --mantissa;
     QString text = negative ? QStringLiteral("-") : QString();
-    text += QLatin1Char(mantissa[0]);
-    if (mantissa.size() > 1) {
+    text += QLatin1Char(number.Digits[0]);
+    if (mantissa > 1) {
         text += Regional().DecimalSeparator;
-        text += QLatin1String(mantissa.substr(1));
+        text += QLatin1String(number.Digits.data() + 1, mantissa - 1);
     }
     text += QLatin1Char('E') + QString::number(number.IntegerDigits - 1);
     return text;
@@ -92,17 +111,12 @@ QString FormatFixed(double value, int precision, int decimals) {
     decimals = std::max(decimals, 0);
     precision = std::clamp(precision, 1, ExpandedDigits);
 
-    TDecimalDigits number;
-    if (value == 0) {
-        number.Digits = "0";
-        number.IntegerDigits = 1;
-    } else {
-        number = TDecimalDigits::Expand(std::fabs(value));
-    }
+    TDecimalDigits number =
+        value == 0 ? TDecimalDigits::Zero() : TDecimalDigits::Expand(std::fabs(value));
     const TDecimalDigits expanded = number;
 
     number.RoundToDigits(number.IntegerDigits + decimals);
-    if (static_cast<int>(number.Digits.size()) > precision)
+    if (number.Count > precision)
         number.RoundToDigits(precision);
 
     const bool negative = value < 0 && !number.IsZero();

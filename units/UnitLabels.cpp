@@ -75,6 +75,8 @@ QString SpecHeatUnitStr(int HeatUnitIndex) {
 
 namespace {
 
+// A unit label as it is compared: superscripts as plain digits, no degree sign, in lower case,
+// so that "m3/h" and "M³/H" find the same label.
 QString Normalised(QString label) {
     label.replace(QStringLiteral("³"), QStringLiteral("3"));
     label.replace(QStringLiteral("²"), QStringLiteral("2"));
@@ -82,12 +84,45 @@ QString Normalised(QString label) {
     return label.toLower();
 }
 
+// Lower case ASCII, the characters Normalised keeps or maps to ASCII, or -1 for another
+// character.
+int NormalisedAscii(QChar c) {
+    if (c.unicode() < 0x80)
+        return c.toLower().unicode();
+    if (c == u'³')
+        return '3';
+    if (c == u'²')
+        return '2';
+    return -1;
+}
+
+// Normalised(Typed) == Normalised(Label) without copying either where both hold only such
+// characters, as every unit a batch row names does; other text is compared the long way.
+bool SameUnit(QStringView Typed, QStringView Label) {
+    qsizetype t = 0;
+    qsizetype l = 0;
+    while (true) {
+        while (t < Typed.size() && Typed[t] == u'°')
+            ++t;
+        while (l < Label.size() && Label[l] == u'°')
+            ++l;
+        const bool typedEnds = t == Typed.size();
+        if (typedEnds || l == Label.size())
+            return typedEnds && l == Label.size();
+        const int typed = NormalisedAscii(Typed[t++]);
+        const int label = NormalisedAscii(Label[l++]);
+        if (typed < 0 || label < 0)
+            return Normalised(Typed.toString()) == Normalised(Label.toString());
+        if (typed != label)
+            return false;
+    }
+}
+
 } // namespace
 
 std::optional<int> TypedUnitIndex(const QStringList& Labels, const QString& Typed) {
-    const QString wanted = Normalised(Typed);
     for (int i = 0; i < Labels.size(); ++i) {
-        if (Normalised(Labels[i]) == wanted)
+        if (SameUnit(Typed, Labels[i]))
             return i;
     }
     return std::nullopt;

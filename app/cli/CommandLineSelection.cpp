@@ -70,7 +70,7 @@ bool RunCommandLineSelection(const TSelectRequest& Request, bool NewCooler,
                              const SelectionCaptions& Captions, const CatalogueSource& Catalogue,
                              CommandLineSelection& Run, QString& Error, bool WithDiagram) {
     Run.Captions = &Captions;
-    const SeriesModelList list = ModelListOf(Request.Series, Captions.RpmWord);
+    const SeriesModelList& list = Captions.ModelsOf(Request.Series);
     Run.Models = {list.Names, list.CatalogueNames};
 
     SelectionRequest& request = Run.Request;

@@ -18,6 +18,8 @@ SelectionCaptions SelectionCaptions::Read(TLanguage& Language) {
     captions.AlterationsNote = Language.GetTxt(Key::AlterationsNote);
     captions.RpmWord = Language.GetTxt(Key::RpmText).left(RpmWordLength);
     captions.ThousandsReadings = Language.GetTxt(Key::ThousandsReadings);
+    for (TCoolerType series : {AC_Cooler, DC_Cooler, Cooler_System, VCS_Cooler})
+        captions.SeriesModels[series] = ModelListOf(series, captions.RpmWord);
 
     Language.NewPageText(Page_1);
     const auto text = [&](const char* key) { return Language.GetTxt(key); };
