@@ -136,13 +136,22 @@ private:
     TWholeFileStream File;
 };
 
-// Sizes `Rows` side by side in a thread for each of `Sizers`, each thread with a sizer of its
-// own so that they share nothing they would wait for; each row's added fields at its place.
-// `Sized` hears of every row done, one at a time and on this thread, so the progress it draws
+// A row of the output as the CSV writer puts it, and whether the row was sized without fault.
+struct TAnsweredRow {
+    QString Line;
+    bool Sized = false;
+};
+
+// Answers the rows of `Slice` side by side in a thread for each of `Sizers`, each thread with a
+// sizer of its own so that they share nothing they would wait for: a row that does not read
+// gets its message, the others are sized, and each is written out as its line, at its place.
+// `Sized` hears of every row sized, one at a time and on this thread, so the progress it draws
 // is the same however the rows are shared out.
-QList<QStringList> SizeRows(const std::vector<std::unique_ptr<TBatchSizer>>& sizers,
-                            const QList<QStringList>& rows, const std::function<void()>& Sized) {
-    QList<QStringList> added(rows.size());
+QList<TAnsweredRow> AnswerRows(const std::vector<std::unique_ptr<TBatchSizer>>& Sizers,
+                               const TBatchTable& Table, const QList<TCsvRecord>& Slice,
+                               const std::function<void()>& Sized) {
+    static const qsizetype statusColumn = BatchResultColumns().indexOf("status");
+    QList<TAnsweredRow> answered(Slice.size());
     std::atomic<qsizetype> next{0};
     std::atomic<qsizetype> done{0};
     qsizetype told = 0;
@@ -151,22 +160,29 @@ QList<QStringList> SizeRows(const std::vector<std::unique_ptr<TBatchSizer>>& siz
             Sized();
     };
     const auto work = [&](const TBatchSizer& sizer, bool telling) {
-        for (qsizetype i = next++; i < rows.size(); i = next++) {
-            added[i] = sizer.SizeRow(rows[i]);
+        QStringList arguments;
+        QString error;
+        for (qsizetype i = next++; i < Slice.size(); i = next++) {
+            const bool reads = RowArguments(Table, Slice[i], arguments, error);
+            const QStringList added = reads ? sizer.SizeRow(arguments) : UnsizedBatchRow(2, error);
+            answered[i] = {CsvRecord(BatchOutputRow(Table, Slice[i], added)),
+                           added[statusColumn] == QLatin1String("0")};
+            if (!reads)
+                continue;
             ++done;
             if (telling)
                 tell();
         }
     };
     std::vector<std::thread> threads;
-    const qsizetype jobs = std::min<qsizetype>(static_cast<qsizetype>(sizers.size()), rows.size());
+    const qsizetype jobs = std::min<qsizetype>(static_cast<qsizetype>(Sizers.size()), Slice.size());
     for (qsizetype t = 1; t < jobs; ++t)
-        threads.emplace_back(work, std::cref(*sizers[t]), false);
-    work(*sizers[0], true);
+        threads.emplace_back(work, std::cref(*Sizers[t]), false);
+    work(*Sizers[0], true);
     for (std::thread& thread : threads)
         thread.join();
     tell();
-    return added;
+    return answered;
 }
 
 // A file to write that cannot be meant is refused before the rows are sized: a device or a
@@ -243,7 +259,6 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QT
     for (int job = 0; job < options.Jobs; ++job)
         sizers.push_back(std::make_unique<TBatchSizer>(IniFilePath));
     const qsizetype sliceRows = 64 * options.Jobs;
-    const qsizetype statusColumn = BatchResultColumns().indexOf("status");
     // The rows that do not read count as done from the start; the others as they are sized.
     TBatchProgress progress(Err, ErrIsTerminal, count.Rows);
     qsizetype done = count.Unread;
@@ -255,28 +270,11 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QT
         TCsvRecord row;
         while (slice.size() < sliceRows && (more = reader.NextRow(row)))
             slice.append(row);
-        // Rows that do not read are answered at once; the others are sized.
-        QList<QStringList> added(slice.size());
-        QList<qsizetype> sized;
-        QList<QStringList> arguments;
-        for (qsizetype i = 0; i < slice.size(); ++i) {
-            QStringList rowArguments;
-            if (RowArguments(table, slice[i], rowArguments, error)) {
-                sized.append(i);
-                arguments.append(rowArguments);
-            } else {
-                added[i] = UnsizedBatchRow(2, error);
-            }
-        }
-        const QList<QStringList> results =
-            SizeRows(sizers, arguments, [&] { progress.SetDone(++done); });
-        for (qsizetype k = 0; k < sized.size(); ++k)
-            added[sized[k]] = results[k];
-
         QString text;
-        for (qsizetype i = 0; i < slice.size(); ++i) {
-            text += CsvRecord(BatchOutputRow(table, slice[i], added[i]));
-            allSized = allSized && added[i][statusColumn] == "0";
+        for (const TAnsweredRow& answered :
+             AnswerRows(sizers, table, slice, [&] { progress.SetDone(++done); })) {
+            text += answered.Line;
+            allSized = allSized && answered.Sized;
         }
         if (!output.Write(text, error)) {
             Err << QStringLiteral("Cannot write %1: %2.\n")
