@@ -9,7 +9,7 @@
 // How much of a language text the engine state keeps where the whole text would not fit.
 constexpr qsizetype RpmTextLength = 10; // RpmTextStr
 
-// The process-wide state the pages and the report exchange.
+// The process-wide state the pages exchange.
 struct TEngineState {
     // The language text the heat-load page words its range messages with.
     QString OutOfRangeStr;
@@ -19,43 +19,14 @@ struct TEngineState {
     // as decimal sign as %2 ("Write %1 or %2").
     QString ThousandsReadingsStr;
 
-    // Language texts kept for the report, the model lists and the dimensions page; set
-    // whenever the texts of a language are applied to the window.
-    TPrnStr DateTextStr;
-    TPrnStr YourRefTextStr;
-    TPrnStr OurRefTextStr;
-    TPrnStr InformationTextStr;
-    QString CatalogueNoteStr;
-    QString AlterationsNoteStr;
-    TPrnStr InputDataTextStr;
-    TPrnStr HydraulicOilTextStr;
+    // Language texts kept for the model lists and the dimensions page; set whenever the texts
+    // of a language are applied to the window.
     QString RpmTextStr; // at most 10 characters; ends the hydraulic-motor model names
     QString FreeSpaceText1Str;
     QString FreeSpaceText2Str;
     TPrnStr FanPowerTextStr;
     QString VhmFreeSpaceText1Str;
     QString VhmFreeSpaceText2Str;
-
-    // The report's labels in the report language, set when the print setup closes, and the
-    // two references typed there (each at most 50 characters).
-    TPrnStr OilFlowTextStr;
-    TPrnStr MaxInletTempTextStr;
-    TPrnStr AirTempTextStr;
-    TPrnStr AltitudeTextStr;
-    TPrnStr CoolingRequiredTextStr;
-    TPrnStr CalculatedDataTextStr;
-    TPrnStr InletOilTempTextStr;
-    TPrnStr OutletOilTempTextStr;
-    TPrnStr OutletAirTempTextStr;
-    TPrnStr HeatDissiTextStr;
-    TPrnStr OilPressureTextStr;
-    TPrnStr AirFlowTextStr;
-    TPrnStr MotorCapacityTextStr;
-    TPrnStr NoiseLevelTextStr;
-    TPrnStr ProtectionTextStr;
-    TPrnStr WeightTextStr;
-    TPrnStr YourRefStr;
-    TPrnStr OurRefStr;
 
     // Switches.
     bool USVersionFLG = false;

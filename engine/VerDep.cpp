@@ -20,7 +20,11 @@ QString TVerDep::ChangeToCoolerIniFilename(TCoolerType CoolerType) const {
 }
 
 QString TVerDep::ChangeToSectionName(const QString& InName) const {
-    if (EngineState().CurrentCoolerType == Cooler_System)
+    return ChangeToSectionName(InName, EngineState().CurrentCoolerType);
+}
+
+QString TVerDep::ChangeToSectionName(const QString& InName, TCoolerType Series) const {
+    if (Series == Cooler_System)
         return RemoveCharsAfterLastDigit(InName);
     return InName.left(MaxText);
 }

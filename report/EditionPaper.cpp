@@ -1,7 +1,5 @@
 #include "report/EditionPaper.h"
 
-#include "core/EngineState.h"
-
-QPageSize EditionPaper() {
-    return QPageSize(EngineState().USVersionFLG ? QPageSize::Letter : QPageSize::A4);
+QPageSize EditionPaper(bool USEdition) {
+    return QPageSize(USEdition ? QPageSize::Letter : QPageSize::A4);
 }

@@ -1,7 +1,6 @@
 #include "report/ReportFile.h"
 
 #include "core/WholeFileWriter.h"
-#include "report/EditionPaper.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -31,15 +30,15 @@ constexpr qreal ScreenDpi = 96;
 
 const QMarginsF PdfMargins(20, 15, 20, 15); // millimetres
 
-// The report as a PDF on the edition's paper. It is laid out once, on the printable area A4
+// The report as a PDF on `Paper`, the edition's. It is laid out once, on the printable area A4
 // leaves inside the margins, as a word processor lays out the same document, so that it
 // breaks into pages alike in both editions; on the shorter Letter page it is drawn to fit.
 // (A document without a page size would be printed with margins of its own inside the page's
 // and a page number below, which leaves a page of text too little room.)
-void PrintPdf(const QTextDocument& Document, QPdfWriter& Pdf) {
+void PrintPdf(const QTextDocument& Document, const QPageSize& Paper, QPdfWriter& Pdf) {
     Pdf.setTitle(Document.metaInformation(QTextDocument::DocumentTitle));
     Pdf.setPageLayout(
-        QPageLayout(EditionPaper(), QPageLayout::Portrait, PdfMargins, QPageLayout::Millimeter));
+        QPageLayout(Paper, QPageLayout::Portrait, PdfMargins, QPageLayout::Millimeter));
     const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, PdfMargins,
                          QPageLayout::Millimeter);
     const QSizeF body = a4.paintRect(QPageLayout::Inch).size() * ScreenDpi;
@@ -62,7 +61,7 @@ void PrintPdf(const QTextDocument& Document, QPdfWriter& Pdf) {
 
 // The whole document in memory: the writers may close or reposition a device they are
 // given, which a file that is only to take its name at the end must not see.
-QByteArray Encoded(const QTextDocument& Document, TReportFormat Format) {
+QByteArray Encoded(const QTextDocument& Document, TReportFormat Format, const QPageSize& Paper) {
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
     if (Format == TReportFormat::Odf) {
@@ -71,7 +70,7 @@ QByteArray Encoded(const QTextDocument& Document, TReportFormat Format) {
             return QByteArray();
     } else {
         QPdfWriter pdf(&bytes);
-        PrintPdf(Document, pdf);
+        PrintPdf(Document, Paper, pdf);
     }
     return bytes.data();
 }
@@ -112,8 +111,8 @@ QString ClaimReportFile(const QString& Folder, const QString& ModelName, const Q
 }
 
 bool SaveReport(const QTextDocument& Document, const QString& Path, TReportFormat Format,
-                QString& Error) {
-    const QByteArray bytes = Encoded(Document, Format);
+                const QPageSize& Paper, QString& Error) {
+    const QByteArray bytes = Encoded(Document, Format, Paper);
     if (bytes.isEmpty()) {
         Error = QStringLiteral("the document cannot be encoded");
         return false;

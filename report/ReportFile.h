@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QPageSize>
 #include <QString>
 
 class QTextDocument;
@@ -23,6 +24,8 @@ QString ClaimReportFile(const QString& Folder, const QString& ModelName, const Q
                         QString& Error);
 
 // Writes the document to Path as a whole or not at all (core/WholeFileWriter.h), so a failed
-// write leaves the file as it was. False with the system's reason in Error.
+// write leaves the file as it was. A PDF is laid out on `Paper` (EditionPaper); an
+// OpenDocument report leaves the paper to the word processor. False with the system's reason
+// in Error.
 bool SaveReport(const QTextDocument& Document, const QString& Path, TReportFormat Format,
-                QString& Error);
+                const QPageSize& Paper, QString& Error);

@@ -1,47 +1,43 @@
 #include "report/ReportTexts.h"
 
-#include "core/EngineState.h"
 #include "report/ReportTextKeys.h"
 #include "texts/Language.h"
 
-void SetMainGroupReportTexts(const TLanguage& Store) {
+TReportTexts ReadReportTexts(TLanguage& Store) {
     using namespace ReportTextKey;
-    TEngineState& s = EngineState();
-    s.DateTextStr = Store.GetTxt(Date);
-    s.InputDataTextStr = Store.GetTxt(InputData);
-    s.InformationTextStr = Store.GetTxt(Information);
-    s.HydraulicOilTextStr = Store.GetTxt(HydraulicOil);
-    s.CatalogueNoteStr = Store.GetTxt(CatalogueNote);
-    s.AlterationsNoteStr = Store.GetTxt(AlterationsNote);
-    s.YourRefTextStr = Store.GetTxt(YourRef);
-    s.OurRefTextStr = Store.GetTxt(OurRef);
-}
-
-void LoadReportTexts(TLanguage& Store) {
-    using namespace ReportTextKey;
-    TEngineState& s = EngineState();
+    TReportTexts texts;
     Store.NewPageText(MainGroup);
-    SetMainGroupReportTexts(Store);
+    texts.Date = Store.GetTxt(Date);
+    texts.YourRef = Store.GetTxt(YourRef);
+    texts.OurRef = Store.GetTxt(OurRef);
+    texts.Information = Store.GetTxt(Information);
+    texts.CatalogueNote = Store.GetTxt(CatalogueNote);
+    texts.AlterationsNote = Store.GetTxt(AlterationsNote);
+    texts.InputData = Store.GetTxt(InputData);
+    texts.HydraulicOil = Store.GetTxt(HydraulicOil);
+    texts.HeatLoadTooLowNote = Store.GetTxt(HeatLoadTooLowNote);
+    texts.InletTempTooHighNote = Store.GetTxt(InletTempTooHighNote);
 
     Store.NewPageText(Page_1);
-    s.OilFlowTextStr = Store.GetTxt(OilFlow);
-    s.MaxInletTempTextStr = Store.GetTxt(MaxInletTemp);
-    s.AirTempTextStr = Store.GetTxt(AirTemp);
-    s.AltitudeTextStr = Store.GetTxt(Altitude);
-    s.CoolingRequiredTextStr = Store.GetTxt(CoolingRequired);
-    s.CalculatedDataTextStr = Store.GetTxt(CalculatedData) + QLatin1Char(':');
-    s.InletOilTempTextStr = Store.GetTxt(InletOilTemp);
-    s.OutletOilTempTextStr = Store.GetTxt(OutletOilTemp);
-    s.OutletAirTempTextStr = Store.GetTxt(OutletAirTemp);
-    s.HeatDissiTextStr =
-        Store.GetTxt(s.FixedInletTempFLG ? HeatDissiAtFixedTemp : SpecificHeatDissi);
-    s.OilPressureTextStr = Store.GetTxt(OilPressure);
-    s.AirFlowTextStr = Store.GetTxt(AirFlow);
-    s.MotorCapacityTextStr =
-        Store.GetTxt(s.CurrentCoolerType == Cooler_System ? FanPower : MotorCapacity);
-    s.NoiseLevelTextStr = Store.GetTxt(NoiseLevel);
-    s.ProtectionTextStr = Store.GetTxt(Protection);
+    texts.OilFlow = Store.GetTxt(OilFlow);
+    texts.MaxInletTemp = Store.GetTxt(MaxInletTemp);
+    texts.AirTemp = Store.GetTxt(AirTemp);
+    texts.Altitude = Store.GetTxt(Altitude);
+    texts.CoolingRequired = Store.GetTxt(CoolingRequired);
+    texts.CalculatedData = Store.GetTxt(CalculatedData) + QLatin1Char(':');
+    texts.InletOilTemp = Store.GetTxt(InletOilTemp);
+    texts.OutletOilTemp = Store.GetTxt(OutletOilTemp);
+    texts.OutletAirTemp = Store.GetTxt(OutletAirTemp);
+    texts.HeatDissiAtFixedTemp = Store.GetTxt(HeatDissiAtFixedTemp);
+    texts.SpecificHeatDissi = Store.GetTxt(SpecificHeatDissi);
+    texts.OilPressure = Store.GetTxt(OilPressure);
+    texts.AirFlow = Store.GetTxt(AirFlow);
+    texts.MotorCapacity = Store.GetTxt(MotorCapacity);
+    texts.FanPower = Store.GetTxt(FanPower);
+    texts.NoiseLevel = Store.GetTxt(NoiseLevel);
+    texts.Protection = Store.GetTxt(Protection);
 
     Store.NewPageText(Page_3);
-    s.WeightTextStr = Store.GetTxt(Weight);
+    texts.Weight = Store.GetTxt(Weight);
+    return texts;
 }

@@ -1,15 +1,12 @@
 #include "report/SelectionReport.h"
 
-#include "core/EngineState.h"
 #include "core/RegionalSettings.h"
 #include "engine/CoolerCatalogue.h"
 #include "engine/VerDep.h"
 #include "report/DocumentWriter.h"
 #include "report/Logo.h"
 #include "report/ReportLines.h"
-#include "report/ReportTextKeys.h"
 #include "settings/VersUnit.h"
-#include "texts/Language.h"
 #include "units/QuantityTexts.h"
 #include "units/Units.h"
 
@@ -27,33 +24,39 @@ void AppendDataLine(TDocumentWriter& Writer, const QString& Label, const TReport
 }
 
 // The model's weight from its catalogue record; the US catalogue weighs in pounds.
-QString ModelWeightText(const QString& CatalogueName) {
-    const TEngineState& s = EngineState();
+QString ModelWeightText(const TSelectionReport& Report) {
+    const TSelectionReportData& data = Report.Data;
     const TVerDep names;
     const ModelRecord model =
-        ReadModelRecord(names.ChangeToSectionName(CatalogueName), s.IniFilePath,
-                        names.ChangeToCoolerIniFilename(s.CurrentCoolerType));
+        ReadModelRecord(names.ChangeToSectionName(data.CatalogueName, data.Series),
+                        Report.CatalogueDirectory, names.ChangeToCoolerIniFilename(data.Series));
     return WeightText(static_cast<float>(model[Catalogue::Weight]),
-                      s.USVersionFLG ? Ord(TWeight::lb) : Ord(TWeight::kg));
+                      Report.USEdition ? Ord(TWeight::lb) : Ord(TWeight::kg));
+}
+
+// The heat line states what the calculation mode makes of the heat: the heat removed at the
+// held inlet temperature, or the specific dissipation that removes the cooling required.
+const TPrnStr& HeatLabel(const TReportTexts& Texts, const TSelectionReportData& Data) {
+    return Data.InletTempHeld ? Texts.HeatDissiAtFixedTemp : Texts.SpecificHeatDissi;
+}
+
+// A hydraulic motor is driven by the system: its line is the fan power it requires.
+const TPrnStr& MotorLabel(const TReportTexts& Texts, const TSelectionReportData& Data) {
+    return Data.Series == Cooler_System ? Texts.FanPower : Texts.MotorCapacity;
 }
 
 // The note on a shortfall names what the user can change: the inlet temperature when the
-// cooling is fixed, the cooling when the inlet temperature is.
-QString ShortfallNote(TLanguage& Store) {
-    const TLanguagePageType loaded = Store.GetLastLanguagePage();
-    Store.NewPageText(MainGroup);
-    const QString note =
-        Store.GetTxt(EngineState().FixedInletTempFLG ? ReportTextKey::HeatLoadTooLowNote
-                                                     : ReportTextKey::InletTempTooHighNote);
-    Store.NewPageText(loaded);
-    return note;
+// cooling is held, the cooling when the inlet temperature is.
+const QString& ShortfallNote(const TReportTexts& Texts, const TSelectionReportData& Data) {
+    return Data.InletTempHeld ? Texts.HeatLoadTooLowNote : Texts.InletTempTooHighNote;
 }
 
 } // namespace
 
-void WriteSelectionReport(TDocumentWriter& W, const TSelectionReportData& Data, TLanguage& Store,
-                          const QDate& Today, const QImage& Diagram) {
-    const TEngineState& s = EngineState();
+void WriteSelectionReport(TDocumentWriter& W, const TSelectionReport& Report, const QDate& Today,
+                          const QImage& Diagram) {
+    const TSelectionReportData& Data = Report.Data;
+    const TReportTexts& t = Report.Texts;
     W.NewDocument(Data.ModelName);
 
     W.AppendText(QStringLiteral("  "));
@@ -69,50 +72,48 @@ void WriteSelectionReport(TDocumentWriter& W, const TSelectionReportData& Data, 
     W.AppendText(BlankLine);
 
     W.SetFont(ReportFixedFont, false, 12);
-    AppendLine(W,
-               s.DateTextStr.str() + QLatin1Char(' ') + Today.toString(Regional().ShortDateFormat));
+    AppendLine(W, t.Date.str() + QLatin1Char(' ') + Today.toString(Regional().ShortDateFormat));
     W.AppendText(BlankLine);
-    AppendLine(W, s.YourRefTextStr.str() + QLatin1Char(' ') + s.YourRefStr.str());
-    AppendLine(W, s.OurRefTextStr.str() + QLatin1Char(' ') + s.OurRefStr.str());
+    AppendLine(W, t.YourRef.str() + QLatin1Char(' ') + Report.References.YourRef.str());
+    AppendLine(W, t.OurRef.str() + QLatin1Char(' ') + Report.References.OurRef.str());
     W.AppendText(BlankLine);
-    AppendLine(W, s.InputDataTextStr);
+    AppendLine(W, t.InputData);
 
     W.SetFont(ReportFixedFont, true, 12);
-    AppendLine(W, PadReportLine(s.HydraulicOilTextStr, Data.OilGrade, QStringLiteral(" ")));
+    AppendLine(W, PadReportLine(t.HydraulicOil, Data.OilGrade, QStringLiteral(" ")));
     W.SetFont(ReportFixedFont, false, 12);
     const std::array<QString, TSelectionReportData::InputCount> inputLabels{
-        s.OilFlowTextStr, s.MaxInletTempTextStr, s.AirTempTextStr, s.AltitudeTextStr,
-        s.CoolingRequiredTextStr};
+        t.OilFlow, t.MaxInletTemp, t.AirTemp, t.Altitude, t.CoolingRequired};
     for (int i = 0; i < TSelectionReportData::InputCount; ++i)
         AppendDataLine(W, inputLabels[i], InputValue(Data.Inputs[i].Text, Data.Inputs[i].Unit));
     W.AppendText(BlankLine);
-    AppendLine(W, s.CalculatedDataTextStr);
+    AppendLine(W, t.CalculatedData);
 
     W.SetFont(ReportFixedFont, true, 12);
-    AppendDataLine(W, s.InletOilTempTextStr, ResultValue(Data.OilInletTemp));
+    AppendDataLine(W, t.InletOilTemp, ResultValue(Data.OilInletTemp));
     W.SetFont(ReportFixedFont, false, 12);
-    AppendDataLine(W, s.OutletOilTempTextStr, ResultValue(Data.OilOutletTemp));
-    AppendDataLine(W, s.OutletAirTempTextStr, ResultValue(Data.AirOutletTemp));
-    AppendDataLine(W, s.HeatDissiTextStr, HeatDissipationValue(Data.HeatLoad));
+    AppendDataLine(W, t.OutletOilTemp, ResultValue(Data.OilOutletTemp));
+    AppendDataLine(W, t.OutletAirTemp, ResultValue(Data.AirOutletTemp));
+    AppendDataLine(W, HeatLabel(t, Data), HeatDissipationValue(Data.HeatLoad));
     if (Data.HeatLoadHighlighted || Data.OilInletTempHighlighted)
-        AppendLine(W, ShortfallNote(Store));
-    AppendDataLine(W, s.OilPressureTextStr, ResultValue(Data.OilPressure));
-    AppendDataLine(W, s.AirFlowTextStr, ResultValue(Data.AirFlow));
-    AppendDataLine(W, s.MotorCapacityTextStr, ResultValue(Data.MotorCapacity));
-    AppendDataLine(W, s.NoiseLevelTextStr, ResultValue(Data.NoiseLevel));
+        AppendLine(W, ShortfallNote(t, Data));
+    AppendDataLine(W, t.OilPressure, ResultValue(Data.OilPressure));
+    AppendDataLine(W, t.AirFlow, ResultValue(Data.AirFlow));
+    AppendDataLine(W, MotorLabel(t, Data), ResultValue(Data.MotorCapacity));
+    AppendDataLine(W, t.NoiseLevel, ResultValue(Data.NoiseLevel));
     // The US catalogue states no protection class.
-    if (!s.USVersionFLG && !Data.Protection.isEmpty())
-        AppendLine(W, PadReportLine(s.ProtectionTextStr, Data.Protection, QStringLiteral(" ")));
-    AppendDataLine(W, s.WeightTextStr, ResultValue(ModelWeightText(Data.CatalogueName)));
+    if (!Report.USEdition && !Data.Protection.isEmpty())
+        AppendLine(W, PadReportLine(t.Protection, Data.Protection, QStringLiteral(" ")));
+    AppendDataLine(W, t.Weight, ResultValue(ModelWeightText(Report)));
     W.AppendText(BlankLine);
     if (!Diagram.isNull()) {
         W.AppendPicture(Diagram, ReportDiagramWidth);
         W.AppendText(BlankLine);
     }
-    AppendLine(W, s.InformationTextStr);
+    AppendLine(W, t.Information);
 
     W.SetFont(ReportFixedFont, false, 8);
-    AppendLine(W, s.CatalogueNoteStr);
-    AppendLine(W, s.AlterationsNoteStr);
+    AppendLine(W, t.CatalogueNote);
+    AppendLine(W, t.AlterationsNote);
     W.Finish();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/ReportReferences.h"
+#include "report/ReportTexts.h"
 #include "report/SelectionReportData.h"
 
 #include <QDate>
@@ -7,7 +9,6 @@
 #include <QString>
 
 class TDocumentWriter;
-class TLanguage;
 
 // The fonts and fixed texts of the report.
 inline const QString ReportSerifFont = QStringLiteral("Times New Roman");
@@ -20,11 +21,21 @@ inline const QString ReportOrganisationLine = QStringLiteral("  Brenvik Corporat
 // and small enough to leave the notes on the first page.
 inline constexpr int ReportDiagramWidth = 456;
 
+// Everything a selection report is made of: the page's values, the labels in the report
+// language, the references, the edition (the US catalogue weighs in pounds and states no
+// protection class) and the catalogue directory the weight is read from.
+struct TSelectionReport {
+    TSelectionReportData Data;
+    TReportTexts Texts;
+    TReportReferences References;
+    bool USEdition = false;
+    QString CatalogueDirectory; // ending in a directory separator
+};
+
 // Writes the selection report into a new document: letterhead, program line, model, date and
 // references, the input data and the calculated data of the chosen model, the selection
-// diagram as the page shows it (`Diagram`, none when null), and the two notes.
-// Labels come from the engine state's report texts; the note on a shortfall is read from the
-// store, whose loaded page is kept. The weight is read again from the catalogue, in the
-// current series, and throws an EDataFault when it cannot be.
-void WriteSelectionReport(TDocumentWriter& Writer, const TSelectionReportData& Data,
-                          TLanguage& Store, const QDate& Today, const QImage& Diagram = {});
+// diagram as the page shows it (`Diagram`, none when null), and the two notes. The weight is
+// read again from the catalogue, in the data's series, and throws an EDataFault when it cannot
+// be.
+void WriteSelectionReport(TDocumentWriter& Writer, const TSelectionReport& Report,
+                          const QDate& Today, const QImage& Diagram = {});

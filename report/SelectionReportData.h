@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CoolerTypes.h"
+
 #include <QString>
 
 #include <array>
@@ -15,6 +17,11 @@ struct TSelectionReportData {
     // The five inputs in the page's order: oil flow, maximum inlet oil temperature, maximum
     // ambient air temperature, altitude, cooling required.
     static constexpr int InputCount = 5;
+
+    // The page's series and calculation mode: they word the heat and motor lines and the note
+    // on a shortfall, and name the catalogue file of the weight.
+    TCoolerType Series = AC_Cooler;
+    bool InletTempHeld = false;
 
     QString ModelName;     // the model list's current item
     QString CatalogueName; // the model's catalogue name, from which its weight is read

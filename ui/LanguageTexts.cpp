@@ -4,7 +4,6 @@
 #include "pages/dimensions/DimensionsTextKeys.h"
 #include "pages/heatload/HeatLoadTextKeys.h"
 #include "pages/selection/SelectionTextKeys.h"
-#include "report/ReportTexts.h"
 #include "settings/VersUnit.h"
 #include "texts/Language.h"
 #include "ui/DimensionsPage.h"
@@ -54,7 +53,6 @@ void ApplyMainGroupTexts(TfKylvane& W, TLanguage& L) {
     SetMenuCaptionWithHotkey(L.GetTxt("7"), W.mmFile, PrintItem);
     SetMenuCaptionWithHotkey(L.GetTxt("8"), W.mmFile, ExitItem);
 
-    SetMainGroupReportTexts(L);
     W.TextVariables.AlterationsNoteStr = L.GetTxt(SelectionTextKey::AlterationsNote);
     state.RpmTextStr = L.GetTxt(SelectionTextKey::RpmText).left(RpmTextLength);
     state.ThousandsReadingsStr = L.GetTxt(SelectionTextKey::ThousandsReadings);

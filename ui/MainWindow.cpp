@@ -5,6 +5,8 @@
 #include "engine/ModelLists.h"
 #include "engine/VerDep.h"
 #include "pages/printsetup/PrintCommand.h"
+#include "pages/printsetup/PrintSetupChoice.h"
+#include "report/SelectionReport.h"
 #include "settings/RegRoutines.h"
 #include "settings/ServiceMargins.h"
 #include "settings/StoredValues.h"
@@ -181,9 +183,11 @@ TfPrePrint& TfKylvane::PrePrint() {
 void TfKylvane::PrintSelection() {
     if (!TheLanguage || !SelectionHooks)
         return;
-    RunPrintCommand(*TheLanguage, PrePrint().Controller(), [this] {
-        WriteAndOpenSelectionReport(SelectionHooks->ReportData(), SelectionHooks->ReportDiagram(),
-                                    *TheLanguage);
+    RunPrintCommand(*TheLanguage, PrePrint().Controller(), [this](const TPrintSetupChoice& Choice) {
+        const TEngineState& state = EngineState();
+        const TSelectionReport report{SelectionHooks->ReportData(), Choice.Texts, Choice.References,
+                                      state.USVersionFLG, state.IniFilePath};
+        WriteAndOpenSelectionReport(report, SelectionHooks->ReportDiagram());
     });
 }
 

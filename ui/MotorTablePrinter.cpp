@@ -1,5 +1,6 @@
 #include "ui/MotorTablePrinter.h"
 
+#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "core/RegionalSettings.h"
 #include "pages/dimensions/MotorDataTable.h"
@@ -16,7 +17,7 @@ std::unique_ptr<QPrinter> MotorTablePrinter() {
         return nullptr;
     auto printer = std::make_unique<QPrinter>(destination, QPrinter::HighResolution);
     printer->setResolution(MotorTableResolution);
-    printer->setPageSize(EditionPaper());
+    printer->setPageSize(EditionPaper(EngineState().USVersionFLG));
     printer->setDocName(MotorDataCaption);
     return printer;
 }

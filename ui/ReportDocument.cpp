@@ -2,6 +2,7 @@
 
 #include "core/DataFault.h"
 #include "core/MessageService.h"
+#include "report/EditionPaper.h"
 #include "report/ReportFile.h"
 #include "report/SelectionReport.h"
 #include "report/TextDocumentWriter.h"
@@ -35,13 +36,14 @@ bool OpenDocument(const QString& Path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(Path));
 }
 
-void WriteAndOpenSelectionReport(const TSelectionReportData& Data, const QImage& Diagram,
-                                 TLanguage& Store, const QString& Folder,
+void WriteAndOpenSelectionReport(const TSelectionReport& Report, const QImage& Diagram,
+                                 const QString& Folder,
                                  const std::function<bool(const QString&)>& Open) {
+    const TSelectionReportData& Data = Report.Data;
     TTextDocumentWriter writer;
     const QDate today = QDate::currentDate();
     try {
-        WriteSelectionReport(writer, Data, Store, today, Diagram);
+        WriteSelectionReport(writer, Report, today, Diagram);
     } catch (const EDataFault& e) {
         Messages().Error(e.Message());
         return;
@@ -60,7 +62,8 @@ void WriteAndOpenSelectionReport(const TSelectionReportData& Data, const QImage&
             NotSavedMessage(QDir(folder).filePath(ReportFileName(Data.ModelName, today)), error));
         return;
     }
-    if (!SaveReport(writer.Document(), path, TReportFormat::Odf, error)) {
+    if (!SaveReport(writer.Document(), path, TReportFormat::Odf, EditionPaper(Report.USEdition),
+                    error)) {
         // The name was claimed with an empty file, which must not stay behind.
         QFile::remove(path);
         Messages().Error(NotSavedMessage(path, error));

@@ -5,8 +5,7 @@
 
 #include <functional>
 
-class TLanguage;
-struct TSelectionReportData;
+struct TSelectionReport;
 
 // Opens a saved document with the desktop's default application for its type. False when the
 // file is not there to be read or the desktop refuses; on Linux the desktop cannot tell more,
@@ -17,6 +16,6 @@ bool OpenDocument(const QString& Path);
 // (none when null), into a new document in `Folder` (the user's documents folder when empty)
 // and opens it with `Open`. Whatever goes
 // wrong is told through the message service; nothing half-written is left behind.
-void WriteAndOpenSelectionReport(const TSelectionReportData& Data, const QImage& Diagram,
-                                 TLanguage& Store, const QString& Folder = QString(),
+void WriteAndOpenSelectionReport(const TSelectionReport& Report, const QImage& Diagram,
+                                 const QString& Folder = QString(),
                                  const std::function<bool(const QString&)>& Open = &OpenDocument);

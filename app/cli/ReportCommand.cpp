@@ -3,15 +3,14 @@
 #include "app/cli/CommandLineSelection.h"
 #include "app/cli/ReportArguments.h"
 #include "core/DataFault.h"
-#include "core/EngineState.h"
 #include "core/OutputPath.h"
 #include "core/VisibleText.h"
 #include "pages/printsetup/HeadlessPrintSetupView.h"
 #include "pages/printsetup/PrintCommand.h"
 #include "pages/printsetup/PrintSetupController.h"
+#include "report/EditionPaper.h"
 #include "report/SelectionReport.h"
 #include "report/TextDocumentWriter.h"
-#include "settings/VersUnit.h"
 #include "texts/Language.h"
 
 #include <QDate>
@@ -62,23 +61,22 @@ int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, Q
 
     const QImage diagram = run.Outcome.Diagram ? DrawDiagram(*run.Outcome.Diagram) : QImage();
     int status = 0;
-    // The report still reads the edition, the catalogue and the series from the engine state.
-    const TVersUnit edition;
-    EngineState().IniFilePath = IniFilePath;
-    EngineState().CurrentCoolerType = request.Selection.Series;
     TLanguage language;
     language.SetLanguageType(request.Selection.Language);
-    RunPrintCommand(language, printSetup, [&] {
+    RunPrintCommand(language, printSetup, [&](const TPrintSetupChoice& choice) {
+        const TSelectionReport report{ReportDataOf(run.Request, run.Outcome, run.Models),
+                                      choice.Texts, choice.References, run.Request.USEdition,
+                                      IniFilePath};
         TTextDocumentWriter writer;
         try {
-            WriteSelectionReport(writer, ReportDataOf(run.Request, run.Outcome, run.Models),
-                                 language, QDate::currentDate(), diagram);
+            WriteSelectionReport(writer, report, QDate::currentDate(), diagram);
         } catch (const EDataFault& e) {
             Err << e.Message() << '\n';
             status = 1;
             return;
         }
-        if (!SaveReport(writer.Document(), request.OutFile, request.Format, error)) {
+        if (!SaveReport(writer.Document(), request.OutFile, request.Format,
+                        EditionPaper(report.USEdition), error)) {
             Err << QStringLiteral("The report could not be saved as \"%1\": %2.\n")
                        .arg(WithVisibleControlCharacters(request.OutFile), error);
             status = 1;

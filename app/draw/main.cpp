@@ -8,6 +8,7 @@
 #include "core/RegionalSettings.h"
 #include "report/EditionPaper.h"
 #include "report/MotorTablePainting.h"
+#include "settings/Edition.h"
 #include "ui/SelectionDiagramChart.h"
 
 #include <QApplication>
@@ -42,7 +43,7 @@ int main(int argc, char* argv[]) {
         return RunMotorTableCommand(
             arguments, iniFilePath, out, err,
             [](const QString& file, const TMotorTableInput& input, QString& error) {
-                return WriteMotorTablePdf(file, input, EditionPaper(), error);
+                return WriteMotorTablePdf(file, input, EditionPaper(BuildIsUSEdition()), error);
             });
     err << QStringLiteral("aircooler-draw is started by aircooler-cli for its commands diagram, "
                           "report and motor-table --pdf, not \"%1\".\n")

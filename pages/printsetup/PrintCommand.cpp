@@ -29,9 +29,9 @@ private:
 } // namespace
 
 void RunPrintCommand(TLanguage& Store, TPrintSetupController& PrintSetup,
-                     const std::function<void()>& WriteReport) {
+                     const std::function<void(const TPrintSetupChoice&)>& WriteReport) {
     const TRestoreLanguage restore(Store);
     PrintSetup.ParentLanguageType = restore.SavedLanguage();
-    if (PrintSetup.Execute(Store))
-        WriteReport();
+    if (const std::optional<TPrintSetupChoice> choice = PrintSetup.Execute(Store))
+        WriteReport(*choice);
 }

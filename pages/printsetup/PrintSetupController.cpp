@@ -1,9 +1,7 @@
 #include "pages/printsetup/PrintSetupController.h"
 
-#include "core/EngineState.h"
 #include "pages/printsetup/PrintLanguages.h"
 #include "report/ReportTextKeys.h"
-#include "report/ReportTexts.h"
 #include "texts/Language.h"
 #include "texts/PageTexts.h"
 
@@ -28,11 +26,11 @@ TPrintSetupController::TPrintSetupController(TPrintSetupView& View, TPrintSetupS
                                              bool& FirstTimePrePrintFLG)
     : View(View), Settings(Settings), FirstTimePrePrintFLG(FirstTimePrePrintFLG) {}
 
-bool TPrintSetupController::Execute(TLanguage& Store) {
+std::optional<TPrintSetupChoice> TPrintSetupController::Execute(TLanguage& Store) {
     FormShow(Store);
     const bool ok = View.ShowModal();
-    FormClose(Store);
-    return ok;
+    const TPrintSetupChoice choice = FormClose(Store);
+    return ok ? std::optional(choice) : std::nullopt;
 }
 
 void TPrintSetupController::FormShow(TLanguage& Store) {
@@ -51,15 +49,13 @@ void TPrintSetupController::FormShow(TLanguage& Store) {
     View.CheckLanguageButton(PrintLanguageButtonOf(PrnLangue).value_or(0));
 
     // Each run starts with empty references; later showings offer the last ones again.
-    TEngineState& s = EngineState();
     if (FirstTimePrePrintFLG) {
         View.SetYourRefText(QString());
         View.SetOurRefText(QString());
     } else {
-        s.YourRefStr = Settings.YourRef();
-        s.OurRefStr = Settings.OurRef();
-        View.SetYourRefText(s.YourRefStr);
-        View.SetOurRefText(s.OurRefStr);
+        // Cut as the report keeps them.
+        View.SetYourRefText(TPrnStr(Settings.YourRef()));
+        View.SetOurRefText(TPrnStr(Settings.OurRef()));
     }
     FirstTimePrePrintFLG = false;
 }
@@ -68,13 +64,15 @@ void TPrintSetupController::LanguageClick(TLanguageType Language) {
     PrnLangue = Language;
 }
 
-void TPrintSetupController::FormClose(TLanguage& Store) {
-    TEngineState& s = EngineState();
-    s.OurRefStr = View.OurRefText();
-    s.YourRefStr = View.YourRefText();
+TPrintSetupChoice TPrintSetupController::FormClose(TLanguage& Store) {
+    TPrintSetupChoice choice;
+    choice.References.OurRef = View.OurRefText();
+    choice.References.YourRef = View.YourRefText();
+    choice.ReportLanguage = PrnLangue;
     Store.SetLanguageType(PrnLangue);
-    LoadReportTexts(Store);
+    choice.Texts = ReadReportTexts(Store);
     const std::optional<int> checked = View.CheckedLanguageButton();
     const int32_t language = checked ? PrintLanguageButtons()[*checked].Language : ENGLISH;
-    Settings.Store(language, s.OurRefStr, s.YourRefStr);
+    Settings.Store(language, choice.References.OurRef, choice.References.YourRef);
+    return choice;
 }

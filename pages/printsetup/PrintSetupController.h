@@ -1,15 +1,18 @@
 #pragma once
 
 #include "core/CoolerTypes.h"
+#include "pages/printsetup/PrintSetupChoice.h"
 #include "pages/printsetup/PrintSetupSettings.h"
 #include "pages/printsetup/PrintSetupView.h"
+
+#include <optional>
 
 class TLanguage;
 
 // The logic of the print setup (`TfPrePrint`): the report's language and the two references
-// the report prints. Closing it, by OK or not, loads the report's texts in the report language
-// into the engine state, keeps the references there and stores the choices. It reaches the
-// dialog only through TPrintSetupView and the stored values only through TPrintSetupSettings.
+// the report prints. Closing it, by OK or not, stores the choices; OK hands them over with the
+// report's texts in the report language. It reaches the dialog only through TPrintSetupView and
+// the stored values only through TPrintSetupSettings.
 class TPrintSetupController {
 public:
     // `FirstTimePrePrintFLG` is the window's: true until the dialog has been shown once in
@@ -17,9 +20,9 @@ public:
     TPrintSetupController(TPrintSetupView& View, TPrintSetupSettings& Settings,
                           bool& FirstTimePrePrintFLG);
 
-    // Shows the dialog modally and closes it; true for OK. Leaves the store in the report
-    // language with Page_3 loaded.
-    bool Execute(TLanguage& Store);
+    // Shows the dialog modally and closes it; what the user chose for OK, nothing when the
+    // dialog was cancelled. Leaves the store in the report language with Page_3 loaded.
+    std::optional<TPrintSetupChoice> Execute(TLanguage& Store);
 
     // A language button was clicked.
     void LanguageClick(TLanguageType Language);
@@ -31,7 +34,7 @@ public:
 
 private:
     void FormShow(TLanguage& Store);
-    void FormClose(TLanguage& Store);
+    TPrintSetupChoice FormClose(TLanguage& Store);
 
     TPrintSetupView& View;
     TPrintSetupSettings& Settings;

@@ -304,6 +304,8 @@ SelectionOutcome RunScriptedSelection(const SelectionRequest& Request,
 TSelectionReportData ReportDataOf(const SelectionRequest& Request, const SelectionOutcome& Outcome,
                                   const ListedModels& Models) {
     TSelectionReportData data;
+    data.Series = Request.Series;
+    data.InletTempHeld = false; // the scripted page keeps the cooling required
     data.ModelName = Models.Names.value(Outcome.Model);
     data.CatalogueName = Models.CatalogueNames.value(Outcome.Model);
     data.OilGrade = OilGradeItems().value(Request.OilGrade);

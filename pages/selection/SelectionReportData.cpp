@@ -10,6 +10,9 @@ QString CurrentItem(const TSelectionView& View, TSelectionList List) {
 
 TSelectionReportData TSelectionController::ReportData() const {
     TSelectionReportData data;
+    const OperatingPoint point = CurrentPoint();
+    data.Series = point.Series;
+    data.InletTempHeld = point.InletTempHeld;
     const int model = View.ListIndex(TSelectionList::Model);
     data.ModelName = CurrentItem(View, TSelectionList::Model);
     data.CatalogueName = cbShadow.value(model);

@@ -33,6 +33,18 @@ TEST(VerDep, SectionNamesFollowTheSeriesSelectedLast) {
     EXPECT_EQ(names.ChangeToSectionName("VHM_400_1500 rpm"), "VHM_400_1500 rpm");
 }
 
+// A caller that names the series is not swayed by the one selected last.
+TEST(VerDep, SectionNamesFollowANamedSeries) {
+    ResetEngineState();
+    const TVerDep names;
+    for (const TCoolerType selectedLast : {AC_Cooler, Cooler_System}) {
+        EngineState().CurrentCoolerType = selectedLast;
+        EXPECT_EQ(names.ChangeToSectionName("VHM_400_1500 rpm", Cooler_System), "VHM_400_1500");
+        EXPECT_EQ(names.ChangeToSectionName("VHM_400_1500 rpm", AC_Cooler), "VHM_400_1500 rpm");
+    }
+    ResetEngineState();
+}
+
 TEST(VerDep, DataSheetNames) {
     const TVerDep names;
     EXPECT_EQ(names.ChangeToImageFileName("VHM_400_1500_x", ".pdf", Cooler_System),

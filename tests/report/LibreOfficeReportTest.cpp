@@ -1,6 +1,6 @@
 #include "tests/report/ReportTestSupport.h"
 
-#include "core/EngineState.h"
+#include "report/EditionPaper.h"
 #include "report/ReportFile.h"
 #include "report/SelectionReport.h"
 #include "report/TextDocumentWriter.h"
@@ -55,22 +55,21 @@ Found Find(const QStringList& lines, const QString& label, const QString& valueA
 class LibreOfficeReport : public ReportTest {};
 
 TEST_F(LibreOfficeReport, AWordProcessorReadsEveryLineWithTheValuesInOneColumn) {
-    EngineState().USVersionFLG = false;
-    LoadTexts(ENGLISH);
-    EngineState().YourRefStr = QStringLiteral("Press 4");
-    TSelectionReportData data = KvamReportData();
-    data.OilInletTempHighlighted = true;
+    TSelectionReport report = KvamReport();
+    report.References.YourRef = QStringLiteral("Press 4");
+    report.Data.OilInletTempHighlighted = true;
     TTextDocumentWriter writer;
     // The page's diagram as the window renders it; its size is its mark in the finished file.
     const QSize diagramSize(900, 560);
     QImage diagram(diagramSize, QImage::Format_RGB32);
     diagram.fill(Qt::darkCyan);
-    WriteSelectionReport(writer, data, Store, Today, diagram);
+    WriteSelectionReport(writer, report, Today, diagram);
 
     QTemporaryDir dir;
     const QString odt = dir.filePath("KVAM 300-B 2026-12-10.odt");
     QString error;
-    ASSERT_TRUE(SaveReport(writer.Document(), odt, TReportFormat::Odf, error))
+    ASSERT_TRUE(SaveReport(writer.Document(), odt, TReportFormat::Odf,
+                           EditionPaper(report.USEdition), error))
         << error.toStdString();
 
     QElapsedTimer clock;

@@ -1,6 +1,6 @@
 #include "tests/report/ReportTestSupport.h"
 
-#include "core/EngineState.h"
+#include "report/EditionPaper.h"
 #include "report/RecordingDocumentWriter.h"
 #include "report/ReportFile.h"
 #include "report/SelectionReport.h"
@@ -17,6 +17,8 @@
 #include <QUrl>
 
 namespace {
+
+const QPageSize A4 = EditionPaper(false);
 
 struct NameCase {
     const char* Name;
@@ -42,10 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class ReportFiles : public ReportTest {
 protected:
-    ReportFiles() {
-        LoadTexts(ENGLISH);
-        WriteSelectionReport(Writer, KvamReportData(), Store, Today);
-    }
+    ReportFiles() { WriteSelectionReport(Writer, KvamReport(), Today); }
 
     QString Claim() {
         QString error;
@@ -65,7 +64,7 @@ protected:
 
 TEST_F(ReportFiles, TheProductWriterHoldsTheLinesTheRecordingWriterSeesInTheirFonts) {
     TRecordingDocumentWriter recording;
-    WriteSelectionReport(recording, KvamReportData(), Store, Today);
+    WriteSelectionReport(recording, KvamReport(), Today);
     QStringList expected;
     for (const TReportParagraph& paragraph : recording.Paragraphs())
         expected.append(paragraph.Text);
@@ -95,7 +94,7 @@ TEST_F(ReportFiles, TheDiagramIsAPictureOfItsOwnBetweenTheWeightAndTheInformatio
     QImage diagram(900, 560, QImage::Format_RGB32);
     diagram.fill(Qt::darkCyan);
     TTextDocumentWriter writer;
-    WriteSelectionReport(writer, KvamReportData(), Store, Today, diagram);
+    WriteSelectionReport(writer, KvamReport(), Today, diagram);
     const QTextDocument& document = writer.Document();
 
     QStringList blocks; // each paragraph's text, a picture as [name width x height]
@@ -122,9 +121,9 @@ TEST_F(ReportFiles, TheDiagramIsAPictureOfItsOwnBetweenTheWeightAndTheInformatio
 
     const QString path = Dir.filePath("with-diagram.odt");
     QString error;
-    ASSERT_TRUE(SaveReport(document, path, TReportFormat::Odf, error)) << error.toStdString();
+    ASSERT_TRUE(SaveReport(document, path, TReportFormat::Odf, A4, error)) << error.toStdString();
     const QString logoOnly = Dir.filePath("logo-only.odt");
-    ASSERT_TRUE(SaveReport(Writer.Document(), logoOnly, TReportFormat::Odf, error));
+    ASSERT_TRUE(SaveReport(Writer.Document(), logoOnly, TReportFormat::Odf, A4, error));
     // Each picture of the package is named in its own entry and in the package's directory.
     EXPECT_EQ(Bytes(path).count("Pictures/"), Bytes(logoOnly).count("Pictures/") + 2);
 }
@@ -144,7 +143,7 @@ TEST_F(ReportFiles, AnExistingReportIsNeverOverwrittenTheNextOneIsNumbered) {
 TEST_F(ReportFiles, OpenDocumentTextThatDesktopsRecogniseByItsFirstEntry) {
     const QString path = Claim();
     QString error;
-    ASSERT_TRUE(SaveReport(Writer.Document(), path, TReportFormat::Odf, error))
+    ASSERT_TRUE(SaveReport(Writer.Document(), path, TReportFormat::Odf, A4, error))
         << error.toStdString();
     const QByteArray bytes = Bytes(path);
     // A stored "mimetype" entry first is how file-type detection tells ODF text from a zip.
@@ -156,7 +155,7 @@ TEST_F(ReportFiles, OpenDocumentTextThatDesktopsRecogniseByItsFirstEntry) {
 TEST_F(ReportFiles, TheSameDocumentAsPdf) {
     QString error;
     const QString path = Dir.filePath("report.pdf");
-    ASSERT_TRUE(SaveReport(Writer.Document(), path, TReportFormat::Pdf, error))
+    ASSERT_TRUE(SaveReport(Writer.Document(), path, TReportFormat::Pdf, A4, error))
         << error.toStdString();
     EXPECT_TRUE(Bytes(path).startsWith("%PDF-"));
 }
@@ -166,10 +165,10 @@ TEST_F(ReportFiles, ThePdfIsOnTheEditionsPaper) {
     for (const auto& [us, size] :
          {std::pair{true, "612 x 792 pts (letter)"}, std::pair{false, "pts (A4)"}}) {
         SCOPED_TRACE(size);
-        EngineState().USVersionFLG = us;
         QString error;
         const QString path = Dir.filePath(us ? "us.pdf" : "eu.pdf");
-        ASSERT_TRUE(SaveReport(Writer.Document(), path, TReportFormat::Pdf, error))
+        ASSERT_TRUE(
+            SaveReport(Writer.Document(), path, TReportFormat::Pdf, EditionPaper(us), error))
             << error.toStdString();
         QProcess info;
         info.start("pdfinfo", {path});
@@ -188,7 +187,7 @@ TEST_F(ReportFiles, SavingReplacesAWholeFile) {
     old.write(QByteArray(200000, 'x'));
     old.close();
     QString error;
-    ASSERT_TRUE(SaveReport(Writer.Document(), path, TReportFormat::Odf, error));
+    ASSERT_TRUE(SaveReport(Writer.Document(), path, TReportFormat::Odf, A4, error));
     const QByteArray bytes = Bytes(path);
     EXPECT_TRUE(bytes.startsWith("PK"));
     EXPECT_FALSE(bytes.contains("xxxxxxxx"));
@@ -207,7 +206,7 @@ TEST_F(ReportFiles, AFolderThatCannotHoldFilesGivesTheReasonAndLeavesNothing) {
     EXPECT_FALSE(error.isEmpty());
     error.clear();
     EXPECT_FALSE(
-        SaveReport(Writer.Document(), notAFolder + "/report.odt", TReportFormat::Odf, error));
+        SaveReport(Writer.Document(), notAFolder + "/report.odt", TReportFormat::Odf, A4, error));
     EXPECT_EQ(error, "Not a directory");
     EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"plain"});
 }
@@ -225,7 +224,7 @@ TEST_F(ReportFiles, AFailedWriteKeepsTheOldReportAndGivesTheSystemsReason) {
         QString error;
         {
             const TScopedFileSizeLimit limit(1024);
-            EXPECT_FALSE(SaveReport(Writer.Document(), path, format, error));
+            EXPECT_FALSE(SaveReport(Writer.Document(), path, format, A4, error));
         }
         EXPECT_EQ(error, "File too large");
         EXPECT_EQ(Bytes(path), "an older report");

@@ -1,6 +1,5 @@
 #include "tests/report/ReportTestSupport.h"
 
-#include "core/EngineState.h"
 #include "report/ReportTexts.h"
 
 #include <QGuiApplication>
@@ -49,16 +48,16 @@ TSelectionReportData KvamReportData() {
     return data;
 }
 
-ReportTest::ReportTest() {
-    ResetEngineState();
-    EngineState().IniFilePath = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/");
+TReportTexts ReportTextsIn(TLanguageType Language) {
+    TLanguage store;
+    store.SetLanguageType(Language);
+    return ReadReportTexts(store);
 }
 
-ReportTest::~ReportTest() {
-    ResetEngineState();
-}
-
-void ReportTest::LoadTexts(TLanguageType Language) {
-    Store.SetLanguageType(Language);
-    LoadReportTexts(Store);
+TSelectionReport ReportTest::KvamReport(TLanguageType Language) {
+    TSelectionReport report;
+    report.Data = KvamReportData();
+    report.Texts = ReportTextsIn(Language);
+    report.CatalogueDirectory = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/");
+    return report;
 }

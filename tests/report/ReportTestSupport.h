@@ -2,7 +2,7 @@
 
 #include "core/CoolerTypes.h"
 #include "core/RegionalSettings.h"
-#include "report/SelectionReportData.h"
+#include "report/SelectionReport.h"
 #include "texts/Language.h"
 
 #include <QDate>
@@ -12,17 +12,15 @@
 // A sized KVAM 300-B as the selection page shows it in metric units.
 TSelectionReportData KvamReportData();
 
-// The engine state of a freshly started program with the report texts of `Language` loaded,
-// the shipped catalogue and the regional point and ISO date; put back afterwards.
+// The report's texts in `Language`, read from the shipped text tables.
+TReportTexts ReportTextsIn(TLanguageType Language);
+
+// A European report of KvamReportData with the texts of `Language` and without references,
+// read from the shipped catalogue, with the regional point and ISO date.
 class ReportTest : public ::testing::Test {
 protected:
-    ReportTest();
-    ~ReportTest() override;
+    static TSelectionReport KvamReport(TLanguageType Language = ENGLISH);
 
-    // Loads the report texts in `Language` for the series and mode now set in the engine state.
-    void LoadTexts(TLanguageType Language);
-
-    TLanguage Store;
     TScopedRegionalSettings Regional{
         TRegionalSettings{QLatin1Char('.'), QStringLiteral("yyyy-MM-dd")}};
     const QDate Today{2026, 12, 10};

@@ -1,7 +1,6 @@
 #include "tests/report/ReportTestSupport.h"
 
 #include "core/ConvertError.h"
-#include "core/EngineState.h"
 #include "report/RecordingDocumentWriter.h"
 #include "report/ReportLines.h"
 #include "report/SelectionReport.h"
@@ -24,24 +23,22 @@ QString Pad(const QString& label, qsizetype blanks, const QString& rest) {
 class SelectionReport : public ReportTest {
 protected:
     SelectionReport() {
-        EngineState().USVersionFLG = false;
-        LoadTexts(ENGLISH);
-        EngineState().YourRefStr = QStringLiteral("Press 4");
-        EngineState().OurRefStr = QStringLiteral("Q-2026-118");
+        Report.References = {QStringLiteral("Press 4"), QStringLiteral("Q-2026-118")};
     }
 
-    QList<TReportParagraph> Write(const TSelectionReportData& data = KvamReportData()) {
-        WriteSelectionReport(Writer, data, Store, Today);
+    QList<TReportParagraph> Write() {
+        WriteSelectionReport(Writer, Report, Today);
         return Writer.Paragraphs();
     }
 
-    QStringList Texts(const TSelectionReportData& data = KvamReportData()) {
+    QStringList Texts() {
         QStringList texts;
-        for (const TReportParagraph& p : Write(data))
+        for (const TReportParagraph& p : Write())
             texts.append(p.Text);
         return texts;
     }
 
+    TSelectionReport Report = KvamReport();
     TRecordingDocumentWriter Writer;
 };
 
@@ -101,7 +98,7 @@ TEST_F(SelectionReport, TheDiagramStandsBelowTheCalculatedDataAtTheirWidth) {
 
     TRecordingDocumentWriter withDiagram;
     const QImage diagram(900, 560, QImage::Format_RGB32);
-    WriteSelectionReport(withDiagram, KvamReportData(), Store, Today, diagram);
+    WriteSelectionReport(withDiagram, Report, Today, diagram);
     const qsizetype picture = withDiagram.Calls.indexOf("AppendPicture 900x560 at 456");
     ASSERT_GT(picture, 0) << withDiagram.Calls.join('\n').toStdString();
     EXPECT_TRUE(withDiagram.Calls[picture - 2].startsWith("AppendText Weight"));
@@ -120,24 +117,22 @@ TEST_F(SelectionReport, TheDiagramStandsBelowTheCalculatedDataAtTheirWidth) {
 }
 
 TEST_F(SelectionReport, EmptyReferencesStillGiveTheirLinesEndingInTheBlank) {
-    EngineState().YourRefStr = QString();
-    EngineState().OurRefStr = QString();
+    Report.References = {};
     const QStringList texts = Texts();
     EXPECT_EQ(texts[7], "Your reference: ");
     EXPECT_EQ(texts[8], "Our reference: ");
 }
 
 TEST_F(SelectionReport, TheUSEditionNeverPrintsTheProtectionLineAndWeighsInPounds) {
-    EngineState().USVersionFLG = true;
+    Report.USEdition = true;
     const QStringList texts = Texts();
     EXPECT_FALSE(texts.join('\n').contains("Protection")) << texts.join('\n').toStdString();
     EXPECT_EQ(texts[27], Pad("Weight", 32, "84 lb"));
 }
 
 TEST_F(SelectionReport, AnEmptyProtectionTextLeavesTheLineOut) {
-    TSelectionReportData data = KvamReportData();
-    data.Protection.clear();
-    EXPECT_FALSE(Texts(data).join('\n').contains("Protection"));
+    Report.Data.Protection.clear();
+    EXPECT_FALSE(Texts().join('\n').contains("Protection"));
 }
 
 struct NoteCase {
@@ -152,14 +147,12 @@ class ShortfallNote : public SelectionReport, public ::testing::WithParamInterfa
 
 TEST_P(ShortfallNote, StandsBetweenHeatAndPressureLinesExactlyWhenAResultIsHighlighted) {
     const NoteCase& c = GetParam();
-    EngineState().FixedInletTempFLG = c.FixedInletTemp;
-    LoadTexts(ENGLISH);
-    Store.NewPageText(Page_2);
-    TSelectionReportData data = KvamReportData();
+    TSelectionReportData& data = Report.Data;
+    data.InletTempHeld = c.FixedInletTemp;
     data.HeatLoad = " 19.2 kW";
     data.HeatLoadHighlighted = c.HeatHighlighted;
     data.OilInletTempHighlighted = c.InletHighlighted;
-    const QStringList texts = Texts(data);
+    const QStringList texts = Texts();
     const qsizetype heat =
         texts.indexOf(Pad(c.FixedInletTemp ? "Heat dissipation" : "Sp. heat dissipation",
                           c.FixedInletTemp ? 20 : 16, "19.2 kW"));
@@ -168,8 +161,6 @@ TEST_P(ShortfallNote, StandsBetweenHeatAndPressureLinesExactlyWhenAResultIsHighl
         EXPECT_TRUE(texts[heat + 1].startsWith("Oil pressure drop"));
     else
         EXPECT_EQ(texts[heat + 1], c.Note);
-    // The store keeps the page it had loaded.
-    EXPECT_EQ(Store.GetLastLanguagePage(), Page_2);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -182,24 +173,23 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.Name; });
 
 TEST_F(SelectionReport, HydraulicMotorCoolersReportTheFanPowerRequired) {
-    EngineState().CurrentCoolerType = Cooler_System;
-    LoadTexts(ENGLISH);
-    TSelectionReportData data = KvamReportData();
+    TSelectionReportData& data = Report.Data;
+    data.Series = Cooler_System;
     data.ModelName = "KVHM 200-1500 rpm";
     data.CatalogueName = "VHM2_200_1500";
     data.Protection.clear();
-    const QStringList texts = Texts(data);
+    const QStringList texts = Texts();
     EXPECT_TRUE(texts.contains(Pad("Fan power required", 18, "0.75 kW")))
         << texts.join('\n').toStdString();
     EXPECT_EQ(texts.last(), "Subject to technical alterations.");
 }
 
 TEST_F(SelectionReport, SpanishLabelsWhileUnitsModelAndGradeStayAsShown) {
-    LoadTexts(SPANISH);
+    Report.Texts = ReportTextsIn(SPANISH);
     const QStringList texts = Texts();
     EXPECT_EQ(texts[3], "KVAM 300-B");
     EXPECT_TRUE(texts[5].startsWith("Fecha: ")) << texts[5].toStdString();
-    EXPECT_EQ(texts[11], PadReportLine(EngineState().HydraulicOilTextStr, "ISO VG 46", " "));
+    EXPECT_EQ(texts[11], PadReportLine(Report.Texts.HydraulicOil, "ISO VG 46", " "));
     EXPECT_TRUE(texts[11].startsWith("Aceite hidráulico"));
     EXPECT_TRUE(texts[12].endsWith("100 l/min"));
     EXPECT_EQ(texts.last(), "Sujeto a modificaciones técnicas.");
@@ -207,17 +197,15 @@ TEST_F(SelectionReport, SpanishLabelsWhileUnitsModelAndGradeStayAsShown) {
 
 TEST_F(SelectionReport, DecimalSignsFollowTheRegionalSettings) {
     const TScopedRegionalSettings comma(QLatin1Char(','));
-    TSelectionReportData data = KvamReportData();
-    data.Inputs[0].Text = "1 000.5";
-    const QStringList texts = Texts(data);
+    Report.Data.Inputs[0].Text = "1 000.5";
+    const QStringList texts = Texts();
     EXPECT_EQ(texts[12], Pad("Oil flow", 26, "1000,5 l/min"));
     EXPECT_EQ(texts[19], Pad("Inlet oil temperature", 15, "58,4 °C"));
 }
 
 TEST_F(SelectionReport, AModelMissingFromTheCatalogueStopsTheReportWithTheDataMessage) {
-    TSelectionReportData data = KvamReportData();
-    data.CatalogueName = "VAM_999";
-    EXPECT_THROW(WriteSelectionReport(Writer, data, Store, Today), EConvertError);
+    Report.Data.CatalogueName = "VAM_999";
+    EXPECT_THROW(WriteSelectionReport(Writer, Report, Today), EConvertError);
 }
 
 } // namespace

@@ -70,8 +70,7 @@ TEST_F(WindowTest, TextVariablesTakeTheirKeys) {
 
     const TEngineState& state = EngineState();
     const TWindowTextVariables& texts = window->TextVariables;
-    EXPECT_EQ(state.DateTextStr.str(), "Date:");
-    EXPECT_EQ(state.AlterationsNoteStr, "Subject to technical alterations.");
+    EXPECT_EQ(texts.AlterationsNoteStr, "Subject to technical alterations.");
     EXPECT_EQ(state.RpmTextStr, "rpm");
     EXPECT_EQ(state.OutOfRangeStr, "Outside the range!");
     EXPECT_EQ(state.ThousandsReadingsStr, "Write %1 or %2");

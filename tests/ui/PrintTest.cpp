@@ -3,6 +3,7 @@
 
 #include "core/EngineState.h"
 #include "core/RegionalSettings.h"
+#include "report/SelectionReport.h"
 #include "settings/RegRoutines.h"
 #include "texts/Language.h"
 #include "ui/PrintSetupDialog.h"
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -90,6 +92,20 @@ protected:
         return "KVAM 350-B " + QDate::currentDate().toString(Qt::ISODate) + ".odt";
     }
 
+    // The text of a written report: its content as the word processor reads it.
+    QString ReportContent(const QString& Name) const {
+        QProcess unzip;
+        unzip.start("unzip", {"-p", Dir.filePath("home/Documents/" + Name), "content.xml"});
+        EXPECT_TRUE(unzip.waitForFinished(60000));
+        EXPECT_EQ(unzip.exitCode(), 0);
+        return QString::fromUtf8(unzip.readAllStandardOutput());
+    }
+
+    // The page's report as the window makes it, with texts and references left empty.
+    TSelectionReport ShownReport() const {
+        return {Logic->ReportData(), {}, {}, EngineState().USVersionFLG, EngineState().IniFilePath};
+    }
+
     TScopedEnvironment Home{"HOME", Dir.filePath("home").toUtf8()};
     TScopedEnvironment Config{"XDG_CONFIG_HOME", Dir.filePath("home/.config").toUtf8()};
     TScopedRegionalSettings Point{QLatin1Char('.')};
@@ -116,7 +132,11 @@ TEST_F(Printing, ThePrintButtonWritesTheReportInTheChosenLanguageIntoTheDocument
         << Recorded.Shown[0].Text.toStdString();
     EXPECT_EQ(Window->TheLanguage->GetLanguageType(), ENGLISH);
     EXPECT_EQ(Window->TheLanguage->GetLastLanguagePage(), loaded);
-    EXPECT_EQ(EngineState().InputDataTextStr.str(), "Datos de entrada:");
+    // The labels in the report's language, the references as typed in the dialog.
+    const QString content = ReportContent(ReportName());
+    EXPECT_TRUE(content.contains("Datos de entrada:")) << content.toStdString();
+    EXPECT_TRUE(content.contains("Su referencia: Press 4"));
+    EXPECT_FALSE(content.contains("Input data:"));
     // The logo goes straight into the document; the user's clipboard is left alone.
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "what the user copied");
 
@@ -215,6 +235,14 @@ TEST_F(Printing, TheReportCopiesThePageAsItShowsIt) {
     EXPECT_EQ(data.ModelName, "KVAM 300-B");
     EXPECT_TRUE(data.OilInletTempHighlighted);
     EXPECT_FALSE(data.HeatLoadHighlighted);
+
+    // The page's series and calculation mode, which word the report's heat and motor lines.
+    EXPECT_EQ(data.Series, AC_Cooler);
+    EXPECT_FALSE(data.InletTempHeld);
+    page->rbFixedTemp->click();
+    EXPECT_TRUE(Logic->ReportData().InletTempHeld);
+    page->rbCSCoolerData->click();
+    EXPECT_EQ(Logic->ReportData().Series, Cooler_System);
 }
 
 TEST_F(Printing, AReportThatCannotBeSavedIsToldWithTheReasonAndLeavesNothing) {
@@ -224,7 +252,7 @@ TEST_F(Printing, AReportThatCannotBeSavedIsToldWithTheReasonAndLeavesNothing) {
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
     bool opened = false;
-    WriteAndOpenSelectionReport(Logic->ReportData(), {}, *Window->TheLanguage, notAFolder,
+    WriteAndOpenSelectionReport(ShownReport(), {}, notAFolder,
                                 [&](const QString&) { return opened = true; });
     EXPECT_FALSE(opened);
     ASSERT_EQ(Recorded.Shown.size(), 1);
@@ -245,7 +273,7 @@ TEST_F(Printing, AReportTheSystemRefusesToWriteIsToldWithItsReasonAndLeavesNothi
     bool opened = false;
     {
         const TScopedFileSizeLimit limit(1024);
-        WriteAndOpenSelectionReport(Logic->ReportData(), {}, *Window->TheLanguage, folder,
+        WriteAndOpenSelectionReport(ShownReport(), {}, folder,
                                     [&](const QString&) { return opened = true; });
     }
     EXPECT_FALSE(opened);

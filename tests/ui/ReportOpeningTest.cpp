@@ -1,11 +1,10 @@
 // The report opened with the desktop's default application. Runs under a virtual display with
 // the xcb platform (see CMakeLists.txt): the offscreen platform opens nothing. The desktop's
 // default for OpenDocument text is a program of the test's own that records what it is given.
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "report/ReportFile.h"
 #include "report/ReportTexts.h"
-#include "report/SelectionReportData.h"
+#include "report/SelectionReport.h"
 #include "texts/Language.h"
 #include "ui/ReportDocument.h"
 
@@ -65,10 +64,7 @@ protected:
         for (const char* desktop : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
                                     "GNOME_DESKTOP_SESSION_ID", "BROWSER"})
             qunsetenv(desktop);
-        ResetEngineState();
-        EngineState().IniFilePath = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/");
     }
-    void TearDown() override { ResetEngineState(); }
 
     // What the recorder was given, once it has been started.
     QString Recorded() const {
@@ -88,17 +84,18 @@ protected:
 TEST_F(ReportOpening, TheSavedReportOpensInTheDesktopsDefaultApplication) {
     TLanguage store;
     store.SetLanguageType(ENGLISH);
-    LoadReportTexts(store);
-    TSelectionReportData data;
-    data.ModelName = "KVAM 300-B";
-    data.CatalogueName = "VAM_300_4_B";
-    data.OilGrade = "ISO VG 46";
+    TSelectionReport written;
+    written.Texts = ReadReportTexts(store);
+    written.CatalogueDirectory = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/");
+    written.Data.ModelName = "KVAM 300-B";
+    written.Data.CatalogueName = "VAM_300_4_B";
+    written.Data.OilGrade = "ISO VG 46";
     TRecordingMessages messages;
     const TScopedMessageService recordMessages(messages);
 
     const QString documents = Dir.filePath("Documents");
     ASSERT_TRUE(QDir().mkpath(documents));
-    WriteAndOpenSelectionReport(data, {}, store, documents);
+    WriteAndOpenSelectionReport(written, {}, documents);
 
     const QString report =
         QDir(documents).filePath(ReportFileName("KVAM 300-B", QDate::currentDate()));

@@ -1,11 +1,12 @@
-#include "core/EngineState.h"
 #include "pages/printsetup/HeadlessPrintSetupView.h"
 #include "pages/printsetup/PrintCommand.h"
 #include "pages/printsetup/PrintSetupController.h"
+#include "report/ReportTexts.h"
 #include "texts/Language.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -14,22 +15,27 @@ int ButtonOf(TLanguageType language) {
     return *PrintLanguageButtonOf(language);
 }
 
+TReportTexts ReportTextsIn(TLanguageType language) {
+    TLanguage store;
+    store.SetLanguageType(language);
+    return ReadReportTexts(store);
+}
+
 // The print setup of a window in English with the selection page's texts loaded; the
 // "user" answers the dialog through Answer.
 class PrintSetup : public ::testing::Test {
 protected:
     PrintSetup() {
-        ResetEngineState();
         Store.SetLanguageType(ENGLISH);
         Store.NewPageText(Page_1);
         Dialog.OnShowModal = [this] { return Answer ? Answer() : true; };
     }
-    ~PrintSetup() override { ResetEngineState(); }
 
-    // The print command; true when it wrote the report.
-    bool Print() {
-        bool written = false;
-        RunPrintCommand(Store, Controller, [&] { written = true; });
+    // The print command; what the report was written with, nothing when it was not written.
+    std::optional<TPrintSetupChoice> Print() {
+        std::optional<TPrintSetupChoice> written;
+        RunPrintCommand(Store, Controller,
+                        [&](const TPrintSetupChoice& choice) { written = choice; });
         return written;
     }
 
@@ -49,7 +55,7 @@ TEST_F(PrintSetup, FirstShowingOfARunStartsEmptyThoughReferencesAreStored) {
         EXPECT_EQ(Dialog.OurRef, "");
         return true;
     };
-    EXPECT_TRUE(Print());
+    EXPECT_TRUE(Print().has_value());
     EXPECT_FALSE(FirstTimePrePrintFLG);
     EXPECT_EQ(Dialog.Showings, 1);
 }
@@ -60,12 +66,10 @@ TEST_F(PrintSetup, CancelStoresTheTypedReferencesWhichTheNextShowingOffersAgain)
         Dialog.OurRef = "Q-118";
         return false;
     };
-    EXPECT_FALSE(Print());
+    EXPECT_FALSE(Print().has_value());
     EXPECT_EQ(Stored.Your, "Press 4");
     EXPECT_EQ(Stored.Our, "Q-118");
     EXPECT_EQ(Stored.Language, ENGLISH);
-    // Cancel loads the report texts just as OK does.
-    EXPECT_EQ(EngineState().WeightTextStr.str(), "Weight");
 
     Dialog.YourRef.clear();
     Dialog.OurRef.clear();
@@ -74,9 +78,10 @@ TEST_F(PrintSetup, CancelStoresTheTypedReferencesWhichTheNextShowingOffersAgain)
         EXPECT_EQ(Dialog.OurRef, "Q-118");
         return true;
     };
-    EXPECT_TRUE(Print());
-    EXPECT_EQ(EngineState().YourRefStr.str(), "Press 4");
-    EXPECT_EQ(EngineState().OurRefStr.str(), "Q-118");
+    const std::optional<TPrintSetupChoice> written = Print();
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(written->References.YourRef.str(), "Press 4");
+    EXPECT_EQ(written->References.OurRef.str(), "Q-118");
 }
 
 TEST_F(PrintSetup, ASixtyCharacterReferenceIsReportedShownAgainAndStoredAsItsFirstFifty) {
@@ -85,8 +90,9 @@ TEST_F(PrintSetup, ASixtyCharacterReferenceIsReportedShownAgainAndStoredAsItsFir
         Dialog.YourRef = sixty;
         return true;
     };
-    Print();
-    EXPECT_EQ(EngineState().YourRefStr.str(), sixty.left(50));
+    const std::optional<TPrintSetupChoice> written = Print();
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(written->References.YourRef.str(), sixty.left(50));
     EXPECT_EQ(Stored.Your, sixty.left(50));
     Answer = [&] {
         EXPECT_EQ(Dialog.YourRef, sixty.left(50));
@@ -115,10 +121,16 @@ TEST_P(StoredReportLanguage, ChecksItsButtonAndLoadsTheReportTextsInIt) {
         EXPECT_EQ(Dialog.Checked, ButtonOf(c.Checked));
         return true;
     };
-    RunPrintCommand(Store, Controller, [&] { loadedIn = Store.GetLanguageType(); });
+    std::optional<TPrintSetupChoice> written;
+    RunPrintCommand(Store, Controller, [&](const TPrintSetupChoice& choice) {
+        loadedIn = Store.GetLanguageType();
+        written = choice;
+    });
     EXPECT_EQ(Controller.PrnLangue, c.ReportLanguage);
     EXPECT_EQ(loadedIn, c.ReportLanguage);
-    EXPECT_EQ(EngineState().WeightTextStr.str(), c.Weight);
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(written->ReportLanguage, c.ReportLanguage);
+    EXPECT_EQ(written->Texts.Weight.str(), c.Weight);
     EXPECT_EQ(Stored.Language, c.StoredAfter);
 }
 
@@ -139,10 +151,29 @@ TEST_F(PrintSetup, ClickingALanguageWritesTheReportInIt) {
         Controller.LanguageClick(SPANISH);
         return true;
     };
-    Print();
-    EXPECT_EQ(EngineState().InputDataTextStr.str(), "Datos de entrada:");
-    EXPECT_EQ(EngineState().CalculatedDataTextStr.str().right(1), ":");
+    const std::optional<TPrintSetupChoice> written = Print();
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(written->Texts.InputData.str(), "Datos de entrada:");
+    EXPECT_EQ(written->Texts.CalculatedData.str().right(1), ":");
+    EXPECT_EQ(written->Texts, ReportTextsIn(SPANISH));
     EXPECT_EQ(Stored.Language, SPANISH);
+}
+
+// The window's language words the dialog, never the report.
+TEST_F(PrintSetup, AWindowInAnotherLanguageLeavesTheReportInTheReportLanguage) {
+    Store.SetLanguageType(SPANISH);
+    Stored.Language = ENGLISH;
+    Answer = [this] {
+        Dialog.YourRef = "Press 4";
+        return true;
+    };
+    const std::optional<TPrintSetupChoice> written = Print();
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(written->ReportLanguage, ENGLISH);
+    EXPECT_EQ(written->Texts, ReportTextsIn(ENGLISH));
+    EXPECT_EQ(written->Texts.YourRef.str(), "Your reference:");
+    EXPECT_EQ(written->References.YourRef.str(), "Press 4");
+    EXPECT_EQ(Store.GetLanguageType(), SPANISH);
 }
 
 TEST_F(PrintSetup, CaptionsInTheWindowsLanguageWithoutColons) {
@@ -178,7 +209,7 @@ TEST_P(PrintCommandRestores, TheWindowsLanguageAndPageInEveryCase) {
     Stored.Language = SPANISH;
     Answer = [&] { return c.Ok; };
     const auto print = [&] {
-        RunPrintCommand(Store, Controller, [&] {
+        RunPrintCommand(Store, Controller, [&](const TPrintSetupChoice&) {
             if (c.ReportFails)
                 throw std::runtime_error("the report failed");
         });

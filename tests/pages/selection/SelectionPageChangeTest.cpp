@@ -1,5 +1,8 @@
 #include "tests/pages/selection/SelectionTestPage.h"
 
+#include "pages/printsetup/HeadlessPrintSetupView.h"
+#include "pages/printsetup/PrintCommand.h"
+#include "pages/printsetup/PrintSetupController.h"
 #include "pages/selection/SelectionTexts.h"
 #include "units/Units.h"
 
@@ -181,8 +184,19 @@ TEST_F(SelectionPageChange, ComingBackAfterALanguageChangeRelabelsTheSameResults
 }
 
 TEST_F(SelectionPageChange, ReportInAnotherLanguageLeavesThePageTextsAlone) {
-    // The report's texts are loaded into the shared state in the report's language.
-    EngineState().AlterationsNoteStr = "Sujeto a modificaciones técnicas.";
+    // The print setup reads the report's texts in the report's language through the page's
+    // text store.
+    THeadlessPrintSetupView dialog;
+    dialog.OnShowModal = [] { return true; };
+    TMemoryPrintSetupSettings stored;
+    stored.Language = SPANISH;
+    bool firstTime = true;
+    TPrintSetupController printSetup(dialog, stored, firstTime);
+    QString reportNote;
+    RunPrintCommand(Language, printSetup, [&](const TPrintSetupChoice& choice) {
+        reportNote = choice.Texts.AlterationsNote;
+    });
+    ASSERT_EQ(reportNote, "Sujeto a modificaciones técnicas.");
     Controller.StoreInputs();
     Controller.RestoreInputs();
     EXPECT_EQ(View.DisclaimerText, "Subject to technical alterations.");
