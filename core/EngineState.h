@@ -4,23 +4,11 @@
 
 #include <QString>
 
-#include <cstdint>
-
-// How much of a language text the engine state keeps where the whole text would not fit.
-constexpr qsizetype RpmTextLength = 10; // RpmTextStr
-
-// The process-wide state the pages and the report exchange.
+// The process-wide state the report still reads; the pages and the calculations keep and pass
+// their own.
 struct TEngineState {
-    // The language text the heat-load page words its range messages with.
-    QString OutOfRangeStr;
-
-    // The language text with which every entry's reader offers the two readings of a number
-    // typed with a thousands-like separator: the number without the separator as %1, with it
-    // as decimal sign as %2 ("Write %1 or %2").
-    QString ThousandsReadingsStr;
-
-    // Language texts kept for the report, the model lists and the dimensions page; set
-    // whenever the texts of a language are applied to the window.
+    // Language texts kept for the report; set whenever the texts of a language are applied to
+    // the window.
     TPrnStr DateTextStr;
     TPrnStr YourRefTextStr;
     TPrnStr OurRefTextStr;
@@ -29,12 +17,6 @@ struct TEngineState {
     QString AlterationsNoteStr;
     TPrnStr InputDataTextStr;
     TPrnStr HydraulicOilTextStr;
-    QString RpmTextStr; // at most 10 characters; ends the hydraulic-motor model names
-    QString FreeSpaceText1Str;
-    QString FreeSpaceText2Str;
-    TPrnStr FanPowerTextStr;
-    QString VhmFreeSpaceText1Str;
-    QString VhmFreeSpaceText2Str;
 
     // The report's labels in the report language, set when the print setup closes, and the
     // two references typed there (each at most 50 characters).
@@ -57,20 +39,12 @@ struct TEngineState {
     TPrnStr YourRefStr;
     TPrnStr OurRefStr;
 
-    // Switches.
+    // What the report reads of the program and the selection page: the edition, the page's
+    // calculation mode and series, and the catalogue directory (ending in a directory
+    // separator). Whoever asks for a report puts them here first.
     bool USVersionFLG = false;
     bool FixedInletTempFLG = false;
     TCoolerType CurrentCoolerType = AC_Cooler;
-    int OutputOilAirDev = 3; // K between outlet oil and outlet air at least
-    int OilMaxOilDev = 6;    // K; stored and edited, read by no calculation
-
-    // The length of each series' model list.
-    int32_t NoOfCoolersVAM = 0;
-    int32_t NoOfCoolersVDM = 0;
-    int32_t NoOfCoolersVHM = 0;
-    int32_t NoOfCoolersVCS = 0;
-
-    // Catalogue directory, ending in a directory separator (at most 255 characters).
     QString IniFilePath;
 };
 

@@ -1,7 +1,5 @@
 #include "engine/VerDep.h"
 
-#include "core/EngineState.h"
-
 namespace {
 constexpr int MaxText = 255;
 }
@@ -19,8 +17,8 @@ QString TVerDep::ChangeToCoolerIniFilename(TCoolerType CoolerType) const {
     }
 }
 
-QString TVerDep::ChangeToSectionName(const QString& InName) const {
-    if (EngineState().CurrentCoolerType == Cooler_System)
+QString TVerDep::ChangeToSectionName(const QString& InName, TCoolerType Series) const {
+    if (Series == Cooler_System)
         return RemoveCharsAfterLastDigit(InName);
     return InName.left(MaxText);
 }

@@ -31,8 +31,8 @@ QString ModelWeightText(const QString& CatalogueName) {
     const TEngineState& s = EngineState();
     const TVerDep names;
     const ModelRecord model =
-        ReadModelRecord(names.ChangeToSectionName(CatalogueName), s.IniFilePath,
-                        names.ChangeToCoolerIniFilename(s.CurrentCoolerType));
+        ReadModelRecord(names.ChangeToSectionName(CatalogueName, s.CurrentCoolerType),
+                        s.IniFilePath, names.ChangeToCoolerIniFilename(s.CurrentCoolerType));
     return WeightText(static_cast<float>(model[Catalogue::Weight]),
                       s.USVersionFLG ? Ord(TWeight::lb) : Ord(TWeight::kg));
 }

@@ -1,6 +1,5 @@
 #include "ui/MainWindow.h"
 
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "engine/ModelLists.h"
 #include "engine/VerDep.h"
@@ -19,6 +18,7 @@
 #include "ui/PageInputs.h"
 #include "ui/PrintSetupDialog.h"
 #include "ui/ReportDocument.h"
+#include "ui/ReportInputs.h"
 #include "ui/SelectionPage.h"
 #include "ui/SloganPanel.h"
 #include "ui/StartPage.h"
@@ -79,8 +79,8 @@ QScrollArea* NewPageScroller(QWidget* Page) {
 
 } // namespace
 
-TfKylvane::TfKylvane(TSettingsRootsChooser ChooseSettingsRoots)
-    : ChooseSettingsRoots(std::move(ChooseSettingsRoots)) {
+TfKylvane::TfKylvane(TSettingsRootsChooser ChooseSettingsRoots, TEdition Edition)
+    : ChooseSettingsRoots(std::move(ChooseSettingsRoots)), TheEdition(Edition) {
     setObjectName(QStringLiteral("fKylvane"));
     BuildPages();
     BuildMenu();
@@ -181,6 +181,7 @@ TfPrePrint& TfKylvane::PrePrint() {
 void TfKylvane::PrintSelection() {
     if (!TheLanguage || !SelectionHooks)
         return;
+    ShareReportInputs(*this);
     RunPrintCommand(*TheLanguage, PrePrint().Controller(), [this] {
         WriteAndOpenSelectionReport(SelectionHooks->ReportData(), SelectionHooks->ReportDiagram(),
                                     *TheLanguage);
@@ -201,9 +202,9 @@ void TfKylvane::SetSelectionPageHooks(std::unique_ptr<TSelectionPageHooks> Hooks
 
 void TfKylvane::FormCreate() {
     MustCloseFLG = false;
-    VersUnit = std::make_unique<TVersUnit>(); // fixes the edition, which names the store
+    VersUnit = std::make_unique<TVersUnit>(TheEdition);
     VerDep = std::make_unique<TVerDep>();
-    SetSettingsRoots(ChooseSettingsRoots(QCoreApplication::applicationDirPath()));
+    SetSettingsRoots(ChooseSettingsRoots(QCoreApplication::applicationDirPath(), TheEdition));
 
     MustCloseFLG = !CheckInstallation();
     ProgramPath = QCoreApplication::applicationDirPath() + QLatin1Char('/');
@@ -214,14 +215,13 @@ void TfKylvane::FormCreate() {
         MustCloseFLG = !ReadLanguage(languageNumber);
 
     if (!MustCloseFLG) {
-        EngineState().CurrentCoolerType = AC_Cooler;
         DimensionVAM = std::make_unique<TDimensionVAM>();
         DimensionVDM = std::make_unique<TDimensionVDM>();
         DimensionVHM = std::make_unique<TDimensionVHM>();
         DimensionVCS = std::make_unique<TDimensionVCS>();
         TheLanguage = std::make_unique<TLanguage>();
         TheLanguage->Initiate();
-        EngineState().IniFilePath = ProgramPath + QStringLiteral("IniFiles/");
+        IniFilePath = ProgramPath + QStringLiteral("IniFiles/");
         SelectStoredLanguage(languageNumber);
         LastPageIndex = -1;
         SelectionPage->sgCoolerSamples->hide();
@@ -231,9 +231,10 @@ void TfKylvane::FormCreate() {
             SelectionHooks->ClearOnNewCoolerType(true);
         FirstTimePrePrintFLG = true;
         WordOpenedFLG = false;
-        ReadServiceMargins(TRegStoredValues());
+        ServiceMargins = ReadServiceMargins(TRegStoredValues());
     }
-    if (EngineState().USVersionFLG) {
+    ShareReportInputs(*this);
+    if (TheEdition == TEdition::US) {
         SelectionPage->lbProtectionStdCoolerText->hide();
         SelectionPage->lbProtectionStdCoolerValue->hide();
     }
@@ -366,7 +367,7 @@ void TfKylvane::showEvent(QShowEvent* Event) {
 }
 
 void TfKylvane::FormShow() {
-    const QString edition = EngineState().USVersionFLG ? QStringLiteral("  U.S. Version ")
+    const QString edition = TheEdition == TEdition::US ? QStringLiteral("  U.S. Version ")
                                                        : QStringLiteral("  European version ");
     setWindowTitle(edition + VersUnit->GetVerNumber());
 
@@ -379,7 +380,7 @@ void TfKylvane::FormShow() {
 
     PaintColours();
 
-    LanguagePage->ShowEditionLanguages(EngineState().USVersionFLG);
+    LanguagePage->ShowEditionLanguages(TheEdition == TEdition::US);
 }
 
 void TfKylvane::PaintColours() {

@@ -90,10 +90,10 @@ int RunMotorTableCommand(const QStringList& Arguments, const QString& IniFilePat
         return 2;
     }
 
-    ResetEngineState();
-    TVersUnit version; // fixes the edition
-    EngineState().IniFilePath = IniFilePath;
-    const TMotorDataGrid table = InstalledMotorDataGrid();
+    TVersUnit version;
+    // The paper size of the edition is still read from the engine state.
+    EngineState().USVersionFLG = version.Edition() == TEdition::US;
+    const TMotorDataGrid table = InstalledMotorDataGrid(IniFilePath, version.Edition());
     const QList<TMotorDataCells>& grid = table.Rows;
     // A damaged file is told, and whatever it gave is still shown, as the window shows it.
     const int status = table.Fault.isEmpty() ? 0 : 1;

@@ -11,7 +11,7 @@
 #include "pages/printsetup/PrintSetupController.h"
 #include "report/SelectionReport.h"
 #include "report/TextDocumentWriter.h"
-#include "settings/VersUnit.h"
+#include "settings/Edition.h"
 #include "texts/Language.h"
 
 #include <QDate>
@@ -63,7 +63,7 @@ int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, Q
     const QImage diagram = run.Outcome.Diagram ? DrawDiagram(*run.Outcome.Diagram) : QImage();
     int status = 0;
     // The report still reads the edition, the catalogue and the series from the engine state.
-    const TVersUnit edition;
+    EngineState().USVersionFLG = BuildIsUSEdition();
     EngineState().IniFilePath = IniFilePath;
     EngineState().CurrentCoolerType = request.Selection.Series;
     TLanguage language;

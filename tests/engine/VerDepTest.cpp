@@ -1,5 +1,4 @@
 #include "engine/VerDep.h"
-#include "core/EngineState.h"
 
 #include <gtest/gtest.h>
 
@@ -24,13 +23,10 @@ TEST(VerDep, CatalogueFilePerSeriesAndHigherOrdinalsAreCoolingSystems) {
     EXPECT_EQ(names.ChangeToCoolerIniFilename(static_cast<TCoolerType>(7)), "CnfVcEur.ini");
 }
 
-TEST(VerDep, SectionNamesFollowTheSeriesSelectedLast) {
-    ResetEngineState();
+TEST(VerDep, SectionNamesFollowTheSeriesTheModelIsListedIn) {
     const TVerDep names;
-    EngineState().CurrentCoolerType = Cooler_System;
-    EXPECT_EQ(names.ChangeToSectionName("VHM_400_1500 rpm"), "VHM_400_1500");
-    EngineState().CurrentCoolerType = AC_Cooler;
-    EXPECT_EQ(names.ChangeToSectionName("VHM_400_1500 rpm"), "VHM_400_1500 rpm");
+    EXPECT_EQ(names.ChangeToSectionName("VHM_400_1500 rpm", Cooler_System), "VHM_400_1500");
+    EXPECT_EQ(names.ChangeToSectionName("VHM_400_1500 rpm", AC_Cooler), "VHM_400_1500 rpm");
 }
 
 TEST(VerDep, DataSheetNames) {

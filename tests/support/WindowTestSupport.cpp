@@ -53,7 +53,7 @@ QByteArray InstalledMachineSettings() {
 
 WindowTest::WindowTest()
     : Roots{Dir.filePath(QStringLiteral("user/settings.ini")),
-            Dir.filePath(QStringLiteral("machine/settings.ini"))} {
+            Dir.filePath(QStringLiteral("machine/settings.ini")), BuildEdition()} {
     ResetEngineState();
     EXPECT_TRUE(QDir().mkpath(QFileInfo(Roots.MachineFile).absolutePath()));
     QFile machine(Roots.MachineFile);
@@ -67,7 +67,7 @@ WindowTest::~WindowTest() {
 
 std::unique_ptr<TfKylvane>
 WindowTest::StartWindow(const std::function<void(TfKylvane&)>& BeforeStartUp) {
-    auto window = std::make_unique<TfKylvane>([this](const QString&) { return Roots; });
+    auto window = std::make_unique<TfKylvane>([this](const QString&, TEdition) { return Roots; });
     if (BeforeStartUp)
         BeforeStartUp(*window);
     window->FormCreate();
@@ -109,7 +109,7 @@ void WindowTest::Pick(QComboBox* List, int Index) {
 }
 
 QString KeyPath(const QString& EndPath) {
-    return NormalKeyPath(ProgramRegKeyFor(BuildIsUSEdition()) + EndPath);
+    return NormalKeyPath(ProgramRegKey(BuildEdition()) + EndPath);
 }
 
 void WindowTest::EditSettings(const QString& File,

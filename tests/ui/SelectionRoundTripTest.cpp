@@ -120,7 +120,7 @@ TEST_F(SelectionRoundTrip, EveryOtherPageLeavesEntriesAndResultsAsTheyWere) {
         ShowPage(SelectionPageIndex);
         EXPECT_EQ(Shown(*Page), before);
     }
-    EXPECT_EQ(EngineState().CurrentCoolerType, AC_Cooler);
+    EXPECT_EQ(Logic->View.Controller().SeriesSized(), AC_Cooler);
     EXPECT_TRUE(Recorded.Shown.isEmpty()) << Recorded.Texts().join(" | ").toStdString();
 }
 
@@ -202,7 +202,7 @@ TEST_F(SelectionRoundTrip, ChangedMarginsLeaveNoStaleResults) {
     Page->btCalcNewCooler->click();
     const QStringList before = Shown(*Page);
 
-    EngineState().OutputOilAirDev = 25; // as the service dialog sets it
+    Window->ServiceMargins.OutputOilAirDev = 25; // as the service dialog sets it
     Window->MarginsChanged();
     const QStringList after = Shown(*Page);
     EXPECT_NE(after, before);

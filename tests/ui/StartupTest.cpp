@@ -29,7 +29,7 @@ TEST_F(WindowTest, FreshUserIsSeededAndSeesTheStartPageInEnglish) {
               (QStringList{"Start", "Cooler selection", "Capacity calculation", "Dimensions",
                            "Language"}));
     EXPECT_TRUE(window->LanguagePage->rbEnglish->isChecked());
-    EXPECT_EQ(EngineState().IniFilePath, QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/"));
+    EXPECT_EQ(window->IniFilePath, QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/"));
     int32_t storedLanguage = -1;
     EXPECT_TRUE(TRegRoutines().GetTextNo(storedLanguage));
     EXPECT_EQ(storedLanguage, ENGLISH);

@@ -15,7 +15,7 @@
 // cooling systems at 20, 40 and 55-80 l/min (VCS).
 class TFixtureModelLists : public TSelectionModelLists {
 public:
-    void FillComboBoxDim(TCoolerType Series, QStringList& cbTypeCoolerData,
+    void FillComboBoxDim(TCoolerType Series, const QString& RpmWord, QStringList& cbTypeCoolerData,
                          QStringList& cbShadow) const override;
 };
 
