@@ -77,20 +77,18 @@ constexpr std::array<TModelRow, 19> RowsVCS{{
 
 } // namespace
 
-const TModelListTraits ModelListVAM{&TEngineState::NoOfCoolersVAM, 12, 1001, false};
-const TModelListTraits ModelListVDM{&TEngineState::NoOfCoolersVDM, 8, 1002, false};
-const TModelListTraits ModelListVHM{&TEngineState::NoOfCoolersVHM, 18, 1003, true};
+const TModelListTraits ModelListVAM{12, 1001, false};
+const TModelListTraits ModelListVDM{8, 1002, false};
+const TModelListTraits ModelListVHM{18, 1003, true};
 // The choose tables have room for more, but a list never reaches 20 models.
-const TModelListTraits ModelListVCS{&TEngineState::NoOfCoolersVCS, 19, 1004, false};
+const TModelListTraits ModelListVCS{19, 1004, false};
 
-void FillModelList(const TModelListTraits& Traits, std::span<const TModelRow> Rows,
-                   QStringList& cbDimension, QStringList& cbShadow) {
-    TEngineState& state = EngineState();
-    int32_t& count = state.*Traits.ModelCount;
+int32_t FillModelList(const TModelListTraits& Traits, std::span<const TModelRow> Rows,
+                      const QString& RpmWord, QStringList& cbDimension, QStringList& cbShadow) {
     cbDimension.clear();
     cbShadow.clear();
-    count = 0;
-    const QString suffix = Traits.EndsInRpmText ? QLatin1Char(' ') + state.RpmTextStr : QString();
+    int32_t count = 0;
+    const QString suffix = Traits.EndsInRpmText ? QLatin1Char(' ') + RpmWord : QString();
     for (const TModelRow& row : Rows) {
         cbDimension.append(QLatin1String(row.DisplayName) + suffix);
         cbShadow.append(QLatin1String(row.SectionName));
@@ -98,6 +96,7 @@ void FillModelList(const TModelListTraits& Traits, std::span<const TModelRow> Ro
     }
     if (count > Traits.MaxModels)
         Messages().Error(QStringLiteral("Internal error. Error number %1").arg(Traits.ErrorNumber));
+    return count;
 }
 
 TDimensionVAM::TDimensionVAM() : TDimensionList(ModelListVAM, RowsVAM) {}
@@ -105,20 +104,17 @@ TDimensionVDM::TDimensionVDM() : TDimensionList(ModelListVDM, RowsVDM) {}
 TDimensionVHM::TDimensionVHM() : TDimensionList(ModelListVHM, RowsVHM) {}
 TDimensionVCS::TDimensionVCS() : TDimensionList(ModelListVCS, RowsVCS) {}
 
-void FillSeriesModelList(TCoolerType Series, QStringList& cbDimension, QStringList& cbShadow) {
+int32_t FillSeriesModelList(TCoolerType Series, const QString& RpmWord, QStringList& cbDimension,
+                            QStringList& cbShadow) {
     switch (Series) {
     case AC_Cooler:
-        TDimensionVAM().FillComboBoxDim(cbDimension, cbShadow);
-        break;
+        return TDimensionVAM().FillComboBoxDim(RpmWord, cbDimension, cbShadow);
     case DC_Cooler:
-        TDimensionVDM().FillComboBoxDim(cbDimension, cbShadow);
-        break;
+        return TDimensionVDM().FillComboBoxDim(RpmWord, cbDimension, cbShadow);
     case Cooler_System:
-        TDimensionVHM().FillComboBoxDim(cbDimension, cbShadow);
-        break;
+        return TDimensionVHM().FillComboBoxDim(RpmWord, cbDimension, cbShadow);
     default:
-        TDimensionVCS().FillComboBoxDim(cbDimension, cbShadow);
-        break;
+        return TDimensionVCS().FillComboBoxDim(RpmWord, cbDimension, cbShadow);
     }
 }
 

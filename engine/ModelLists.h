@@ -1,6 +1,8 @@
 #pragma once
 
-#include "core/EngineState.h"
+#include "core/CoolerTypes.h"
+
+#include <QString>
 
 #include <QStringList>
 
@@ -15,7 +17,6 @@ struct TModelRow {
 
 // What sets the model lists of the four series apart besides their rows.
 struct TModelListTraits {
-    int32_t TEngineState::*ModelCount;
     // A list longer than this is a fault of the program's own tables, reported by number.
     int MaxModels;
     int ErrorNumber;
@@ -29,11 +30,12 @@ extern const TModelListTraits ModelListVDM;
 extern const TModelListTraits ModelListVHM;
 extern const TModelListTraits ModelListVCS;
 
-// Refills the display names and, at the same positions, the section names from `Rows`, and
-// stores their number as the series' model count. An overlong list is reported as an internal
-// error and stays filled. The caller selects the first name in its drop-down list.
-void FillModelList(const TModelListTraits& Traits, std::span<const TModelRow> Rows,
-                   QStringList& cbDimension, QStringList& cbShadow);
+// Refills the display names and, at the same positions, the section names from `Rows`, the
+// hydraulic-motor names ended by `RpmWord`, and returns the series' model count. An overlong
+// list is reported as an internal error and stays filled. The caller selects the first name in
+// its drop-down list.
+int32_t FillModelList(const TModelListTraits& Traits, std::span<const TModelRow> Rows,
+                      const QString& RpmWord, QStringList& cbDimension, QStringList& cbShadow);
 
 // The built-in list of one series, smallest model first: the choice of a cooler walks the
 // models in this order and takes the first that suffices.
@@ -41,8 +43,10 @@ class TDimensionList {
 public:
     // The lists are built in, so there is nothing to prepare before a fill.
     void Initiate() {}
-    void FillComboBoxDim(QStringList& cbDimension, QStringList& cbShadow) const {
-        FillModelList(Traits, Rows, cbDimension, cbShadow);
+    // The model count of the series.
+    int32_t FillComboBoxDim(const QString& RpmWord, QStringList& cbDimension,
+                            QStringList& cbShadow) const {
+        return FillModelList(Traits, Rows, RpmWord, cbDimension, cbShadow);
     }
 
 protected:
@@ -86,6 +90,8 @@ struct SeriesModelList {
 };
 SeriesModelList ModelListOf(TCoolerType Series, const QString& RpmWord);
 
-// Fills the lists with the models of `Series` from its built-in list; ordinals above the last
-// series count as cooling systems, as the catalogue file naming does.
-void FillSeriesModelList(TCoolerType Series, QStringList& cbDimension, QStringList& cbShadow);
+// Fills the lists with the models of `Series` from its built-in list, the hydraulic-motor names
+// ended by `RpmWord`, and returns their count; ordinals above the last series count as cooling
+// systems, as the catalogue file naming does.
+int32_t FillSeriesModelList(TCoolerType Series, const QString& RpmWord, QStringList& cbDimension,
+                            QStringList& cbShadow);

@@ -1,7 +1,5 @@
 #include "engine/VerDep.h"
 
-#include "core/EngineState.h"
-
 namespace {
 constexpr int MaxText = 255;
 }
@@ -17,10 +15,6 @@ QString TVerDep::ChangeToCoolerIniFilename(TCoolerType CoolerType) const {
     default:
         return QStringLiteral("CnfVcEur.ini");
     }
-}
-
-QString TVerDep::ChangeToSectionName(const QString& InName) const {
-    return ChangeToSectionName(InName, EngineState().CurrentCoolerType);
 }
 
 QString TVerDep::ChangeToSectionName(const QString& InName, TCoolerType Series) const {

@@ -10,9 +10,8 @@ class TVerDep {
 public:
     QString ChangeToCoolerIniFilename(TCoolerType CoolerType) const;
     // Hydraulic-motor models share a section per size and speed: their internal names carry
-    // more after the last digit, which is dropped. The rule follows the series selected last,
-    // or `Series` where the caller names it.
-    QString ChangeToSectionName(const QString& InName) const;
+    // more after the last digit, which is dropped. `Series` is the series the model is listed
+    // in.
     QString ChangeToSectionName(const QString& InName, TCoolerType Series) const;
     QString ChangeToValidFilename(const QString& Filename) const;
     QString RemoveCharsAfterLastDigit(const QString& InString) const;

@@ -11,8 +11,12 @@
 
 namespace {
 
+QString ProgramKey() {
+    return ProgramRegKey(SettingsRoots().Edition);
+}
+
 QString KeyPath(const QString& EndPath) {
-    return NormalKeyPath(ProgramRegKey() + EndPath);
+    return NormalKeyPath(ProgramKey() + EndPath);
 }
 
 TSettingsFile UserFile() {
@@ -131,7 +135,7 @@ bool TRegRoutines::GetTextNo(int32_t& No) const {
 }
 
 int TRegRoutines::IsProgramAllowed() const {
-    const QString programKey = ProgramRegKey();
+    const QString programKey = ProgramKey();
     const QString mainData = QStringLiteral("\\MainData");
     const std::optional<TSettingsTree> user = UserFile().Read();
     const std::optional<TSettingsTree> machine = TSettingsFile(SettingsRoots().MachineFile).Read();
@@ -167,7 +171,7 @@ bool TRegRoutines::CopyToCurrentUser() const {
             copied = CopySeededValues(machine, user);
             // A half-seeded copy would pass the next installation check with values missing.
             if (!copied)
-                user.DeleteKeyTree(ProgramRegKey());
+                user.DeleteKeyTree(ProgramKey());
             return true;
         },
         TSettingsFile::TIfUnreadable::SetAside);

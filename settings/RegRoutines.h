@@ -9,7 +9,8 @@
 // The settings store as the program sees it: typed reads and writes of single values in the
 // per-user copy, the installation check and the seeding of the per-user copy from the
 // machine-wide copy the installation wrote. Both copies are the files SettingsRoots() names;
-// every value lives under ProgramRegKey() + `EndPath` (a subkey path such as "\Page2"), named
+// every value lives under the program key of the roots' edition + `EndPath` (a subkey path such
+// as "\Page2"), named
 // `RegValue`. Names are matched without regard to letter case.
 //
 // The class has no state: create it, call, free it. Every operation opens and closes the store

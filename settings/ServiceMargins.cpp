@@ -1,6 +1,5 @@
 #include "settings/ServiceMargins.h"
 
-#include "core/EngineState.h"
 #include "settings/StoredValues.h"
 
 namespace {
@@ -9,19 +8,16 @@ const QString OilMaxOilDevValue = QStringLiteral("OilMaxOilDev");
 const QString OutputOilAirDevValue = QStringLiteral("OutputOilAirDev");
 } // namespace
 
-void ReadServiceMargins(const TStoredValues& Store) {
-    const TEngineState defaults; // a fresh engine state holds the defaults
-    int32_t oilMaxOilDev = defaults.OilMaxOilDev;
-    int32_t outputOilAirDev = defaults.OutputOilAirDev;
-    Store.GetRegInteger(oilMaxOilDev, Page1Key, OilMaxOilDevValue);
-    Store.GetRegInteger(outputOilAirDev, Page1Key, OutputOilAirDevValue);
-    EngineState().OilMaxOilDev = oilMaxOilDev;
-    EngineState().OutputOilAirDev = outputOilAirDev;
+TServiceMargins ReadServiceMargins(const TStoredValues& Store) {
+    TServiceMargins margins;
+    Store.GetRegInteger(margins.OilMaxOilDev, Page1Key, OilMaxOilDevValue);
+    Store.GetRegInteger(margins.OutputOilAirDev, Page1Key, OutputOilAirDevValue);
+    return margins;
 }
 
-bool StoreServiceMargins(TStoredValues& Store) {
+bool StoreServiceMargins(TStoredValues& Store, const TServiceMargins& Margins) {
     const bool oilMaxOilDev =
-        Store.SetRegInteger(EngineState().OilMaxOilDev, Page1Key, OilMaxOilDevValue);
-    return Store.SetRegInteger(EngineState().OutputOilAirDev, Page1Key, OutputOilAirDevValue) &&
+        Store.SetRegInteger(Margins.OilMaxOilDev, Page1Key, OilMaxOilDevValue);
+    return Store.SetRegInteger(Margins.OutputOilAirDev, Page1Key, OutputOilAirDevValue) &&
            oilMaxOilDev;
 }

@@ -1,13 +1,20 @@
 #pragma once
 
+#include <cstdint>
+
 class TStoredValues;
 
-// The two service temperature margins of the engine state (OutputOilAirDev, OilMaxOilDev),
-// kept under "\Page1" of the settings store.
+// The two service temperature margins, kept under "\Page1" of the settings store as
+// "OutputOilAirDev" and "OilMaxOilDev".
+struct TServiceMargins {
+    int32_t OutputOilAirDev = 3; // K between outlet oil and outlet air at least
+    int32_t OilMaxOilDev = 6;    // K; stored and edited, read by no calculation
+    bool operator==(const TServiceMargins&) const = default;
+};
 
-// Reads both into the engine state; a value that cannot be read gives its default (3 and 6).
-void ReadServiceMargins(const TStoredValues& Store);
+// Both as stored; a value that cannot be read gives its default.
+TServiceMargins ReadServiceMargins(const TStoredValues& Store);
 
 // Stores both, "OilMaxOilDev" first; true when both were written. Writes nothing when the store
 // lacks "\Page1"; the margins then hold for the running program only.
-bool StoreServiceMargins(TStoredValues& Store);
+bool StoreServiceMargins(TStoredValues& Store, const TServiceMargins& Margins);

@@ -1,6 +1,5 @@
 #include "settings/SettingsRoots.h"
 
-#include "core/EngineState.h"
 #include "settings/ProgramRegKey.h"
 
 #include <QDir>
@@ -23,18 +22,19 @@ QString UserFileName(const QString& programRegKey) {
 }
 } // namespace
 
-TSettingsRoots TSettingsRoots::ForProgram(const QString& programDir) {
+TSettingsRoots TSettingsRoots::ForProgram(const QString& programDir, TEdition edition) {
     const QString configDir =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const QString machineFile = EngineState().USVersionFLG
-                                    ? QStringLiteral("MachineSettings-US.ini")
-                                    : QStringLiteral("MachineSettings-EU.ini");
+    const QString machineFile = edition == TEdition::US ? QStringLiteral("MachineSettings-US.ini")
+                                                        : QStringLiteral("MachineSettings-EU.ini");
     // Without a home there is no per-user copy; an empty name makes the store fail cleanly
     // rather than write into the working directory.
-    const QString userFile =
-        configDir.isEmpty() ? QString() : QDir(configDir).filePath(UserFileName(ProgramRegKey()));
+    const QString userFile = configDir.isEmpty()
+                                 ? QString()
+                                 : QDir(configDir).filePath(UserFileName(ProgramRegKey(edition)));
     return {userFile,
-            QDir::cleanPath(programDir + QLatin1StringView("/../share/aircooler/") + machineFile)};
+            QDir::cleanPath(programDir + QLatin1StringView("/../share/aircooler/") + machineFile),
+            edition};
 }
 
 const TSettingsRoots& SettingsRoots() {

@@ -1,6 +1,5 @@
 #include "settings/VersUnit.h"
 
-#include "core/EngineState.h"
 #include "settings/Edition.h"
 
 QString ProgramVersionNumber() {
@@ -11,10 +10,6 @@ QString ProgramVersionLine(const QString& Program) {
     return QStringLiteral("%1 %2 (%3 edition)")
         .arg(Program, ProgramVersionNumber(),
              BuildIsUSEdition() ? QStringLiteral("US") : QStringLiteral("European"));
-}
-
-TVersUnit::TVersUnit() {
-    EngineState().USVersionFLG = BuildIsUSEdition();
 }
 
 void TVersUnit::SetMianGroupVersion(const QString& VersionStr) {

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "core/Editions.h"
+#include "settings/Edition.h"
+
 #include <QString>
 
 // The program's version number and edition. The main window creates the one instance before
-// anything else, because creating it fixes USVersionFLG, on which the settings-store key, the
-// window title, the offered languages and several result units depend.
+// anything else, because the edition decides the settings-store key, the window title, the
+// offered languages and several result units.
 class TVersUnit {
 public:
     static constexpr int MaxTextLength = 255;
 
-    // Sets USVersionFLG of the engine state for the edition this program was built as.
-    TVersUnit();
+    // By default the edition this program was built as.
+    explicit TVersUnit(TEdition Edition = BuildEdition()) : TheEdition(Edition) {}
+
+    TEdition Edition() const { return TheEdition; }
 
     // Takes the current language's word for "version"; the short form is its first three
     // characters.
@@ -21,6 +26,7 @@ public:
     QString GetVer() const;       // the short word, a blank, "2.03"
 
 private:
+    TEdition TheEdition;
     QString VersionTextStr;
     QString ShortVersionTextStr;
 };

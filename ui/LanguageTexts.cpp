@@ -1,6 +1,5 @@
 #include "ui/LanguageTexts.h"
 
-#include "core/EngineState.h"
 #include "pages/dimensions/DimensionsTextKeys.h"
 #include "pages/heatload/HeatLoadTextKeys.h"
 #include "pages/selection/SelectionTextKeys.h"
@@ -39,7 +38,6 @@ enum TFileMenuItem : int {
 
 void ApplyMainGroupTexts(TfKylvane& W, TLanguage& L) {
     L.NewPageText(MainGroup);
-    TEngineState& state = EngineState();
     SetMainMenuCaptionWithHotkey(L.GetTxt("1"), W.mmKylvane, TopLevelItems, 0);
     W.PageControl1->setTabText(StartPageIndex, L.GetTxt("10"));
     W.PageControl1->setTabText(SelectionPageIndex, L.GetTxt("2"));
@@ -54,8 +52,9 @@ void ApplyMainGroupTexts(TfKylvane& W, TLanguage& L) {
     SetMenuCaptionWithHotkey(L.GetTxt("8"), W.mmFile, ExitItem);
 
     W.TextVariables.AlterationsNoteStr = L.GetTxt(SelectionTextKey::AlterationsNote);
-    state.RpmTextStr = L.GetTxt(SelectionTextKey::RpmText).left(RpmTextLength);
-    state.ThousandsReadingsStr = L.GetTxt(SelectionTextKey::ThousandsReadings);
+    W.TextVariables.RpmTextStr =
+        L.GetTxt(SelectionTextKey::RpmText).left(SelectionTextKey::RpmTextLength);
+    W.TextVariables.ThousandsReadingsStr = L.GetTxt(SelectionTextKey::ThousandsReadings);
     W.VersUnit->SetMianGroupVersion(L.GetTxt(DimensionsTextKey::VersionWord));
 
     const TSelectionPage& s = *W.SelectionPage;
@@ -68,7 +67,6 @@ void ApplyMainGroupTexts(TfKylvane& W, TLanguage& L) {
 void ApplySelectionPageTexts(TfKylvane& W, TLanguage& L) {
     using namespace SelectionTextKey;
     L.NewPageText(Page_1);
-    TEngineState& state = EngineState();
     TWindowTextVariables& texts = W.TextVariables;
     const TSelectionPage& s = *W.SelectionPage;
     const auto title = [&](QGroupBox* group, TSelectionGroup caption) {
@@ -80,7 +78,7 @@ void ApplySelectionPageTexts(TfKylvane& W, TLanguage& L) {
     s.rbCSCoolerData->setText(L.GetTxt(SeriesHydraulic));
     s.rbVCSCoolerData->setText(L.GetTxt(SeriesSystem));
     title(s.gbOilType, TSelectionGroup::OilType);
-    state.OutOfRangeStr = L.GetTxt(OutOfRange);
+    texts.OutOfRangeStr = L.GetTxt(OutOfRange);
     title(s.gbOilflowCoolerData, TSelectionGroup::OilFlow);
     title(s.gbMaxTempCoolerData, TSelectionGroup::MaxTemp);
     title(s.gbAirTempCoolerData, TSelectionGroup::AirTemp);
@@ -90,7 +88,7 @@ void ApplySelectionPageTexts(TfKylvane& W, TLanguage& L) {
     s.lbOilInletTempCoolerText->setText(L.GetTxt(OilInletTemp));
     s.lbOilOutletTempCoolerText->setText(L.GetTxt(OilOutletTemp));
     s.lbAirOutletTempCoolerText->setText(L.GetTxt(AirOutletTemp));
-    s.lbHeatLoadCoolerText->setText(L.GetTxt(HeatLoadCaptionKey(state.FixedInletTempFLG)));
+    s.lbHeatLoadCoolerText->setText(L.GetTxt(HeatLoadCaptionKey(s.rbFixedTemp->isChecked())));
     s.lbOilPressureCoolerText->setText(L.GetTxt(OilPressure));
     s.lbAirFlowCoolerText->setText(L.GetTxt(AirFlow));
     texts.MotorCapacityCoolerTextStr = L.GetTxt(MotorCapacity);
@@ -132,7 +130,6 @@ void ApplyHeatLoadPageTexts(TfKylvane& W, TLanguage& L) {
 void ApplyDimensionPageTexts(TfKylvane& W, TLanguage& L) {
     using namespace DimensionsTextKey;
     L.NewPageText(Page_3);
-    TEngineState& state = EngineState();
     TWindowTextVariables& texts = W.TextVariables;
     const TDimensionsPage& d = *W.DimensionsPage;
     d.gbDimensionChoice->setTitle(L.GetTxt(DimensionChoice));
@@ -149,14 +146,14 @@ void ApplyDimensionPageTexts(TfKylvane& W, TLanguage& L) {
     texts.FixCoolAreaStr = L.GetTxt(FixCoolArea);
     texts.FixOilVolumeStr = L.GetTxt(FixOilVolume);
     // The thread note belongs to the European catalogue only.
-    d.lbDimensionText1->setText(state.USVersionFLG ? QString() : L.GetTxt(ThreadNote));
+    d.lbDimensionText1->setText(W.Edition() == TEdition::US ? QString() : L.GetTxt(ThreadNote));
     d.lbDimensionText2->setText(L.GetTxt(FreeSpaceText1));
     d.lbDimensionText3->setText(L.GetTxt(FreeSpaceText2));
-    state.FreeSpaceText1Str = L.GetTxt(FreeSpaceText1);
-    state.FreeSpaceText2Str = L.GetTxt(FreeSpaceText2);
-    state.FanPowerTextStr = L.GetTxt(FanPowerText);
-    state.VhmFreeSpaceText1Str = L.GetTxt(VhmFreeSpaceText1);
-    state.VhmFreeSpaceText2Str = L.GetTxt(VhmFreeSpaceText2);
+    texts.FreeSpaceText1Str = L.GetTxt(FreeSpaceText1);
+    texts.FreeSpaceText2Str = L.GetTxt(FreeSpaceText2);
+    texts.FanPowerTextStr = L.GetTxt(FanPowerText);
+    texts.VhmFreeSpaceText1Str = L.GetTxt(VhmFreeSpaceText1);
+    texts.VhmFreeSpaceText2Str = L.GetTxt(VhmFreeSpaceText2);
     d.btVhmMotorData->setText(L.GetTxt(VhmMotorData));
     for (int i = 0; i < int(texts.DxfInfoStr.size()); ++i)
         texts.DxfInfoStr[i] = L.GetTxt(QString::number(FirstDxfInfo + i));

@@ -1,6 +1,5 @@
 #include "ui/MainWindow.h"
 
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "engine/ModelLists.h"
 #include "engine/VerDep.h"
@@ -81,8 +80,8 @@ QScrollArea* NewPageScroller(QWidget* Page) {
 
 } // namespace
 
-TfKylvane::TfKylvane(TSettingsRootsChooser ChooseSettingsRoots)
-    : ChooseSettingsRoots(std::move(ChooseSettingsRoots)) {
+TfKylvane::TfKylvane(TSettingsRootsChooser ChooseSettingsRoots, TEdition Edition)
+    : ChooseSettingsRoots(std::move(ChooseSettingsRoots)), TheEdition(Edition) {
     setObjectName(QStringLiteral("fKylvane"));
     BuildPages();
     BuildMenu();
@@ -184,9 +183,8 @@ void TfKylvane::PrintSelection() {
     if (!TheLanguage || !SelectionHooks)
         return;
     RunPrintCommand(*TheLanguage, PrePrint().Controller(), [this](const TPrintSetupChoice& Choice) {
-        const TEngineState& state = EngineState();
         const TSelectionReport report{SelectionHooks->ReportData(), Choice.Texts, Choice.References,
-                                      state.USVersionFLG, state.IniFilePath};
+                                      Edition() == TEdition::US, IniFilePath};
         WriteAndOpenSelectionReport(report, SelectionHooks->ReportDiagram());
     });
 }
@@ -205,9 +203,9 @@ void TfKylvane::SetSelectionPageHooks(std::unique_ptr<TSelectionPageHooks> Hooks
 
 void TfKylvane::FormCreate() {
     MustCloseFLG = false;
-    VersUnit = std::make_unique<TVersUnit>(); // fixes the edition, which names the store
+    VersUnit = std::make_unique<TVersUnit>(TheEdition);
     VerDep = std::make_unique<TVerDep>();
-    SetSettingsRoots(ChooseSettingsRoots(QCoreApplication::applicationDirPath()));
+    SetSettingsRoots(ChooseSettingsRoots(QCoreApplication::applicationDirPath(), TheEdition));
 
     MustCloseFLG = !CheckInstallation();
     ProgramPath = QCoreApplication::applicationDirPath() + QLatin1Char('/');
@@ -218,14 +216,13 @@ void TfKylvane::FormCreate() {
         MustCloseFLG = !ReadLanguage(languageNumber);
 
     if (!MustCloseFLG) {
-        EngineState().CurrentCoolerType = AC_Cooler;
         DimensionVAM = std::make_unique<TDimensionVAM>();
         DimensionVDM = std::make_unique<TDimensionVDM>();
         DimensionVHM = std::make_unique<TDimensionVHM>();
         DimensionVCS = std::make_unique<TDimensionVCS>();
         TheLanguage = std::make_unique<TLanguage>();
         TheLanguage->Initiate();
-        EngineState().IniFilePath = ProgramPath + QStringLiteral("IniFiles/");
+        IniFilePath = ProgramPath + QStringLiteral("IniFiles/");
         SelectStoredLanguage(languageNumber);
         LastPageIndex = -1;
         SelectionPage->sgCoolerSamples->hide();
@@ -235,9 +232,9 @@ void TfKylvane::FormCreate() {
             SelectionHooks->ClearOnNewCoolerType(true);
         FirstTimePrePrintFLG = true;
         WordOpenedFLG = false;
-        ReadServiceMargins(TRegStoredValues());
+        ServiceMargins = ReadServiceMargins(TRegStoredValues());
     }
-    if (EngineState().USVersionFLG) {
+    if (TheEdition == TEdition::US) {
         SelectionPage->lbProtectionStdCoolerText->hide();
         SelectionPage->lbProtectionStdCoolerValue->hide();
     }
@@ -370,7 +367,7 @@ void TfKylvane::showEvent(QShowEvent* Event) {
 }
 
 void TfKylvane::FormShow() {
-    const QString edition = EngineState().USVersionFLG ? QStringLiteral("  U.S. Version ")
+    const QString edition = TheEdition == TEdition::US ? QStringLiteral("  U.S. Version ")
                                                        : QStringLiteral("  European version ");
     setWindowTitle(edition + VersUnit->GetVerNumber());
 
@@ -383,7 +380,7 @@ void TfKylvane::FormShow() {
 
     PaintColours();
 
-    LanguagePage->ShowEditionLanguages(EngineState().USVersionFLG);
+    LanguagePage->ShowEditionLanguages(TheEdition == TEdition::US);
 }
 
 void TfKylvane::PaintColours() {

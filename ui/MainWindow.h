@@ -1,6 +1,9 @@
 #pragma once
 
 #include "core/CoolerTypes.h"
+#include "core/Editions.h"
+#include "settings/Edition.h"
+#include "settings/ServiceMargins.h"
 #include "settings/SettingsRoots.h"
 #include "ui/WindowTextVariables.h"
 
@@ -51,12 +54,15 @@ class TfKylvane : public QMainWindow {
     Q_OBJECT
 
 public:
-    // Where the settings store lives, given the program's directory. Asked once the edition is
-    // known, since the edition names the store's files. The program uses the user's real
-    // settings; tests hand in temporary ones.
-    using TSettingsRootsChooser = std::function<TSettingsRoots(const QString& ProgramDir)>;
+    // Where the settings store lives, given the program's directory and edition, which names
+    // the store's files. The program uses the user's real settings; tests hand in temporary
+    // ones.
+    using TSettingsRootsChooser =
+        std::function<TSettingsRoots(const QString& ProgramDir, TEdition Edition)>;
 
-    explicit TfKylvane(TSettingsRootsChooser ChooseSettingsRoots = &TSettingsRoots::ForProgram);
+    // The program runs as the edition it was built as; tests may run the other.
+    explicit TfKylvane(TSettingsRootsChooser ChooseSettingsRoots = &TSettingsRoots::ForProgram,
+                       TEdition Edition = BuildEdition());
     ~TfKylvane() override;
 
     // The size the pages are laid out for; also the window's smallest, unless the screen is
@@ -119,7 +125,15 @@ public:
     // The print setup, hidden between its showings.
     TfPrePrint& PrePrint();
 
+    TEdition Edition() const { return TheEdition; }
+
     QString ProgramPath; // ends in a directory separator
+    // The catalogue directory the pages read, ending in a directory separator; set by
+    // FormCreate.
+    QString IniFilePath;
+    // The service margins of the running program, read from the store at start-up and edited
+    // through the hidden service entry.
+    TServiceMargins ServiceMargins;
     // Also set until FormCreate has run, so a window that never started cannot be shown.
     bool MustCloseFLG = true;
     int32_t LastPageIndex = -1;
@@ -158,6 +172,7 @@ private:
     void PaintColours();
 
     TSettingsRootsChooser ChooseSettingsRoots;
+    TEdition TheEdition;
     std::array<std::unique_ptr<TPageInputs>, PageCount> PageInputs;
     TSelectionPageHooks* SelectionHooks = nullptr; // owned as page 1's inputs
     TAboutBox* AboutBoxDialog = nullptr;

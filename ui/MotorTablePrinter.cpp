@@ -1,6 +1,5 @@
 #include "ui/MotorTablePrinter.h"
 
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "core/RegionalSettings.h"
 #include "pages/dimensions/MotorDataTable.h"
@@ -10,20 +9,21 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-std::unique_ptr<QPrinter> MotorTablePrinter() {
+std::unique_ptr<QPrinter> MotorTablePrinter(TEdition Edition) {
     // Without a printer Qt would quietly write a PDF file nobody asked for.
     const QPrinterInfo destination = QPrinterInfo::defaultPrinter();
     if (destination.isNull())
         return nullptr;
     auto printer = std::make_unique<QPrinter>(destination, QPrinter::HighResolution);
     printer->setResolution(MotorTableResolution);
-    printer->setPageSize(EditionPaper(EngineState().USVersionFLG));
+    printer->setPageSize(EditionPaper(Edition == TEdition::US));
     printer->setDocName(MotorDataCaption);
     return printer;
 }
 
-bool PrintMotorTable(const QList<TMotorDataCells>& Grid, const QString& Version) {
-    const std::unique_ptr<QPrinter> printer = MotorTablePrinter();
+bool PrintMotorTable(const QList<TMotorDataCells>& Grid, const QString& Version,
+                     TEdition Edition) {
+    const std::unique_ptr<QPrinter> printer = MotorTablePrinter(Edition);
     if (!printer) {
         Messages().Error(NoPrinterMessage);
         return false;

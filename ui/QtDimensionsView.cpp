@@ -115,8 +115,19 @@ int TQtDimensionsView::SelectionEnergyUnit() const {
 
 TDimensionCaptions TQtDimensionsView::Captions() const {
     const TWindowTextVariables& texts = Window.TextVariables;
-    return {texts.FixMotorCapacityStr, texts.FixWeightStr, texts.FixCoolAreaStr,
-            texts.FixOilVolumeStr};
+    return {texts.FixMotorCapacityStr,  texts.FixWeightStr,
+            texts.FixCoolAreaStr,       texts.FixOilVolumeStr,
+            texts.FreeSpaceText1Str,    texts.FreeSpaceText2Str,
+            texts.VhmFreeSpaceText1Str, texts.VhmFreeSpaceText2Str,
+            texts.FanPowerTextStr,      texts.RpmTextStr};
+}
+
+TEdition TQtDimensionsView::Edition() const {
+    return Window.Edition();
+}
+
+QString TQtDimensionsView::IniFilePath() const {
+    return Window.IniFilePath;
 }
 
 bool TQtDimensionsView::OpenDocument(const QString& fileName) {

@@ -36,6 +36,8 @@ public:
     QString SelectionOilGrade() const override;
     int SelectionEnergyUnit() const override;
     TDimensionCaptions Captions() const override;
+    TEdition Edition() const override;
+    QString IniFilePath() const override;
 
     bool OpenDocument(const QString& fileName) override;
     void ShowMotorData(const TMotorDataGrid& Grid) override;

@@ -119,6 +119,14 @@ QString TQtHeatLoadView::GroupCaption(THeatLoadEntry entry) const {
     return GroupOf(entry)->title();
 }
 
+QString TQtHeatLoadView::OutOfRangeStr() const {
+    return Window.TextVariables.OutOfRangeStr;
+}
+
+QString TQtHeatLoadView::ThousandsReadingsStr() const {
+    return Window.TextVariables.ThousandsReadingsStr;
+}
+
 void TQtHeatLoadView::HandOverRequiredCooling(const QString& text, int heatUnit) {
     Window.HandOverRequiredCooling(text, heatUnit);
 }

@@ -30,6 +30,8 @@ public:
     void SetListIndex(THeatLoadEntry entry, int index) override;
 
     QString GroupCaption(THeatLoadEntry entry) const override;
+    QString OutOfRangeStr() const override;
+    QString ThousandsReadingsStr() const override;
 
     void HandOverRequiredCooling(const QString& text, int heatUnit) override;
 

@@ -405,6 +405,18 @@ void TQtSelectionView::ShowDimensionSeries(TCoolerType series) {
         OnShowDimensionSeries(series);
 }
 
+TEdition TQtSelectionView::Edition() const {
+    return Window.Edition();
+}
+
+QString TQtSelectionView::IniFilePath() const {
+    return Window.IniFilePath;
+}
+
+TServiceMargins TQtSelectionView::ServiceMargins() const {
+    return Window.ServiceMargins;
+}
+
 TLanguage* TQtSelectionView::TextStore() const {
     return Window.TheLanguage.get();
 }
@@ -415,6 +427,14 @@ QString TQtSelectionView::MotorCapacityCoolerTextStr() const {
 
 QString TQtSelectionView::AlterationsNoteStr() const {
     return Window.TextVariables.AlterationsNoteStr;
+}
+
+QString TQtSelectionView::RpmTextStr() const {
+    return Window.TextVariables.RpmTextStr;
+}
+
+QString TQtSelectionView::ThousandsReadingsStr() const {
+    return Window.TextVariables.ThousandsReadingsStr;
 }
 
 QString TQtSelectionView::PowerCapacityCoolerTextStr() const {

@@ -76,10 +76,15 @@ public:
 
     void ShowDimensionSeries(TCoolerType series) override;
 
+    TEdition Edition() const override;
+    QString IniFilePath() const override;
+    TServiceMargins ServiceMargins() const override;
     TLanguage* TextStore() const override;
     QString MotorCapacityCoolerTextStr() const override;
     QString PowerCapacityCoolerTextStr() const override;
     QString AlterationsNoteStr() const override;
+    QString RpmTextStr() const override;
+    QString ThousandsReadingsStr() const override;
     QString ProtectionStdCoolerTextStr() const override;
 
 protected:

@@ -8,7 +8,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-TQtServiceView::TQtServiceView(TfKylvane& Window) : Window(Window) {
+TQtServiceView::TQtServiceView(TfKylvane& Window)
+    : Window(Window), Entry(*this, Settings, Window.ServiceMargins, Window.Edition()) {
     Window.SelectionPage->Image2->installEventFilter(this);
 }
 
@@ -41,6 +42,6 @@ bool TQtServiceView::ExecutePasswordDialog(QString& Password) {
     return true;
 }
 
-bool TQtServiceView::ExecuteMarginsDialog() {
-    return dlgTempDev().exec() == QDialog::Accepted;
+bool TQtServiceView::ExecuteMarginsDialog(TServiceMargins& Margins) {
+    return dlgTempDev().Execute(Margins);
 }

@@ -17,7 +17,7 @@ public:
     explicit TQtServiceView(TfKylvane& Window);
 
     bool ExecutePasswordDialog(QString& Password) override;
-    bool ExecuteMarginsDialog() override;
+    bool ExecuteMarginsDialog(TServiceMargins& Margins) override;
 
     TdlgWritePW& dlgWritePW();
     TdlgTempDev& dlgTempDev();
@@ -29,7 +29,7 @@ protected:
 private:
     TfKylvane& Window;
     TRegStoredValues Settings;
-    TServiceEntry Entry{*this, Settings};
+    TServiceEntry Entry;
     TdlgWritePW* PasswordDialog = nullptr;
     TdlgTempDev* MarginsDialog = nullptr;
 };

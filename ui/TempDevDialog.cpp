@@ -108,13 +108,21 @@ TdlgTempDev::TdlgTempDev(QWidget* Parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+bool TdlgTempDev::Execute(TServiceMargins& Margins) {
+    Shown = Margins;
+    if (exec() != QDialog::Accepted)
+        return false;
+    Margins = Controller.Margins();
+    return true;
+}
+
 QLineEdit* TdlgTempDev::EntryOf(TMarginEntry entry) const {
     return entry == TMarginEntry::AirOutOilOut ? edAirOutOilOutDiff : edOilMaxOilOutDiff;
 }
 
 void TdlgTempDev::showEvent(QShowEvent* Event) {
     QDialog::showEvent(Event);
-    Controller.FormShow();
+    Controller.FormShow(Shown);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 }

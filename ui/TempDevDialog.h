@@ -23,6 +23,10 @@ public:
     void SelectEntryText(TMarginEntry entry) override;
     void SetEntryFocus(TMarginEntry entry) override;
 
+    // Shows the dialog modally for `Margins`; true when it ends with OK, `Margins` then set
+    // from it.
+    bool Execute(TServiceMargins& Margins);
+
     QFrame* Frame;
     QLabel* stTempDev;
     QLabel* stAirOutOilOutDiff;
@@ -42,4 +46,5 @@ private:
     QLineEdit* EntryOf(TMarginEntry entry) const;
 
     TTempDevController Controller{*this};
+    TServiceMargins Shown; // what the next showing starts from
 };

@@ -148,5 +148,6 @@ QList<TMotorDataCells> TfVHMMotorData::GridRows() const {
 }
 
 void TfVHMMotorData::PrintClick() {
-    PrintMotorTable(GridRows(), Window->VersUnit ? Window->VersUnit->GetVersion() : QString());
+    PrintMotorTable(GridRows(), Window->VersUnit ? Window->VersUnit->GetVersion() : QString(),
+                    Window->Edition());
 }

@@ -1,7 +1,6 @@
 #include "units/UnitConv.h"
 
 #include "core/CodePoints.h"
-#include "core/EngineState.h"
 #include "core/RegionalSettings.h"
 #include "core/VisibleText.h"
 #include "units/NumericText.h"
@@ -244,7 +243,7 @@ bool TUnitConv::StringToFloat(float& FloatValue, const QString& ValueStr,
     // heat a thousand times off, so the user chooses.
     if (const std::optional<TThousandsReadings> readings =
             ThousandsReadings(ValueStr, Regional().GroupSeparator)) {
-        QString choice = ThousandsReadingsText.value_or(EngineState().ThousandsReadingsStr);
+        QString choice = ThousandsReadingsText;
         choice.replace(QStringLiteral("%1"), readings->Thousands)
             .replace(QStringLiteral("%2"), readings->Decimal);
         MessageService.Error(

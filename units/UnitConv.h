@@ -27,9 +27,9 @@ extern const std::array<double, 3> PressureFromkPa;
 class TUnitConv {
 public:
     // Messages of unreadable entries go to `messages`, worded for a number that reads two ways
-    // with `thousandsReadings` ("Write %1 or %2"; by default the window's language's).
-    explicit TUnitConv(TMessageService& messages = Messages(),
-                       std::optional<QString> thousandsReadings = std::nullopt)
+    // with `thousandsReadings` ("Write %1 or %2", from the language the page is shown in);
+    // without it such a message names no readings.
+    explicit TUnitConv(TMessageService& messages = Messages(), QString thousandsReadings = {})
         : MessageService(messages), ThousandsReadingsText(std::move(thousandsReadings)) {}
 
     float TempToC(int& NoOfDeci, float Value, int UnitIndex) const;
@@ -71,7 +71,7 @@ public:
     // "caption: text ?" as an error (the text as EchoedValue quotes it), leaves
     // FloatValue unchanged and returns false. A number whose only separator is the regional
     // group separator where a thousands separator would stand ("68,200") fails too: its
-    // message goes on with the two readings in the words of ThousandsReadingsStr.
+    // message goes on with the two readings in the words the converter was given.
     bool StringToFloat(float& FloatValue, const QString& ValueStr, const QString& CaptionStr) const;
     static QString DeciPointToDeciComa(const QString& ValueStr);
     // Characters after the last "." or "," of the text; 0 when it has neither.
@@ -79,5 +79,5 @@ public:
 
 private:
     TMessageService& MessageService;
-    std::optional<QString> ThousandsReadingsText;
+    QString ThousandsReadingsText;
 };

@@ -41,12 +41,12 @@ QString WithoutRpmWord(const QString& name) {
 
 // A model as the list names it in any language, with or without the word for rpm, or by the
 // section of the catalogue that holds it ("VHM_500_1500").
-int ModelIndex(const ListedModels& models, const QString& wanted) {
+int ModelIndex(const ListedModels& models, TCoolerType series, const QString& wanted) {
     const QString name = WithoutRpmWord(wanted);
     const TVerDep names;
     for (int i = 0; i < models.Names.size(); ++i) {
         if (WithoutRpmWord(models.Names[i]).compare(name, Qt::CaseInsensitive) == 0 ||
-            names.ChangeToSectionName(models.CatalogueNames[i])
+            names.ChangeToSectionName(models.CatalogueNames[i], series)
                     .compare(wanted, Qt::CaseInsensitive) == 0)
             return i;
     }
@@ -84,7 +84,7 @@ bool RunCommandLineSelection(const TSelectRequest& Request, bool NewCooler,
     request.USEdition = BuildIsUSEdition();
     request.WithDiagram = WithDiagram;
     if (!Request.Model.isEmpty()) {
-        request.Model = ModelIndex(Run.Models, Request.Model);
+        request.Model = ModelIndex(Run.Models, Request.Series, Request.Model);
         if (request.Model < 0) {
             Error = QStringLiteral("Unknown model \"%1\": the series has %2.")
                         .arg(EchoedValue(Request.Model), Run.Models.Names.join(", "));

@@ -84,9 +84,9 @@ QString Quoted(const QStringList& Items) {
 }
 
 QString UnreadValueMessage(const QString& Typed, const QString& Option,
-                           std::optional<QString> ThousandsReadings) {
+                           const QString& ThousandsReadings) {
     TRecordingMessages unread;
     float value = 0;
-    TUnitConv(unread, std::move(ThousandsReadings)).StringToFloat(value, Typed, Option);
+    TUnitConv(unread, ThousandsReadings).StringToFloat(value, Typed, Option);
     return unread.Texts().join(QLatin1Char('\n'));
 }

@@ -42,4 +42,4 @@ QString Quoted(const QStringList& Items);
 // does not see; empty when it reads. A number that reads two ways is worded with
 // `ThousandsReadings` ("Write %1 or %2").
 QString UnreadValueMessage(const QString& Typed, const QString& Option,
-                           std::optional<QString> ThousandsReadings = std::nullopt);
+                           const QString& ThousandsReadings = QString());

@@ -3,7 +3,6 @@
 #include "app/cli/CommandLine.h"
 #include "app/cli/ExitStatus.h"
 #include "app/cli/Quantities.h"
-#include "core/EngineState.h"
 #include "core/VisibleText.h"
 #include "pages/selection/SelectionTextKeys.h"
 #include "texts/Language.h"
@@ -76,9 +75,8 @@ int RunConvertCommand(const QStringList& arguments, QTextStream& out, QTextStrea
     TLanguage english;
     english.SetLanguageType(ENGLISH);
     english.NewPageText(MainGroup);
-    EngineState().ThousandsReadingsStr = english.GetTxt(SelectionTextKey::ThousandsReadings);
     TRecordingMessages messages;
-    const TUnitConv conv(messages);
+    const TUnitConv conv(messages, english.GetTxt(SelectionTextKey::ThousandsReadings));
     float value = 0;
     if (!conv.StringToFloat(value, arguments[1], quantity->Name)) {
         err << messages.Texts().join('\n') << '\n';

@@ -2,7 +2,6 @@
 
 #include "app/cli/CommandOptions.h"
 #include "app/cli/HeatLoadArguments.h"
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "pages/heatload/HeadlessHeatLoadView.h"
 #include "pages/heatload/HeatLoadController.h"
@@ -40,16 +39,15 @@ int RunHeatLoadCommand(const QStringList& Arguments, QTextStream& Out, QTextStre
     // A freshly entered page whose messages are kept, not shown. Its range messages use the
     // selection page's out-of-range text, and its entries the window's wording of a number's
     // two readings, as in the window.
-    ResetEngineState();
     TRecordingMessages messages;
     const TScopedMessageService recordMessages(messages);
     TLanguage language;
     language.SetLanguageType(request.Language);
-    language.NewPageText(MainGroup);
-    EngineState().ThousandsReadingsStr = language.GetTxt(SelectionTextKey::ThousandsReadings);
-    language.NewPageText(Page_1);
-    EngineState().OutOfRangeStr = language.GetTxt(SelectionTextKey::OutOfRange);
     THeadlessHeatLoadView view;
+    language.NewPageText(MainGroup);
+    view.ThousandsReadingsText = language.GetTxt(SelectionTextKey::ThousandsReadings);
+    language.NewPageText(Page_1);
+    view.OutOfRangeText = language.GetTxt(SelectionTextKey::OutOfRange);
     ApplyHeatLoadTexts(view, language);
     TMemoryStoredValues settings;
     THeatLoadController controller(view, settings);
@@ -62,7 +60,8 @@ int RunHeatLoadCommand(const QStringList& Arguments, QTextStream& Out, QTextStre
         if (!request.Typed.contains(entry))
             continue;
         const QString typed = request.Typed.value(entry);
-        if (const QString unread = UnreadValueMessage(typed, HeatLoadValueOption(entry));
+        if (const QString unread =
+                UnreadValueMessage(typed, HeatLoadValueOption(entry), view.ThousandsReadingsText);
             !unread.isEmpty()) {
             Err << unread << '\n';
             return 2;

@@ -3,7 +3,6 @@
 #include "app/cli/CommandOptions.h"
 #include "app/cli/ExitStatus.h"
 #include "core/DataFault.h"
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "core/VisibleText.h"
 #include "engine/VerDep.h"
@@ -12,7 +11,7 @@
 #include "pages/dimensions/HeadlessDimensionsView.h"
 #include "pages/selection/HeadlessSelectionView.h"
 #include "pages/selection/SelectionTexts.h"
-#include "settings/VersUnit.h"
+#include "settings/Edition.h"
 #include "texts/Language.h"
 #include "units/UnitLabels.h"
 
@@ -129,9 +128,6 @@ int RunModelsCommand(const QStringList& Arguments, const QString& IniFilePath, Q
         return 2;
     }
 
-    ResetEngineState();
-    const TVersUnit version; // fixes the edition
-    EngineState().IniFilePath = IniFilePath;
     TRecordingMessages messages;
     const TScopedMessageService recordMessages(messages);
     TLanguage language;
@@ -142,7 +138,10 @@ int RunModelsCommand(const QStringList& Arguments, const QString& IniFilePath, Q
     selectionTexts.Language = &language;
     ApplySelectionTexts(selectionTexts);
     THeadlessDimensionsView view;
+    view.ProgramEdition = BuildEdition();
+    view.CatalogueDirectory = IniFilePath;
     view.EnergyUnit = request.EnergyUnit;
+    view.KeptCaptions.RpmText = selectionTexts.RpmTextStr();
     ApplyDimensionsTexts(language, view);
     TMemoryDimensionsSettings settings;
     TDimensionsController controller(view, settings);
@@ -157,8 +156,8 @@ int RunModelsCommand(const QStringList& Arguments, const QString& IniFilePath, Q
         for (const QString& line : view.Lines)
             lines.append(line);
         models.append({view.ModelItems[index],
-                       names.ChangeToSectionName(controller.ShadowList()[index]), lines,
-                       controller.DrawingFileName(index)});
+                       names.ChangeToSectionName(controller.ShadowList()[index], request.Series),
+                       lines, controller.DrawingFileName(index)});
     }
     const QString keySheet = controller.CodeKeyFileName();
 

@@ -2,7 +2,6 @@
 
 #include "app/cli/CommandOptions.h"
 #include "app/cli/ExitStatus.h"
-#include "core/EngineState.h"
 #include "core/OutputPath.h"
 #include "core/RegionalSettings.h"
 #include "core/VisibleText.h"
@@ -90,10 +89,8 @@ int RunMotorTableCommand(const QStringList& Arguments, const QString& IniFilePat
         return 2;
     }
 
-    ResetEngineState();
-    TVersUnit version; // fixes the edition
-    EngineState().IniFilePath = IniFilePath;
-    const TMotorDataGrid table = InstalledMotorDataGrid();
+    TVersUnit version;
+    const TMotorDataGrid table = InstalledMotorDataGrid(IniFilePath, version.Edition());
     const QList<TMotorDataCells>& grid = table.Rows;
     // A damaged file is told, and whatever it gave is still shown, as the window shows it.
     const int status = table.Fault.isEmpty() ? 0 : 1;

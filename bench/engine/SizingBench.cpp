@@ -25,7 +25,8 @@ const Series& ShippedVAM() {
         Series read{catalogue.Oil(QStringLiteral("ISO_VG_46")), {}};
         const TVerDep names;
         for (const QString& model : ModelListOf(AC_Cooler, QString()).CatalogueNames)
-            read.Models.append(catalogue.Model(AC_Cooler, names.ChangeToSectionName(model)));
+            read.Models.append(
+                catalogue.Model(AC_Cooler, names.ChangeToSectionName(model, AC_Cooler)));
         return read;
     }();
     return series;

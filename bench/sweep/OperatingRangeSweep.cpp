@@ -5,7 +5,6 @@
 //
 //   sweep_operating_range           the full sweep (over 10^6 points, 10^4 selections)
 //   sweep_operating_range --short   a tenth of each, for CI
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "core/RegionalSettings.h"
 #include "engine/CoolerCatalogue.h"
@@ -80,13 +79,12 @@ struct TSeriesData {
 std::vector<TSeriesData> ReadCatalogue() {
     std::vector<TSeriesData> catalogue;
     for (TCoolerType series : {AC_Cooler, DC_Cooler, Cooler_System, VCS_Cooler}) {
-        EngineState().CurrentCoolerType = series;
         QStringList models;
         QStringList sections;
-        BuiltInModelLists().FillComboBoxDim(series, models, sections);
+        BuiltInModelLists().FillComboBoxDim(series, QStringLiteral("rpm"), models, sections);
         TSeriesData data{series, {}};
         for (const QString& section : sections)
-            data.Records.push_back(ReadModelRecord(TVerDep().ChangeToSectionName(section),
+            data.Records.push_back(ReadModelRecord(TVerDep().ChangeToSectionName(section, series),
                                                    IniFilePath,
                                                    TVerDep().ChangeToCoolerIniFilename(series)));
         catalogue.push_back(data);
@@ -199,12 +197,11 @@ float Pick(std::mt19937& random, const float (&typical)[N], const float (&range)
 // Whole selections as a user makes them on one page: a series, a grade, units, the five
 // entries, then "Calculate New Cooler" or, now and then, "Calculate Selected Cooler".
 TFindings SweepSelections(int Count) {
-    ResetEngineState();
-    EngineState().IniFilePath = IniFilePath;
     TRecordingMessages messages;
     const TScopedMessageService record(messages);
     TLanguage language;
     THeadlessSelectionView view;
+    view.CatalogueDirectory = IniFilePath;
     view.Language = &language;
     TMemoryStoredValues settings;
     TSelectionController controller(view, settings);
@@ -281,7 +278,6 @@ bool Report(const char* what, const TFindings& findings, qint64 milliseconds) {
 int main(int argc, char* argv[]) {
     const bool quick = argc > 1 && QByteArray(argv[1]) == "--short";
     const TScopedRegionalSettings regional(QLatin1Char('.'));
-    ResetEngineState();
     TRecordingMessages quiet;
     const TScopedMessageService record(quiet);
 

@@ -1,7 +1,6 @@
 #include "pages/dimensions/DimensionsController.h"
 
 #include "core/DataFault.h"
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "engine/CoolerCatalogue.h"
 #include "engine/ModelLists.h"
@@ -28,22 +27,21 @@ void TDimensionsController::RunAction(const std::function<void()>& Body) {
 }
 
 void TDimensionsController::ShowDimensionSeries(TCoolerType Series) {
-    TEngineState& s = EngineState();
-    View.SetNoteTexts(s.FreeSpaceText1Str, s.FreeSpaceText2Str);
+    const TDimensionCaptions texts = View.Captions();
+    View.SetNoteTexts(texts.FreeSpaceText1, texts.FreeSpaceText2);
     View.SetCodeKeyVisible(true);
-    s.CurrentCoolerType = Series;
     // The selection page changes the series too; the buttons always show the listed one.
     View.SetSelectedSeries(Series);
 
     QStringList models;
-    FillSeriesModelList(Series, models, cbShadow);
+    FillSeriesModelList(Series, texts.RpmText, models, cbShadow);
     ListedSeries = Series;
     View.SetModelItems(models);
     View.SetModelIndex(0);
 
     const bool hydraulic = Series == Cooler_System;
     if (hydraulic)
-        View.SetNoteTexts(s.VhmFreeSpaceText1Str, s.VhmFreeSpaceText2Str);
+        View.SetNoteTexts(texts.VhmFreeSpaceText1, texts.VhmFreeSpaceText2);
     View.SetMotorDataVisible(hydraulic);
     RefreshScreenData(View.ModelIndex(), true);
 }
@@ -64,22 +62,22 @@ void TDimensionsController::RefreshScreenData(int ItemIndex, bool All) {
         const QString grade =
             View.SelectionOilGrade().isEmpty() ? DefaultOilGrade : View.SelectionOilGrade();
         const TVerDep names;
-        const TEngineState& s = EngineState();
         // The grade the selection page sizes with is read first, though no line here depends
         // on it: a damaged oil file is told on this page too, before the model's data.
-        OilGrade::Read(names.ChangeToValidFilename(grade), s.IniFilePath);
+        OilGrade::Read(names.ChangeToValidFilename(grade), View.IniFilePath());
         // The listed models are read from their own series' file.
         const ModelRecord value =
-            ReadModelRecord(names.ChangeToSectionName(cbShadow[ItemIndex]), s.IniFilePath,
-                            names.ChangeToCoolerIniFilename(ListedSeries));
+            ReadModelRecord(names.ChangeToSectionName(cbShadow[ItemIndex], ListedSeries),
+                            View.IniFilePath(), names.ChangeToCoolerIniFilename(ListedSeries));
         const TDimensionCaptions captions = View.Captions();
         const QString gap = QStringLiteral("  ");
         const QString powerCaption = ListedSeries == Cooler_System
-                                         ? s.FanPowerTextStr.str()
+                                         ? captions.FanPowerText.str()
                                          : captions.FixMotorCapacity.str();
         // The US catalogue gives the power in HP and the weight in pounds.
-        const int powerUnit = s.USVersionFLG ? Ord(THeatDissi::HP) : View.SelectionEnergyUnit();
-        const int weightUnit = s.USVersionFLG ? Ord(TWeight::lb) : Ord(TWeight::kg);
+        const bool us = View.Edition() == TEdition::US;
+        const int powerUnit = us ? Ord(THeatDissi::HP) : View.SelectionEnergyUnit();
+        const int weightUnit = us ? Ord(TWeight::lb) : Ord(TWeight::kg);
         View.SetLineText(TDimensionLine::EnginPower,
                          powerCaption + gap +
                              MotorPowerText(value[Catalogue::MotorPower], powerUnit));
@@ -97,9 +95,8 @@ void TDimensionsController::RefreshScreenData(int ItemIndex, bool All) {
 QString TDimensionsController::DrawingFileName(int ItemIndex) const {
     if (ItemIndex < 0 || ItemIndex >= cbShadow.size())
         return QString();
-    return EngineState().IniFilePath + TVerDep().ChangeToImageFileName(cbShadow[ItemIndex],
-                                                                       QStringLiteral(".pdf"),
-                                                                       ListedSeries);
+    return View.IniFilePath() + TVerDep().ChangeToImageFileName(
+                                    cbShadow[ItemIndex], QStringLiteral(".pdf"), ListedSeries);
 }
 
 QString TDimensionsController::CodeKeyFileName() const {
@@ -117,7 +114,7 @@ QString TDimensionsController::CodeKeyFileName() const {
     default:
         break;
     }
-    return EngineState().IniFilePath + QLatin1String(name);
+    return View.IniFilePath() + QLatin1String(name);
 }
 
 void TDimensionsController::OpenDataSheet(const QString& FileName) {
@@ -142,7 +139,7 @@ void TDimensionsController::btCodeKeyClick() {
 }
 
 void TDimensionsController::btVhmMotorDataClick() {
-    View.ShowMotorData(InstalledMotorDataGrid());
+    View.ShowMotorData(InstalledMotorDataGrid(View.IniFilePath(), View.Edition()));
 }
 
 void TDimensionsController::StoreInputs() {
@@ -150,11 +147,10 @@ void TDimensionsController::StoreInputs() {
 }
 
 void TDimensionsController::RestoreInputs() {
-    TEngineState& s = EngineState();
-    s.CurrentCoolerType = Settings.StoredSeries();
-    if (View.SelectedSeries() != s.CurrentCoolerType) {
-        View.SetSelectedSeries(s.CurrentCoolerType);
-        ShowDimensionSeries(s.CurrentCoolerType);
+    const TCoolerType stored = Settings.StoredSeries();
+    if (View.SelectedSeries() != stored) {
+        View.SetSelectedSeries(stored);
+        ShowDimensionSeries(stored);
     }
     const int last = static_cast<int>(cbShadow.size()) - 1;
     View.SetModelIndex(std::clamp(Settings.StoredModel(), 0, std::max(last, 0)));

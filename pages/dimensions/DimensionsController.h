@@ -40,6 +40,8 @@ public:
 
     // The catalogue names of the listed models, at the positions of the model list.
     const QStringList& ShadowList() const { return cbShadow; }
+    // The series whose models the page lists.
+    TCoolerType SeriesListed() const { return ListedSeries; }
     // The full file names of the drawing of the model at `ItemIndex` (empty when there is no
     // such model) and of the ordering key of the series whose button is selected.
     QString DrawingFileName(int ItemIndex) const;
@@ -54,5 +56,6 @@ private:
     TDimensionsView& View;
     TDimensionsSettings& Settings;
     QStringList cbShadow;
+    // The series the page lists, its own: the selection page sizes a series of its own.
     TCoolerType ListedSeries = AC_Cooler;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CoolerTypes.h"
+#include "core/Editions.h"
 #include "pages/dimensions/MotorDataTable.h"
 
 #include <QString>
@@ -20,12 +21,20 @@
 enum class TDimensionLine { EnginPower, Weight, CoolerArea, OilVolume };
 constexpr int DimensionLineCount = 4;
 
-// The captions of the data lines, which the window keeps from the page's texts.
+// The captions of the data lines and the page's notes, which the window keeps from the texts
+// of its language.
 struct TDimensionCaptions {
     TPrnStr FixMotorCapacity;
     TPrnStr FixWeight;
     TPrnStr FixCoolArea;
     TPrnStr FixOilVolume;
+    // The free-space notes of the series with electric motors and of the hydraulic-motor ones.
+    QString FreeSpaceText1;
+    QString FreeSpaceText2;
+    QString VhmFreeSpaceText1;
+    QString VhmFreeSpaceText2;
+    TPrnStr FanPowerText; // the power line's caption for hydraulic motors
+    QString RpmText;      // ends the hydraulic-motor model names
 };
 
 class TDimensionsView {
@@ -53,6 +62,11 @@ public:
     virtual int SelectionEnergyUnit() const = 0;
 
     virtual TDimensionCaptions Captions() const = 0;
+
+    // What the page takes from the program: its edition and the catalogue directory (ending in
+    // a directory separator), which also holds the data sheets.
+    virtual TEdition Edition() const = 0;
+    virtual QString IniFilePath() const = 0;
 
     // Hands an existing, readable data sheet to the desktop's viewer; false when the desktop
     // refuses it. What the viewer does afterwards is outside the program.

@@ -26,6 +26,8 @@ public:
     QString SelectionOilGrade() const override { return OilGrade; }
     int SelectionEnergyUnit() const override { return EnergyUnit; }
     TDimensionCaptions Captions() const override { return KeptCaptions; }
+    TEdition Edition() const override { return ProgramEdition; }
+    QString IniFilePath() const override { return CatalogueDirectory; }
 
     // Records the file and answers `DesktopAccepts`.
     bool OpenDocument(const QString& fileName) override;
@@ -44,6 +46,8 @@ public:
     QString OilGrade;   // as the selection page's list shows it; empty when none is picked
     int EnergyUnit = 1; // kW
     TDimensionCaptions KeptCaptions;
+    TEdition ProgramEdition = TEdition::European;
+    QString CatalogueDirectory; // ends in a directory separator
 
     bool DesktopAccepts = true;
     QStringList OpenedDocuments;

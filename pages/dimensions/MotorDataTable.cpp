@@ -1,6 +1,5 @@
 #include "pages/dimensions/MotorDataTable.h"
 
-#include "core/EngineState.h"
 #include "core/RegionalSettings.h"
 #include "units/NumericText.h"
 
@@ -28,10 +27,9 @@ QList<TMotorDataCells> MotorDataGridRows(const QList<TMotorDataCells>& Variants,
     return rows;
 }
 
-TMotorDataGrid InstalledMotorDataGrid() {
-    const TEngineState& s = EngineState();
-    const TMotorVariants read = ReadMotorVariants(s.IniFilePath + MotorDataFileName);
-    return {MotorDataGridRows(read.Variants, s.USVersionFLG), read.Fault};
+TMotorDataGrid InstalledMotorDataGrid(const QString& IniFilePath, TEdition Edition) {
+    const TMotorVariants read = ReadMotorVariants(IniFilePath + MotorDataFileName);
+    return {MotorDataGridRows(read.Variants, Edition == TEdition::US), read.Fault};
 }
 
 QString MotorDataVersionLine(const QString& Version, const QDate& Today) {

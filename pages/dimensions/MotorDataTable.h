@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Editions.h"
 #include "engine/MotorVariants.h"
 
 #include <QDate>
@@ -22,8 +23,9 @@ struct TMotorDataGrid {
     QString Fault;
 };
 
-// The grid of the data file installed in the catalogue folder, in the program's edition.
-TMotorDataGrid InstalledMotorDataGrid();
+// The grid of the data file installed in the catalogue folder `IniFilePath` (ending in a
+// directory separator), in `Edition`.
+TMotorDataGrid InstalledMotorDataGrid(const QString& IniFilePath, TEdition Edition);
 
 // The line printed under the title: the program's version and the day, in the regional short
 // date format.

@@ -26,12 +26,17 @@ public:
         Captions[entry] = caption;
     }
 
+    QString OutOfRangeStr() const override { return OutOfRangeText; }
+    QString ThousandsReadingsStr() const override { return ThousandsReadingsText; }
+
     void HandOverRequiredCooling(const QString& text, int heatUnit) override {
         HandedOver.append(text);
         HandedOverUnits.append(heatUnit);
     }
 
     std::optional<THeatLoadEntry> Focused;
+    QString OutOfRangeText;
+    QString ThousandsReadingsText;
     QStringList HandedOver;     // every required cooling handed to the selection page, in order
     QList<int> HandedOverUnits; // the heat unit of each
 

@@ -1,6 +1,5 @@
 #include "pages/heatload/HeatLoadController.h"
 
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "pages/heatload/HeatLoadInputs.h"
 #include "units/NumericText.h"
@@ -73,7 +72,8 @@ bool THeatLoadController::EntryExit(THeatLoadEntry Entry) {
     const THeatLoadInput& input = InputOf(Entry);
     const QString text = View.EntryText(Entry);
     float value = 0;
-    if (!TUnitConv().StringToFloat(value, text, View.GroupCaption(Entry))) {
+    if (!TUnitConv(Messages(), View.ThousandsReadingsStr())
+             .StringToFloat(value, text, View.GroupCaption(Entry))) {
         // The screen never shows a number other than the one the calculation would use.
         ShowInput(Entry);
         View.SetEntryFocus(Entry);
@@ -139,8 +139,8 @@ QString THeatLoadController::RangeMessage(TCoolCalcResult Verdict) const {
                                      .arg(View.EntryText(THeatLoadEntry::EndTemp),
                                           View.EntryText(THeatLoadEntry::StartTemp))
                                : RangeSuffix(Verdict);
-    return (View.GroupCaption(EntryAtFault(Verdict)) + QLatin1Char(' ') +
-            EngineState().OutOfRangeStr + suffix)
+    return (View.GroupCaption(EntryAtFault(Verdict)) + QLatin1Char(' ') + View.OutOfRangeStr() +
+            suffix)
         .left(MaxMessageLength);
 }
 

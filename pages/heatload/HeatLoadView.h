@@ -48,6 +48,11 @@ public:
 
     // The caption of the entry's group, which names the input in messages.
     virtual QString GroupCaption(THeatLoadEntry entry) const = 0;
+    // Texts of the window's language that the page's messages are worded with: the range
+    // messages' "out of range" text and the two readings of a number typed with a
+    // thousands-like separator ("Write %1 or %2").
+    virtual QString OutOfRangeStr() const = 0;
+    virtual QString ThousandsReadingsStr() const = 0;
 
     // A calculated result goes on as the required cooling of the selection page: the number as
     // shown and the position of its unit in the heat unit list. The selection page takes it

@@ -76,18 +76,29 @@ public:
     // The dimensions page has no headless counterpart.
     void ShowDimensionSeries(TCoolerType) override {}
 
+    TEdition Edition() const override { return ProgramEdition; }
+    QString IniFilePath() const override { return CatalogueDirectory; }
+    TServiceMargins ServiceMargins() const override { return Margins; }
+
     TLanguage* TextStore() const override { return Language; }
     QString MotorCapacityCoolerTextStr() const override { return KeptCaptions.MotorCapacity; }
     QString PowerCapacityCoolerTextStr() const override { return KeptCaptions.PowerCapacity; }
     QString ProtectionStdCoolerTextStr() const override { return KeptCaptions.ProtectionStd; }
     QString AlterationsNoteStr() const override { return KeptCaptions.AlterationsNote; }
+    QString RpmTextStr() const override { return KeptCaptions.RpmText; }
+    QString ThousandsReadingsStr() const override { return KeptCaptions.ThousandsReadings; }
 
+    TEdition ProgramEdition = TEdition::European;
+    QString CatalogueDirectory; // ends in a directory separator
+    TServiceMargins Margins;
     TLanguage* Language = nullptr;
     struct {
         TPrnStr MotorCapacity;
         TPrnStr PowerCapacity;
         QString ProtectionStd;
         QString AlterationsNote;
+        QString RpmText;
+        QString ThousandsReadings;
     } KeptCaptions;
 
     const TEntryState& Entry(TSelectionEntry entry) const;

@@ -87,7 +87,8 @@ private:
 
     ModelRecord ReadModel(int Position) const {
         return Catalogue.Model(
-            Request.Series, TVerDep().ChangeToSectionName(Models.CatalogueNames.value(Position)));
+            Request.Series,
+            TVerDep().ChangeToSectionName(Models.CatalogueNames.value(Position), Request.Series));
     }
 
     // A cooling system's pump flow filled into the flow entry, as the page does on picking it.

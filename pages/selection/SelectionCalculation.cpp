@@ -1,6 +1,5 @@
 #include "pages/selection/SelectionController.h"
 
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "engine/CatalogueSource.h"
 #include "engine/VerDep.h"
@@ -10,12 +9,13 @@
 
 // Each action reads the files afresh: the user may have replaced them.
 OilGrade TSelectionController::ReadOil() const {
-    return CatalogueSource(EngineState().IniFilePath).Oil(OilSectionName());
+    return CatalogueSource(View.IniFilePath()).Oil(OilSectionName());
 }
 
 ModelRecord TSelectionController::ReadModel(int Position) const {
-    return CatalogueSource(EngineState().IniFilePath)
-        .Model(CurrentPoint().Series, TVerDep().ChangeToSectionName(cbShadow.value(Position)));
+    return CatalogueSource(View.IniFilePath())
+        .Model(CurrentPoint().Series,
+               TVerDep().ChangeToSectionName(cbShadow.value(Position), CurrentPoint().Series));
 }
 
 QList<ModelRecord> TSelectionController::ReadSeriesModels() const {
@@ -26,11 +26,10 @@ QList<ModelRecord> TSelectionController::ReadSeriesModels() const {
 }
 
 OperatingPoint TSelectionController::CurrentPoint() const {
-    const TEngineState& s = EngineState();
     OperatingPoint point = Point;
-    point.Series = s.CurrentCoolerType;
-    point.InletTempHeld = s.FixedInletTempFLG;
-    point.OutletOilAirMargin = s.OutputOilAirDev;
+    point.Series = CurrentCoolerType;
+    point.InletTempHeld = FixedInletTempFLG;
+    point.OutletOilAirMargin = View.ServiceMargins().OutputOilAirDev;
     return point;
 }
 
@@ -39,7 +38,7 @@ PresentationStyle TSelectionController::Style() const {
         View.ListIndex(TSelectionList::OilFlowUnit), View.ListIndex(TSelectionList::MaxTempUnit),
         View.ListIndex(TSelectionList::AirTempUnit), View.ListIndex(TSelectionList::AltitudeUnit),
         View.ListIndex(TSelectionList::HeatDissUnit)};
-    return {units, EngineState().FixedInletTempFLG, EngineState().USVersionFLG};
+    return {units, FixedInletTempFLG, View.Edition() == TEdition::US};
 }
 
 SelectionCaptions TSelectionController::Captions() const {
@@ -54,8 +53,9 @@ QString TSelectionController::RefusalMessageOf(const RatingRefusal& Refusal) con
 
 void TSelectionController::ReadPumpFlowEntry() {
     float flow = 0;
-    if (!TUnitConv().StringToFloat(flow, View.EntryText(TSelectionEntry::OilFlow).left(255),
-                                   View.GroupCaption(TSelectionGroup::OilFlow)))
+    if (!TUnitConv(Messages(), View.ThousandsReadingsStr())
+             .StringToFloat(flow, View.EntryText(TSelectionEntry::OilFlow).left(255),
+                            View.GroupCaption(TSelectionGroup::OilFlow)))
         return;
     int decimals = 0;
     Point.OilFlow =
@@ -116,7 +116,7 @@ void TSelectionController::btCalcNewCoolerClick() {
         if (RunsAtPumpFlow(CurrentPoint().Series))
             EntryExit(TSelectionEntry::OilFlow);
         QStringList models;
-        ModelLists.FillComboBoxDim(CurrentPoint().Series, models, cbShadow);
+        ModelLists.FillComboBoxDim(CurrentPoint().Series, View.RpmTextStr(), models, cbShadow);
         View.SetListItems(TSelectionList::Model, models);
         View.SetListIndex(TSelectionList::Model, 0);
         SizedSeries sized{CurrentPoint(), oil, ReadSeriesModels(), {}, {}};

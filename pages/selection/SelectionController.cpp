@@ -1,7 +1,6 @@
 #include "pages/selection/SelectionController.h"
 
 #include "core/DataFault.h"
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "engine/VerDep.h"
 #include "pages/selection/SelectionEntries.h"
@@ -64,7 +63,7 @@ void TSelectionController::InitialisePage() {
         View.SetPrintEnabled(false);
         PrinterEnableFLG = false;
         ClearOnNewCoolerType(true);
-        View.SetResultLineVisible(TResultLine::ProtectionStd, !EngineState().USVersionFLG);
+        View.SetResultLineVisible(TResultLine::ProtectionStd, View.Edition() != TEdition::US);
     });
 }
 
@@ -83,10 +82,10 @@ bool TSelectionController::ExitEntry(TSelectionEntry Entry) {
     bool read = false;
     RunAction([&] {
         const TEntryQuantity& quantity = QuantityOf(Entry);
-        TEngineState& s = EngineState();
         const QString text = View.EntryText(Entry).left(255);
         float value = 0;
-        if (TUnitConv().StringToFloat(value, text, View.GroupCaption(quantity.Group))) {
+        if (TUnitConv(Messages(), View.ThousandsReadingsStr())
+                .StringToFloat(value, text, View.GroupCaption(quantity.Group))) {
             int decimals = 0;
             float converted =
                 (TUnitConv().*quantity.ToBase)(decimals, value, View.ListIndex(quantity.UnitList));
@@ -95,7 +94,7 @@ bool TSelectionController::ExitEntry(TSelectionEntry Entry) {
             if (!std::isfinite(converted))
                 converted = std::copysign(std::numeric_limits<float>::max(), converted);
             Point.*quantity.Field = converted;
-            if (Entry == TSelectionEntry::OilFlow && s.CurrentCoolerType != VCS_Cooler)
+            if (Entry == TSelectionEntry::OilFlow && CurrentCoolerType != VCS_Cooler)
                 TypedOilFlow = converted;
             WriteEntry(Entry,
                        FormatFixed(value, EntryPrecision, TUnitConv::GetNoOfDeciFromString(text)));
@@ -103,10 +102,11 @@ bool TSelectionController::ExitEntry(TSelectionEntry Entry) {
             return;
         }
         View.SetEntryFocus(Entry);
-        if (Entry == TSelectionEntry::OilFlow && s.CurrentCoolerType == VCS_Cooler) {
+        if (Entry == TSelectionEntry::OilFlow && CurrentCoolerType == VCS_Cooler) {
             // A cooling system always runs at one of its pumps' flows.
             View.SetEntryFontColor(Entry, clBlue);
-            Point.OilFlow = StandardPumpFlow(Point.OilFlow) * (s.USVersionFLG ? 1.2f : 1.0f);
+            Point.OilFlow =
+                StandardPumpFlow(Point.OilFlow) * (View.Edition() == TEdition::US ? 1.2f : 1.0f);
             ShowOilFlow(Point.OilFlow);
             return;
         }
@@ -186,7 +186,7 @@ void TSelectionController::EntryChange(TSelectionEntry Entry) {
     RunAction([&] {
         // A cooling system's oil flow is its pump's, filled in by the program: showing it voids
         // nothing.
-        if (Entry != TSelectionEntry::OilFlow || EngineState().CurrentCoolerType != VCS_Cooler)
+        if (Entry != TSelectionEntry::OilFlow || CurrentCoolerType != VCS_Cooler)
             ClearOnNewCoolerType(false);
     });
 }
@@ -201,7 +201,6 @@ void TSelectionController::cbOilCoolerDataChange() {
 
 void TSelectionController::ClearOnNewCoolerType(bool ClearAllFLG) {
     RunAction([&] {
-        TEngineState& s = EngineState();
         if (ClearAllFLG) {
             // Written directly: each entry's change action would only clear the page again.
             for (TSelectionEntry entry : SelectionEntries) {
@@ -210,7 +209,7 @@ void TSelectionController::ClearOnNewCoolerType(bool ClearAllFLG) {
             }
             TypedOilFlow = 0;
         }
-        if (s.CurrentCoolerType != VCS_Cooler) {
+        if (CurrentCoolerType != VCS_Cooler) {
             View.SetEntryReadOnly(TSelectionEntry::OilFlow, false);
             View.SetEntryFontColor(TSelectionEntry::OilFlow, clBlack);
             View.SetEntryFontColor(TSelectionEntry::MaxTemp, clBlack);
@@ -240,7 +239,8 @@ QString TSelectionController::OilSectionName() const {
 }
 
 QString TSelectionController::PickedSectionName() const {
-    return TVerDep().ChangeToSectionName(cbShadow.value(View.ListIndex(TSelectionList::Model)));
+    return TVerDep().ChangeToSectionName(cbShadow.value(View.ListIndex(TSelectionList::Model)),
+                                         CurrentPoint().Series);
 }
 
 void TSelectionController::SeriesClick(TCoolerType Series) {
@@ -252,10 +252,9 @@ void TSelectionController::SeriesClick(TCoolerType Series) {
 
 void TSelectionController::ShowMotorCaption() {
     // Hydraulic-motor coolers have a fan driven by the system's own oil: its power is asked for.
-    View.SetResultCaption(TResultLine::MotorCapacity,
-                          EngineState().CurrentCoolerType == Cooler_System
-                              ? View.PowerCapacityCoolerTextStr()
-                              : View.MotorCapacityCoolerTextStr());
+    View.SetResultCaption(TResultLine::MotorCapacity, CurrentCoolerType == Cooler_System
+                                                          ? View.PowerCapacityCoolerTextStr()
+                                                          : View.MotorCapacityCoolerTextStr());
 }
 
 void TSelectionController::FillInPumpFlow(bool DisableEntry) {
@@ -272,14 +271,14 @@ void TSelectionController::FillInPumpFlow(bool DisableEntry) {
 void TSelectionController::cbTypeCoolerDataChange() {
     RunAction([&] {
         ClearOnNewCoolerType(false);
-        if (View.SelectedSeries() == VCS_Cooler && EngineState().CurrentCoolerType == VCS_Cooler)
+        if (View.SelectedSeries() == VCS_Cooler && CurrentCoolerType == VCS_Cooler)
             FillInPumpFlow(false);
     });
 }
 
 void TSelectionController::SetFixedInletTemperature(bool Value) {
     RunAction([&] {
-        EngineState().FixedInletTempFLG = Value;
+        FixedInletTempFLG = Value;
         View.SetFixedTempSelected(Value);
         View.ApplyLanguageTexts(); // the heat-load caption names the mode's quantity
         ClearOnNewCoolerType(false);
@@ -301,8 +300,7 @@ void TSelectionController::rbFixedPowerClick() {
 }
 
 void TSelectionController::SaveFixedTempMode() {
-    Settings.SetRegInteger(EngineState().FixedInletTempFLG ? 1 : 0, Page1Key,
-                           QStringLiteral("FixedTempMode"));
+    Settings.SetRegInteger(FixedInletTempFLG ? 1 : 0, Page1Key, QStringLiteral("FixedTempMode"));
 }
 
 void TSelectionController::LoadFixedTempMode() {

@@ -81,6 +81,10 @@ public:
     void MarginsChanged();
 
     bool PrintingEnabled() const { return PrinterEnableFLG; }
+    // The series the page sizes and whether it holds the inlet temperature (else the cooling
+    // required).
+    TCoolerType SeriesSized() const { return CurrentCoolerType; }
+    bool InletTempHeld() const { return FixedInletTempFLG; }
     // What the report copies from the page as it shows it now.
     TSelectionReportData ReportData() const;
     // The candidates listed after "Calculate New Cooler", as the grid's rows 1 on; empty while
@@ -168,6 +172,9 @@ private:
     const TSelectionModelLists& ModelLists;
 
     QStringList cbShadow;
+    // The series shown; the dimensions page keeps a series of its own.
+    TCoolerType CurrentCoolerType = AC_Cooler;
+    bool FixedInletTempFLG = false;
     bool PrinterEnableFLG = false;
     OperatingPoint Point;
     std::optional<SizedSeries> Sized;

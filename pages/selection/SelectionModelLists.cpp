@@ -2,9 +2,10 @@
 
 #include "engine/ModelLists.h"
 
-void TBuiltInModelLists::FillComboBoxDim(TCoolerType Series, QStringList& cbTypeCoolerData,
+void TBuiltInModelLists::FillComboBoxDim(TCoolerType Series, const QString& RpmWord,
+                                         QStringList& cbTypeCoolerData,
                                          QStringList& cbShadow) const {
-    FillSeriesModelList(Series, cbTypeCoolerData, cbShadow);
+    FillSeriesModelList(Series, RpmWord, cbTypeCoolerData, cbShadow);
 }
 
 const TSelectionModelLists& BuiltInModelLists() {

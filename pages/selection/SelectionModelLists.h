@@ -11,15 +11,15 @@ class TSelectionModelLists {
 public:
     virtual ~TSelectionModelLists() = default;
     // Refills the display names and, at the same positions, the catalogue names of the models
-    // of `Series`, smallest first, and sets the series' model count in the engine state.
-    virtual void FillComboBoxDim(TCoolerType Series, QStringList& cbTypeCoolerData,
-                                 QStringList& cbShadow) const = 0;
+    // of `Series`, smallest first; the hydraulic-motor names end in `RpmWord`.
+    virtual void FillComboBoxDim(TCoolerType Series, const QString& RpmWord,
+                                 QStringList& cbTypeCoolerData, QStringList& cbShadow) const = 0;
 };
 
 // The model lists built into the program.
 class TBuiltInModelLists : public TSelectionModelLists {
 public:
-    void FillComboBoxDim(TCoolerType Series, QStringList& cbTypeCoolerData,
+    void FillComboBoxDim(TCoolerType Series, const QString& RpmWord, QStringList& cbTypeCoolerData,
                          QStringList& cbShadow) const override;
 };
 

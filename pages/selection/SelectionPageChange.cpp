@@ -1,6 +1,5 @@
 #include "pages/selection/SelectionController.h"
 
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "core/RegionalSettings.h"
 #include "pages/selection/SelectionEntries.h"
@@ -44,7 +43,6 @@ QString StoredNumber(float Value, int Decimals) {
 
 void TSelectionController::FillSelectionModelList(TCoolerType Series) {
     RunAction([&] {
-        TEngineState& s = EngineState();
         int32_t position = 0;
         Settings.GetRegInteger(position, Page1Key, CoolerTypeComboValue);
         View.SetDisclaimerText(View.AlterationsNoteStr());
@@ -52,10 +50,10 @@ void TSelectionController::FillSelectionModelList(TCoolerType Series) {
         const bool knownSeries = Series == AC_Cooler || Series == DC_Cooler || Series == VCS_Cooler;
         const TCoolerType listed = knownSeries ? Series : Cooler_System;
         QStringList models;
-        ModelLists.FillComboBoxDim(listed, models, cbShadow);
+        ModelLists.FillComboBoxDim(listed, View.RpmTextStr(), models, cbShadow);
         View.SetListItems(TSelectionList::Model, models);
         View.SetListIndex(TSelectionList::Model, 0);
-        s.CurrentCoolerType = listed; // the dimensions page follows with the same series
+        CurrentCoolerType = listed; // the dimensions page follows with the same series
         View.ShowDimensionSeries(listed);
         // Hydraulic-motor coolers have no electric motor to protect.
         View.SetResultCaption(TResultLine::ProtectionStd, listed == Cooler_System
@@ -90,11 +88,9 @@ void TSelectionController::StoreEntry(TSelectionEntry Entry) {
     const auto stored = std::find_if(StoredEntries.begin(), StoredEntries.end(),
                                      [Entry](const TStoredEntry& e) { return e.Entry == Entry; });
     const int unit = View.ListIndex(quantity.UnitList);
-    const TEngineState& s = EngineState();
     // What the user typed is kept: the text as it stands when it reads, otherwise the value its
     // field holds. A cooling system's pump flow is the program's, so the typed flow is kept.
-    const bool pumpFlowShown =
-        Entry == TSelectionEntry::OilFlow && s.CurrentCoolerType == VCS_Cooler;
+    const bool pumpFlowShown = Entry == TSelectionEntry::OilFlow && CurrentCoolerType == VCS_Cooler;
     const QString text = View.EntryText(Entry).left(255);
     TRecordingMessages silent;
     float value = 0;
@@ -131,9 +127,8 @@ void TSelectionController::RestoreStoredInputs() {
         Settings.GetRegInteger(position, Page1Key, value);
         return std::clamp(position, 0, last);
     };
-    TEngineState& s = EngineState();
     // The entries are read as on a series that runs at the flow typed.
-    s.CurrentCoolerType = AC_Cooler;
+    CurrentCoolerType = AC_Cooler;
     View.SetListIndex(TSelectionList::Oil, stored(TSelectionList::Oil, OilTypeValue, LastOilGrade));
     for (const TStoredEntry& entry : StoredEntries) {
         const TSelectionList list = QuantityOf(entry.Entry).UnitList;
@@ -175,9 +170,8 @@ void TSelectionController::RestoreStoredEntry(TSelectionEntry Entry) {
 }
 
 void TSelectionController::SwitchSeries(TCoolerType Series) {
-    TEngineState& s = EngineState();
-    const bool pumpFlowLeft = s.CurrentCoolerType == VCS_Cooler && Series != VCS_Cooler;
-    s.CurrentCoolerType = Series;
+    const bool pumpFlowLeft = CurrentCoolerType == VCS_Cooler && Series != VCS_Cooler;
+    CurrentCoolerType = Series;
     FillSelectionModelList(Series);
     if (Series != VCS_Cooler) {
         View.SetEntryEnabled(TSelectionEntry::OilFlow, true);
@@ -194,10 +188,9 @@ void TSelectionController::SwitchSeries(TCoolerType Series) {
 }
 
 void TSelectionController::ShowPageTexts() {
-    TEngineState& s = EngineState();
     // The dimensions page shows a series of its own meanwhile; this page sizes its own.
     const TCoolerType series = View.SelectedSeries().value_or(AC_Cooler);
-    s.CurrentCoolerType = series;
+    CurrentCoolerType = series;
     View.SetDisclaimerText(View.AlterationsNoteStr());
     ShowMotorCaption();
     View.SetResultCaption(TResultLine::ProtectionStd,
@@ -207,7 +200,7 @@ void TSelectionController::ShowPageTexts() {
     // The model names end in the language's word for rpm.
     const int position = View.ListIndex(TSelectionList::Model);
     QStringList models;
-    ModelLists.FillComboBoxDim(series, models, cbShadow);
+    ModelLists.FillComboBoxDim(series, View.RpmTextStr(), models, cbShadow);
     View.SetListItems(TSelectionList::Model, models);
     View.SetListIndex(TSelectionList::Model, position);
     if (View.GridVisible()) {

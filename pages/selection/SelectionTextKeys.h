@@ -42,10 +42,12 @@ inline constexpr const char* AirTooClose = "31";
 // MainGroup
 inline constexpr const char* AlterationsNote = "18";
 inline constexpr const char* RpmText = "25";
+// How much of the rpm word the model names take.
+constexpr qsizetype RpmTextLength = 10;
 inline constexpr const char* Mode = "31";
 inline constexpr const char* FixedTemp = "32";
 inline constexpr const char* FixedPower = "33";
-// Read by the entries of every page: ThousandsReadingsStr of the engine state.
+// Read by the entries of every page: the two readings of a number ("Write %1 or %2").
 inline constexpr const char* ThousandsReadings = "35";
 
 } // namespace SelectionTextKey

@@ -1,6 +1,5 @@
 #include "pages/selection/SelectionTexts.h"
 
-#include "core/EngineState.h"
 #include "pages/selection/HeadlessSelectionView.h"
 #include "pages/selection/SelectionTextKeys.h"
 #include "texts/Language.h"
@@ -8,11 +7,10 @@
 void ApplySelectionTexts(THeadlessSelectionView& View) {
     using namespace SelectionTextKey;
     TLanguage& language = *View.Language;
-    TEngineState& s = EngineState();
     language.NewPageText(MainGroup);
     View.KeptCaptions.AlterationsNote = language.GetTxt(AlterationsNote);
-    s.RpmTextStr = language.GetTxt(RpmText).left(RpmTextLength);
-    s.ThousandsReadingsStr = language.GetTxt(ThousandsReadings);
+    View.KeptCaptions.RpmText = language.GetTxt(RpmText).left(RpmTextLength);
+    View.KeptCaptions.ThousandsReadings = language.GetTxt(ThousandsReadings);
 
     language.NewPageText(Page_1);
     const auto text = [&](const char* key) { return language.GetTxt(key); };
@@ -21,12 +19,11 @@ void ApplySelectionTexts(THeadlessSelectionView& View) {
           TSelectionGroup::MaxTemp, TSelectionGroup::AirTemp, TSelectionGroup::Altitude,
           TSelectionGroup::HeatDiss, TSelectionGroup::Output})
         View.SetGroupCaption(group, text(GroupCaptionKey(group)));
-    s.OutOfRangeStr = text(OutOfRange);
 
     View.SetResultCaption(TResultLine::OilInletTemp, text(OilInletTemp));
     View.SetResultCaption(TResultLine::OilOutletTemp, text(OilOutletTemp));
     View.SetResultCaption(TResultLine::AirOutletTemp, text(AirOutletTemp));
-    View.SetResultCaption(TResultLine::HeatLoad, text(HeatLoadCaptionKey(s.FixedInletTempFLG)));
+    View.SetResultCaption(TResultLine::HeatLoad, text(HeatLoadCaptionKey(View.FixedTempSelected)));
     View.SetResultCaption(TResultLine::OilPressure, text(OilPressure));
     View.SetResultCaption(TResultLine::AirFlow, text(AirFlow));
     View.KeptCaptions.MotorCapacity = text(MotorCapacity);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/CoolerTypes.h"
+#include "core/Editions.h"
 #include "pages/selection/SelectionDiagram.h"
+#include "settings/ServiceMargins.h"
 
 #include <QList>
 #include <QString>
@@ -143,6 +145,12 @@ public:
     // The dimensions page follows the series picked here (its list, notes and data lines).
     virtual void ShowDimensionSeries(TCoolerType series) = 0;
 
+    // What the page takes from the program: its edition, the catalogue directory (ending in a
+    // directory separator) and the service margins as they stand.
+    virtual TEdition Edition() const = 0;
+    virtual QString IniFilePath() const = 0;
+    virtual TServiceMargins ServiceMargins() const = 0;
+
     // The window's language text store, whose loaded page holds the page's texts; none before
     // the window has started.
     virtual TLanguage* TextStore() const = 0;
@@ -153,4 +161,10 @@ public:
     virtual QString ProtectionStdCoolerTextStr() const = 0;
     // The disclaimer in the window's language; a report in another language leaves it be.
     virtual QString AlterationsNoteStr() const = 0;
+    // The language's word for rpm (at most RpmTextLength characters), which ends the names of
+    // the hydraulic-motor models.
+    virtual QString RpmTextStr() const = 0;
+    // Offers the two readings of a number typed with a thousands-like separator
+    // ("Write %1 or %2"), in the window's language.
+    virtual QString ThousandsReadingsStr() const = 0;
 };

@@ -1,22 +1,20 @@
 #include "pages/service/ServiceEntry.h"
 
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "pages/service/ServiceView.h"
 #include "settings/ServiceMargins.h"
 
 #include <QString>
 
-#include <utility>
-
-TServiceEntry::TServiceEntry(TServiceView& View, TStoredValues& Settings)
-    : View(View), Settings(Settings) {}
+TServiceEntry::TServiceEntry(TServiceView& View, TStoredValues& Settings, TServiceMargins& Margins,
+                             TEdition Edition)
+    : View(View), Settings(Settings), Margins(Margins), Edition(Edition) {}
 
 bool TServiceEntry::Image2MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Modifiers) {
     if (Button != Qt::RightButton || !Modifiers.testFlag(Qt::ControlModifier))
         return false;
-    const QString expected = EngineState().USVersionFLG ? QStringLiteral("ZK_735184_US")
-                                                        : QStringLiteral("ZK_735184_EU");
+    const QString expected =
+        Edition == TEdition::US ? QStringLiteral("ZK_735184_US") : QStringLiteral("ZK_735184_EU");
     QString password;
     while (true) {
         if (!View.ExecutePasswordDialog(password))
@@ -26,10 +24,9 @@ bool TServiceEntry::Image2MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers 
         if (!Messages().YesNo(QStringLiteral("Wrong password! Will you try again?")))
             return false;
     }
-    const TEngineState& s = EngineState();
-    const std::pair before{s.OutputOilAirDev, s.OilMaxOilDev};
-    if (!View.ExecuteMarginsDialog())
+    const TServiceMargins before = Margins;
+    if (!View.ExecuteMarginsDialog(Margins))
         return false;
-    StoreServiceMargins(Settings);
-    return std::pair{s.OutputOilAirDev, s.OilMaxOilDev} != before;
+    StoreServiceMargins(Settings, Margins);
+    return Margins != before;
 }

@@ -1,15 +1,20 @@
 #pragma once
 
+#include "core/Editions.h"
+#include "settings/ServiceMargins.h"
+
 #include <QtCore/qnamespace.h>
 
 class TServiceView;
 class TStoredValues;
 
 // The hidden service entry on the selection page's logo: behind the edition's service password,
-// the margins dialog, whose margins are stored when it ends with OK.
+// the margins dialog, which edits the running program's `Margins` and stores them when it ends
+// with OK.
 class TServiceEntry {
 public:
-    TServiceEntry(TServiceView& View, TStoredValues& Settings);
+    TServiceEntry(TServiceView& View, TStoredValues& Settings, TServiceMargins& Margins,
+                  TEdition Edition);
 
     // A mouse button released over the logo. Only the right button with Ctrl held opens the
     // entry; a wrong password may be tried again as often as the user wants. True when the
@@ -19,4 +24,6 @@ public:
 private:
     TServiceView& View;
     TStoredValues& Settings;
+    TServiceMargins& Margins;
+    TEdition Edition;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/ServiceMargins.h"
+
 #include <QString>
 
 // The two service dialogs as the hidden service entry sees them. The window shows its Qt
@@ -10,6 +12,7 @@ public:
     // Shows the password dialog modally with an empty entry. False when it ends other than with
     // OK; otherwise Password is what was typed.
     virtual bool ExecutePasswordDialog(QString& Password) = 0;
-    // Shows the margins dialog modally; true when it ends with OK, the margins then set from it.
-    virtual bool ExecuteMarginsDialog() = 0;
+    // Shows the margins dialog modally for `Margins`; true when it ends with OK, `Margins` then
+    // set from it.
+    virtual bool ExecuteMarginsDialog(TServiceMargins& Margins) = 0;
 };

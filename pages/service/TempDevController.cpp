@@ -1,6 +1,5 @@
 #include "pages/service/TempDevController.h"
 
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "units/NumericText.h"
 
@@ -21,9 +20,8 @@ std::optional<int> IntegerOf(const QString& text) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-int& MarginOf(TMarginEntry entry) {
-    TEngineState& s = EngineState();
-    return entry == TMarginEntry::AirOutOilOut ? s.OutputOilAirDev : s.OilMaxOilDev;
+int32_t& MarginOf(TServiceMargins& margins, TMarginEntry entry) {
+    return entry == TMarginEntry::AirOutOilOut ? margins.OutputOilAirDev : margins.OilMaxOilDev;
 }
 
 QString& AcceptedOf(std::array<QString, 2>& accepted, TMarginEntry entry) {
@@ -34,7 +32,8 @@ QString& AcceptedOf(std::array<QString, 2>& accepted, TMarginEntry entry) {
 
 TTempDevController::TTempDevController(TTempDevView& View) : View(View) {}
 
-void TTempDevController::FormShow() {
+void TTempDevController::FormShow(const TServiceMargins& Current) {
+    Edited = Current;
     View.SetCaption(QStringLiteral("Temperature Deviations"));
     View.SetStaticText(TMarginText::TempDev,
                        QStringLiteral("Temperature in Celcius degrees. Integers only."));
@@ -44,7 +43,7 @@ void TTempDevController::FormShow() {
         TMarginText::OilMaxOilOutDiff,
         QStringLiteral("Maximum temperature deviation for Set Oil temperature vs. Calculated"));
     for (TMarginEntry entry : {TMarginEntry::AirOutOilOut, TMarginEntry::OilMaxOilOut})
-        WriteEntry(entry, FormatFixed(MarginOf(entry), IntegerPrecision, 0));
+        WriteEntry(entry, FormatFixed(MarginOf(Edited, entry), IntegerPrecision, 0));
     View.SetEntryFocus(TMarginEntry::AirOutOilOut);
 }
 
@@ -72,7 +71,7 @@ void TTempDevController::EntryChange(TMarginEntry Entry) {
 }
 
 void TTempDevController::btDefaultValuesClick() {
-    const TEngineState defaults; // a fresh engine state holds the defaults
+    const TServiceMargins defaults;
     WriteEntry(TMarginEntry::AirOutOilOut,
                FormatFixed(defaults.OutputOilAirDev, IntegerPrecision, 0));
     WriteEntry(TMarginEntry::OilMaxOilOut, FormatFixed(defaults.OilMaxOilDev, IntegerPrecision, 0));
@@ -81,6 +80,6 @@ void TTempDevController::btDefaultValuesClick() {
 void TTempDevController::OKBtnClick() {
     for (TMarginEntry entry : {TMarginEntry::AirOutOilOut, TMarginEntry::OilMaxOilOut}) {
         if (const std::optional<int> value = IntegerOf(View.EntryText(entry)))
-            MarginOf(entry) = *value;
+            MarginOf(Edited, entry) = *value;
     }
 }

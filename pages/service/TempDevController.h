@@ -1,19 +1,20 @@
 #pragma once
 
 #include "pages/service/TempDevView.h"
+#include "settings/ServiceMargins.h"
 
 #include <QString>
 
 #include <array>
 
 // The logic of the margins dialog: it shows the two service margins, keeps its entries to the
-// integers 0 to 99 (or nothing) and sets the margins when it ends with OK.
+// integers 0 to 99 (or nothing) and sets the margins it shows when it ends with OK.
 class TTempDevController {
 public:
     explicit TTempDevController(TTempDevView& View);
 
-    // The dialog is shown: its texts and the current margins.
-    void FormShow();
+    // The dialog is shown: its texts and `Current`, the margins it edits.
+    void FormShow(const TServiceMargins& Current);
     // The text of an entry changed. A text that is no integer, or is one below zero, is
     // refused with a message and the entry goes back to the text it had before.
     void EntryChange(TMarginEntry Entry);
@@ -21,11 +22,14 @@ public:
     void btDefaultValuesClick();
     // OK: each margin whose entry is not empty takes its value.
     void OKBtnClick();
+    // The margins shown, as OK has set them.
+    const TServiceMargins& Margins() const { return Edited; }
 
 private:
     void WriteEntry(TMarginEntry Entry, const QString& Text);
 
     TTempDevView& View;
+    TServiceMargins Edited;
     // What each entry showed after its last accepted change: the text a refused change undoes
     // to.
     std::array<QString, 2> Accepted;

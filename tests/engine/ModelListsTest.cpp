@@ -1,6 +1,5 @@
 #include "engine/ModelLists.h"
 #include "core/ConvertError.h"
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "core/RegionalSettings.h"
 #include "engine/CatalogueRecord.h"
@@ -24,8 +23,7 @@ const QString ShippedIniDir = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFil
 struct TSeriesCase {
     const char* Series;
     TCoolerType CoolerType;
-    void (*Fill)(QStringList& names, QStringList& sections);
-    int32_t TEngineState::*ModelCount;
+    int32_t (*Fill)(const QString& rpmWord, QStringList& names, QStringList& sections);
     int Models;
     const char* DisplayForm;
     const char* SectionForm;
@@ -35,20 +33,25 @@ struct TSeriesCase {
 
 const TSeriesCase SeriesCases[] = {
     {"VAM", AC_Cooler,
-     [](QStringList& n, QStringList& s) { TDimensionVAM().FillComboBoxDim(n, s); },
-     &TEngineState::NoOfCoolersVAM, 12, R"(KVAM (\d{3})-([A-Z]))", R"(VAM2?_(\d{3})_[46]_([A-Z]))",
-     "VAM2_", 4},
+     [](const QString& w, QStringList& n, QStringList& s) {
+         return TDimensionVAM().FillComboBoxDim(w, n, s);
+     },
+     12, R"(KVAM (\d{3})-([A-Z]))", R"(VAM2?_(\d{3})_[46]_([A-Z]))", "VAM2_", 4},
     {"VDM", DC_Cooler,
-     [](QStringList& n, QStringList& s) { TDimensionVDM().FillComboBoxDim(n, s); },
-     &TEngineState::NoOfCoolersVDM, 8, R"(KVDM (\d{3}))", R"(VDM_(\d{3}))", "VDM_", 8},
+     [](const QString& w, QStringList& n, QStringList& s) {
+         return TDimensionVDM().FillComboBoxDim(w, n, s);
+     },
+     8, R"(KVDM (\d{3}))", R"(VDM_(\d{3}))", "VDM_", 8},
     {"VHM", Cooler_System,
-     [](QStringList& n, QStringList& s) { TDimensionVHM().FillComboBoxDim(n, s); },
-     &TEngineState::NoOfCoolersVHM, 18, R"(KVHM (\d+)-(\d+) rpm)", R"(VHM2?_(\d+)_(\d+))", "VHM2_",
-     8},
+     [](const QString& w, QStringList& n, QStringList& s) {
+         return TDimensionVHM().FillComboBoxDim(w, n, s);
+     },
+     18, R"(KVHM (\d+)-(\d+) rpm)", R"(VHM2?_(\d+)_(\d+))", "VHM2_", 8},
     {"VCS", VCS_Cooler,
-     [](QStringList& n, QStringList& s) { TDimensionVCS().FillComboBoxDim(n, s); },
-     &TEngineState::NoOfCoolersVCS, 19, R"(KVCS (\d+)-([DA])-([A-Z]))",
-     R"(VCS2?_(\d+)_4_([DA])_([A-Z]))", "VCS2_", 10},
+     [](const QString& w, QStringList& n, QStringList& s) {
+         return TDimensionVCS().FillComboBoxDim(w, n, s);
+     },
+     19, R"(KVCS (\d+)-([DA])-([A-Z]))", R"(VCS2?_(\d+)_4_([DA])_([A-Z]))", "VCS2_", 10},
 };
 
 QStringList CapturedGroups(const QRegularExpressionMatch& match) {
@@ -67,12 +70,7 @@ QString OrderKey(const QStringList& groups) {
 
 class ModelLists : public testing::Test {
 protected:
-    void SetUp() override {
-        ResetEngineState();
-        EngineState().RpmTextStr = QStringLiteral("rpm");
-    }
-    void TearDown() override { ResetEngineState(); }
-
+    const QString Rpm = QStringLiteral("rpm");
     TRecordingMessages Shown;
     TScopedMessageService Capture{Shown};
 };
@@ -81,11 +79,11 @@ TEST_F(ModelLists, EverySeriesListsItsModelsSmallestFirstInTheirNameForms) {
     for (const TSeriesCase& c : SeriesCases) {
         SCOPED_TRACE(c.Series);
         QStringList names, sections;
-        c.Fill(names, sections);
+        const int32_t count = c.Fill(Rpm, names, sections);
 
         ASSERT_EQ(names.size(), c.Models);
         ASSERT_EQ(sections.size(), c.Models);
-        EXPECT_EQ(EngineState().*c.ModelCount, c.Models);
+        EXPECT_EQ(count, c.Models);
 
         const QRegularExpression displayForm(QRegularExpression::anchoredPattern(c.DisplayForm));
         const QRegularExpression sectionForm(QRegularExpression::anchoredPattern(c.SectionForm));
@@ -109,14 +107,12 @@ TEST_F(ModelLists, EverySeriesListsItsModelsSmallestFirstInTheirNameForms) {
 }
 
 TEST_F(ModelLists, HydraulicMotorNamesEndInTheRpmTextOfTheLanguageAtFillTime) {
-    EngineState().RpmTextStr = QStringLiteral("obr/min");
     QStringList names, sections;
-    TDimensionVHM().FillComboBoxDim(names, sections);
+    TDimensionVHM().FillComboBoxDim(QStringLiteral("obr/min"), names, sections);
     EXPECT_EQ(names.first(), "KVHM 200-1500 obr/min");
     EXPECT_EQ(sections.first(), "VHM2_200_1500");
 
-    EngineState().RpmTextStr = QStringLiteral("U/min");
-    TDimensionVHM().FillComboBoxDim(names, sections);
+    TDimensionVHM().FillComboBoxDim(QStringLiteral("U/min"), names, sections);
     EXPECT_EQ(names.last(), "KVHM 800-1200 U/min");
 }
 
@@ -124,23 +120,20 @@ TEST_F(ModelLists, HydraulicMotorNamesEndInTheRpmTextOfTheLanguageAtFillTime) {
 // model must still reach a section of its own.
 TEST_F(ModelLists, HydraulicMotorSectionsSurviveTheSectionNameRule) {
     QStringList names, sections;
-    TDimensionVHM().FillComboBoxDim(names, sections);
-    EngineState().CurrentCoolerType = Cooler_System;
+    TDimensionVHM().FillComboBoxDim(Rpm, names, sections);
     const TVerDep verDep;
     for (const QString& section : sections)
-        EXPECT_EQ(verDep.ChangeToSectionName(section), section);
+        EXPECT_EQ(verDep.ChangeToSectionName(section, Cooler_System), section);
     EXPECT_EQ(QSet<QString>(sections.begin(), sections.end()).size(), sections.size());
 }
 
 TEST_F(ModelLists, FillingReplacesWhatTheListsHeldAndCountsEachSeriesApart) {
     QStringList names{"stale"}, sections{"stale", "entries"};
-    TDimensionVAM().FillComboBoxDim(names, sections);
-    TDimensionVDM().FillComboBoxDim(names, sections);
+    EXPECT_EQ(TDimensionVAM().FillComboBoxDim(Rpm, names, sections), 12);
+    EXPECT_EQ(TDimensionVDM().FillComboBoxDim(Rpm, names, sections), 8);
 
     EXPECT_EQ(names.first(), "KVDM 100");
     EXPECT_EQ(sections.size(), 8);
-    EXPECT_EQ(EngineState().NoOfCoolersVDM, 8);
-    EXPECT_EQ(EngineState().NoOfCoolersVAM, 12);
 }
 
 // A longer table than the series allows is reported by the series' error number; the lists
@@ -148,14 +141,13 @@ TEST_F(ModelLists, FillingReplacesWhatTheListsHeldAndCountsEachSeriesApart) {
 TEST_F(ModelLists, AnOverlongListIsAnInternalErrorWithTheSeriesNumber) {
     const struct {
         const TModelListTraits& Traits;
-        int32_t TEngineState::*ModelCount;
         int Allowed;
         const char* Message;
     } cases[] = {
-        {ModelListVAM, &TEngineState::NoOfCoolersVAM, 12, "Internal error. Error number 1001"},
-        {ModelListVDM, &TEngineState::NoOfCoolersVDM, 8, "Internal error. Error number 1002"},
-        {ModelListVHM, &TEngineState::NoOfCoolersVHM, 18, "Internal error. Error number 1003"},
-        {ModelListVCS, &TEngineState::NoOfCoolersVCS, 19, "Internal error. Error number 1004"},
+        {ModelListVAM, 12, "Internal error. Error number 1001"},
+        {ModelListVDM, 8, "Internal error. Error number 1002"},
+        {ModelListVHM, 18, "Internal error. Error number 1003"},
+        {ModelListVCS, 19, "Internal error. Error number 1004"},
     };
     const std::vector<TModelRow> rows(20, TModelRow{"KXXX 999", "XXX_999"});
     for (const auto& c : cases) {
@@ -163,14 +155,16 @@ TEST_F(ModelLists, AnOverlongListIsAnInternalErrorWithTheSeriesNumber) {
         QStringList names, sections;
 
         Shown.Shown.clear();
-        FillModelList(c.Traits, std::span(rows).first(c.Allowed), names, sections);
+        EXPECT_EQ(FillModelList(c.Traits, std::span(rows).first(c.Allowed), Rpm, names, sections),
+                  c.Allowed);
         EXPECT_TRUE(Shown.Shown.isEmpty());
 
-        FillModelList(c.Traits, std::span(rows).first(c.Allowed + 1), names, sections);
+        const int32_t count =
+            FillModelList(c.Traits, std::span(rows).first(c.Allowed + 1), Rpm, names, sections);
         EXPECT_EQ(Shown.Shown, (QList<TShownMessage>{{TMessageKind::Error, c.Message}}));
         EXPECT_EQ(names.size(), c.Allowed + 1);
         EXPECT_EQ(sections.size(), c.Allowed + 1);
-        EXPECT_EQ(EngineState().*c.ModelCount, c.Allowed + 1);
+        EXPECT_EQ(count, c.Allowed + 1);
     }
 }
 
@@ -182,12 +176,11 @@ TEST_F(ModelLists, ShippedCatalogueHoldsExactlyTheListedModelsWithAllValues) {
     for (const TSeriesCase& c : SeriesCases) {
         SCOPED_TRACE(c.Series);
         QStringList names, sections;
-        c.Fill(names, sections);
-        EngineState().CurrentCoolerType = c.CoolerType;
+        c.Fill(Rpm, names, sections);
         const QString fileName = verDep.ChangeToCoolerIniFilename(c.CoolerType);
 
         for (const QString& name : sections) {
-            const QString section = verDep.ChangeToSectionName(name);
+            const QString section = verDep.ChangeToSectionName(name, c.CoolerType);
             SCOPED_TRACE(section.toStdString());
             ModelRecord values{};
             try {

@@ -1,6 +1,5 @@
 #include "engine/MotorVariants.h"
 
-#include "core/EngineState.h"
 #include "engine/CoolerCatalogue.h"
 #include "engine/ModelLists.h"
 #include "engine/VerDep.h"
@@ -138,8 +137,6 @@ struct TShippedCase {
 
 class ShippedMotorData : public testing::TestWithParam<TShippedCase> {
 protected:
-    void SetUp() override { EngineState().CurrentCoolerType = Cooler_System; }
-    void TearDown() override { ResetEngineState(); }
 };
 
 double Number(const QString& text) {
@@ -157,7 +154,7 @@ TEST_P(ShippedMotorData, EveryVariantFitsItsModel) {
 
     QStringList names;
     QStringList sections;
-    TDimensionVHM().FillComboBoxDim(names, sections);
+    TDimensionVHM().FillComboBoxDim(QString(), names, sections);
     QSet<QString> modelsWithVariants;
     const QString iniDir = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/");
     for (const TMotorDataCells& v : variants) {
@@ -165,8 +162,8 @@ TEST_P(ShippedMotorData, EveryVariantFitsItsModel) {
         const qsizetype model = names.indexOf(v[0] + QLatin1Char(' '));
         ASSERT_GE(model, 0) << "no such model";
         modelsWithVariants.insert(v[0]);
-        const ModelRecord catalogue =
-            ReadModelRecord(TVerDep().ChangeToSectionName(sections[model]), iniDir, "CnfCsEur.ini");
+        const ModelRecord catalogue = ReadModelRecord(
+            TVerDep().ChangeToSectionName(sections[model], Cooler_System), iniDir, "CnfCsEur.ini");
         const double speed = Number(v[1]);
         EXPECT_EQ(QString::number(speed), v[0].section(QLatin1Char('-'), 1));
         EXPECT_NEAR(Number(v[2]), catalogue[Catalogue::MotorPower] * c.PowerPerKw, 0.006);

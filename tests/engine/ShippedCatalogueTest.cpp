@@ -1,4 +1,3 @@
-#include "core/EngineState.h"
 #include "core/RegionalSettings.h"
 #include "engine/CoolerCatalogue.h"
 #include "engine/ModelLists.h"
@@ -25,13 +24,13 @@ struct TSeries {
 
 const TSeries AllSeries[] = {
     {"VAM", AC_Cooler,
-     [](QStringList& n, QStringList& s) { TDimensionVAM().FillComboBoxDim(n, s); }},
+     [](QStringList& n, QStringList& s) { TDimensionVAM().FillComboBoxDim(QString(), n, s); }},
     {"VDM", DC_Cooler,
-     [](QStringList& n, QStringList& s) { TDimensionVDM().FillComboBoxDim(n, s); }},
+     [](QStringList& n, QStringList& s) { TDimensionVDM().FillComboBoxDim(QString(), n, s); }},
     {"VHM", Cooler_System,
-     [](QStringList& n, QStringList& s) { TDimensionVHM().FillComboBoxDim(n, s); }},
+     [](QStringList& n, QStringList& s) { TDimensionVHM().FillComboBoxDim(QString(), n, s); }},
     {"VCS", VCS_Cooler,
-     [](QStringList& n, QStringList& s) { TDimensionVCS().FillComboBoxDim(n, s); }},
+     [](QStringList& n, QStringList& s) { TDimensionVCS().FillComboBoxDim(QString(), n, s); }},
 };
 
 // The conductance (kW/K) of a model at `Flow` l/min.
@@ -47,19 +46,16 @@ double ConductanceOf(const TTableValue& Record, double Flow) {
 class ShippedCatalogue : public testing::TestWithParam<TSeries> {
 protected:
     void SetUp() override {
-        ResetEngineState();
-        // The section-name rule follows the series.
-        EngineState().CurrentCoolerType = GetParam().Type;
         Point.Series = GetParam().Type;
         Point.MaxInletOilTemp = 60;
         Point.AirTemp = 20;
         Point.Altitude = 0;
         GetParam().Fill(Names, Sections);
         for (const QString& section : Sections)
-            Records.push_back(ReadModelRecord(TVerDep().ChangeToSectionName(section), IniDir,
+            Records.push_back(ReadModelRecord(TVerDep().ChangeToSectionName(section, Point.Series),
+                                              IniDir,
                                               TVerDep().ChangeToCoolerIniFilename(Point.Series)));
     }
-    void TearDown() override { ResetEngineState(); }
 
     // Heat removed by model i at flow q, evaluated the way the choice evaluates it.
     double Capacity(int i, double q) const {
@@ -193,12 +189,11 @@ TEST_P(ShippedCatalogue, TechnicalDataArePlausible) {
 TEST(ShippedCatalogueRange, RequiredCoolingsFromOneTo250kWFindAModel) {
     // At 40 K between oil and air the smallest D.C. cooler takes about 2 kW and the largest
     // A.C. cooler about 250 kW.
-    ResetEngineState();
     TScopedRegionalSettings point(QLatin1Char('.'));
     QStringList names, sections;
-    TDimensionVDM().FillComboBoxDim(names, sections);
+    TDimensionVDM().FillComboBoxDim(QString(), names, sections);
     const ModelRecord smallest = ReadModelRecord(sections.first(), IniDir, "CnfDcEur.ini");
-    TDimensionVAM().FillComboBoxDim(names, sections);
+    TDimensionVAM().FillComboBoxDim(QString(), names, sections);
     const ModelRecord largest = ReadModelRecord(sections.last(), IniDir, "CnfAcEur.ini");
     EXPECT_LT(ConductanceOf(smallest, smallest[Catalogue::MinFlow]) * 40, 2.5);
     EXPECT_GT(ConductanceOf(largest, largest[Catalogue::MaxFlow]) * 40, 240);

@@ -1,5 +1,4 @@
 #include "engine/VerDep.h"
-#include "core/EngineState.h"
 
 #include <gtest/gtest.h>
 
@@ -24,25 +23,10 @@ TEST(VerDep, CatalogueFilePerSeriesAndHigherOrdinalsAreCoolingSystems) {
     EXPECT_EQ(names.ChangeToCoolerIniFilename(static_cast<TCoolerType>(7)), "CnfVcEur.ini");
 }
 
-TEST(VerDep, SectionNamesFollowTheSeriesSelectedLast) {
-    ResetEngineState();
+TEST(VerDep, SectionNamesFollowTheSeriesTheModelIsListedIn) {
     const TVerDep names;
-    EngineState().CurrentCoolerType = Cooler_System;
-    EXPECT_EQ(names.ChangeToSectionName("VHM_400_1500 rpm"), "VHM_400_1500");
-    EngineState().CurrentCoolerType = AC_Cooler;
-    EXPECT_EQ(names.ChangeToSectionName("VHM_400_1500 rpm"), "VHM_400_1500 rpm");
-}
-
-// A caller that names the series is not swayed by the one selected last.
-TEST(VerDep, SectionNamesFollowANamedSeries) {
-    ResetEngineState();
-    const TVerDep names;
-    for (const TCoolerType selectedLast : {AC_Cooler, Cooler_System}) {
-        EngineState().CurrentCoolerType = selectedLast;
-        EXPECT_EQ(names.ChangeToSectionName("VHM_400_1500 rpm", Cooler_System), "VHM_400_1500");
-        EXPECT_EQ(names.ChangeToSectionName("VHM_400_1500 rpm", AC_Cooler), "VHM_400_1500 rpm");
-    }
-    ResetEngineState();
+    EXPECT_EQ(names.ChangeToSectionName("VHM_400_1500 rpm", Cooler_System), "VHM_400_1500");
+    EXPECT_EQ(names.ChangeToSectionName("VHM_400_1500 rpm", AC_Cooler), "VHM_400_1500 rpm");
 }
 
 TEST(VerDep, DataSheetNames) {

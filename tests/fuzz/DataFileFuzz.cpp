@@ -4,7 +4,6 @@
 #include "FuzzDataFiles.h"
 
 #include "core/DataFault.h"
-#include "core/EngineState.h"
 #include "core/RegionalSettings.h"
 #include "engine/CoolerCatalogue.h"
 #include "engine/OilGrade.h"
@@ -52,17 +51,16 @@ void CheckShown(const Rating& Result, const ModelRecord& Model, TCoolerType Seri
 }
 
 void SizeCooler(const TOperatingPoint& point) {
-    ResetEngineState();
-    EngineState().CurrentCoolerType = point.Series; // the section-name rule follows the series
     QStringList models;
     QStringList sections;
-    BuiltInModelLists().FillComboBoxDim(point.Series, models, sections);
+    BuiltInModelLists().FillComboBoxDim(point.Series, QStringLiteral("rpm"), models, sections);
     const TVerDep names;
     try {
         const OilGrade oil = OilGrade::Read(QString::fromLatin1(point.OilSection), FuzzDataDir());
         QList<ModelRecord> records;
         for (const QString& section : sections)
-            records.append(ReadModelRecord(names.ChangeToSectionName(section), FuzzDataDir(),
+            records.append(ReadModelRecord(names.ChangeToSectionName(section, point.Series),
+                                           FuzzDataDir(),
                                            names.ChangeToCoolerIniFilename(point.Series)));
         OperatingPoint sized;
         sized.Series = point.Series;

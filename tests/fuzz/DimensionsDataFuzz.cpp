@@ -4,7 +4,6 @@
 // line is a number or the page says what is wrong with the data.
 #include "FuzzDataFiles.h"
 
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "core/RegionalSettings.h"
 #include "pages/dimensions/DimensionsController.h"
@@ -35,9 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const TScopedRegionalSettings regional(QLatin1Char('.'));
     WriteAsEveryDataFile(data, size);
 
-    ResetEngineState();
-    EngineState().IniFilePath = FuzzDataDir();
     THeadlessDimensionsView view;
+    view.CatalogueDirectory = FuzzDataDir();
     TMemoryDimensionsSettings settings;
     TDimensionsController controller(view, settings);
     // Each series' first model, as the page shows it on entering, and one more picked by the

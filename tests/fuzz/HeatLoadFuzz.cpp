@@ -4,7 +4,6 @@
 #include "FuzzCheck.h"
 
 #include "app/cli/HeatLoadCommand.h"
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "core/RegionalSettings.h"
 #include "pages/heatload/HeadlessHeatLoadView.h"
@@ -45,7 +44,6 @@ void RunArguments(const QStringList& arguments) {
 }
 
 void TypeIntoThePage(const QStringList& texts) {
-    ResetEngineState();
     TRecordingMessages messages;
     const TScopedMessageService recordMessages(messages);
     THeadlessHeatLoadView view;
@@ -53,7 +51,8 @@ void TypeIntoThePage(const QStringList& texts) {
     THeatLoadController controller(view, settings);
     controller.ResetInputs();
     for (qsizetype i = 0; i < texts.size(); ++i) {
-        const THeatLoadEntry entry = HeatLoadInputs[static_cast<std::size_t>(i) % HeatLoadInputs.size()];
+        const THeatLoadEntry entry =
+            HeatLoadInputs[static_cast<std::size_t>(i) % HeatLoadInputs.size()];
         const QString& text = texts[i];
         if (!text.isEmpty()) {
             view.SetListIndex(entry, text[0].unicode() % (UnitListItems(entry).size() + 1));

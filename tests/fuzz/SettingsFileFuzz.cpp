@@ -3,7 +3,6 @@
 // accessors read every value the program uses from it as the per-user and the machine copy.
 #include "FuzzCheck.h"
 
-#include "core/EngineState.h"
 #include "settings/RegRoutines.h"
 #include "settings/SeededValues.h"
 #include "settings/SettingsRoots.h"
@@ -70,9 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     CheckRoundTrip(bytes);
 
-    static const TScopedSettingsRoots roots(Roots());
-    for (const bool usEdition : {true, false}) {
-        EngineState().USVersionFLG = usEdition;
+    for (const TEdition edition : {TEdition::US, TEdition::European}) {
+        TSettingsRoots roots = Roots();
+        roots.Edition = edition;
+        const TScopedSettingsRoots inEdition(roots);
         WriteFile(Roots().UserFile, bytes);
         WriteFile(Roots().MachineFile, bytes);
         ReadEveryValue();

@@ -69,7 +69,7 @@ protected:
     }
     bool UserHoldsProgramKey() const {
         const std::optional<TSettingsTree> tree = TSettingsFile(UserFile).Read();
-        return tree && tree->HoldsKey(ProgramRegKey());
+        return tree && tree->HoldsKey(ProgramRegKey(TEdition::US));
     }
     int32_t StoredInteger(const QString& EndPath, const QString& RegValue) const {
         int32_t value = -999;
@@ -258,7 +258,7 @@ TEST_F(InstallationCheckTest, AnUnreadableUserCopyIsKeptAsideAndSeededAfresh) {
 }
 
 TEST_F(InstallationCheckTest, TheEuropeanEditionWorksUnderItsOwnKey) {
-    EngineState().USVersionFLG = false;
+    const TScopedSettingsRoots europeanRoots({UserFile, MachineFile, TEdition::European});
     TMachineCopy european;
     european.Key = QStringLiteral("Software\\Kylvane");
     WriteMachine(TMachineCopy().Bytes()); // the US edition's installation only

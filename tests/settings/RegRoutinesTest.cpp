@@ -173,7 +173,6 @@ TEST_F(RegRoutinesTest, AnUnreadableUserCopyFailsEveryOperationAndIsLeftAsItIs) 
 }
 
 TEST(RegRoutinesWithoutRoots, EveryOperationFails) {
-    ResetEngineState();
     TScopedSettingsRoots noRoots(TSettingsRoots{});
     TRegRoutines reg;
     int32_t number = 0;

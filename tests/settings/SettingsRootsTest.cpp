@@ -1,5 +1,4 @@
 #include "settings/SettingsRoots.h"
-#include "core/EngineState.h"
 
 #include <QTemporaryDir>
 #include <QtGlobal>
@@ -14,27 +13,27 @@ TEST(SettingsRootsForProgram, UserCopyUnderXdgConfigAndMachineCopyBesideTheProgr
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
 
     const struct {
-        bool US;
+        TEdition Edition;
         const char* UserFile;
         const char* MachineFile;
     } cases[] = {
-        {true, "/Brenvik/Brenvik Cooler US.ini",
+        {TEdition::US, "/Brenvik/Brenvik Cooler US.ini",
          "/opt/aircooler/share/aircooler/MachineSettings-US.ini"},
-        {false, "/Kylvane.ini", "/opt/aircooler/share/aircooler/MachineSettings-EU.ini"},
+        {TEdition::European, "/Kylvane.ini",
+         "/opt/aircooler/share/aircooler/MachineSettings-EU.ini"},
     };
     for (const auto& c : cases) {
-        EngineState().USVersionFLG = c.US;
         const TSettingsRoots roots =
-            TSettingsRoots::ForProgram(QStringLiteral("/opt/aircooler/bin"));
+            TSettingsRoots::ForProgram(QStringLiteral("/opt/aircooler/bin"), c.Edition);
         EXPECT_EQ(roots.UserFile, config.path() + QString::fromUtf8(c.UserFile));
         EXPECT_EQ(roots.MachineFile, QString::fromUtf8(c.MachineFile));
+        EXPECT_EQ(roots.Edition, c.Edition);
     }
 
     if (previous.isNull())
         qunsetenv("XDG_CONFIG_HOME");
     else
         qputenv("XDG_CONFIG_HOME", previous);
-    ResetEngineState();
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/EngineState.h"
 #include "settings/SettingsRoots.h"
 
 #include <QDir>
@@ -22,18 +21,13 @@ inline QByteArray FileBytes(const QString& fileName) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A fresh, empty pair of roots in a temporary directory for every test, the US edition, and
-// the engine state put back afterwards.
+// A fresh, empty pair of roots in a temporary directory for every test, in the US edition.
 class SettingsRootsTest : public ::testing::Test {
 protected:
     SettingsRootsTest()
         : UserFile(Dir.filePath(QStringLiteral("config/Brenvik/Brenvik Cooler US.ini"))),
           MachineFile(Dir.filePath(QStringLiteral("share/aircooler/MachineSettings-US.ini"))),
-          Roots({UserFile, MachineFile}) {
-        ResetEngineState();
-        EngineState().USVersionFLG = true;
-    }
-    ~SettingsRootsTest() override { ResetEngineState(); }
+          Roots({UserFile, MachineFile, TEdition::US}) {}
 
     void WriteUser(const QByteArray& text) { WriteFileBytes(UserFile, text); }
     void WriteMachine(const QByteArray& text) { WriteFileBytes(MachineFile, text); }

@@ -13,7 +13,6 @@
 //       references "our <number>" and "your <number>"
 //
 // Exits with 1 as soon as a write fails.
-#include "core/EngineState.h"
 #include "pages/printsetup/PrintSetupSettings.h"
 #include "settings/RegRoutines.h"
 #include "settings/SeededValues.h"
@@ -45,9 +44,7 @@ bool StorePages(int number) {
                 return false;
         }
     }
-    EngineState().OilMaxOilDev = number;
-    EngineState().OutputOilAirDev = number;
-    return StoreServiceMargins(store);
+    return StoreServiceMargins(store, {number, number});
 }
 
 int main(int argc, char** argv) {
@@ -60,8 +57,7 @@ int main(int argc, char** argv) {
     const int first = args[4].toInt();
     const int last = args[5].toInt();
 
-    EngineState().USVersionFLG = true;
-    SetSettingsRoots({args[1], QString()});
+    SetSettingsRoots({args[1], QString(), TEdition::US});
     const TRegRoutines reg;
     for (int i = first; i <= last; ++i) {
         if (mode == QLatin1StringView("printsetup")) {

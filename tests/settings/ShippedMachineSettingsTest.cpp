@@ -82,10 +82,9 @@ TEST(ShippedMachineSettings, TheBuildTreesCopySeedsAUserOnceAndPointsAtTheBuildT
     for (const TEditionDefaults& edition : Editions) {
         SCOPED_TRACE(edition.File);
         QTemporaryDir home;
-        ResetEngineState();
-        EngineState().USVersionFLG = edition.US;
         TScopedSettingsRoots roots({home.filePath(QStringLiteral("user.ini")),
-                                    BuildDataDir + u'/' + QString::fromLatin1(edition.File)});
+                                    BuildDataDir + u'/' + QString::fromLatin1(edition.File),
+                                    edition.US ? TEdition::US : TEdition::European});
         TRegRoutines reg;
 
         EXPECT_EQ(reg.IsProgramAllowed(), TRegRoutines::UserCopyOutdated);
@@ -103,7 +102,6 @@ TEST(ShippedMachineSettings, TheBuildTreesCopySeedsAUserOnceAndPointsAtTheBuildT
         EXPECT_FALSE(reg.GetRegString(QStringLiteral("\\MainData"), QStringLiteral("InstallTime"))
                          .isEmpty());
     }
-    ResetEngineState();
 }
 
 // The installation step run on its own: it records the prefix it installs into (not the

@@ -1,4 +1,3 @@
-#include "core/EngineState.h"
 #include "settings/VersUnit.h"
 
 #include <gtest/gtest.h>
@@ -6,12 +5,12 @@
 namespace {
 
 // Linked with the European edition's library instead of the US one.
-TEST(VersUnitEuropeanEdition, CreatingItFixesTheEuropeanEdition) {
-    EngineState().USVersionFLG = true;
-    TVersUnit version;
-    EXPECT_FALSE(EngineState().USVersionFLG);
+TEST(VersUnitEuropeanEdition, ItsEditionIsTheEuropeanBuildsUnlessGivenAnother) {
+    const TVersUnit version;
+    EXPECT_EQ(version.Edition(), TEdition::European);
+    EXPECT_EQ(BuildEdition(), TEdition::European);
+    EXPECT_EQ(TVersUnit(TEdition::US).Edition(), TEdition::US);
     EXPECT_EQ(version.GetVerNumber(), QStringLiteral(" 2.03"));
-    ResetEngineState();
 }
 
 } // namespace

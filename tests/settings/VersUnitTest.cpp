@@ -1,15 +1,14 @@
 #include "settings/VersUnit.h"
-#include "core/EngineState.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(VersUnit, CreatingItFixesTheUSEdition) {
-    ResetEngineState();
-    TVersUnit version;
-    EXPECT_TRUE(EngineState().USVersionFLG);
-    ResetEngineState();
+TEST(VersUnit, ItsEditionIsTheUSBuildsUnlessGivenAnother) {
+    const TVersUnit version;
+    EXPECT_EQ(version.Edition(), TEdition::US);
+    EXPECT_EQ(BuildEdition(), TEdition::US);
+    EXPECT_EQ(TVersUnit(TEdition::European).Edition(), TEdition::European);
 }
 
 TEST(VersUnit, TheVersionTextsFollowTheLanguagesWordForVersion) {
@@ -24,14 +23,12 @@ TEST(VersUnit, TheVersionTextsFollowTheLanguagesWordForVersion) {
 
     version.SetMianGroupVersion(QStringLiteral("Vr"));
     EXPECT_EQ(version.GetVer(), QStringLiteral("Vr 2.03"));
-    ResetEngineState();
 }
 
 TEST(VersUnit, ItsTextsStayWithin255Characters) {
     TVersUnit version;
     version.SetMianGroupVersion(QString(300, u'v'));
     EXPECT_EQ(version.GetVersion().size(), 255);
-    ResetEngineState();
 }
 
 } // namespace

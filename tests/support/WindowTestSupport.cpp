@@ -1,6 +1,5 @@
 #include "tests/support/WindowTestSupport.h"
 
-#include "core/EngineState.h"
 #include "settings/Edition.h"
 #include "settings/ProgramRegKey.h"
 #include "settings/SettingsFile.h"
@@ -53,21 +52,18 @@ QByteArray InstalledMachineSettings() {
 
 WindowTest::WindowTest()
     : Roots{Dir.filePath(QStringLiteral("user/settings.ini")),
-            Dir.filePath(QStringLiteral("machine/settings.ini"))} {
-    ResetEngineState();
+            Dir.filePath(QStringLiteral("machine/settings.ini")), BuildEdition()} {
     EXPECT_TRUE(QDir().mkpath(QFileInfo(Roots.MachineFile).absolutePath()));
     QFile machine(Roots.MachineFile);
     EXPECT_TRUE(machine.open(QIODevice::WriteOnly));
     machine.write(InstalledMachineSettings());
 }
 
-WindowTest::~WindowTest() {
-    ResetEngineState();
-}
+WindowTest::~WindowTest() = default;
 
 std::unique_ptr<TfKylvane>
 WindowTest::StartWindow(const std::function<void(TfKylvane&)>& BeforeStartUp) {
-    auto window = std::make_unique<TfKylvane>([this](const QString&) { return Roots; });
+    auto window = std::make_unique<TfKylvane>([this](const QString&, TEdition) { return Roots; });
     if (BeforeStartUp)
         BeforeStartUp(*window);
     window->FormCreate();
@@ -89,7 +85,6 @@ std::unique_ptr<TfKylvane> WindowTest::StartOnSelectionPage(TSelectionPageLogic*
 
 std::unique_ptr<TfKylvane> WindowTest::RestartWindow(std::unique_ptr<TfKylvane>& Running) {
     Running.reset();
-    ResetEngineState();
     return StartWindow();
 }
 
@@ -109,7 +104,7 @@ void WindowTest::Pick(QComboBox* List, int Index) {
 }
 
 QString KeyPath(const QString& EndPath) {
-    return NormalKeyPath(ProgramRegKeyFor(BuildIsUSEdition()) + EndPath);
+    return NormalKeyPath(ProgramRegKey(BuildEdition()) + EndPath);
 }
 
 void WindowTest::EditSettings(const QString& File,

@@ -5,7 +5,7 @@
 
 #include "tests/support/WindowTestSupport.h"
 
-#include "core/EngineState.h"
+#include "settings/Edition.h"
 #include "pages/dimensions/MotorDataTable.h"
 #include "report/MotorTablePainting.h"
 #include "ui/MotorTablePrinter.h"
@@ -142,7 +142,7 @@ TEST_F(CupsPrinting, MotorTableJobCompletesWithTheLaidOutPages) {
                                         "12,0", "G 1/2\"", "G 1/4\""});
     const QList<TMotorDataCells> grid = MotorDataGridRows(variants, true);
 
-    const std::unique_ptr<QPrinter> printer = MotorTablePrinter();
+    const std::unique_ptr<QPrinter> printer = MotorTablePrinter(BuildEdition());
     ASSERT_NE(printer, nullptr) << "the test's queue is not the default printer";
     EXPECT_EQ(printer->printerName(), QueueName);
     TMotorTableInput input;
@@ -153,7 +153,7 @@ TEST_F(CupsPrinting, MotorTableJobCompletesWithTheLaidOutPages) {
     const qsizetype expectedPages = LayOutMotorTable(input, TDeviceTextMetrics(*printer)).size();
     ASSERT_GE(expectedPages, 2);
 
-    ASSERT_TRUE(PrintMotorTable(grid, "Version 2.03"));
+    ASSERT_TRUE(PrintMotorTable(grid, "Version 2.03", BuildEdition()));
     EXPECT_TRUE(Recorded.Shown.isEmpty()) << Recorded.Texts().join('\n').toStdString();
 
     const QString printed = PrintedFile();

@@ -1,6 +1,5 @@
 #include "tests/support/WindowTestSupport.h"
 
-#include "core/EngineState.h"
 #include "settings/RegRoutines.h"
 #include "tests/support/DataFileEdits.h"
 #include "ui/DimensionsPage.h"
@@ -27,17 +26,19 @@ namespace {
 class DimensionsView : public WindowTest {
 protected:
     void SetUp() override {
-        Window = StartWindow([](TfKylvane& w) {
+        Window = StartWindow([this](TfKylvane& w) {
             auto selection = std::make_unique<TSelectionPageLogic>(w);
-            w.SetPageInputs(DimensionsPageIndex,
-                            std::make_unique<TDimensionsPageLogic>(w, selection->View));
+            auto dimensions = std::make_unique<TDimensionsPageLogic>(w, selection->View);
+            Dimensions = dimensions.get();
+            w.SetPageInputs(DimensionsPageIndex, std::move(dimensions));
             w.SetSelectionPageHooks(std::move(selection));
         });
-        EngineState().IniFilePath = QStringLiteral(AIRCOOLER_BUILD_DATA_DIR "/IniFiles/");
+        Window->IniFilePath = QStringLiteral(AIRCOOLER_BUILD_DATA_DIR "/IniFiles/");
         Page = Window->DimensionsPage;
     }
 
     std::unique_ptr<TfKylvane> Window;
+    TDimensionsPageLogic* Dimensions = nullptr;
     TDimensionsPage* Page = nullptr;
 };
 
@@ -55,7 +56,7 @@ TEST_F(DimensionsView, EnteringThePageShowsTheStoredSeriesWithItsFirstModelsData
 
 TEST_F(DimensionsView, HydraulicMotorSeriesShowsItsButtonNotesAndFanPower) {
     Window->PageControl1->setCurrentIndex(DimensionsPageIndex);
-    EngineState().VhmFreeSpaceText1Str = QStringLiteral("hydraulic note 1");
+    Window->TextVariables.VhmFreeSpaceText1Str = QStringLiteral("hydraulic note 1");
     Page->rbCoolerSystem->click();
     EXPECT_TRUE(Page->btVhmMotorData->isVisibleTo(Page));
     EXPECT_EQ(Page->lbDimensionText2->text(), "hydraulic note 1");
@@ -64,8 +65,8 @@ TEST_F(DimensionsView, HydraulicMotorSeriesShowsItsButtonNotesAndFanPower) {
 
     Page->rbVCSCooler->click();
     EXPECT_FALSE(Page->btVhmMotorData->isVisibleTo(Page));
-    EXPECT_EQ(Page->lbDimensionText2->text(), EngineState().FreeSpaceText1Str);
-    EXPECT_EQ(EngineState().CurrentCoolerType, VCS_Cooler);
+    EXPECT_EQ(Page->lbDimensionText2->text(), Window->TextVariables.FreeSpaceText1Str);
+    EXPECT_EQ(Dimensions->View.Controller().SeriesListed(), VCS_Cooler);
 }
 
 TEST_F(DimensionsView, PickingAModelShowsItsData) {
@@ -137,7 +138,7 @@ TEST_F(DimensionsView, MotorDataWindowSaysWhatIsWrongWithItsFile) {
     const QString path = dir.path() + QLatin1Char('/');
     ASSERT_TRUE(CopyDataFiles(QStringLiteral(AIRCOOLER_BUILD_DATA_DIR "/IniFiles"), path));
     ASSERT_TRUE(QFile::remove(path + "VDM_MD.INI"));
-    EngineState().IniFilePath = path;
+    Window->IniFilePath = path;
     Window->PageControl1->setCurrentIndex(DimensionsPageIndex);
     Page->rbCoolerSystem->click();
     bool inspected = false;

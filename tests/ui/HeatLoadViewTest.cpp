@@ -1,6 +1,5 @@
 #include "tests/support/WindowTestSupport.h"
 
-#include "core/EngineState.h"
 #include "core/RegionalSettings.h"
 #include "ui/HeatLoadPage.h"
 #include "ui/HeatLoadPageLogic.h"
@@ -138,7 +137,6 @@ TEST_F(HeatLoadView, TheMeasurementIsThereAgainAfterARestart) {
     Window->PageControl1->setCurrentIndex(DimensionsPageIndex);
 
     Window.reset();
-    ResetEngineState();
     Start();
     EXPECT_EQ(Page->cbUnitStartTemplHeatDissi->currentText(), "°C");
     EXPECT_EQ(Page->edValueStartTempHeatDissi->text(), "20.5");

@@ -1,8 +1,8 @@
 #include "tests/support/WindowTestSupport.h"
 
-#include "core/EngineState.h"
 #include "settings/VersUnit.h"
 #include "texts/Language.h"
+#include "ui/DimensionsPage.h"
 #include "ui/LanguagePage.h"
 #include "ui/LanguageTexts.h"
 #include "ui/SelectionPage.h"
@@ -37,10 +37,10 @@ INSTANTIATE_TEST_SUITE_P(
     SelectionPage, StateCaption,
     ::testing::Values(
         StateCaptionCase{"HeatLineInFixedInletTemperatureMode",
-                         [](TfKylvane&) { EngineState().FixedInletTempFLG = true; },
+                         [](TfKylvane& w) { w.SelectionPage->rbFixedTemp->setChecked(true); },
                          &TSelectionPage::lbHeatLoadCoolerText, "Heat dissipation"},
         StateCaptionCase{"HeatLineInFixedCoolingMode",
-                         [](TfKylvane&) { EngineState().FixedInletTempFLG = false; },
+                         [](TfKylvane& w) { w.SelectionPage->rbFixedPower->setChecked(true); },
                          &TSelectionPage::lbHeatLoadCoolerText, "Sp. heat dissipation"},
         StateCaptionCase{
             "NoiseLineWithAltitudeInFeet",
@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         StateCaptionCase{"MotorLineFollowsThePageNotTheDimensionsPage",
                          [](TfKylvane& w) {
                              w.SelectionPage->rbACCoolerData->setChecked(true);
-                             EngineState().CurrentCoolerType = Cooler_System;
+                             w.DimensionsPage->rbCoolerSystem->setChecked(true);
                          },
                          &TSelectionPage::lbMotorCapacityCoolerText, "Motor capacity"}),
     [](const auto& info) { return std::string(info.param.Name); });
@@ -68,14 +68,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(WindowTest, TextVariablesTakeTheirKeys) {
     auto window = StartWindow();
 
-    const TEngineState& state = EngineState();
     const TWindowTextVariables& texts = window->TextVariables;
     EXPECT_EQ(texts.AlterationsNoteStr, "Subject to technical alterations.");
-    EXPECT_EQ(state.RpmTextStr, "rpm");
-    EXPECT_EQ(state.OutOfRangeStr, "Outside the range!");
-    EXPECT_EQ(state.ThousandsReadingsStr, "Write %1 or %2");
-    EXPECT_EQ(state.FreeSpaceText2Str, "in front of and behind the cooler.");
-    EXPECT_EQ(state.FanPowerTextStr.str(), "Fan power required");
+    EXPECT_EQ(texts.RpmTextStr, "rpm");
+    EXPECT_EQ(texts.OutOfRangeStr, "Outside the range!");
+    EXPECT_EQ(texts.ThousandsReadingsStr, "Write %1 or %2");
+    EXPECT_EQ(texts.FreeSpaceText2Str, "in front of and behind the cooler.");
+    EXPECT_EQ(texts.FanPowerTextStr.str(), "Fan power required");
     EXPECT_EQ(texts.MotorCapacityCoolerTextStr.str(), "Motor capacity");
     EXPECT_EQ(texts.ProtectionStdCoolerTextStr, "Protection standard, motor");
     EXPECT_EQ(texts.FixWeightStr.str(), "Weight");
@@ -92,9 +91,9 @@ TEST_F(WindowTest, TheReadingsOfANumberAreWordedInTheChosenLanguage) {
     auto window = StartWindow();
 
     window->LanguagePage->rbSpanish->click();
-    EXPECT_EQ(EngineState().ThousandsReadingsStr, "Introduzca %1 o %2");
+    EXPECT_EQ(window->TextVariables.ThousandsReadingsStr, "Introduzca %1 o %2");
     window->LanguagePage->rbEnglish->click();
-    EXPECT_EQ(EngineState().ThousandsReadingsStr, "Write %1 or %2");
+    EXPECT_EQ(window->TextVariables.ThousandsReadingsStr, "Write %1 or %2");
 }
 
 TEST_F(WindowTest, GermanLeavesTheModeCaptionsEmpty) {

@@ -4,7 +4,6 @@
 
 #include "tests/support/WindowTestSupport.h"
 
-#include "core/EngineState.h"
 #include "ui/DimensionsPage.h"
 #include "ui/DimensionsPageLogic.h"
 #include "ui/SelectionPageLogic.h"
@@ -51,7 +50,7 @@ protected:
                             std::make_unique<TDimensionsPageLogic>(w, selection->View));
             w.SetSelectionPageHooks(std::move(selection));
         });
-        EngineState().IniFilePath = QStringLiteral(AIRCOOLER_BUILD_DATA_DIR "/IniFiles/");
+        Window->IniFilePath = QStringLiteral(AIRCOOLER_BUILD_DATA_DIR "/IniFiles/");
         Window->PageControl1->setCurrentIndex(DimensionsPageIndex);
         Page = Window->DimensionsPage;
     }
@@ -99,7 +98,7 @@ TEST_F(OpenDocument, DrawingAndOrderingKeyOpenInTheDefaultPdfViewer) {
 
 TEST_F(OpenDocument, MissingDrawingIsNeverHandedOver) {
     QTemporaryDir empty;
-    EngineState().IniFilePath = empty.path() + QLatin1Char('/');
+    Window->IniFilePath = empty.path() + QLatin1Char('/');
     Page->btPdfFile->click();
     EXPECT_EQ(Recorded.Texts(), QStringList{"PDF reading ERROR!"});
     QTest::qWait(1000);

@@ -1,6 +1,5 @@
 #include "tests/support/WindowTestSupport.h"
 
-#include "core/EngineState.h"
 #include "texts/Language.h"
 #include "ui/PageInputs.h"
 #include "ui/SelectionPage.h"

@@ -1,7 +1,6 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/WindowTestSupport.h"
 
-#include "core/EngineState.h"
 #include "core/RegionalSettings.h"
 #include "report/SelectionReport.h"
 #include "settings/RegRoutines.h"
@@ -103,7 +102,8 @@ protected:
 
     // The page's report as the window makes it, with texts and references left empty.
     TSelectionReport ShownReport() const {
-        return {Logic->ReportData(), {}, {}, EngineState().USVersionFLG, EngineState().IniFilePath};
+        return {Logic->ReportData(), {}, {}, Window->Edition() == TEdition::US,
+                Window->IniFilePath};
     }
 
     TScopedEnvironment Home{"HOME", Dir.filePath("home").toUtf8()};

@@ -1,6 +1,5 @@
 #include "tests/support/WindowTestSupport.h"
 
-#include "core/EngineState.h"
 #include "core/RegionalSettings.h"
 #include "ui/DimensionsPage.h"
 #include "ui/DimensionsPageLogic.h"
@@ -79,7 +78,6 @@ protected:
     // What a program started again on the same settings finds.
     void Restart() {
         Window.reset();
-        ResetEngineState();
         Start();
     }
 
@@ -121,7 +119,7 @@ TEST_F(SelectionRoundTrip, EveryOtherPageLeavesEntriesAndResultsAsTheyWere) {
         ShowPage(SelectionPageIndex);
         EXPECT_EQ(Shown(*Page), before);
     }
-    EXPECT_EQ(EngineState().CurrentCoolerType, AC_Cooler);
+    EXPECT_EQ(Logic->View.Controller().SeriesSized(), AC_Cooler);
     EXPECT_TRUE(Recorded.Shown.isEmpty()) << Recorded.Texts().join(" | ").toStdString();
 }
 
@@ -203,7 +201,7 @@ TEST_F(SelectionRoundTrip, ChangedMarginsLeaveNoStaleResults) {
     Page->btCalcNewCooler->click();
     const QStringList before = Shown(*Page);
 
-    EngineState().OutputOilAirDev = 25; // as the service dialog sets it
+    Window->ServiceMargins.OutputOilAirDev = 25; // as the service dialog sets it
     Window->MarginsChanged();
     const QStringList after = Shown(*Page);
     EXPECT_NE(after, before);

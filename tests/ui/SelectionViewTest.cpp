@@ -1,6 +1,5 @@
 #include "tests/support/WindowTestSupport.h"
 
-#include "core/EngineState.h"
 #include "core/RegionalSettings.h"
 #include "ui/SelectionDiagramChart.h"
 #include "ui/SelectionDiagramPanel.h"

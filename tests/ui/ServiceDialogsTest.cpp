@@ -1,6 +1,5 @@
 #include "tests/support/WindowTestSupport.h"
 
-#include "core/EngineState.h"
 #include "core/RegionalSettings.h"
 #include "settings/RegRoutines.h"
 #include "ui/PasswordDialog.h"
@@ -135,7 +134,7 @@ TEST_F(ServiceDialogs, NewMarginsAreStoredAndUsedByTheNextCalculation) {
     ReleaseOnLogo(Qt::RightButton, Qt::ControlModifier);
 
     EXPECT_EQ(Opened, (QStringList{"dlgWritePW", "dlgTempDev"}));
-    EXPECT_EQ(EngineState().OutputOilAirDev, 40);
+    EXPECT_EQ(Window->ServiceMargins.OutputOilAirDev, 40);
     int32_t stored = 0;
     EXPECT_TRUE(TRegRoutines().GetRegInteger(stored, "\\Page1", "OutputOilAirDev"));
     EXPECT_EQ(stored, 40);
@@ -163,12 +162,12 @@ TEST_F(ServiceDialogs, MarginsDialogUndoesATypedMinusAndCancelKeepsTheMargins) {
         EXPECT_EQ(margins->edOilMaxOilOutDiff->text(), "6");
         margins->CancelBtn->click();
     });
-    EngineState().OilMaxOilDev = 8;
+    Window->ServiceMargins.OilMaxOilDev = 8;
     ReleaseOnLogo(Qt::RightButton, Qt::ControlModifier);
 
     EXPECT_EQ(Opened, (QStringList{"dlgWritePW", "dlgTempDev"}));
     EXPECT_EQ(Recorded.Texts(), QStringList{"\"-\" is not an integer."});
-    EXPECT_EQ(EngineState().OilMaxOilDev, 8);
+    EXPECT_EQ(Window->ServiceMargins.OilMaxOilDev, 8);
     int32_t stored = 0;
     EXPECT_FALSE(TRegRoutines().GetRegInteger(stored, "\\Page1", "OilMaxOilDev"));
 }

@@ -1,6 +1,5 @@
 #include "tests/support/WindowTestSupport.h"
 
-#include "core/EngineState.h"
 #include "settings/RegRoutines.h"
 #include "settings/SettingsTree.h"
 #include "texts/Language.h"
@@ -29,7 +28,7 @@ TEST_F(WindowTest, FreshUserIsSeededAndSeesTheStartPageInEnglish) {
               (QStringList{"Start", "Cooler selection", "Capacity calculation", "Dimensions",
                            "Language"}));
     EXPECT_TRUE(window->LanguagePage->rbEnglish->isChecked());
-    EXPECT_EQ(EngineState().IniFilePath, QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/"));
+    EXPECT_EQ(window->IniFilePath, QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/"));
     int32_t storedLanguage = -1;
     EXPECT_TRUE(TRegRoutines().GetTextNo(storedLanguage));
     EXPECT_EQ(storedLanguage, ENGLISH);
@@ -58,7 +57,6 @@ public:
     // One good start, so that the per-user copy exists as after the first run.
     void SeedUserCopy() {
         StartWindow().reset();
-        ResetEngineState();
     }
     void EditUserCopy(const std::function<void(TSettingsTree&)>& Change) {
         EditSettings(Roots.UserFile, Change);

@@ -1,6 +1,5 @@
 #include "units/NumericText.h"
 #include "core/ConvertError.h"
-#include "core/EngineState.h"
 #include "core/RegionalSettings.h"
 #include "units/UnitConv.h"
 
@@ -133,14 +132,14 @@ TEST(StringToFloat, RefusesANumberThatMayHoldAThousandsSeparator) {
         {"GermanFourDecimals", German, "1.5000", 1.5f, nullptr},
         {"GermanWhole", German, "68200", 68200, nullptr},
     };
-    EngineState().ThousandsReadingsStr = QStringLiteral("Write %1 or %2");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         const TScopedRegionalSettings regional(c.Settings);
         TRecordingMessages messages;
         float value = 7;
-        const bool read = TUnitConv(messages).StringToFloat(value, QString::fromLatin1(c.Typed),
-                                                            "Cooling required");
+        const bool read =
+            TUnitConv(messages, QStringLiteral("Write %1 or %2"))
+                .StringToFloat(value, QString::fromLatin1(c.Typed), "Cooling required");
         if (c.Message) {
             EXPECT_FALSE(read);
             EXPECT_EQ(value, 7);
@@ -153,12 +152,10 @@ TEST(StringToFloat, RefusesANumberThatMayHoldAThousandsSeparator) {
             EXPECT_TRUE(messages.Shown.isEmpty());
         }
     }
-    ResetEngineState();
 }
 
 // A language without texts has no words for the readings; the entry is refused all the same.
 TEST(StringToFloat, RefusesAThousandsSeparatorWithoutTheWordsForItsReadings) {
-    ResetEngineState();
     const TScopedRegionalSettings regional(English);
     TRecordingMessages messages;
     float value = 7;

@@ -1,6 +1,5 @@
 // The user's wait on "Calculate New Cooler", data files read included, and the choice of a
 // cooling system on its own.
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "engine/CoolerCatalogue.h"
 #include "engine/ModelLists.h"
@@ -40,12 +39,11 @@ void TypeInto(THeadlessSelectionView& view, TSelectionController& controller, TS
 
 void CalculateNewCooler(benchmark::State& state) {
     const auto series = static_cast<TCoolerType>(state.range(0));
-    ResetEngineState();
-    EngineState().IniFilePath = IniFilePath;
     TRecordingMessages messages;
     const TScopedMessageService quiet(messages);
     TLanguage language;
     THeadlessSelectionView view;
+    view.CatalogueDirectory = IniFilePath;
     view.Language = &language;
     TMemoryStoredValues settings;
     TSelectionController controller(view, settings);
@@ -73,8 +71,6 @@ BENCHMARK(CalculateNewCooler)
     ->Unit(benchmark::kMillisecond);
 
 void ChooseCoolingSystem(benchmark::State& state) {
-    ResetEngineState();
-    EngineState().CurrentCoolerType = VCS_Cooler; // the section-name rule follows the series
     OperatingPoint point;
     point.Series = VCS_Cooler;
     point.OilFlow = 60;
@@ -83,14 +79,15 @@ void ChooseCoolingSystem(benchmark::State& state) {
     point.CoolingRequired = 30;
     QStringList names;
     QStringList sections;
-    TDimensionVCS().FillComboBoxDim(names, sections);
+    TDimensionVCS().FillComboBoxDim(QString(), names, sections);
     const TVerDep files;
     const OilGrade oil = OilGrade::Read(QStringLiteral("ISO_VG_46"), IniFilePath);
 
     for (auto _ : state) {
         QList<ModelRecord> models;
         for (const QString& section : sections)
-            models.append(ReadModelRecord(files.ChangeToSectionName(section), IniFilePath,
+            models.append(ReadModelRecord(files.ChangeToSectionName(section, VCS_Cooler),
+                                          IniFilePath,
                                           files.ChangeToCoolerIniFilename(VCS_Cooler)));
         benchmark::DoNotOptimize(Size(point, models, oil));
     }

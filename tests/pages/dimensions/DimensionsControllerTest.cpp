@@ -1,6 +1,5 @@
 #include "tests/pages/dimensions/DimensionsTestPage.h"
 
-#include "core/EngineState.h"
 #include "tests/support/DataFileEdits.h"
 
 #include <QDir>
@@ -29,11 +28,11 @@ class DimensionsSeries : public DimensionsPageTest,
 
 TEST_P(DimensionsSeries, ShowsItsModelsNotesButtonsAndData) {
     const TSeriesCase& c = GetParam();
-    EngineState().VhmFreeSpaceText2Str = QStringLiteral("hydraulic note");
+    View.KeptCaptions.VhmFreeSpaceText2 = QStringLiteral("hydraulic note");
     View.SetMotorDataVisible(!c.MotorData);
     Controller.ShowDimensionSeries(c.Series);
 
-    EXPECT_EQ(EngineState().CurrentCoolerType, c.Series);
+    EXPECT_EQ(Controller.SeriesListed(), c.Series);
     EXPECT_EQ(View.Series, c.Series);
     ASSERT_EQ(View.ModelItems.size(), c.Models);
     EXPECT_EQ(View.ModelItems[0], c.FirstModel);
@@ -93,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Units, DimensionsEnergyUnit,
                          [](const auto& info) { return std::to_string(info.param.Unit); });
 
 TEST_F(DimensionsPageTest, USEditionGivesThePowerInHorsepowerAndTheWeightInPounds) {
-    EngineState().USVersionFLG = true;
+    View.ProgramEdition = TEdition::US;
     View.EnergyUnit = 0;
     Controller.ShowDimensionSeries(AC_Cooler);
     EXPECT_EQ(View.LineText(TDimensionLine::EnginPower), "Motor capacity  0.12 HP");
@@ -155,7 +154,7 @@ TEST_P(DimensionsRestore, SelectsTheStoredModelAndShowsItsData) {
     Settings.Model = c.StoredModel;
     Controller.RestoreInputs();
     EXPECT_EQ(View.Series, c.Series);
-    EXPECT_EQ(EngineState().CurrentCoolerType, c.Series);
+    EXPECT_EQ(Controller.SeriesListed(), c.Series);
     ASSERT_EQ(View.Index, c.Shown);
     EXPECT_EQ(View.ModelItems[c.Shown], c.Model);
     // The lines are those of the restored model, not of the first.
@@ -203,7 +202,7 @@ class DimensionsDamagedData : public DimensionsPageTest {
 protected:
     // The base is built before the folder exists, so the folder is named afterwards.
     DimensionsDamagedData() {
-        EngineState().IniFilePath = Path;
+        View.CatalogueDirectory = Path;
         EXPECT_TRUE(CopyDataFiles(QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles"), Path));
         EXPECT_TRUE(
             QFile::copy(QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/motordata/VDM_MD-EU.INI"),
@@ -315,7 +314,7 @@ protected:
     // The base is built before the folder exists, so the folder is named afterwards.
     // A catalogue folder of its own, where the tests put data sheets or leave them out.
     DimensionsDataSheets() {
-        EngineState().IniFilePath = Dir.path() + QLatin1Char('/');
+        View.CatalogueDirectory = Dir.path() + QLatin1Char('/');
         for (const char* file :
              {"CnfAcEur.ini", "CnfDcEur.ini", "CnfCsEur.ini", "CnfVcEur.ini", "IsoOils.ini"})
             QFile::copy(QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/") + file,
@@ -406,9 +405,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Every model of every series has its drawing in the build's data, and every series its key.
 TEST(BuiltDataSheets, EveryModelHasItsDrawingAndEverySeriesItsKey) {
-    ResetEngineState();
-    EngineState().IniFilePath = QStringLiteral(AIRCOOLER_BUILD_DATA_DIR "/IniFiles/");
     THeadlessDimensionsView view;
+    view.CatalogueDirectory = QStringLiteral(AIRCOOLER_BUILD_DATA_DIR "/IniFiles/");
     TMemoryDimensionsSettings settings;
     TDimensionsController controller(view, settings);
     TRecordingMessages recorded;
@@ -426,7 +424,6 @@ TEST(BuiltDataSheets, EveryModelHasItsDrawingAndEverySeriesItsKey) {
             << controller.CodeKeyFileName().toStdString();
     }
     EXPECT_EQ(drawings, 12 + 8 + 18 + 19);
-    ResetEngineState();
 }
 
 } // namespace

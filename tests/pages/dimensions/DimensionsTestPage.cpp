@@ -1,16 +1,10 @@
 #include "tests/pages/dimensions/DimensionsTestPage.h"
 
-#include "core/EngineState.h"
 #include "pages/dimensions/DimensionsTexts.h"
 
 DimensionsPageTest::DimensionsPageTest(const QString& IniFilePath) {
-    ResetEngineState();
-    EngineState().IniFilePath = IniFilePath;
-    EngineState().RpmTextStr = QStringLiteral("rpm");
+    View.CatalogueDirectory = IniFilePath;
+    View.KeptCaptions.RpmText = QStringLiteral("rpm");
     Language.SetLanguageType(ENGLISH);
     ApplyDimensionsTexts(Language, View);
-}
-
-DimensionsPageTest::~DimensionsPageTest() {
-    ResetEngineState();
 }

@@ -14,7 +14,6 @@ class DimensionsPageTest : public testing::Test {
 protected:
     explicit DimensionsPageTest(
         const QString& IniFilePath = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/"));
-    ~DimensionsPageTest() override;
 
     TRecordingMessages Recorded;
     TScopedMessageService RecordMessages{Recorded};

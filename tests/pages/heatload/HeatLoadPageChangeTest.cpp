@@ -4,9 +4,14 @@ namespace {
 
 const QString Page2 = QStringLiteral("\\Page2");
 
-// Another visit to the page: a new page on the same stored values.
+// Another visit to the page: a new page on the same stored values, in the same language.
 class PageChange : public HeatLoadPage {
 protected:
+    PageChange() {
+        Again.OutOfRangeText = View.OutOfRangeText;
+        Again.ThousandsReadingsText = View.ThousandsReadingsText;
+    }
+
     void Store(const char* name, int32_t value) {
         Settings.SetRegInteger(value, Page2, QLatin1String(name));
     }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "core/RegionalSettings.h"
 #include "pages/heatload/HeadlessHeatLoadView.h"
@@ -19,9 +18,8 @@ using E = THeatLoadEntry;
 class HeatLoadPage : public testing::Test {
 protected:
     HeatLoadPage() {
-        ResetEngineState();
-        EngineState().OutOfRangeStr = QStringLiteral("Outside the range!");
-        EngineState().ThousandsReadingsStr = QStringLiteral("Write %1 or %2");
+        View.OutOfRangeText = QStringLiteral("Outside the range!");
+        View.ThousandsReadingsText = QStringLiteral("Write %1 or %2");
         Language.SetLanguageType(ENGLISH);
         ApplyHeatLoadTexts(View, Language);
         View.SetListIndex(E::Result, Ord(THeatDissi::kW));

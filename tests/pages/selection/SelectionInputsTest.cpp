@@ -176,7 +176,7 @@ TEST_F(SelectionPage, UnreadablePumpFlowFallsBackToAStandardPump) {
     PickSeries(VCS_Cooler);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Previous);
-        EngineState().USVersionFLG = c.US;
+        View.ProgramEdition = c.US ? TEdition::US : TEdition::European;
         Type(E::OilFlow, TypedText(c.Previous));
         Type(E::OilFlow, "x");
         EXPECT_EQ(Controller.EnteredPoint().OilFlow, c.Standard);
@@ -214,7 +214,7 @@ TEST_F(SelectionPage, HydraulicMotorCoolersHaveAFanAndNoMotorProtection) {
 
 TEST_F(SelectionPage, EditionDecidesOnTheProtectionLine) {
     for (bool us : {false, true}) {
-        EngineState().USVersionFLG = us;
+        View.ProgramEdition = us ? TEdition::US : TEdition::European;
         Controller.InitialisePage();
         for (int line = 0; line < ResultLineCount; ++line) {
             const auto resultLine = static_cast<TResultLine>(line);

@@ -88,10 +88,9 @@ TEST_F(SelectionPageChange, StartingAgainRestoresChoicesAndEntriesInTheirUnits) 
     Controller.StoreInputs();
 
     // A program started again under other regional settings, on the same settings.
-    ResetEngineState();
-    EngineState().IniFilePath = QStringLiteral(AIRCOOLER_TEST_DATA_DIR "/");
     const TScopedRegionalSettings comma(QLatin1Char(','));
     THeadlessSelectionView view;
+    view.CatalogueDirectory = QStringLiteral(AIRCOOLER_TEST_DATA_DIR "/");
     view.Language = &Language;
     view.OnApplyLanguageTexts = [&] { ApplySelectionTexts(view); };
     view.ApplyLanguageTexts();
@@ -155,13 +154,12 @@ TEST_F(SelectionPageChange, ComingBackShowsTheResultsAsTheyWere) {
     const int picked = View.ListIndex(TSelectionList::Model);
 
     Controller.StoreInputs();
-    EngineState().CurrentCoolerType = Cooler_System; // the dimensions page showed its series
     Controller.RestoreInputs();
 
     EXPECT_EQ(Results(), before);
     EXPECT_EQ(View.SelectedGridRow, 2);
     EXPECT_EQ(View.ListIndex(TSelectionList::Model), picked);
-    EXPECT_EQ(EngineState().CurrentCoolerType, AC_Cooler);
+    EXPECT_EQ(Controller.SeriesSized(), AC_Cooler);
     EXPECT_EQ(View.ResultCaption(L::MotorCapacity), "Motor capacity");
     EXPECT_TRUE(Shown.Shown.isEmpty());
 }
@@ -247,7 +245,7 @@ TEST_F(SelectionPageChange, ChangedMarginsSizeAgainAndKeepThePickedCandidate) {
     Controller.sgCoolerSamplesSelectCell(0, 2);
     const QString inletBefore = Value(L::OilInletTemp);
 
-    EngineState().OutputOilAirDev = 30;
+    View.Margins.OutputOilAirDev = 30;
     Controller.MarginsChanged();
     const TShownResults after = Results();
 
@@ -273,7 +271,7 @@ TEST_F(SelectionPageChange, StoredModeCountsOnlyWhileTheModeCanBeChosen) {
         View.ModeGroupShown = c.Visible;
         TSelectionController controller(View, settings, Models);
         controller.LoadFixedTempMode();
-        EXPECT_EQ(EngineState().FixedInletTempFLG, c.FixedInletTemp);
+        EXPECT_EQ(controller.InletTempHeld(), c.FixedInletTemp);
         EXPECT_EQ(View.FixedTempSelected, c.FixedInletTemp);
     }
 }
@@ -283,7 +281,7 @@ TEST_F(SelectionPageChange, PickedModeIsStored) {
     EXPECT_EQ(Stored(Settings, Page1Key, "FixedTempMode"), 1);
     Controller.rbFixedPowerClick();
     EXPECT_EQ(Stored(Settings, Page1Key, "FixedTempMode"), 0);
-    EXPECT_FALSE(EngineState().FixedInletTempFLG);
+    EXPECT_FALSE(Controller.InletTempHeld());
 }
 
 // A page that records which series the dimensions page was asked to show.
@@ -294,7 +292,6 @@ public:
 };
 
 TEST(SelectionModelList, FollowsTheStoredPositionWithinTheSeries) {
-    ResetEngineState();
     TDimensionsRecordingView view;
     view.KeptCaptions.AlterationsNote = "Subject to technical alterations.";
     TMemoryStoredValues settings;
@@ -311,7 +308,7 @@ TEST(SelectionModelList, FollowsTheStoredPositionWithinTheSeries) {
         controller.FillSelectionModelList(c.Series);
         EXPECT_EQ(view.ListIndex(TSelectionList::Model), c.Picked) << c.Stored;
         EXPECT_EQ(view.Dimensions.last(), c.Series);
-        EXPECT_EQ(EngineState().CurrentCoolerType, c.Series);
+        EXPECT_EQ(controller.SeriesSized(), c.Series);
         EXPECT_EQ(controller.ShadowList().size(), view.ListItems(TSelectionList::Model).size());
     }
     EXPECT_EQ(view.DisclaimerText, "Subject to technical alterations.");

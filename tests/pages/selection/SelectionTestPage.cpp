@@ -29,17 +29,22 @@ constexpr std::array<TModelRow, 3> RowsVCS{{
 
 } // namespace
 
-void TFixtureModelLists::FillComboBoxDim(TCoolerType Series, QStringList& cbTypeCoolerData,
+void TFixtureModelLists::FillComboBoxDim(TCoolerType Series, const QString& RpmWord,
+                                         QStringList& cbTypeCoolerData,
                                          QStringList& cbShadow) const {
     switch (Series) {
     case AC_Cooler:
-        return FillModelList(ModelListVAM, RowsVAM, cbTypeCoolerData, cbShadow);
+        FillModelList(ModelListVAM, RowsVAM, RpmWord, cbTypeCoolerData, cbShadow);
+        return;
     case DC_Cooler:
-        return FillModelList(ModelListVDM, RowsVDM, cbTypeCoolerData, cbShadow);
+        FillModelList(ModelListVDM, RowsVDM, RpmWord, cbTypeCoolerData, cbShadow);
+        return;
     case Cooler_System:
-        return FillModelList(ModelListVHM, RowsVHM, cbTypeCoolerData, cbShadow);
+        FillModelList(ModelListVHM, RowsVHM, RpmWord, cbTypeCoolerData, cbShadow);
+        return;
     default:
-        return FillModelList(ModelListVCS, RowsVCS, cbTypeCoolerData, cbShadow);
+        FillModelList(ModelListVCS, RowsVCS, RpmWord, cbTypeCoolerData, cbShadow);
+        return;
     }
 }
 
@@ -48,8 +53,7 @@ QString TypedText(float value) {
 }
 
 SelectionPage::SelectionPage() {
-    ResetEngineState();
-    EngineState().IniFilePath = QStringLiteral(AIRCOOLER_TEST_DATA_DIR "/");
+    View.CatalogueDirectory = QStringLiteral(AIRCOOLER_TEST_DATA_DIR "/");
     Language.SetLanguageType(ENGLISH);
     View.Language = &Language;
     View.OnApplyLanguageTexts = [this] { ApplySelectionTexts(View); };
@@ -103,7 +107,7 @@ QStringList SelectionPage::GridModels() const {
 }
 
 ModelRecord SelectionPage::FixtureRecord(TCoolerType series, int position) const {
-    return ReadModelRecord(TVerDep().ChangeToSectionName(Controller.ShadowList()[position]),
+    return ReadModelRecord(TVerDep().ChangeToSectionName(Controller.ShadowList()[position], series),
                            QStringLiteral(AIRCOOLER_TEST_DATA_DIR "/"),
                            TVerDep().ChangeToCoolerIniFilename(series));
 }

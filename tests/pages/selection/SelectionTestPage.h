@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "core/RegionalSettings.h"
 #include "pages/selection/HeadlessSelectionView.h"
@@ -15,7 +14,7 @@
 // cooling systems at 20, 40 and 55-80 l/min (VCS).
 class TFixtureModelLists : public TSelectionModelLists {
 public:
-    void FillComboBoxDim(TCoolerType Series, QStringList& cbTypeCoolerData,
+    void FillComboBoxDim(TCoolerType Series, const QString& RpmWord, QStringList& cbTypeCoolerData,
                          QStringList& cbShadow) const override;
 };
 

@@ -1,6 +1,5 @@
 #include "tests/pages/service/ServiceTestDialogs.h"
 
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 #include "pages/service/ServiceEntry.h"
 #include "settings/RegRoutines.h"
@@ -20,21 +19,14 @@ const QString WrongPasswordQuestion = QStringLiteral("Wrong password! Will you t
 // The US edition with the margins at 5 and 9 and every message recorded.
 class ServiceEntry : public testing::Test {
 protected:
-    ServiceEntry() {
-        ResetEngineState();
-        EngineState().USVersionFLG = true;
-        EngineState().OutputOilAirDev = 5;
-        EngineState().OilMaxOilDev = 9;
-    }
-    ~ServiceEntry() override { ResetEngineState(); }
-
     void OpenWithCtrlRightClick() { Entry.Image2MouseUp(Qt::RightButton, Qt::ControlModifier); }
 
     TRecordingMessages Shown;
     TScopedMessageService Capture{Shown};
     TScriptedDialogs Dialogs;
     TLoggedStoredValues Settings;
-    TServiceEntry Entry{Dialogs, Settings};
+    TServiceMargins Margins{5, 9};
+    TServiceEntry Entry{Dialogs, Settings, Margins, TEdition::US};
 };
 
 struct TMouseCase {
@@ -72,9 +64,10 @@ struct TPasswordCase {
 class Password : public ServiceEntry, public testing::WithParamInterface<TPasswordCase> {};
 
 TEST_P(Password, IsTheEditionsExactly) {
-    EngineState().USVersionFLG = GetParam().USEdition;
+    TServiceEntry entry(Dialogs, Settings, Margins,
+                        GetParam().USEdition ? TEdition::US : TEdition::European);
     Dialogs.Passwords = {GetParam().Typed};
-    OpenWithCtrlRightClick();
+    entry.Image2MouseUp(Qt::RightButton, Qt::ControlModifier);
     EXPECT_EQ(Dialogs.MarginsShowings, GetParam().Right ? 1 : 0);
     EXPECT_EQ(Shown.Texts(), GetParam().Right ? QStringList() : QStringList{WrongPasswordQuestion});
 }
@@ -126,8 +119,7 @@ TEST_F(ServiceEntry, DefaultsThenCancelChangeNothing) {
     };
     OpenWithCtrlRightClick();
     EXPECT_EQ(Dialogs.MarginsShowings, 1);
-    EXPECT_EQ(EngineState().OutputOilAirDev, 5);
-    EXPECT_EQ(EngineState().OilMaxOilDev, 9);
+    EXPECT_EQ(Margins, (TServiceMargins{5, 9}));
     EXPECT_TRUE(Settings.Writes.isEmpty());
 }
 
@@ -138,8 +130,7 @@ TEST_F(ServiceEntry, DefaultsThenOkSetAndStoreThem) {
         return true;
     };
     OpenWithCtrlRightClick();
-    EXPECT_EQ(EngineState().OutputOilAirDev, 3);
-    EXPECT_EQ(EngineState().OilMaxOilDev, 6);
+    EXPECT_EQ(Margins, (TServiceMargins{3, 6}));
     EXPECT_EQ(Settings.Writes,
               (QStringList{"\\Page1\\OilMaxOilDev=6", "\\Page1\\OutputOilAirDev=3"}));
 }
@@ -152,10 +143,46 @@ TEST_F(ServiceEntry, ClearedMarginKeepsItsValueAndIsStoredAgain) {
         return true;
     };
     OpenWithCtrlRightClick();
-    EXPECT_EQ(EngineState().OutputOilAirDev, 5);
-    EXPECT_EQ(EngineState().OilMaxOilDev, 12);
+    EXPECT_EQ(Margins, (TServiceMargins{5, 12}));
     EXPECT_EQ(Settings.Writes,
               (QStringList{"\\Page1\\OilMaxOilDev=12", "\\Page1\\OutputOilAirDev=5"}));
+}
+
+// The window sizes again only when OK leaves other margins than the dialog showed.
+TEST_F(ServiceEntry, TellsWhetherTheMarginsChanged) {
+    const struct {
+        const char* Name;
+        std::function<bool(TTempDevDialog&)> Use;
+        bool Changed;
+    } cases[] = {
+        {"Cancel", [](TTempDevDialog&) { return false; }, false},
+        {"OkUnchanged", [](TTempDevDialog&) { return true; }, false},
+        {"OkSameNumberRetyped",
+         [](TTempDevDialog& d) {
+             d.Type(TMarginEntry::AirOutOilOut, "5");
+             return true;
+         },
+         false},
+        {"OkOtherOutletMargin",
+         [](TTempDevDialog& d) {
+             d.Type(TMarginEntry::AirOutOilOut, "6");
+             return true;
+         },
+         true},
+        {"OkOtherInletMargin",
+         [](TTempDevDialog& d) {
+             d.Type(TMarginEntry::OilMaxOilOut, "10");
+             return true;
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Margins = {5, 9};
+        Dialogs.Passwords = {USPassword};
+        Dialogs.UseMargins = c.Use;
+        EXPECT_EQ(Entry.Image2MouseUp(Qt::RightButton, Qt::ControlModifier), c.Changed);
+    }
 }
 
 // In the user's settings store: without "\Page1" nothing is written, and the margins hold for
@@ -171,10 +198,10 @@ TEST_F(ServiceEntry, MarginsSurviveARestartOnlyWhereTheStoreHasTheirKey) {
         if (withPage1)
             file.write("[Software\\Brenvik\\Brenvik Cooler US\\Page1]\n");
         file.close();
-        const TScopedSettingsRoots roots({userFile, QString()});
+        const TScopedSettingsRoots roots({userFile, QString(), TEdition::US});
 
         TRegStoredValues store;
-        TServiceEntry entry(Dialogs, store);
+        TServiceEntry entry(Dialogs, store, Margins, TEdition::US);
         Dialogs.Passwords = {USPassword};
         Dialogs.UseMargins = [](TTempDevDialog& dialog) {
             dialog.Type(TMarginEntry::AirOutOilOut, "7");
@@ -182,8 +209,7 @@ TEST_F(ServiceEntry, MarginsSurviveARestartOnlyWhereTheStoreHasTheirKey) {
             return true;
         };
         entry.Image2MouseUp(Qt::RightButton, Qt::ControlModifier);
-        EXPECT_EQ(EngineState().OutputOilAirDev, 7);
-        EXPECT_EQ(EngineState().OilMaxOilDev, 8);
+        EXPECT_EQ(Margins, (TServiceMargins{7, 8}));
 
         int32_t stored = 0;
         EXPECT_EQ(TRegRoutines().GetRegInteger(stored, "\\Page1", "OutputOilAirDev"), withPage1);

@@ -56,13 +56,15 @@ public:
         Password = Passwords.takeFirst();
         return true;
     }
-    bool ExecuteMarginsDialog() override {
+    bool ExecuteMarginsDialog(TServiceMargins& Margins) override {
         ++MarginsShowings;
         TTempDevDialog dialog;
-        dialog.Logic.FormShow();
+        dialog.Logic.FormShow(Margins);
         const bool ok = UseMargins && UseMargins(dialog);
-        if (ok)
+        if (ok) {
             dialog.Logic.OKBtnClick();
+            Margins = dialog.Logic.Margins();
+        }
         return ok;
     }
 

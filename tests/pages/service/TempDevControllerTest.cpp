@@ -1,6 +1,5 @@
 #include "tests/pages/service/ServiceTestDialogs.h"
 
-#include "core/EngineState.h"
 #include "core/MessageService.h"
 
 #include <gtest/gtest.h>
@@ -11,13 +10,7 @@ using M = TMarginEntry;
 
 class MarginsDialog : public testing::Test {
 protected:
-    MarginsDialog() {
-        ResetEngineState();
-        EngineState().OutputOilAirDev = 4;
-        EngineState().OilMaxOilDev = 11;
-        Dialog.Logic.FormShow();
-    }
-    ~MarginsDialog() override { ResetEngineState(); }
+    MarginsDialog() { Dialog.Logic.FormShow({4, 11}); }
 
     QString Text(M entry) const { return Dialog.Form.EntryText(entry); }
 
@@ -87,18 +80,16 @@ TEST_F(MarginsDialog, OkSetsEachMarginWhoseEntryIsNotEmpty) {
     Dialog.Type(M::AirOutOilOut, "");
     Dialog.Type(M::OilMaxOilOut, "0");
     Dialog.Logic.OKBtnClick();
-    EXPECT_EQ(EngineState().OutputOilAirDev, 4);
-    EXPECT_EQ(EngineState().OilMaxOilDev, 0);
+    EXPECT_EQ(Dialog.Logic.Margins(), (TServiceMargins{4, 0}));
 }
 
 TEST_F(MarginsDialog, DefaultValuesShowTheProgramsDefaultsUntilOk) {
     Dialog.Logic.btDefaultValuesClick();
     EXPECT_EQ(Text(M::AirOutOilOut), "3");
     EXPECT_EQ(Text(M::OilMaxOilOut), "6");
-    EXPECT_EQ(EngineState().OutputOilAirDev, 4);
+    EXPECT_EQ(Dialog.Logic.Margins(), (TServiceMargins{4, 11}));
     Dialog.Logic.OKBtnClick();
-    EXPECT_EQ(EngineState().OutputOilAirDev, 3);
-    EXPECT_EQ(EngineState().OilMaxOilDev, 6);
+    EXPECT_EQ(Dialog.Logic.Margins(), (TServiceMargins{3, 6}));
 }
 
 } // namespace

@@ -1,3 +1,3 @@
-#include "core/EngineState.h"
+#include "core/CoolerTypes.h"
 #include "units/UnitConv.h"
 #include <QString>
