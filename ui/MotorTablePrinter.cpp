@@ -21,8 +21,7 @@ std::unique_ptr<QPrinter> MotorTablePrinter(TEdition Edition) {
     return printer;
 }
 
-bool PrintMotorTable(const QList<TMotorDataCells>& Grid, const QString& Version,
-                     TEdition Edition) {
+bool PrintMotorTable(const QList<TMotorDataCells>& Grid, const QString& Version, TEdition Edition) {
     const std::unique_ptr<QPrinter> printer = MotorTablePrinter(Edition);
     if (!printer) {
         Messages().Error(NoPrinterMessage);

@@ -18,8 +18,7 @@ std::unique_ptr<QPrinter> MotorTablePrinter(TEdition Edition);
 // Prints the hydraulic-motor table on that printer, without a printer dialog. `Grid` is the
 // window's grid with its two heading rows; `Version` the program's version text. Without a default
 // printer, or when it cannot be opened, the user is told and nothing is printed; false then.
-bool PrintMotorTable(const QList<TMotorDataCells>& Grid, const QString& Version,
-                     TEdition Edition);
+bool PrintMotorTable(const QList<TMotorDataCells>& Grid, const QString& Version, TEdition Edition);
 
 inline const QString NoPrinterMessage =
     QStringLiteral("No printer is set up as the default printer. The motor data were not printed.");

@@ -5,9 +5,9 @@
 
 #include "tests/support/WindowTestSupport.h"
 
-#include "settings/Edition.h"
 #include "pages/dimensions/MotorDataTable.h"
 #include "report/MotorTablePainting.h"
+#include "settings/Edition.h"
 #include "ui/MotorTablePrinter.h"
 
 #include <QCoreApplication>

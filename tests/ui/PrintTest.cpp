@@ -102,8 +102,8 @@ protected:
 
     // The page's report as the window makes it, with texts and references left empty.
     TSelectionReport ShownReport() const {
-        return {Logic->ReportData(), {}, {}, Window->Edition() == TEdition::US,
-                Window->IniFilePath};
+        return {
+            Logic->ReportData(), {}, {}, Window->Edition() == TEdition::US, Window->IniFilePath};
     }
 
     TScopedEnvironment Home{"HOME", Dir.filePath("home").toUtf8()};

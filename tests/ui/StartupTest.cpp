@@ -55,9 +55,7 @@ struct FailedStartCase {
 class FailedStart : public WindowTest, public ::testing::WithParamInterface<FailedStartCase> {
 public:
     // One good start, so that the per-user copy exists as after the first run.
-    void SeedUserCopy() {
-        StartWindow().reset();
-    }
+    void SeedUserCopy() { StartWindow().reset(); }
     void EditUserCopy(const std::function<void(TSettingsTree&)>& Change) {
         EditSettings(Roots.UserFile, Change);
     }
