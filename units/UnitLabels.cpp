@@ -3,7 +3,7 @@
 #include "units/Units.h"
 
 const QStringList& TempUnitLabels() {
-    static const QStringList labels{"°C", "°F"};
+    static const QStringList labels{QStringLiteral("°C"), QStringLiteral("°F")};
     return labels;
 }
 
@@ -12,47 +12,56 @@ QString TemperatureDifferenceUnitStr(int TempUnitIndex) {
 }
 
 const QStringList& FlowUnitLabels() {
-    static const QStringList labels{"m³/h", "l/min", "kg/s", "ft³/h", "US gpm", "lb/h"};
+    static const QStringList labels{QStringLiteral("m³/h"),   QStringLiteral("l/min"),
+                                    QStringLiteral("kg/s"),   QStringLiteral("ft³/h"),
+                                    QStringLiteral("US gpm"), QStringLiteral("lb/h")};
     return labels;
 }
 
 const QStringList& HeatDissiUnitLabels() {
-    static const QStringList labels{"W", "kW", "kcal/hr", "Btu/hr", "HP"};
+    static const QStringList labels{QStringLiteral("W"), QStringLiteral("kW"),
+                                    QStringLiteral("kcal/hr"), QStringLiteral("Btu/hr"),
+                                    QStringLiteral("HP")};
     return labels;
 }
 
 const QStringList& HeatLoadUnitLabels() {
-    static const QStringList labels{"W", "kW", "kcal/h", "BTU/h", "HP"};
+    static const QStringList labels{QStringLiteral("W"), QStringLiteral("kW"),
+                                    QStringLiteral("kcal/h"), QStringLiteral("BTU/h"),
+                                    QStringLiteral("HP")};
     return labels;
 }
 
 const QStringList& HeatCapacityUnitLabels() {
-    static const QStringList labels{"KJ/Kg°K", "Btu/lb°F"};
+    static const QStringList labels{QStringLiteral("KJ/Kg°K"), QStringLiteral("Btu/lb°F")};
     return labels;
 }
 
 const QStringList& LengthUnitLabels() {
-    static const QStringList labels{"m", "ft"};
+    static const QStringList labels{QStringLiteral("m"), QStringLiteral("ft")};
     return labels;
 }
 
 const QStringList& VolumeUnitLabels() {
-    static const QStringList labels{"liter", "m³", "quarts", "in³", "US gal"};
+    static const QStringList labels{QStringLiteral("liter"), QStringLiteral("m³"),
+                                    QStringLiteral("quarts"), QStringLiteral("in³"),
+                                    QStringLiteral("US gal")};
     return labels;
 }
 
 const QStringList& DensityUnitLabels() {
-    static const QStringList labels{"kg/dm³", "lb/ft³", "lb/in³"};
+    static const QStringList labels{QStringLiteral("kg/dm³"), QStringLiteral("lb/ft³"),
+                                    QStringLiteral("lb/in³")};
     return labels;
 }
 
 const QStringList& WeightUnitLabels() {
-    static const QStringList labels{"kg", "lb"};
+    static const QStringList labels{QStringLiteral("kg"), QStringLiteral("lb")};
     return labels;
 }
 
 const QStringList& TimeUnitLabels() {
-    static const QStringList labels{"min"};
+    static const QStringList labels{QStringLiteral("min")};
     return labels;
 }
 

@@ -142,14 +142,15 @@ struct TAnsweredRow {
     bool Sized = false;
 };
 
-// Answers the rows of `Slice` side by side in a thread for each of `Sizers`, each thread with a
-// sizer of its own so that they share nothing they would wait for: a row that does not read
+// Answers the rows of `Slice` side by side in a thread for each of `Sizers`, each thread with the
+// sizer and the table of its index so that they share nothing they would wait for: a row that
+// does not read
 // gets its message, the others are sized, and each is written out as its line, at its place.
 // `Sized` hears of every row sized, one at a time and on this thread, so the progress it draws
 // is the same however the rows are shared out.
 QList<TAnsweredRow> AnswerRows(const std::vector<std::unique_ptr<TBatchSizer>>& Sizers,
-                               const TBatchTable& Table, const QList<TCsvRecord>& Slice,
-                               const std::function<void()>& Sized) {
+                               const std::vector<TBatchTable>& Tables,
+                               const QList<TCsvRecord>& Slice, const std::function<void()>& Sized) {
     static const qsizetype statusColumn = BatchResultColumns().indexOf("status");
     QList<TAnsweredRow> answered(Slice.size());
     std::atomic<qsizetype> next{0};
@@ -159,13 +160,16 @@ QList<TAnsweredRow> AnswerRows(const std::vector<std::unique_ptr<TBatchSizer>>& 
         for (const qsizetype now = done; told < now; ++told)
             Sized();
     };
-    const auto work = [&](const TBatchSizer& sizer, bool telling) {
+    const auto work = [&](qsizetype job) {
+        const TBatchSizer& sizer = *Sizers[job];
+        const TBatchTable& table = Tables[job];
+        const bool telling = job == 0;
         QStringList arguments;
         QString error;
         for (qsizetype i = next++; i < Slice.size(); i = next++) {
-            const bool reads = RowArguments(Table, Slice[i], arguments, error);
+            const bool reads = RowArguments(table, Slice[i], arguments, error);
             const QStringList added = reads ? sizer.SizeRow(arguments) : UnsizedBatchRow(2, error);
-            answered[i] = {CsvRecord(BatchOutputRow(Table, Slice[i], added)),
+            answered[i] = {CsvRecord(BatchOutputRow(table, Slice[i], added)),
                            added[statusColumn] == QLatin1String("0")};
             if (!reads)
                 continue;
@@ -177,8 +181,8 @@ QList<TAnsweredRow> AnswerRows(const std::vector<std::unique_ptr<TBatchSizer>>& 
     std::vector<std::thread> threads;
     const qsizetype jobs = std::min<qsizetype>(static_cast<qsizetype>(Sizers.size()), Slice.size());
     for (qsizetype t = 1; t < jobs; ++t)
-        threads.emplace_back(work, std::cref(*Sizers[t]), false);
-    work(*Sizers[0], true);
+        threads.emplace_back(work, t);
+    work(0);
     for (std::thread& thread : threads)
         thread.join();
     tell();
@@ -255,9 +259,13 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QT
 
     // The rows are read, sized and written a slice at a time, in their order: the memory a
     // table needs does not grow with its length.
+    // Each thread has a sizer and a copy of the table of its own.
     std::vector<std::unique_ptr<TBatchSizer>> sizers;
-    for (int job = 0; job < options.Jobs; ++job)
+    std::vector<TBatchTable> tables;
+    for (int job = 0; job < options.Jobs; ++job) {
         sizers.push_back(std::make_unique<TBatchSizer>(IniFilePath));
+        tables.push_back(job == 0 ? table : table.Unshared());
+    }
     const qsizetype sliceRows = 64 * options.Jobs;
     // The rows that do not read count as done from the start; the others as they are sized.
     TBatchProgress progress(Err, ErrIsTerminal, count.Rows);
@@ -272,7 +280,7 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QT
             slice.append(row);
         QString text;
         for (const TAnsweredRow& answered :
-             AnswerRows(sizers, table, slice, [&] { progress.SetDone(++done); })) {
+             AnswerRows(sizers, tables, slice, [&] { progress.SetDone(++done); })) {
             text += answered.Line;
             allSized = allSized && answered.Sized;
         }

@@ -8,9 +8,11 @@
 namespace {
 
 // The result columns under select's JSON keys, in the order of the panel's lines.
-const QStringList ResultKeys{"OilTempInStr",     "OilTempOutStr",   "AirTempOutStr",
-                             "HeatLoadStr",      "PressureDropStr", "AirFlowStr",
-                             "MotorCapacityStr", "NoiseLevelStr",   "ProtectionStr"};
+const QStringList ResultKeys{QStringLiteral("OilTempInStr"),     QStringLiteral("OilTempOutStr"),
+                             QStringLiteral("AirTempOutStr"),    QStringLiteral("HeatLoadStr"),
+                             QStringLiteral("PressureDropStr"),  QStringLiteral("AirFlowStr"),
+                             QStringLiteral("MotorCapacityStr"), QStringLiteral("NoiseLevelStr"),
+                             QStringLiteral("ProtectionStr")};
 constexpr std::array<TResultLine, 9> ResultLines{
     TResultLine::OilInletTemp,  TResultLine::OilOutletTemp, TResultLine::AirOutletTemp,
     TResultLine::HeatLoad,      TResultLine::OilPressure,   TResultLine::AirFlow,

@@ -66,6 +66,16 @@ bool TBatchTableReader::NextRow(TCsvRecord& Row) {
     return false;
 }
 
+TBatchTable TBatchTable::Unshared() const {
+    const auto unshared = [](const QStringList& texts) {
+        QStringList copies;
+        for (const QString& text : texts)
+            copies.append(QString(text.constData(), text.size()));
+        return copies;
+    };
+    return {unshared(Header), unshared(Options)};
+}
+
 bool RowArguments(const TBatchTable& Table, const TCsvRecord& Row, QStringList& Arguments,
                   QString& Error) {
     if (!Row.Error.isEmpty()) {

@@ -11,6 +11,10 @@
 struct TBatchTable {
     QStringList Header;  // the column names as written
     QStringList Options; // the option of each column: "--series", ...
+
+    // A copy that shares no text with this one, for a thread of its own: threads that copy the
+    // same strings would contend for their shared reference counts, row after row.
+    TBatchTable Unshared() const;
 };
 
 // Reads a table from a CSV file as it comes, a row at a time.

@@ -21,17 +21,24 @@ struct TEntryOption {
 
 const QList<TEntryOption>& EntryOptions() {
     static const QList<TEntryOption> options{
-        {TSelectionEntry::OilFlow, "--flow", "--flow-unit", "flow", 1},
-        {TSelectionEntry::MaxTemp, "--max-oil-temp", "--oil-temp-unit", "temperature", 0},
-        {TSelectionEntry::AirTemp, "--air-temp", "--air-temp-unit", "temperature", 0},
-        {TSelectionEntry::Altitude, "--altitude", "--altitude-unit", "length", 0},
-        {TSelectionEntry::HeatDiss, "--heat", "--heat-unit", "heat", 1},
+        {TSelectionEntry::OilFlow, QStringLiteral("--flow"), QStringLiteral("--flow-unit"),
+         QStringLiteral("flow"), 1},
+        {TSelectionEntry::MaxTemp, QStringLiteral("--max-oil-temp"),
+         QStringLiteral("--oil-temp-unit"), QStringLiteral("temperature"), 0},
+        {TSelectionEntry::AirTemp, QStringLiteral("--air-temp"), QStringLiteral("--air-temp-unit"),
+         QStringLiteral("temperature"), 0},
+        {TSelectionEntry::Altitude, QStringLiteral("--altitude"), QStringLiteral("--altitude-unit"),
+         QStringLiteral("length"), 0},
+        {TSelectionEntry::HeatDiss, QStringLiteral("--heat"), QStringLiteral("--heat-unit"),
+         QStringLiteral("heat"), 1},
     };
     return options;
 }
 
-const QStringList SeriesNames{"VAM", "VDM", "VHM", "VCS"};
-const QStringList OtherValueOptions{"--series", "--oil", "--model", "--language"};
+const QStringList SeriesNames{QStringLiteral("VAM"), QStringLiteral("VDM"), QStringLiteral("VHM"),
+                              QStringLiteral("VCS")};
+const QStringList OtherValueOptions{QStringLiteral("--series"), QStringLiteral("--oil"),
+                                    QStringLiteral("--model"), QStringLiteral("--language")};
 
 // Grades may be written with underscores or in any letter case: "iso_vg_46".
 std::optional<int> OilGradeIndex(QString grade) {

@@ -3,9 +3,11 @@
 #include "units/UnitLabels.h"
 
 const QStringList& OilGradeItems() {
-    static const QStringList items{"ISO VG 22",  "ISO VG 32",  "ISO VG 46",  "ISO VG 68",
-                                   "ISO VG 100", "ISO VG 150", "ISO VG 220", "ISO VG 320",
-                                   "ISO VG 460", "ISO VG 680"};
+    static const QStringList items{QStringLiteral("ISO VG 22"),  QStringLiteral("ISO VG 32"),
+                                   QStringLiteral("ISO VG 46"),  QStringLiteral("ISO VG 68"),
+                                   QStringLiteral("ISO VG 100"), QStringLiteral("ISO VG 150"),
+                                   QStringLiteral("ISO VG 220"), QStringLiteral("ISO VG 320"),
+                                   QStringLiteral("ISO VG 460"), QStringLiteral("ISO VG 680")};
     return items;
 }
 
