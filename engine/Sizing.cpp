@@ -187,6 +187,7 @@ SizingResult Size(const OperatingPoint& Point, std::span<const ModelRecord> Mode
     }
 
     QList<ChooseRecord> table;
+    table.reserve(static_cast<qsizetype>(Models.size()));
     for (const ModelRecord& model : Models)
         table.append(ChooseRecordOf(model));
 
@@ -224,6 +225,7 @@ SizingResult Size(const OperatingPoint& Point, std::span<const ModelRecord> Mode
         return result;
     }
 
+    result.Candidates.reserve(MaxCandidates);
     // A smaller neighbour is listed even when it falls short, so the user sees how close it
     // comes; a larger one only when it suffices.
     for (int offset : {0, +1, -1}) {

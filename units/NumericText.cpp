@@ -123,20 +123,23 @@ QString FormatFixed(double value, int precision, int decimals) {
     if (number.IntegerDigits > precision)
         return Scientific(expanded, precision, value < 0);
 
-    QString text;
-    text.reserve(2 + std::max(number.IntegerDigits, 1) + decimals);
+    // Sized once and filled in place: every result text passes here.
+    const int integerDigits = std::max(number.IntegerDigits, 1);
+    QString text((negative ? 1 : 0) + integerDigits + (decimals > 0 ? 1 + decimals : 0),
+                 Qt::Uninitialized);
+    QChar* out = text.data();
     if (negative)
-        text += QLatin1Char('-');
+        *out++ = QLatin1Char('-');
     if (number.IntegerDigits <= 0) {
-        text += QLatin1Char('0');
+        *out++ = QLatin1Char('0');
     } else {
         for (int i = 0; i < number.IntegerDigits; ++i)
-            text += QLatin1Char(number.DigitAt(i));
+            *out++ = QLatin1Char(number.DigitAt(i));
     }
     if (decimals > 0) {
-        text += Regional().DecimalSeparator;
+        *out++ = Regional().DecimalSeparator;
         for (int i = 0; i < decimals; ++i)
-            text += QLatin1Char(number.DigitAt(number.IntegerDigits + i));
+            *out++ = QLatin1Char(number.DigitAt(number.IntegerDigits + i));
     }
     return text;
 }

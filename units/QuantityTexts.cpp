@@ -25,29 +25,41 @@ constexpr TPressureLimits PressureLimitText[3] = {
 
 constexpr double CubicFoot = 0.028316846592; // m3
 
+// The parts one after the other, cut to what a text holds. Built in one piece: every result
+// text passes here.
+QString Joined(std::initializer_list<QStringView> Parts) {
+    qsizetype size = 0;
+    for (const QStringView part : Parts)
+        size += part.size();
+    QString text;
+    text.reserve(size);
+    for (const QStringView part : Parts)
+        text.append(part);
+    text.truncate(MaxText);
+    return text;
+}
+
 } // namespace
 
 QString TemperatureText(float Temperature, int TempUnit) {
     int decimals = 0;
     const float value = TUnitConv().TempFromC(decimals, Temperature, TempUnit);
-    const QString unit = TempUnit == 0 ? QStringLiteral("°C") : QStringLiteral("°F");
-    return (FormatFixed(value, Precision, 0) + QLatin1Char(' ') + unit).left(MaxText);
+    return Joined({FormatFixed(value, Precision, 0), u" ", TempUnit == 0 ? u"°C" : u"°F"});
 }
 
 QString SpecificDissipationText(double SpecificDissipation, int HeatUnit) {
     const int decimals = HeatUnit == Ord(THeatDissi::BTU_hr) ? 0 : 2;
     const QString number = FormatFixed(
         TUnitConv().SpecHeatFromkWPerK(SpecificDissipation, HeatUnit), Precision, decimals);
-    return (QLatin1Char(' ') + number + QLatin1Char(' ') + SpecHeatUnitStr(HeatUnit)).left(MaxText);
+    return Joined({u" ", number, u" ", SpecHeatUnitStr(HeatUnit)});
 }
 
 QString HeatText(double Heat, int HeatUnit) {
     int decimals = 0;
     const float value = TUnitConv().HeatDissiFromkW(decimals, static_cast<float>(Heat), HeatUnit);
     const int unit = TableIndex(HeatUnit, static_cast<int>(HeatDissiUnitStr.size()));
-    return (QLatin1Char(' ') + FormatFixed(value, Precision, HeatDissiUnitDeci[unit]) +
-            QLatin1Char(' ') + HeatDissiUnitStr[unit])
-        .left(MaxText);
+    return Joined({u" ", FormatFixed(value, Precision, HeatDissiUnitDeci[unit]), u" ",
+                   HeatDissiUnitStr[unit]});
 }
 
 QString PressureDropText(double DropkPa, int PressureUnit) {
@@ -66,7 +78,7 @@ QString PressureDropText(double DropkPa, int PressureUnit) {
                                            : 0;
         number = FormatFixed(value, Precision, decimals);
     }
-    return (number + QLatin1Char(' ') + PressureUnitStr[unit]).left(MaxText);
+    return Joined({number, u" ", PressureUnitStr[unit]});
 }
 
 QString AirFlowText(float AirFlow, int FlowUnit) {

@@ -237,8 +237,11 @@ void TUnitConv::ConvCTempToUnit(double& Value, QString& UnitStr, int MaxLength, 
 
 bool TUnitConv::StringToFloat(float& FloatValue, const QString& ValueStr,
                               const QString& CaptionStr) const {
-    const QString message = LeftCodePoints(
-        CaptionStr + QStringLiteral(": ") + EchoedValue(ValueStr) + QStringLiteral(" ?"), 255);
+    // Worded only when needed: nearly every entry reads, and a batch reads millions.
+    const auto message = [&] {
+        return LeftCodePoints(
+            CaptionStr + QStringLiteral(": ") + EchoedValue(ValueStr) + QStringLiteral(" ?"), 255);
+    };
     // "68,200" under English settings may be 68200 as well as 68.2: a guess would size for a
     // heat a thousand times off, so the user chooses.
     if (const std::optional<TThousandsReadings> readings =
@@ -246,14 +249,15 @@ bool TUnitConv::StringToFloat(float& FloatValue, const QString& ValueStr,
         QString choice = ThousandsReadingsText;
         choice.replace(QStringLiteral("%1"), readings->Thousands)
             .replace(QStringLiteral("%2"), readings->Decimal);
-        MessageService.Error(
-            choice.isEmpty() ? message : LeftCodePoints(message + QLatin1Char(' ') + choice, 255));
+        MessageService.Error(choice.isEmpty()
+                                 ? message()
+                                 : LeftCodePoints(message() + QLatin1Char(' ') + choice, 255));
         return false;
     }
     const std::optional<double> value = ParseRegionalNumber(DeciPointToDeciComa(ValueStr));
     // Beyond single precision the entry cannot be held: it is as unreadable as a typo.
     if (!value || std::fabs(*value) > std::numeric_limits<float>::max()) {
-        MessageService.Error(message);
+        MessageService.Error(message());
         return false;
     }
     FloatValue = static_cast<float>(*value);

@@ -108,10 +108,9 @@ TRowCount CountRows(QFile& input) {
     TRowCount count;
     if (reader.ReadHeader(table, error)) {
         TCsvRecord row;
-        QStringList arguments;
         while (reader.NextRow(row)) {
             ++count.Rows;
-            count.Unread += RowArguments(table, row, arguments, error) ? 0 : 1;
+            count.Unread += RowReads(table, row, error) ? 0 : 1;
         }
     }
     input.seek(0);
@@ -164,11 +163,11 @@ QList<TAnsweredRow> AnswerRows(const std::vector<std::unique_ptr<TBatchSizer>>& 
         const TBatchSizer& sizer = *Sizers[job];
         const TBatchTable& table = Tables[job];
         const bool telling = job == 0;
-        QStringList arguments;
+        QMap<QString, QString> options;
         QString error;
         for (qsizetype i = next++; i < Slice.size(); i = next++) {
-            const bool reads = RowArguments(table, Slice[i], arguments, error);
-            const QStringList added = reads ? sizer.SizeRow(arguments) : UnsizedBatchRow(2, error);
+            const bool reads = RowOptions(table, Slice[i], options, error);
+            const QStringList added = reads ? sizer.SizeRow(options) : UnsizedBatchRow(2, error);
             answered[i] = {CsvRecord(BatchOutputRow(table, Slice[i], added)),
                            added[statusColumn] == QLatin1String("0")};
             if (!reads)

@@ -36,15 +36,15 @@ const SelectionCaptions& TBatchSizer::CaptionsIn(TLanguageType Language) const {
     return *kept;
 }
 
-QStringList TBatchSizer::SizeRow(const QStringList& Arguments) const {
+QStringList TBatchSizer::SizeRow(const QMap<QString, QString>& Options) const {
     TSelectRequest request;
     QString error;
-    // Cells that are no arguments of select are worded by its parser.
-    if (!ParseSelectArguments(Arguments, request, error))
+    // Cells that select cannot use are worded by its reader.
+    if (!ReadSelectOptions(Options, request, error))
         return UnsizedBatchRow(2, error);
     CommandLineSelection run;
     if (!RunCommandLineSelection(request, request.Model.isEmpty(), CaptionsIn(request.Language),
-                                 Catalogue, run, error))
+                                 Catalogue, run, error, SelectionDetail::ShownResult))
         return UnsizedBatchRow(2, error.trimmed().split(QLatin1Char('\n')).join(MessageSeparator));
 
     const SelectionOutcome& outcome = run.Outcome;
@@ -54,8 +54,8 @@ QStringList TBatchSizer::SizeRow(const QStringList& Arguments) const {
         added.append(shown ? outcome.Result.Value(line) : QString());
     }
     QStringList candidates;
-    for (qsizetype row = 1; row < outcome.Grid.size(); ++row)
-        candidates.append(outcome.Grid[row].Cells[0]);
+    for (const Candidate& candidate : outcome.Candidates)
+        candidates.append(run.Models.Names.value(candidate.Position));
     QStringList messages;
     for (const TShownMessage& message : outcome.Messages)
         messages.append(message.Text);

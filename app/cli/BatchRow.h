@@ -20,8 +20,8 @@ class TBatchSizer {
 public:
     explicit TBatchSizer(const QString& IniFilePath) : Catalogue(IniFilePath) {}
 
-    // The added fields of a row given as the arguments of select.
-    QStringList SizeRow(const QStringList& Arguments) const;
+    // The added fields of a row given as the options of select (RowOptions).
+    QStringList SizeRow(const QMap<QString, QString>& Options) const;
 
 private:
     const SelectionCaptions& CaptionsIn(TLanguageType Language) const;

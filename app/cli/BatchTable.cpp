@@ -76,8 +76,7 @@ TBatchTable TBatchTable::Unshared() const {
     return {unshared(Header), unshared(Options)};
 }
 
-bool RowArguments(const TBatchTable& Table, const TCsvRecord& Row, QStringList& Arguments,
-                  QString& Error) {
+bool RowReads(const TBatchTable& Table, const TCsvRecord& Row, QString& Error) {
     if (!Row.Error.isEmpty()) {
         Error = Row.Error;
         return false;
@@ -89,11 +88,18 @@ bool RowArguments(const TBatchTable& Table, const TCsvRecord& Row, QStringList& 
                     .arg(Table.Options.size());
         return false;
     }
-    Arguments.clear();
+    return true;
+}
+
+bool RowOptions(const TBatchTable& Table, const TCsvRecord& Row, QMap<QString, QString>& Options,
+                QString& Error) {
+    if (!RowReads(Table, Row, Error))
+        return false;
+    Options.clear();
     for (qsizetype i = 0; i < Row.Fields.size(); ++i) {
         const QString cell = Row.Fields[i].trimmed();
         if (!cell.isEmpty())
-            Arguments << Table.Options[i] << cell;
+            Options.insert(Table.Options[i], cell);
     }
     return true;
 }

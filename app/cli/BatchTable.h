@@ -2,6 +2,7 @@
 
 #include "core/Csv.h"
 
+#include <QMap>
 #include <QStringList>
 #include <QStringView>
 
@@ -32,8 +33,11 @@ private:
     TCsvStream Stream;
 };
 
-// The arguments of select for a row: the option of each non-empty cell, with the cell's text
-// without blanks around it. False with `Error` for a row that does not read or does not have a
-// cell for each column.
-bool RowArguments(const TBatchTable& Table, const TCsvRecord& Row, QStringList& Arguments,
-                  QString& Error);
+// False with `Error` for a row that does not read or does not have a cell for each column.
+bool RowReads(const TBatchTable& Table, const TCsvRecord& Row, QString& Error);
+
+// The options of select a row gives: the option of each non-empty cell with the cell's text
+// without blanks around it. The header names each option once, so these are options select
+// reads as they are. False with `Error` for a row that does not read (RowReads).
+bool RowOptions(const TBatchTable& Table, const TCsvRecord& Row, QMap<QString, QString>& Options,
+                QString& Error);

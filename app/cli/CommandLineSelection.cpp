@@ -68,7 +68,7 @@ SelectionCaptions CaptionsIn(TLanguageType Language) {
 
 bool RunCommandLineSelection(const TSelectRequest& Request, bool NewCooler,
                              const SelectionCaptions& Captions, const CatalogueSource& Catalogue,
-                             CommandLineSelection& Run, QString& Error, bool WithDiagram) {
+                             CommandLineSelection& Run, QString& Error, SelectionDetail Detail) {
     Run.Captions = &Captions;
     const SeriesModelList& list = Captions.ModelsOf(Request.Series);
     Run.Models = {list.Names, list.CatalogueNames};
@@ -82,7 +82,8 @@ bool RunCommandLineSelection(const TSelectRequest& Request, bool NewCooler,
                      unit(TSelectionEntry::HeatDiss)};
     request.NewCooler = NewCooler;
     request.USEdition = BuildIsUSEdition();
-    request.WithDiagram = WithDiagram;
+    request.WithCandidateRows = Detail != SelectionDetail::ShownResult;
+    request.WithDiagram = Detail == SelectionDetail::GridAndDiagram;
     if (!Request.Model.isEmpty()) {
         request.Model = ModelIndex(Run.Models, Request.Series, Request.Model);
         if (request.Model < 0) {

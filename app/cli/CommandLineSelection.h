@@ -24,15 +24,19 @@ struct CommandLineSelection {
 // The texts a selection is worded with in one language.
 SelectionCaptions CaptionsIn(TLanguageType Language);
 
+// How much of a sizing a command shows: the results of the model shown only (a table of
+// operating points), with the candidates' grid too, or also with their diagram.
+enum class SelectionDetail { ShownResult, Grid, GridAndDiagram };
+
 // Runs `Request` ("Calculate New Cooler" when `NewCooler`, even with a model, which is then
-// picked among the candidates) on `Catalogue`, with the texts `Captions`; the candidates'
-// diagram is drawn when `WithDiagram`. False, with the
-// reason in `Error`, when the request names a model the series lacks or gives an entry that
-// does not read: such a request is refused before any work.
+// picked among the candidates) on `Catalogue`, with the texts `Captions`, worked out to
+// `Detail`. False, with the reason in `Error`, when the request names a model the series lacks
+// or gives an entry that does not read: such a request is refused before any work.
 bool RunCommandLineSelection(const TSelectRequest& Request, bool NewCooler,
                              const SelectionCaptions& Captions, const CatalogueSource& Catalogue,
-                             CommandLineSelection& Run, QString& Error, bool WithDiagram = false);
+                             CommandLineSelection& Run, QString& Error,
+                             SelectionDetail Detail = SelectionDetail::Grid);
 // The run keeps the texts it was given, which must outlive it.
 bool RunCommandLineSelection(const TSelectRequest&, bool, const SelectionCaptions&&,
                              const CatalogueSource&, CommandLineSelection&, QString&,
-                             bool = false) = delete;
+                             SelectionDetail = SelectionDetail::Grid) = delete;

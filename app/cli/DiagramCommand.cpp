@@ -103,7 +103,8 @@ int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, 
     const CatalogueSource catalogue(IniFilePath);
     const SelectionCaptions captions = CaptionsIn(request.Language);
     CommandLineSelection run;
-    if (!RunCommandLineSelection(request, true, captions, catalogue, run, error, true)) {
+    if (!RunCommandLineSelection(request, true, captions, catalogue, run, error,
+                                 SelectionDetail::GridAndDiagram)) {
         Err << error << '\n';
         return 2;
     }

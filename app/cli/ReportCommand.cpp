@@ -34,7 +34,7 @@ int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, Q
     const SelectionCaptions captions = CaptionsIn(request.Selection.Language);
     CommandLineSelection run;
     if (!RunCommandLineSelection(request.Selection, request.Selection.Model.isEmpty(), captions,
-                                 catalogue, run, error, true)) {
+                                 catalogue, run, error, SelectionDetail::GridAndDiagram)) {
         Err << error << '\n';
         return 2;
     }

@@ -81,7 +81,11 @@ bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request,
                 More->Values.insert(name, values.take(name));
         }
     }
+    return ReadSelectOptions(values, Request, Error);
+}
 
+bool ReadSelectOptions(const QMap<QString, QString>& values, TSelectRequest& Request,
+                       QString& Error) {
     const qsizetype series = SeriesNames.indexOf(values.value("--series").toUpper());
     if (series < 0) {
         Error = values.contains("--series")

@@ -34,6 +34,11 @@ struct TMoreOptions {
 bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request, QString& Error,
                           TMoreOptions* More = nullptr);
 
+// The request of select's options given as their values by option name ("--flow" -> "100"),
+// each option of SelectValueOptions() at most once. On failure `Error` says what is wrong.
+bool ReadSelectOptions(const QMap<QString, QString>& Values, TSelectRequest& Request,
+                       QString& Error);
+
 QString SelectUsage();
 
 // The option that gives the text of an entry ("--flow" for the oil flow).

@@ -46,13 +46,14 @@ public:
         Out.EntryTexts.fill(QStringLiteral("0"));
     }
 
-    SelectionOutcome Run() {
+    // Runs once: the outcome is handed over, not copied.
+    SelectionOutcome Run() && {
         Enter();
         // A step the page refused (a damaged data file) ends the selection: calculating could
         // only repeat its message.
         if (Out.Messages.isEmpty())
             Step([&] { Request.NewCooler ? CalculateNew() : CalculateSelected(); });
-        return Out;
+        return std::move(Out);
     }
 
 private:
@@ -198,6 +199,7 @@ private:
         if (PumpFlow())
             LeaveEntry(TSelectionEntry::OilFlow);
         QList<ModelRecord> records;
+        records.reserve(Models.CatalogueNames.size());
         for (int position = 0; position < Models.CatalogueNames.size(); ++position)
             records.append(ReadModel(position));
         const OperatingPoint point = CurrentPoint();
@@ -210,21 +212,8 @@ private:
         }
 
         Out.Candidates = sized.Candidates;
-        QList<PresentedResult> presented;
-        Out.Grid = {{{Captions.Group(TSelectionGroup::CoolerData),
-                      Captions.ResultCaption(TResultLine::HeatLoad, Request.Series, false, false),
-                      Captions.OilInletTemp,
-                      Captions.ResultCaption(TResultLine::NoiseLevel, Request.Series,
-                                             Request.Units.Altitude != 0, false),
-                      Captions.OilPressure},
-                     false}};
-        for (const Candidate& candidate : sized.Candidates) {
-            presented.append(PresentRating(candidate.Result, records[candidate.Position],
-                                           Request.Series, Style()));
-            Out.CandidateNumbers.append(NumbersOf(candidate.Result, records[candidate.Position]));
-            Out.Grid.append(CandidateRow(Models.Names.value(candidate.Position), presented.last(),
-                                         candidate.Undersized));
-        }
+        if (Request.WithCandidateRows)
+            ListCandidates(records);
 
         int row = 1;
         if (Request.Model >= 0) {
@@ -241,14 +230,29 @@ private:
             Point.OilFlow = shown.Result.OilFlow;
             ShowOilFlow(Point.OilFlow);
         }
-        Out.Calculated = true;
-        Out.Model = shown.Position;
-        Out.Result = presented[row - 1];
-        Out.Numbers = Out.CandidateNumbers[row - 1];
-        Out.RatedFlow = shown.Result.OilFlow;
+        Show(shown.Position, records[shown.Position], shown.Result);
         Out.GridRow = row;
         if (Request.WithDiagram)
             Out.Diagram = DiagramOf(point, oil, records, shown);
+    }
+
+    // The grid: its header, then each candidate's row, with the candidate's numbers beside.
+    void ListCandidates(const QList<ModelRecord>& Records) {
+        Out.Grid = {{{Captions.Group(TSelectionGroup::CoolerData),
+                      Captions.ResultCaption(TResultLine::HeatLoad, Request.Series, false, false),
+                      Captions.OilInletTemp,
+                      Captions.ResultCaption(TResultLine::NoiseLevel, Request.Series,
+                                             Request.Units.Altitude != 0, false),
+                      Captions.OilPressure},
+                     false}};
+        for (const Candidate& candidate : Out.Candidates) {
+            const ModelRecord& model = Records[candidate.Position];
+            Out.CandidateNumbers.append(NumbersOf(candidate.Result, model));
+            Out.Grid.append(
+                CandidateRow(Models.Names.value(candidate.Position),
+                             PresentRating(candidate.Result, model, Request.Series, Style()),
+                             candidate.Undersized));
+        }
     }
 
     TSelectionDiagram DiagramOf(OperatingPoint Sized, const OilGrade& Oil,

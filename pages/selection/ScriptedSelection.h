@@ -32,6 +32,9 @@ struct SelectionRequest {
     bool USEdition = false;
     // The candidates' diagram is drawn only for those who show it.
     bool WithDiagram = false;
+    // The grid's rows and each candidate's numbers, likewise; without them a sizing words the
+    // results of the candidate shown only, which is all a table of operating points keeps.
+    bool WithCandidateRows = true;
 };
 
 // A rating's numbers behind its texts, and how it meets the operating point.

@@ -72,13 +72,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const TBatchSizer sizer(IniFilePath);
     TCsvRecord tableRow;
     for (qsizetype i = 0; reader.NextRow(tableRow); ++i) {
-        QStringList arguments;
+        QMap<QString, QString> options;
         QStringList added;
-        if (!RowArguments(table, tableRow, arguments, error)) {
+        if (!RowOptions(table, tableRow, options, error)) {
             Require(!error.isEmpty(), "a row that does not read says why");
             added = UnsizedBatchRow(2, error);
         } else if (i < SizedRows) {
-            added = sizer.SizeRow(arguments);
+            added = sizer.SizeRow(options);
         } else {
             continue;
         }
