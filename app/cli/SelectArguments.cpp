@@ -15,36 +15,39 @@ struct TEntryOption {
     TSelectionEntry Entry;
     QString ValueOption;
     QString UnitOption;
-    QString Quantity;
+    const TQuantity* Quantity; // of the unit option's labels
     int DefaultUnit;
 };
 
 const QList<TEntryOption>& EntryOptions() {
     static const QList<TEntryOption> options{
         {TSelectionEntry::OilFlow, QStringLiteral("--flow"), QStringLiteral("--flow-unit"),
-         QStringLiteral("flow"), 1},
+         FindQuantity(QStringLiteral("flow")), 1},
         {TSelectionEntry::MaxTemp, QStringLiteral("--max-oil-temp"),
-         QStringLiteral("--oil-temp-unit"), QStringLiteral("temperature"), 0},
+         QStringLiteral("--oil-temp-unit"), FindQuantity(QStringLiteral("temperature")), 0},
         {TSelectionEntry::AirTemp, QStringLiteral("--air-temp"), QStringLiteral("--air-temp-unit"),
-         QStringLiteral("temperature"), 0},
+         FindQuantity(QStringLiteral("temperature")), 0},
         {TSelectionEntry::Altitude, QStringLiteral("--altitude"), QStringLiteral("--altitude-unit"),
-         QStringLiteral("length"), 0},
+         FindQuantity(QStringLiteral("length")), 0},
         {TSelectionEntry::HeatDiss, QStringLiteral("--heat"), QStringLiteral("--heat-unit"),
-         QStringLiteral("heat"), 1},
+         FindQuantity(QStringLiteral("heat")), 1},
     };
     return options;
 }
 
 const QStringList SeriesNames{QStringLiteral("VAM"), QStringLiteral("VDM"), QStringLiteral("VHM"),
                               QStringLiteral("VCS")};
-const QStringList OtherValueOptions{QStringLiteral("--series"), QStringLiteral("--oil"),
-                                    QStringLiteral("--model"), QStringLiteral("--language")};
+const QString SeriesOption = QStringLiteral("--series");
+const QString OilOption = QStringLiteral("--oil");
+const QString ModelOption = QStringLiteral("--model");
+const QStringList OtherValueOptions{SeriesOption, OilOption, ModelOption,
+                                    QStringLiteral("--language")};
 
 // Grades may be written with underscores or in any letter case: "iso_vg_46".
 std::optional<int> OilGradeIndex(QString grade) {
-    grade.replace(QLatin1Char('_'), QLatin1Char(' '));
+    grade = grade.replace(QLatin1Char('_'), QLatin1Char(' ')).simplified();
     for (int i = 0; i < OilGradeItems().size(); ++i) {
-        if (OilGradeItems()[i].compare(grade.simplified(), Qt::CaseInsensitive) == 0)
+        if (OilGradeItems()[i].compare(grade, Qt::CaseInsensitive) == 0)
             return i;
     }
     return std::nullopt;
@@ -86,22 +89,22 @@ bool ParseSelectArguments(const QStringList& Arguments, TSelectRequest& Request,
 
 bool ReadSelectOptions(const QMap<QString, QString>& values, TSelectRequest& Request,
                        QString& Error) {
-    const qsizetype series = SeriesNames.indexOf(values.value("--series").toUpper());
+    const qsizetype series = SeriesNames.indexOf(values.value(SeriesOption).toUpper());
     if (series < 0) {
-        Error = values.contains("--series")
+        Error = values.contains(SeriesOption)
                     ? QStringLiteral("Unknown series \"%1\": use VAM, VDM, VHM or VCS.")
-                          .arg(EchoedValue(values.value("--series")))
+                          .arg(EchoedValue(values.value(SeriesOption)))
                     : QStringLiteral("--series is required: VAM, VDM, VHM or VCS.");
         return false;
     }
     Request.Series = static_cast<TCoolerType>(series);
 
-    const std::optional<int> grade = OilGradeIndex(values.value("--oil"));
+    const std::optional<int> grade = OilGradeIndex(values.value(OilOption));
     if (!grade) {
         Error = QStringLiteral("%1 oil grade: use one of %2.")
-                    .arg(values.contains("--oil") ? QStringLiteral("Unknown \"%1\" as")
-                                                        .arg(EchoedValue(values.value("--oil")))
-                                                  : QStringLiteral("--oil needs an"),
+                    .arg(values.contains(OilOption) ? QStringLiteral("Unknown \"%1\" as")
+                                                          .arg(EchoedValue(values.value(OilOption)))
+                                                    : QStringLiteral("--oil needs an"),
                          Quoted(OilGradeItems()));
         return false;
     }
@@ -111,27 +114,27 @@ bool ReadSelectOptions(const QMap<QString, QString>& values, TSelectRequest& Req
         // A cooling system runs at its pump's flow, which the program fills in.
         const bool optional =
             option.Entry == TSelectionEntry::OilFlow && Request.Series == VCS_Cooler;
-        if (values.contains(option.ValueOption))
-            Request.Typed.insert(option.Entry, values.value(option.ValueOption));
+        if (const auto typed = values.constFind(option.ValueOption); typed != values.cend())
+            Request.Typed.insert(option.Entry, *typed);
         else if (!optional) {
             Error = QStringLiteral("%1 is required.").arg(option.ValueOption);
             return false;
         }
         Request.UnitIndex.insert(option.Entry, option.DefaultUnit);
-        if (!values.contains(option.UnitOption))
+        const auto label = values.constFind(option.UnitOption);
+        if (label == values.cend())
             continue;
-        const TQuantity* quantity = FindQuantity(option.Quantity);
-        const std::optional<int> unit = quantity->UnitIndex(values.value(option.UnitOption));
+        const std::optional<int> unit = option.Quantity->UnitIndex(*label);
         if (!unit) {
-            Error = QStringLiteral("Unknown unit \"%1\" for %2: use one of %3.")
-                        .arg(EchoedValue(values.value(option.UnitOption)), option.UnitOption,
-                             Quoted(UnitItems(option.Entry)));
+            Error =
+                QStringLiteral("Unknown unit \"%1\" for %2: use one of %3.")
+                    .arg(EchoedValue(*label), option.UnitOption, Quoted(UnitItems(option.Entry)));
             return false;
         }
         Request.UnitIndex.insert(option.Entry, *unit);
     }
 
-    Request.Model = values.value("--model");
+    Request.Model = values.value(ModelOption);
     // A cooling system is chosen by what it does at its own pump's flow; only a given model can
     // be calculated at another flow.
     if (Request.Series == VCS_Cooler && Request.Model.isEmpty() && values.contains("--flow")) {
