@@ -235,7 +235,14 @@ void TCsvStream::Decode(const QByteArray& Bytes) {
         while (decodable > 0 && static_cast<uchar>(Undecoded[decodable]) >= 0x80)
             --decodable;
     }
-    Buffer += QString::fromUtf8(QByteArrayView(Undecoded).first(decodable));
+    // Decoded into the room the buffer keeps: a piece's text is larger than what the heap hands
+    // out from its pool, and a fresh one for every piece would be mapped and unmapped each time.
+    // UTF-8 never takes fewer bytes than the UTF-16 units it decodes to.
+    const qsizetype kept = Buffer.size();
+    Buffer.resize(kept + decodable);
+    const QChar* end =
+        ToUtf16.appendToBuffer(Buffer.data() + kept, QByteArrayView(Undecoded).first(decodable));
+    Buffer.truncate(end - Buffer.constData());
     Undecoded.remove(0, decodable);
 }
 

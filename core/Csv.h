@@ -3,6 +3,7 @@
 #include <QIODevice>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QStringView>
 
@@ -43,6 +44,8 @@ private:
     // The bytes from a piece's last ASCII byte on, decoded with the next piece: an ASCII byte
     // ends any character, valid or not, so text decoded up to one reads as the whole text reads.
     QByteArray Undecoded;
+    // Each call decodes its bytes as a whole text: no state is carried from piece to piece.
+    QStringDecoder ToUtf16{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
     QString Buffer;
     qsizetype Pos = 0;
     int Line = 1;

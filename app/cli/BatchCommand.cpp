@@ -117,6 +117,16 @@ TRowCount CountRows(QFile& input) {
     return count;
 }
 
+// Up to `rows` rows of the table, as they follow.
+QList<TCsvRecord> ReadSlice(TBatchTableReader& reader, qsizetype rows) {
+    QList<TCsvRecord> slice;
+    slice.reserve(rows);
+    TCsvRecord row;
+    while (slice.size() < rows && reader.NextRow(row))
+        slice.append(std::move(row));
+    return slice;
+}
+
 // Where the results go: the standard output as they come, or a file written whole.
 class TBatchOutput {
 public:
@@ -143,8 +153,8 @@ struct TAnsweredRow {
 
 // Answers the rows of `Slice` side by side in a thread for each of `Sizers`, each thread with the
 // sizer and the table of its index so that they share nothing they would wait for: a row that
-// does not read
-// gets its message, the others are sized, and each is written out as its line, at its place.
+// does not read gets its message, the others are sized, and each is written out as its line, at
+// its place.
 // `Sized` hears of every row sized, one at a time and on this thread, so the progress it draws
 // is the same however the rows are shared out.
 QList<TAnsweredRow> AnswerRows(const std::vector<std::unique_ptr<TBatchSizer>>& Sizers,
@@ -265,18 +275,15 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QT
         sizers.push_back(std::make_unique<TBatchSizer>(IniFilePath));
         tables.push_back(job == 0 ? table : table.Unshared());
     }
-    const qsizetype sliceRows = 64 * options.Jobs;
+    // Large enough that starting the threads of a slice costs little beside sizing its rows.
+    const qsizetype sliceRows = 1024 * options.Jobs;
     // The rows that do not read count as done from the start; the others as they are sized.
     TBatchProgress progress(Err, ErrIsTerminal, count.Rows);
     qsizetype done = count.Unread;
     progress.SetDone(done);
     bool allSized = true;
-    bool more = true;
-    while (more) {
-        QList<TCsvRecord> slice;
-        TCsvRecord row;
-        while (slice.size() < sliceRows && (more = reader.NextRow(row)))
-            slice.append(row);
+    for (QList<TCsvRecord> slice = ReadSlice(reader, sliceRows); !slice.isEmpty();
+         slice = ReadSlice(reader, sliceRows)) {
         QString text;
         for (const TAnsweredRow& answered :
              AnswerRows(sizers, tables, slice, [&] { progress.SetDone(++done); })) {
