@@ -29,21 +29,21 @@ constexpr double CubicFoot = 0.028316846592; // m3
 
 QString TemperatureText(float Temperature, int TempUnit) {
     int decimals = 0;
-    const float value = TUnitConv().TempFromC(decimals, Temperature, TempUnit);
+    const float value = TUnitConv::TempFromC(decimals, Temperature, TempUnit);
     const QString unit = TempUnit == 0 ? QStringLiteral("°C") : QStringLiteral("°F");
     return (FormatFixed(value, Precision, 0) + QLatin1Char(' ') + unit).left(MaxText);
 }
 
 QString SpecificDissipationText(double SpecificDissipation, int HeatUnit) {
     const int decimals = HeatUnit == Ord(THeatDissi::BTU_hr) ? 0 : 2;
-    const QString number = FormatFixed(
-        TUnitConv().SpecHeatFromkWPerK(SpecificDissipation, HeatUnit), Precision, decimals);
+    const QString number = FormatFixed(TUnitConv::SpecHeatFromkWPerK(SpecificDissipation, HeatUnit),
+                                       Precision, decimals);
     return (QLatin1Char(' ') + number + QLatin1Char(' ') + SpecHeatUnitStr(HeatUnit)).left(MaxText);
 }
 
 QString HeatText(double Heat, int HeatUnit) {
     int decimals = 0;
-    const float value = TUnitConv().HeatDissiFromkW(decimals, static_cast<float>(Heat), HeatUnit);
+    const float value = TUnitConv::HeatDissiFromkW(decimals, static_cast<float>(Heat), HeatUnit);
     const int unit = TableIndex(HeatUnit, static_cast<int>(HeatDissiUnitStr.size()));
     return (QLatin1Char(' ') + FormatFixed(value, Precision, HeatDissiUnitDeci[unit]) +
             QLatin1Char(' ') + HeatDissiUnitStr[unit])
@@ -82,7 +82,7 @@ QString MotorPowerText(float Power, int HeatUnit) {
                                         QStringLiteral(" HP")};
     const int unit = TableIndex(HeatUnit, 5);
     int decimals = 0;
-    const float value = TUnitConv().HeatDissiFromkW(decimals, Power, unit);
+    const float value = TUnitConv::HeatDissiFromkW(decimals, Power, unit);
     return (FormatFixed(value, Precision, TUnitConv::GetNoOfDeciSer5(value)) + unitText[unit])
         .left(MaxText);
 }
@@ -90,7 +90,7 @@ QString MotorPowerText(float Power, int HeatUnit) {
 QString WeightText(float Weight, int WeightUnit) {
     if (WeightUnit == Ord(TWeight::lb)) {
         int decimals = 0;
-        const float pounds = TUnitConv().WeightFromKilo(decimals, Weight, WeightUnit);
+        const float pounds = TUnitConv::WeightFromKilo(decimals, Weight, WeightUnit);
         return FormatFixed(pounds, Precision, decimals) + QStringLiteral(" lb");
     }
     return FormatFixed(Weight, Precision, 0) + QStringLiteral(" kg");

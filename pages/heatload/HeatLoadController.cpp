@@ -81,8 +81,7 @@ bool THeatLoadController::EntryExit(THeatLoadEntry Entry) {
     }
     int decimals = 0;
     Values.*input.Field =
-        input.ToBase ? Held((TUnitConv().*input.ToBase)(decimals, value, View.ListIndex(Entry)))
-                     : value;
+        input.ToBase ? Held(input.ToBase(decimals, value, View.ListIndex(Entry))) : value;
     View.SetEntryText(
         Entry, FormatFixed(value, HeatLoadPrecision, TUnitConv::GetNoOfDeciFromString(text)));
     return true;
@@ -104,7 +103,7 @@ void THeatLoadController::ShowInput(THeatLoadEntry Entry) {
         return;
     }
     int decimals = 0;
-    const float shown = Held((TUnitConv().*input.FromBase)(decimals, held, View.ListIndex(Entry)));
+    const float shown = Held(input.FromBase(decimals, held, View.ListIndex(Entry)));
     View.SetEntryText(Entry, FormatFixed(shown, HeatLoadPrecision, decimals));
 }
 
@@ -128,7 +127,7 @@ void THeatLoadController::btCalculateHeatDissiClick() {
     Values.UnitlResultHeatDissi = static_cast<uint8_t>(View.ListIndex(THeatLoadEntry::Result));
     int decimals = 0;
     Values.DissiResult =
-        Held(TUnitConv().HeatDissiFromkW(decimals, kW, Values.UnitlResultHeatDissi));
+        Held(TUnitConv::HeatDissiFromkW(decimals, kW, Values.UnitlResultHeatDissi));
     ShowResult(decimals);
     HandOverCalculatedResult();
 }
@@ -149,10 +148,10 @@ void THeatLoadController::cbUnitlResultHeatDissiChange() {
     // still 5 W in W, and switching back and forth never drifts.
     int decimals = 0;
     const float kW =
-        Held(TUnitConv().HeatDissiTokW(decimals, Values.DissiResult, Values.UnitlResultHeatDissi));
+        Held(TUnitConv::HeatDissiTokW(decimals, Values.DissiResult, Values.UnitlResultHeatDissi));
     Values.UnitlResultHeatDissi = static_cast<uint8_t>(View.ListIndex(THeatLoadEntry::Result));
     Values.DissiResult =
-        Held(TUnitConv().HeatDissiFromkW(decimals, kW, Values.UnitlResultHeatDissi));
+        Held(TUnitConv::HeatDissiFromkW(decimals, kW, Values.UnitlResultHeatDissi));
     ShowResult(decimals);
     HandOverCalculatedResult();
 }

@@ -59,7 +59,7 @@ void TSelectionController::ReadPumpFlowEntry() {
         return;
     int decimals = 0;
     Point.OilFlow =
-        TUnitConv().FlowToLiterPerMin(decimals, flow, View.ListIndex(TSelectionList::OilFlowUnit));
+        TUnitConv::FlowToLiterPerMin(decimals, flow, View.ListIndex(TSelectionList::OilFlowUnit));
 }
 
 void TSelectionController::ShowResults(const ShownModel& Model) {
