@@ -80,8 +80,9 @@ QScrollArea* NewPageScroller(QWidget* Page) {
 
 } // namespace
 
-TfKylvane::TfKylvane(TSettingsRootsChooser ChooseSettingsRoots, TEdition Edition)
-    : ChooseSettingsRoots(std::move(ChooseSettingsRoots)), TheEdition(Edition) {
+TfKylvane::TfKylvane(TMessageService& Messages, TSettingsRootsChooser ChooseSettingsRoots,
+                     TEdition Edition)
+    : Messages(Messages), ChooseSettingsRoots(std::move(ChooseSettingsRoots)), TheEdition(Edition) {
     setObjectName(QStringLiteral("fKylvane"));
     BuildPages();
     BuildMenu();
@@ -185,7 +186,7 @@ void TfKylvane::PrintSelection() {
     RunPrintCommand(*TheLanguage, PrePrint().Controller(), [this](const TPrintSetupChoice& Choice) {
         const TSelectionReport report{SelectionHooks->ReportData(), Choice.Texts, Choice.References,
                                       Edition() == TEdition::US, IniFilePath};
-        WriteAndOpenSelectionReport(report, SelectionHooks->ReportDiagram());
+        WriteAndOpenSelectionReport(report, SelectionHooks->ReportDiagram(), Messages);
     });
 }
 
@@ -247,7 +248,7 @@ bool TfKylvane::CheckInstallation() {
     const TRegRoutines store;
     switch (store.IsProgramAllowed()) {
     case TRegRoutines::ProgramRefused:
-        Messages().Error(NoAccessMessage);
+        Messages.Error(NoAccessMessage);
         return false;
     case TRegRoutines::UserCopyOutdated:
         // A failed seeding has already removed the half-made copy; there is nothing to say
@@ -261,7 +262,7 @@ bool TfKylvane::CheckInstallation() {
 bool TfKylvane::ReadProgramPath() {
     QString path;
     if (!TRegRoutines().GetProgramPath(path, TRegRoutines::MaxTextLength)) {
-        Messages().Error(CannotReadMessage);
+        Messages.Error(CannotReadMessage);
         return false;
     }
     // Catalogue names are appended to the directory directly, so it must end in a separator.
@@ -273,7 +274,7 @@ bool TfKylvane::ReadProgramPath() {
 
 bool TfKylvane::ReadLanguage(int32_t& LanguageNumber) {
     if (!TRegRoutines().GetTextNo(LanguageNumber)) {
-        Messages().Error(CannotReadMessage);
+        Messages.Error(CannotReadMessage);
         return false;
     }
     return true;

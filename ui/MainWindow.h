@@ -26,6 +26,7 @@ class TDimensionVHM;
 class THeatLoadPage;
 class TLanguage;
 class TLanguagePage;
+class TMessageService;
 class TPageInputs;
 class TSelectionPage;
 class TSelectionPageHooks;
@@ -60,8 +61,11 @@ public:
     using TSettingsRootsChooser =
         std::function<TSettingsRoots(const QString& ProgramDir, TEdition Edition)>;
 
-    // The program runs as the edition it was built as; tests may run the other.
-    explicit TfKylvane(TSettingsRootsChooser ChooseSettingsRoots = &TSettingsRoots::ForProgram,
+    // Every message of the window and its pages goes to `Messages`: message boxes in the
+    // program, a recording in the tests. The program runs as the edition it was built as;
+    // tests may run the other.
+    explicit TfKylvane(TMessageService& Messages,
+                       TSettingsRootsChooser ChooseSettingsRoots = &TSettingsRoots::ForProgram,
                        TEdition Edition = BuildEdition());
     ~TfKylvane() override;
 
@@ -126,6 +130,7 @@ public:
     TfPrePrint& PrePrint();
 
     TEdition Edition() const { return TheEdition; }
+    TMessageService& MessageService() const { return Messages; }
 
     QString ProgramPath; // ends in a directory separator
     // The catalogue directory the pages read, ending in a directory separator; set by
@@ -171,6 +176,7 @@ private:
     void FormShow();
     void PaintColours();
 
+    TMessageService& Messages;
     TSettingsRootsChooser ChooseSettingsRoots;
     TEdition TheEdition;
     std::array<std::unique_ptr<TPageInputs>, PageCount> PageInputs;

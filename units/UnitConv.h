@@ -32,7 +32,7 @@ public:
     // Messages of unreadable entries go to `messages`, worded for a number that reads two ways
     // with `thousandsReadings` ("Write %1 or %2", from the language the page is shown in);
     // without it such a message names no readings.
-    explicit TUnitConv(TMessageService& messages = Messages(), QString thousandsReadings = {})
+    explicit TUnitConv(TMessageService& messages, QString thousandsReadings = {})
         : MessageService(messages), ThousandsReadingsText(std::move(thousandsReadings)) {}
 
     static float TempToC(int& NoOfDeci, float Value, int UnitIndex);

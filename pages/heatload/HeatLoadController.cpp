@@ -63,8 +63,9 @@ THeatLoadEntry EntryAtFault(TCoolCalcResult verdict) {
 
 } // namespace
 
-THeatLoadController::THeatLoadController(THeatLoadView& View, TStoredValues& Settings)
-    : View(View), Settings(Settings) {}
+THeatLoadController::THeatLoadController(THeatLoadView& View, TStoredValues& Settings,
+                                         TMessageService& Messages)
+    : View(View), Settings(Settings), Messages(Messages) {}
 
 bool THeatLoadController::EntryExit(THeatLoadEntry Entry) {
     if (Entry == THeatLoadEntry::Result)
@@ -72,7 +73,7 @@ bool THeatLoadController::EntryExit(THeatLoadEntry Entry) {
     const THeatLoadInput& input = InputOf(Entry);
     const QString text = View.EntryText(Entry);
     float value = 0;
-    if (!TUnitConv(Messages(), View.ThousandsReadingsStr())
+    if (!TUnitConv(Messages, View.ThousandsReadingsStr())
              .StringToFloat(value, text, View.GroupCaption(Entry))) {
         // The screen never shows a number other than the one the calculation would use.
         ShowInput(Entry);
@@ -118,7 +119,7 @@ void THeatLoadController::btCalculateHeatDissiClick() {
         calculator.IndataOk(Values.OilVolume, Values.Density, Values.HeatCapa, Values.StartTemp,
                             Values.EndTemp, Values.TimeInterval);
     if (verdict != CoolInDataOk) {
-        Messages().Error(RangeMessage(verdict));
+        Messages.Error(RangeMessage(verdict));
         return;
     }
     float kW = 0;

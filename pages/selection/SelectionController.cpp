@@ -33,8 +33,9 @@ float StandardPumpFlow(float previousFlow) {
 } // namespace
 
 TSelectionController::TSelectionController(TSelectionView& View, TStoredValues& Settings,
+                                           TMessageService& Messages,
                                            const TSelectionModelLists& ModelLists)
-    : View(View), Settings(Settings), ModelLists(ModelLists) {}
+    : View(View), Settings(Settings), Messages(Messages), ModelLists(ModelLists) {}
 
 void TSelectionController::RunAction(const std::function<void()>& Body) {
     // Actions run one another; a data error stops the action the user started, so only the
@@ -53,7 +54,7 @@ void TSelectionController::RunAction(const std::function<void()>& Body) {
     } catch (const EDataFault& e) {
         // Nothing calculated from a damaged file may stay on the page.
         ClearOnNewCoolerType(false);
-        Messages().Error(e.Message());
+        Messages.Error(e.Message());
     }
 }
 
@@ -84,7 +85,7 @@ bool TSelectionController::ExitEntry(TSelectionEntry Entry) {
         const TEntryQuantity& quantity = QuantityOf(Entry);
         const QString text = View.EntryText(Entry).left(255);
         float value = 0;
-        if (TUnitConv(Messages(), View.ThousandsReadingsStr())
+        if (TUnitConv(Messages, View.ThousandsReadingsStr())
                 .StringToFloat(value, text, View.GroupCaption(quantity.Group))) {
             int decimals = 0;
             float converted = quantity.ToBase(decimals, value, View.ListIndex(quantity.UnitList));

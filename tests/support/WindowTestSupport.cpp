@@ -63,7 +63,8 @@ WindowTest::~WindowTest() = default;
 
 std::unique_ptr<TfKylvane>
 WindowTest::StartWindow(const std::function<void(TfKylvane&)>& BeforeStartUp) {
-    auto window = std::make_unique<TfKylvane>([this](const QString&, TEdition) { return Roots; });
+    auto window =
+        std::make_unique<TfKylvane>(Recorded, [this](const QString&, TEdition) { return Roots; });
     if (BeforeStartUp)
         BeforeStartUp(*window);
     window->FormCreate();

@@ -47,7 +47,6 @@ protected:
     TRecordingMessages Recorded;
 
 private:
-    TScopedMessageService RecordMessages{Recorded};
     TScopedSettingsRoots RestoreRoots{TSettingsRoots{}};
 };
 

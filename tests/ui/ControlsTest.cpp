@@ -15,7 +15,7 @@ struct ControlCase {
 class Control : public WindowTest, public ::testing::WithParamInterface<ControlCase> {};
 
 TEST_P(Control, ExistsByItsNameAndKind) {
-    TfKylvane window;
+    TfKylvane window(Recorded);
     const QObject* control = window.findChild<QObject*>(GetParam().Name);
     ASSERT_NE(control, nullptr);
     EXPECT_TRUE(control->inherits(GetParam().Kind)) << control->metaObject()->className();
@@ -54,7 +54,7 @@ class UnitList : public WindowTest, public ::testing::WithParamInterface<UnitLis
 
 // The positions are the unit ordinals the settings store keeps.
 TEST_P(UnitList, HoldsItsItemsInOrder) {
-    TfKylvane window;
+    TfKylvane window(Recorded);
     const auto* list = window.findChild<QComboBox*>(GetParam().Name);
     ASSERT_NE(list, nullptr);
     QStringList items;
@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The accelerator choice and the text application address menu items by position.
 TEST_F(WindowTest, FileMenuHoldsItsItemsAndSeparatorsInOrder) {
-    TfKylvane window;
+    TfKylvane window(Recorded);
     QStringList names;
     for (const QAction* item : window.mmFile->actions())
         names.append(item->objectName());

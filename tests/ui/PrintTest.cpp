@@ -252,7 +252,7 @@ TEST_F(Printing, AReportThatCannotBeSavedIsToldWithTheReasonAndLeavesNothing) {
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
     bool opened = false;
-    WriteAndOpenSelectionReport(ShownReport(), {}, notAFolder,
+    WriteAndOpenSelectionReport(ShownReport(), {}, Recorded, notAFolder,
                                 [&](const QString&) { return opened = true; });
     EXPECT_FALSE(opened);
     ASSERT_EQ(Recorded.Shown.size(), 1);
@@ -273,7 +273,7 @@ TEST_F(Printing, AReportTheSystemRefusesToWriteIsToldWithItsReasonAndLeavesNothi
     bool opened = false;
     {
         const TScopedFileSizeLimit limit(1024);
-        WriteAndOpenSelectionReport(ShownReport(), {}, folder,
+        WriteAndOpenSelectionReport(ShownReport(), {}, Recorded, folder,
                                     [&](const QString&) { return opened = true; });
     }
     EXPECT_FALSE(opened);

@@ -22,11 +22,10 @@ protected:
     void OpenWithCtrlRightClick() { Entry.Image2MouseUp(Qt::RightButton, Qt::ControlModifier); }
 
     TRecordingMessages Shown;
-    TScopedMessageService Capture{Shown};
-    TScriptedDialogs Dialogs;
+    TScriptedDialogs Dialogs{Shown};
     TLoggedStoredValues Settings;
     TServiceMargins Margins{5, 9};
-    TServiceEntry Entry{Dialogs, Settings, Margins, TEdition::US};
+    TServiceEntry Entry{Dialogs, Settings, Shown, Margins, TEdition::US};
 };
 
 struct TMouseCase {
@@ -64,7 +63,7 @@ struct TPasswordCase {
 class Password : public ServiceEntry, public testing::WithParamInterface<TPasswordCase> {};
 
 TEST_P(Password, IsTheEditionsExactly) {
-    TServiceEntry entry(Dialogs, Settings, Margins,
+    TServiceEntry entry(Dialogs, Settings, Shown, Margins,
                         GetParam().USEdition ? TEdition::US : TEdition::European);
     Dialogs.Passwords = {GetParam().Typed};
     entry.Image2MouseUp(Qt::RightButton, Qt::ControlModifier);
@@ -201,7 +200,7 @@ TEST_F(ServiceEntry, MarginsSurviveARestartOnlyWhereTheStoreHasTheirKey) {
         const TScopedSettingsRoots roots({userFile, QString(), TEdition::US});
 
         TRegStoredValues store;
-        TServiceEntry entry(Dialogs, store, Margins, TEdition::US);
+        TServiceEntry entry(Dialogs, store, Shown, Margins, TEdition::US);
         Dialogs.Passwords = {USPassword};
         Dialogs.UseMargins = [](TTempDevDialog& dialog) {
             dialog.Type(TMarginEntry::AirOutOilOut, "7");
