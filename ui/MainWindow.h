@@ -56,17 +56,17 @@ class TfKylvane : public QMainWindow {
 
 public:
     // Where the settings store lives, given the program's directory and edition, which names
-    // the store's files. The program uses the user's real settings; tests hand in temporary
-    // ones.
+    // the store's files; chosen once, when the window is made, and handed to every store of
+    // the window and its pages. The program uses the user's real settings; tests hand in
+    // temporary ones.
     using TSettingsRootsChooser =
         std::function<TSettingsRoots(const QString& ProgramDir, TEdition Edition)>;
 
     // Every message of the window and its pages goes to `Messages`: message boxes in the
     // program, a recording in the tests. The program runs as the edition it was built as;
     // tests may run the other.
-    explicit TfKylvane(TMessageService& Messages,
-                       TSettingsRootsChooser ChooseSettingsRoots = &TSettingsRoots::ForProgram,
-                       TEdition Edition = BuildEdition());
+    TfKylvane(TMessageService& Messages, const TSettingsRootsChooser& ChooseSettingsRoots,
+              TEdition Edition = BuildEdition());
     ~TfKylvane() override;
 
     // The size the pages are laid out for; also the window's smallest, unless the screen is
@@ -131,6 +131,7 @@ public:
 
     TEdition Edition() const { return TheEdition; }
     TMessageService& MessageService() const { return Messages; }
+    const TSettingsRoots& StoreRoots() const { return Roots; }
 
     QString ProgramPath; // ends in a directory separator
     // The catalogue directory the pages read, ending in a directory separator; set by
@@ -177,8 +178,8 @@ private:
     void PaintColours();
 
     TMessageService& Messages;
-    TSettingsRootsChooser ChooseSettingsRoots;
     TEdition TheEdition;
+    TSettingsRoots Roots;
     std::array<std::unique_ptr<TPageInputs>, PageCount> PageInputs;
     TSelectionPageHooks* SelectionHooks = nullptr; // owned as page 1's inputs
     TAboutBox* AboutBoxDialog = nullptr;

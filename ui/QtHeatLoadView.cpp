@@ -15,7 +15,7 @@
 #include <array>
 
 TQtHeatLoadView::TQtHeatLoadView(TfKylvane& Window)
-    : Window(Window), Page(*Window.HeatLoadPage),
+    : Window(Window), Page(*Window.HeatLoadPage), Settings(Window.StoreRoots()),
       HeatLoadController(*this, Settings, Window.MessageService()) {
     ConnectControls();
 }

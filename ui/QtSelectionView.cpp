@@ -37,7 +37,7 @@ void Paint(QWidget* control, QPalette::ColorRole role, TColor color) {
 } // namespace
 
 TQtSelectionView::TQtSelectionView(TfKylvane& Window)
-    : Window(Window), Page(*Window.SelectionPage),
+    : Window(Window), Page(*Window.SelectionPage), Settings(Window.StoreRoots()),
       SelectionController(*this, Settings, Window.MessageService()) {
     QTableView* grid = Page.sgCoolerSamples;
     grid->setItemDelegate(new TCandidateRowDelegate(grid));

@@ -9,7 +9,7 @@
 #include <QMouseEvent>
 
 TQtServiceView::TQtServiceView(TfKylvane& Window)
-    : Window(Window),
+    : Window(Window), Settings(Window.StoreRoots()),
       Entry(*this, Settings, Window.MessageService(), Window.ServiceMargins, Window.Edition()) {
     Window.SelectionPage->Image2->installEventFilter(this);
 }

@@ -61,7 +61,8 @@ int main(int argc, char* argv[]) {
     // A screenshot tour records the messages it causes (ScreenshotTour.h).
     TRecordingMessages tourMessages;
     TfKylvane fKylvane(ScreenshotsAsked() ? static_cast<TMessageService&>(tourMessages)
-                                          : messageBoxes);
+                                          : messageBoxes,
+                       &TSettingsRoots::ForProgram);
     // Registered before the start-up, which already clears the selection page.
     auto selection = std::make_unique<TSelectionPageLogic>(fKylvane);
     fKylvane.SetPageInputs(DimensionsPageIndex,

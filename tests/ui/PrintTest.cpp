@@ -140,7 +140,7 @@ TEST_F(Printing, ThePrintButtonWritesTheReportInTheChosenLanguageIntoTheDocument
     // The logo goes straight into the document; the user's clipboard is left alone.
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "what the user copied");
 
-    const TRegRoutines store;
+    const TRegRoutines store(Window->StoreRoots());
     int32_t language = -1;
     EXPECT_TRUE(store.GetRegInteger(language, "\\PrintPage", "LocalLaguage"));
     EXPECT_EQ(language, SPANISH);

@@ -197,9 +197,9 @@ TEST_F(ServiceEntry, MarginsSurviveARestartOnlyWhereTheStoreHasTheirKey) {
         if (withPage1)
             file.write("[Software\\Brenvik\\Brenvik Cooler US\\Page1]\n");
         file.close();
-        const TScopedSettingsRoots roots({userFile, QString(), TEdition::US});
+        const TSettingsRoots roots{userFile, QString(), TEdition::US};
 
-        TRegStoredValues store;
+        TRegStoredValues store(roots);
         TServiceEntry entry(Dialogs, store, Shown, Margins, TEdition::US);
         Dialogs.Passwords = {USPassword};
         Dialogs.UseMargins = [](TTempDevDialog& dialog) {
@@ -211,8 +211,9 @@ TEST_F(ServiceEntry, MarginsSurviveARestartOnlyWhereTheStoreHasTheirKey) {
         EXPECT_EQ(Margins, (TServiceMargins{7, 8}));
 
         int32_t stored = 0;
-        EXPECT_EQ(TRegRoutines().GetRegInteger(stored, "\\Page1", "OutputOilAirDev"), withPage1);
-        EXPECT_EQ(TRegRoutines().GetRegInteger(stored, "\\Page1", "OilMaxOilDev"), withPage1);
+        EXPECT_EQ(TRegRoutines(roots).GetRegInteger(stored, "\\Page1", "OutputOilAirDev"),
+                  withPage1);
+        EXPECT_EQ(TRegRoutines(roots).GetRegInteger(stored, "\\Page1", "OilMaxOilDev"), withPage1);
         if (withPage1) {
             EXPECT_EQ(stored, 8);
         }
