@@ -3,9 +3,9 @@
 #include <QList>
 #include <QString>
 
-// Every modal message of the program goes through one service. The window installs a
-// message-box implementation; tests and the command-line tool use the recording one, so
-// nothing ever blocks on a dialog.
+// Every modal message of the program goes through one service, handed to whatever may have
+// something to tell. The window is given a message-box implementation; tests and the
+// command-line tool use the recording one, so nothing ever blocks on a dialog.
 class TMessageService {
 public:
     virtual ~TMessageService() = default;
@@ -44,22 +44,4 @@ public:
 
     QList<TShownMessage> Shown;
     bool YesNoAnswer = false;
-};
-
-// The process-wide service. Until a front end installs its own, messages are recorded.
-TMessageService& Messages();
-
-// Installs a service (nullptr restores the built-in recording one). The caller keeps ownership.
-void SetMessageService(TMessageService* service);
-
-// Installs a service for the lifetime of this object and puts the previous one back after.
-class TScopedMessageService {
-public:
-    explicit TScopedMessageService(TMessageService& service);
-    ~TScopedMessageService();
-    TScopedMessageService(const TScopedMessageService&) = delete;
-    TScopedMessageService& operator=(const TScopedMessageService&) = delete;
-
-private:
-    TMessageService* Previous;
 };

@@ -1,7 +1,5 @@
 #include "engine/ModelLists.h"
 
-#include "core/MessageService.h"
-
 #include <array>
 
 // The rows must match the sections of the catalogue files, which tools/make_catalogue.py
@@ -75,13 +73,14 @@ constexpr std::array<TModelRow, 19> RowsVCS{{
     {"KVCS 800-A-A", "VCS_800_4_A_A"},
 }};
 
-} // namespace
+// The tables are the program's own, so a list longer than its series allows is caught here
+// rather than shown to a user.
+static_assert(std::ssize(RowsVAM) <= ModelListVAM.MaxModels);
+static_assert(std::ssize(RowsVDM) <= ModelListVDM.MaxModels);
+static_assert(std::ssize(RowsVHM) <= ModelListVHM.MaxModels);
+static_assert(std::ssize(RowsVCS) <= ModelListVCS.MaxModels);
 
-const TModelListTraits ModelListVAM{12, 1001, false};
-const TModelListTraits ModelListVDM{8, 1002, false};
-const TModelListTraits ModelListVHM{18, 1003, true};
-// The choose tables have room for more, but a list never reaches 20 models.
-const TModelListTraits ModelListVCS{19, 1004, false};
+} // namespace
 
 int32_t FillModelList(const TModelListTraits& Traits, std::span<const TModelRow> Rows,
                       const QString& RpmWord, QStringList& cbDimension, QStringList& cbShadow) {
@@ -94,8 +93,6 @@ int32_t FillModelList(const TModelListTraits& Traits, std::span<const TModelRow>
         cbShadow.append(QLatin1String(row.SectionName));
         ++count;
     }
-    if (count > Traits.MaxModels)
-        Messages().Error(QStringLiteral("Internal error. Error number %1").arg(Traits.ErrorNumber));
     return count;
 }
 

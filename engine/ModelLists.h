@@ -17,23 +17,23 @@ struct TModelRow {
 
 // What sets the model lists of the four series apart besides their rows.
 struct TModelListTraits {
-    // A list longer than this is a fault of the program's own tables, reported by number.
+    // The most models the series' list may hold; the built-in tables are held to it when the
+    // program is compiled.
     int MaxModels;
-    int ErrorNumber;
     // The hydraulic-motor models are named by their fan speed, followed by the word for "rpm"
     // of the language shown when the list is filled.
     bool EndsInRpmText;
 };
 
-extern const TModelListTraits ModelListVAM;
-extern const TModelListTraits ModelListVDM;
-extern const TModelListTraits ModelListVHM;
-extern const TModelListTraits ModelListVCS;
+inline constexpr TModelListTraits ModelListVAM{12, false};
+inline constexpr TModelListTraits ModelListVDM{8, false};
+inline constexpr TModelListTraits ModelListVHM{18, true};
+// The choose tables have room for more, but a list never reaches 20 models.
+inline constexpr TModelListTraits ModelListVCS{19, false};
 
 // Refills the display names and, at the same positions, the section names from `Rows`, the
-// hydraulic-motor names ended by `RpmWord`, and returns the series' model count. An overlong
-// list is reported as an internal error and stays filled. The caller selects the first name in
-// its drop-down list.
+// hydraulic-motor names ended by `RpmWord`, and returns the series' model count. The caller
+// selects the first name in its drop-down list.
 int32_t FillModelList(const TModelListTraits& Traits, std::span<const TModelRow> Rows,
                       const QString& RpmWord, QStringList& cbDimension, QStringList& cbShadow);
 

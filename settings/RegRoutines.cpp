@@ -4,37 +4,36 @@
 #include "settings/ProgramRegKey.h"
 #include "settings/SeededValues.h"
 #include "settings/SettingsFile.h"
-#include "settings/SettingsRoots.h"
 
 #include <algorithm>
 #include <optional>
 
 namespace {
 
-QString ProgramKey() {
-    return ProgramRegKey(SettingsRoots().Edition);
+QString ProgramKey(const TSettingsRoots& Roots) {
+    return ProgramRegKey(Roots.Edition);
 }
 
-QString KeyPath(const QString& EndPath) {
-    return NormalKeyPath(ProgramKey() + EndPath);
+QString KeyPath(const TSettingsRoots& Roots, const QString& EndPath) {
+    return NormalKeyPath(ProgramKey(Roots) + EndPath);
 }
 
-TSettingsFile UserFile() {
-    return TSettingsFile(SettingsRoots().UserFile);
+TSettingsFile UserFile(const TSettingsRoots& Roots) {
+    return TSettingsFile(Roots.UserFile);
 }
 
 // The stored data of a value: nothing when the copy cannot be read or lacks the key or value.
-const TRegData* FindValue(const std::optional<TSettingsTree>& tree, const QString& EndPath,
-                          const QString& RegValue) {
-    const TRegKey* key = tree ? tree->FindKey(KeyPath(EndPath)) : nullptr;
+const TRegData* FindValue(const std::optional<TSettingsTree>& tree, const TSettingsRoots& Roots,
+                          const QString& EndPath, const QString& RegValue) {
+    const TRegKey* key = tree ? tree->FindKey(KeyPath(Roots, EndPath)) : nullptr;
     return key ? key->Find(RegValue) : nullptr;
 }
 
 // A text value as every reader takes it: at most 255 characters, empty when it is missing or
 // not a text.
-QString TextOf(const std::optional<TSettingsTree>& tree, const QString& EndPath,
-               const QString& RegValue) {
-    const TRegData* data = FindValue(tree, EndPath, RegValue);
+QString TextOf(const std::optional<TSettingsTree>& tree, const TSettingsRoots& Roots,
+               const QString& EndPath, const QString& RegValue) {
+    const TRegData* data = FindValue(tree, Roots, EndPath, RegValue);
     const QString* text = data ? std::get_if<QString>(data) : nullptr;
     return text ? text->left(TRegRoutines::MaxTextLength) : QString();
 }
@@ -48,9 +47,10 @@ QString ComparableVersion(const QString& version) {
     return trimmed.size() == 4 ? trimmed + u'~' : version;
 }
 
-bool SetValue(const TRegData& data, const QString& EndPath, const QString& RegValue) {
-    return UserFile().Update([&](TSettingsTree& tree) {
-        TRegKey* key = tree.FindKey(KeyPath(EndPath));
+bool SetValue(const TSettingsRoots& Roots, const TRegData& data, const QString& EndPath,
+              const QString& RegValue) {
+    return UserFile(Roots).Update([&](TSettingsTree& tree) {
+        TRegKey* key = tree.FindKey(KeyPath(Roots, EndPath));
         if (!key)
             return false;
         key->Set(RegValue, data);
@@ -61,12 +61,13 @@ bool SetValue(const TRegData& data, const QString& EndPath, const QString& RegVa
 // Copies the seeded values subkey by subkey; false as soon as the machine-wide copy lacks a
 // subkey. A missing text copies as an empty text; an integer the machine-wide copy lacks is
 // not copied, so the reader's default applies.
-bool CopySeededValues(const std::optional<TSettingsTree>& machine, TSettingsTree& user) {
+bool CopySeededValues(const TSettingsRoots& Roots, const std::optional<TSettingsTree>& machine,
+                      TSettingsTree& user) {
     for (const TSeededKey& seeded : SeededKeys()) {
-        const TRegKey* from = machine ? machine->FindKey(KeyPath(seeded.EndPath)) : nullptr;
+        const TRegKey* from = machine ? machine->FindKey(KeyPath(Roots, seeded.EndPath)) : nullptr;
         if (!from)
             return false;
-        TRegKey& to = user.CreateKey(KeyPath(seeded.EndPath));
+        TRegKey& to = user.CreateKey(KeyPath(Roots, seeded.EndPath));
         for (const TSeededValue& value : seeded.Values) {
             const TRegData* data = from->Find(value.Name);
             if (value.Type == TSeededType::Text) {
@@ -83,18 +84,18 @@ bool CopySeededValues(const std::optional<TSettingsTree>& machine, TSettingsTree
 } // namespace
 
 QString TRegRoutines::GetRegString(const QString& EndPath, const QString& RegValue) const {
-    return TextOf(UserFile().Read(), EndPath, RegValue);
+    return TextOf(UserFile(Roots).Read(), Roots, EndPath, RegValue);
 }
 
 bool TRegRoutines::SetRegString(const QString& Str, const QString& EndPath,
                                 const QString& RegValue) const {
-    return SetValue(Str, EndPath, RegValue);
+    return SetValue(Roots, Str, EndPath, RegValue);
 }
 
 bool TRegRoutines::GetRegShortString(QString& Str, int MaxLength, const QString& EndPath,
                                      const QString& RegValue) const {
-    const std::optional<TSettingsTree> tree = UserFile().Read();
-    const TRegKey* key = tree ? tree->FindKey(KeyPath(EndPath)) : nullptr;
+    const std::optional<TSettingsTree> tree = UserFile(Roots).Read();
+    const TRegKey* key = tree ? tree->FindKey(KeyPath(Roots, EndPath)) : nullptr;
     if (!key)
         return false;
     const TRegData* data = key->Find(RegValue);
@@ -111,8 +112,8 @@ bool TRegRoutines::GetRegShortString(QString& Str, int MaxLength, const QString&
 
 bool TRegRoutines::GetRegInteger(int32_t& Int, const QString& EndPath,
                                  const QString& RegValue) const {
-    const std::optional<TSettingsTree> tree = UserFile().Read();
-    const TRegData* data = FindValue(tree, EndPath, RegValue);
+    const std::optional<TSettingsTree> tree = UserFile(Roots).Read();
+    const TRegData* data = FindValue(tree, Roots, EndPath, RegValue);
     const int32_t* value = data ? std::get_if<int32_t>(data) : nullptr;
     if (!value)
         return false;
@@ -122,7 +123,7 @@ bool TRegRoutines::GetRegInteger(int32_t& Int, const QString& EndPath,
 
 bool TRegRoutines::SetRegInteger(int32_t Int, const QString& EndPath,
                                  const QString& RegValue) const {
-    return SetValue(Int, EndPath, RegValue);
+    return SetValue(Roots, Int, EndPath, RegValue);
 }
 
 bool TRegRoutines::GetProgramPath(QString& Path, int MaxLength) const {
@@ -135,22 +136,22 @@ bool TRegRoutines::GetTextNo(int32_t& No) const {
 }
 
 int TRegRoutines::IsProgramAllowed() const {
-    const QString programKey = ProgramKey();
+    const QString programKey = ProgramKey(Roots);
     const QString mainData = QStringLiteral("\\MainData");
-    const std::optional<TSettingsTree> user = UserFile().Read();
-    const std::optional<TSettingsTree> machine = TSettingsFile(SettingsRoots().MachineFile).Read();
+    const std::optional<TSettingsTree> user = UserFile(Roots).Read();
+    const std::optional<TSettingsTree> machine = TSettingsFile(Roots.MachineFile).Read();
 
     const bool userHoldsKey = user && user->HoldsKey(programKey);
     const bool machineHoldsKey = machine && machine->HoldsKey(programKey);
     if (!userHoldsKey && !machineHoldsKey)
         return ProgramRefused;
-    if (!machine || !machine->FindKey(KeyPath(mainData)))
+    if (!machine || !machine->FindKey(KeyPath(Roots, mainData)))
         return ProgramRefused;
 
     const QString machineVersion =
-        ComparableVersion(TextOf(machine, mainData, QStringLiteral("Version")));
+        ComparableVersion(TextOf(machine, Roots, mainData, QStringLiteral("Version")));
     const QString userVersion =
-        ComparableVersion(TextOf(user, mainData, QStringLiteral("Version")));
+        ComparableVersion(TextOf(user, Roots, mainData, QStringLiteral("Version")));
     const int order = machineVersion.compare(userVersion, Qt::CaseSensitive);
     if (order < 0)
         return ProgramRefused;
@@ -158,20 +159,21 @@ int TRegRoutines::IsProgramAllowed() const {
         return UserCopyOutdated;
 
     // Same version: a reinstallation shows itself by its installation time.
-    const QString machineTime = TextOf(machine, mainData, QStringLiteral("InstallTime")).trimmed();
-    const QString userTime = TextOf(user, mainData, QStringLiteral("InstallTime")).trimmed();
+    const QString machineTime =
+        TextOf(machine, Roots, mainData, QStringLiteral("InstallTime")).trimmed();
+    const QString userTime = TextOf(user, Roots, mainData, QStringLiteral("InstallTime")).trimmed();
     return machineTime == userTime ? UserCopyCurrent : UserCopyOutdated;
 }
 
 bool TRegRoutines::CopyToCurrentUser() const {
-    const std::optional<TSettingsTree> machine = TSettingsFile(SettingsRoots().MachineFile).Read();
+    const std::optional<TSettingsTree> machine = TSettingsFile(Roots.MachineFile).Read();
     bool copied = false;
-    const bool written = UserFile().Update(
+    const bool written = UserFile(Roots).Update(
         [&](TSettingsTree& user) {
-            copied = CopySeededValues(machine, user);
+            copied = CopySeededValues(Roots, machine, user);
             // A half-seeded copy would pass the next installation check with values missing.
             if (!copied)
-                user.DeleteKeyTree(ProgramKey());
+                user.DeleteKeyTree(ProgramKey(Roots));
             return true;
         },
         TSettingsFile::TIfUnreadable::SetAside);

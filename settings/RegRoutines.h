@@ -1,23 +1,27 @@
 #pragma once
 
 #include "core/CoolerTypes.h"
+#include "settings/SettingsRoots.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 
 // The settings store as the program sees it: typed reads and writes of single values in the
 // per-user copy, the installation check and the seeding of the per-user copy from the
-// machine-wide copy the installation wrote. Both copies are the files SettingsRoots() names;
-// every value lives under the program key of the roots' edition + `EndPath` (a subkey path such
-// as "\Page2"), named
-// `RegValue`. Names are matched without regard to letter case.
+// machine-wide copy the installation wrote. Both copies are the files the roots it is made with
+// name; every value lives under the program key of the roots' edition + `EndPath` (a subkey path
+// such as "\Page2"), named `RegValue`. Names are matched without regard to letter case.
 //
-// The class has no state: create it, call, free it. Every operation opens and closes the store
-// itself and reports failure by its result, never by an exception. No operation except
-// CopyToCurrentUser creates a key: a write into a subkey the per-user copy lacks does nothing.
+// The class holds nothing but its roots: create it, call, free it. Every operation opens and
+// closes the store itself and reports failure by its result, never by an exception. No
+// operation except CopyToCurrentUser creates a key: a write into a subkey the per-user copy
+// lacks does nothing. Empty roots make every operation fail.
 class TRegRoutines {
 public:
+    explicit TRegRoutines(TSettingsRoots Roots) : Roots(std::move(Roots)) {}
+
     static constexpr int MaxTextLength = 255;
 
     // Results of IsProgramAllowed.
@@ -58,4 +62,7 @@ public:
     // The stored "CoolerType" of the subkey: its low 8 bits count, a value above 3 and an
     // unreadable value give AC_Cooler.
     TCoolerType GetRegCoolerType(const QString& EndPath) const;
+
+private:
+    TSettingsRoots Roots;
 };

@@ -7,10 +7,6 @@
 #include <QStringList>
 
 namespace {
-TSettingsRoots& Current() {
-    static TSettingsRoots roots;
-    return roots;
-}
 
 // "\Software\Brenvik\Brenvik Cooler US" becomes "Brenvik/Brenvik Cooler US.ini", the place
 // the platform's convention gives an organisation's application settings.
@@ -35,20 +31,4 @@ TSettingsRoots TSettingsRoots::ForProgram(const QString& programDir, TEdition ed
     return {userFile,
             QDir::cleanPath(programDir + QLatin1StringView("/../share/aircooler/") + machineFile),
             edition};
-}
-
-const TSettingsRoots& SettingsRoots() {
-    return Current();
-}
-
-void SetSettingsRoots(const TSettingsRoots& roots) {
-    Current() = roots;
-}
-
-TScopedSettingsRoots::TScopedSettingsRoots(const TSettingsRoots& roots) : Previous(Current()) {
-    Current() = roots;
-}
-
-TScopedSettingsRoots::~TScopedSettingsRoots() {
-    Current() = Previous;
 }

@@ -5,10 +5,11 @@
 #include <QString>
 
 // The two roots of the settings store, each one file: the per-user copy, which the program
-// reads and writes, and the machine-wide copy the installation wrote, which it only reads.
+// reads and writes, and the machine-wide copy the installation wrote, which it only reads. The
+// window chooses them and hands them to every store it makes.
 //
-// Until the program sets them, both are empty and every store operation fails: the
-// command-line tool and the tests can never touch a user's real settings by accident.
+// Empty roots, as made by default, make every store operation fail: whatever is not handed
+// the program's roots can never touch a user's real settings by accident.
 struct TSettingsRoots {
     QString UserFile;
     QString MachineFile;
@@ -22,19 +23,4 @@ struct TSettingsRoots {
     //  - machine-wide: <programDir>/../share/aircooler/MachineSettings-US.ini (or -EU.ini),
     //    which is where both an installation and the build tree keep their data.
     static TSettingsRoots ForProgram(const QString& programDir, TEdition edition);
-};
-
-const TSettingsRoots& SettingsRoots();
-void SetSettingsRoots(const TSettingsRoots& roots);
-
-// Sets the roots for the lifetime of this object (tests), then restores the previous ones.
-class TScopedSettingsRoots {
-public:
-    explicit TScopedSettingsRoots(const TSettingsRoots& roots);
-    ~TScopedSettingsRoots();
-    TScopedSettingsRoots(const TScopedSettingsRoots&) = delete;
-    TScopedSettingsRoots& operator=(const TScopedSettingsRoots&) = delete;
-
-private:
-    TSettingsRoots Previous;
 };

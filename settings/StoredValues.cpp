@@ -1,23 +1,21 @@
 #include "settings/StoredValues.h"
 
-#include "settings/RegRoutines.h"
-
 bool TRegStoredValues::GetRegInteger(int32_t& Int, const QString& EndPath,
                                      const QString& RegValue) const {
-    return TRegRoutines().GetRegInteger(Int, EndPath, RegValue);
+    return Reg.GetRegInteger(Int, EndPath, RegValue);
 }
 
 bool TRegStoredValues::SetRegInteger(int32_t Int, const QString& EndPath, const QString& RegValue) {
-    return TRegRoutines().SetRegInteger(Int, EndPath, RegValue);
+    return Reg.SetRegInteger(Int, EndPath, RegValue);
 }
 
 QString TRegStoredValues::GetRegString(const QString& EndPath, const QString& RegValue) const {
-    return TRegRoutines().GetRegString(EndPath, RegValue);
+    return Reg.GetRegString(EndPath, RegValue);
 }
 
 bool TRegStoredValues::SetRegString(const QString& Str, const QString& EndPath,
                                     const QString& RegValue) {
-    return TRegRoutines().SetRegString(Str, EndPath, RegValue);
+    return Reg.SetRegString(Str, EndPath, RegValue);
 }
 
 QString TMemoryStoredValues::Name(const QString& EndPath, const QString& RegValue) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/RegRoutines.h"
 #include "settings/SettingsTree.h"
 
 #include <QHash>
@@ -23,14 +24,19 @@ public:
                               const QString& RegValue) = 0;
 };
 
-// The user's settings store.
+// The user's settings store, in the files `Roots` names.
 class TRegStoredValues : public TStoredValues {
 public:
+    explicit TRegStoredValues(const TSettingsRoots& Roots) : Reg(Roots) {}
+
     bool GetRegInteger(int32_t& Int, const QString& EndPath,
                        const QString& RegValue) const override;
     bool SetRegInteger(int32_t Int, const QString& EndPath, const QString& RegValue) override;
     QString GetRegString(const QString& EndPath, const QString& RegValue) const override;
     bool SetRegString(const QString& Str, const QString& EndPath, const QString& RegValue) override;
+
+private:
+    TRegRoutines Reg;
 };
 
 // Values that live as long as this object. Names match without regard to letter case, as in

@@ -1,6 +1,5 @@
 #include "ui/LanguagePageInputs.h"
 
-#include "settings/RegRoutines.h"
 #include "ui/LanguagePage.h"
 
 #include <QRadioButton>
@@ -8,6 +7,6 @@
 void TLanguagePageInputs::RestoreInputs() {
     int32_t languageNumber = 0;
     // Selecting a button that was not selected runs its language selection.
-    if (TRegRoutines().GetTextNo(languageNumber))
+    if (Reg.GetTextNo(languageNumber))
         Page.ButtonFor(languageNumber)->setChecked(true);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/RegRoutines.h"
 #include "ui/PageInputs.h"
 
 class TLanguagePage;
@@ -9,11 +10,13 @@ class TLanguagePage;
 // of the program stored a different one meanwhile.
 class TLanguagePageInputs : public TPageInputs {
 public:
-    explicit TLanguagePageInputs(TLanguagePage& Page) : Page(Page) {}
+    TLanguagePageInputs(TLanguagePage& Page, const TSettingsRoots& Roots)
+        : Page(Page), Reg(Roots) {}
 
     void StoreInputs() override {}
     void RestoreInputs() override;
 
 private:
     TLanguagePage& Page;
+    TRegRoutines Reg;
 };

@@ -80,8 +80,10 @@ QScrollArea* NewPageScroller(QWidget* Page) {
 
 } // namespace
 
-TfKylvane::TfKylvane(TSettingsRootsChooser ChooseSettingsRoots, TEdition Edition)
-    : ChooseSettingsRoots(std::move(ChooseSettingsRoots)), TheEdition(Edition) {
+TfKylvane::TfKylvane(TMessageService& Messages, const TSettingsRootsChooser& ChooseSettingsRoots,
+                     TEdition Edition)
+    : Messages(Messages), TheEdition(Edition),
+      Roots(ChooseSettingsRoots(QCoreApplication::applicationDirPath(), Edition)) {
     setObjectName(QStringLiteral("fKylvane"));
     BuildPages();
     BuildMenu();
@@ -117,7 +119,7 @@ void TfKylvane::BuildPages() {
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
     connect(LanguagePage, &TLanguagePage::LanguageSelected, this, &TfKylvane::LanguageSelected);
     connect(SelectionPage->sbPrint, &QToolButton::clicked, this, &TfKylvane::PrintSelection);
-    SetPageInputs(LanguagePageIndex, std::make_unique<TLanguagePageInputs>(*LanguagePage));
+    SetPageInputs(LanguagePageIndex, std::make_unique<TLanguagePageInputs>(*LanguagePage, Roots));
 }
 
 void TfKylvane::BuildMenu() {
@@ -175,7 +177,7 @@ TAboutBox& TfKylvane::AboutBox() {
 TfPrePrint& TfKylvane::PrePrint() {
     // Made at the first print, as the about box is at its first showing.
     if (!PrePrintDialog)
-        PrePrintDialog = new TfPrePrint(this, FirstTimePrePrintFLG);
+        PrePrintDialog = new TfPrePrint(this, FirstTimePrePrintFLG, Roots);
     return *PrePrintDialog;
 }
 
@@ -185,7 +187,7 @@ void TfKylvane::PrintSelection() {
     RunPrintCommand(*TheLanguage, PrePrint().Controller(), [this](const TPrintSetupChoice& Choice) {
         const TSelectionReport report{SelectionHooks->ReportData(), Choice.Texts, Choice.References,
                                       Edition() == TEdition::US, IniFilePath};
-        WriteAndOpenSelectionReport(report, SelectionHooks->ReportDiagram());
+        WriteAndOpenSelectionReport(report, SelectionHooks->ReportDiagram(), Messages);
     });
 }
 
@@ -205,7 +207,6 @@ void TfKylvane::FormCreate() {
     MustCloseFLG = false;
     VersUnit = std::make_unique<TVersUnit>(TheEdition);
     VerDep = std::make_unique<TVerDep>();
-    SetSettingsRoots(ChooseSettingsRoots(QCoreApplication::applicationDirPath(), TheEdition));
 
     MustCloseFLG = !CheckInstallation();
     ProgramPath = QCoreApplication::applicationDirPath() + QLatin1Char('/');
@@ -232,7 +233,7 @@ void TfKylvane::FormCreate() {
             SelectionHooks->ClearOnNewCoolerType(true);
         FirstTimePrePrintFLG = true;
         WordOpenedFLG = false;
-        ServiceMargins = ReadServiceMargins(TRegStoredValues());
+        ServiceMargins = ReadServiceMargins(TRegStoredValues(Roots));
     }
     if (TheEdition == TEdition::US) {
         SelectionPage->lbProtectionStdCoolerText->hide();
@@ -244,10 +245,10 @@ void TfKylvane::FormCreate() {
 }
 
 bool TfKylvane::CheckInstallation() {
-    const TRegRoutines store;
+    const TRegRoutines store(Roots);
     switch (store.IsProgramAllowed()) {
     case TRegRoutines::ProgramRefused:
-        Messages().Error(NoAccessMessage);
+        Messages.Error(NoAccessMessage);
         return false;
     case TRegRoutines::UserCopyOutdated:
         // A failed seeding has already removed the half-made copy; there is nothing to say
@@ -260,8 +261,8 @@ bool TfKylvane::CheckInstallation() {
 
 bool TfKylvane::ReadProgramPath() {
     QString path;
-    if (!TRegRoutines().GetProgramPath(path, TRegRoutines::MaxTextLength)) {
-        Messages().Error(CannotReadMessage);
+    if (!TRegRoutines(Roots).GetProgramPath(path, TRegRoutines::MaxTextLength)) {
+        Messages.Error(CannotReadMessage);
         return false;
     }
     // Catalogue names are appended to the directory directly, so it must end in a separator.
@@ -272,8 +273,8 @@ bool TfKylvane::ReadProgramPath() {
 }
 
 bool TfKylvane::ReadLanguage(int32_t& LanguageNumber) {
-    if (!TRegRoutines().GetTextNo(LanguageNumber)) {
-        Messages().Error(CannotReadMessage);
+    if (!TRegRoutines(Roots).GetTextNo(LanguageNumber)) {
+        Messages.Error(CannotReadMessage);
         return false;
     }
     return true;
@@ -301,7 +302,7 @@ void TfKylvane::LanguageSelected(TLanguageType Language) {
         return;
     TheLanguage->SetLanguageType(Language);
     // A write takes a lock and a disk sync; the number that is stored already stays as it is.
-    const TRegRoutines store;
+    const TRegRoutines store(Roots);
     int32_t stored = -1;
     if (!store.GetTextNo(stored) || stored != Language)
         store.SetRegInteger(Language, QStringLiteral("\\Page5"), QStringLiteral("Language"));

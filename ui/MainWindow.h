@@ -26,6 +26,7 @@ class TDimensionVHM;
 class THeatLoadPage;
 class TLanguage;
 class TLanguagePage;
+class TMessageService;
 class TPageInputs;
 class TSelectionPage;
 class TSelectionPageHooks;
@@ -55,14 +56,17 @@ class TfKylvane : public QMainWindow {
 
 public:
     // Where the settings store lives, given the program's directory and edition, which names
-    // the store's files. The program uses the user's real settings; tests hand in temporary
-    // ones.
+    // the store's files; chosen once, when the window is made, and handed to every store of
+    // the window and its pages. The program uses the user's real settings; tests hand in
+    // temporary ones.
     using TSettingsRootsChooser =
         std::function<TSettingsRoots(const QString& ProgramDir, TEdition Edition)>;
 
-    // The program runs as the edition it was built as; tests may run the other.
-    explicit TfKylvane(TSettingsRootsChooser ChooseSettingsRoots = &TSettingsRoots::ForProgram,
-                       TEdition Edition = BuildEdition());
+    // Every message of the window and its pages goes to `Messages`: message boxes in the
+    // program, a recording in the tests. The program runs as the edition it was built as;
+    // tests may run the other.
+    TfKylvane(TMessageService& Messages, const TSettingsRootsChooser& ChooseSettingsRoots,
+              TEdition Edition = BuildEdition());
     ~TfKylvane() override;
 
     // The size the pages are laid out for; also the window's smallest, unless the screen is
@@ -126,6 +130,8 @@ public:
     TfPrePrint& PrePrint();
 
     TEdition Edition() const { return TheEdition; }
+    TMessageService& MessageService() const { return Messages; }
+    const TSettingsRoots& StoreRoots() const { return Roots; }
 
     QString ProgramPath; // ends in a directory separator
     // The catalogue directory the pages read, ending in a directory separator; set by
@@ -171,8 +177,9 @@ private:
     void FormShow();
     void PaintColours();
 
-    TSettingsRootsChooser ChooseSettingsRoots;
+    TMessageService& Messages;
     TEdition TheEdition;
+    TSettingsRoots Roots;
     std::array<std::unique_ptr<TPageInputs>, PageCount> PageInputs;
     TSelectionPageHooks* SelectionHooks = nullptr; // owned as page 1's inputs
     TAboutBox* AboutBoxDialog = nullptr;

@@ -21,10 +21,11 @@ std::unique_ptr<QPrinter> MotorTablePrinter(TEdition Edition) {
     return printer;
 }
 
-bool PrintMotorTable(const QList<TMotorDataCells>& Grid, const QString& Version, TEdition Edition) {
+bool PrintMotorTable(const QList<TMotorDataCells>& Grid, const QString& Version, TEdition Edition,
+                     TMessageService& Messages) {
     const std::unique_ptr<QPrinter> printer = MotorTablePrinter(Edition);
     if (!printer) {
-        Messages().Error(NoPrinterMessage);
+        Messages.Error(NoPrinterMessage);
         return false;
     }
 
@@ -34,7 +35,7 @@ bool PrintMotorTable(const QList<TMotorDataCells>& Grid, const QString& Version,
     input.VersionLine = MotorDataVersionLine(Version, QDate::currentDate());
     input.DecimalSeparator = Regional().DecimalSeparator;
     if (!PaintMotorTable(*printer, input)) {
-        Messages().Error(PrinterFailedMessage);
+        Messages.Error(PrinterFailedMessage);
         return false;
     }
     return true;

@@ -38,8 +38,8 @@ QLineEdit* NewReferenceEntry(const QString& Name, QWidget* Parent) {
 
 } // namespace
 
-TfPrePrint::TfPrePrint(QWidget* Parent, bool& FirstTimePrePrintFLG)
-    : QDialog(Parent), PrintSetup(*this, Settings, FirstTimePrePrintFLG) {
+TfPrePrint::TfPrePrint(QWidget* Parent, bool& FirstTimePrePrintFLG, const TSettingsRoots& Roots)
+    : QDialog(Parent), Settings(Roots), PrintSetup(*this, Settings, FirstTimePrePrintFLG) {
     setObjectName(QStringLiteral("fPrePrint"));
     setWindowTitle(QStringLiteral("Print Page Setup"));
     setFixedSize(DialogSize);

@@ -20,7 +20,8 @@ class TfPrePrint : public QDialog, public TPrintSetupView {
     Q_OBJECT
 
 public:
-    TfPrePrint(QWidget* Parent, bool& FirstTimePrePrintFLG);
+    // Its stored values are in the settings store `Roots` names.
+    TfPrePrint(QWidget* Parent, bool& FirstTimePrePrintFLG, const TSettingsRoots& Roots);
 
     TPrintSetupController& Controller() { return PrintSetup; }
 

@@ -14,7 +14,8 @@
 #include <QUrl>
 
 TQtDimensionsView::TQtDimensionsView(TfKylvane& Window)
-    : Window(Window), Page(*Window.DimensionsPage) {
+    : Window(Window), Page(*Window.DimensionsPage), Settings(Window.StoreRoots()),
+      DimensionsController(*this, Settings, Window.MessageService()) {
     ConnectControls();
 }
 

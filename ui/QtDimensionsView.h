@@ -52,6 +52,6 @@ private:
     TfKylvane& Window;
     TDimensionsPage& Page;
     TRegDimensionsSettings Settings;
-    TDimensionsController DimensionsController{*this, Settings};
+    TDimensionsController DimensionsController;
     TfVHMMotorData* MotorData = nullptr;
 };

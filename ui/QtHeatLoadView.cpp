@@ -14,7 +14,9 @@
 
 #include <array>
 
-TQtHeatLoadView::TQtHeatLoadView(TfKylvane& Window) : Window(Window), Page(*Window.HeatLoadPage) {
+TQtHeatLoadView::TQtHeatLoadView(TfKylvane& Window)
+    : Window(Window), Page(*Window.HeatLoadPage), Settings(Window.StoreRoots()),
+      HeatLoadController(*this, Settings, Window.MessageService()) {
     ConnectControls();
 }
 

@@ -48,7 +48,7 @@ private:
     TfKylvane& Window;
     THeatLoadPage& Page;
     TRegStoredValues Settings;
-    THeatLoadController HeatLoadController{*this, Settings};
+    THeatLoadController HeatLoadController;
     // While an entry's exit action runs (and its message is open), and while the focus is put
     // back into an entry after its message, losing the focus is not the user leaving an entry.
     bool ExitRunning = false;

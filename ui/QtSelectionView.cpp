@@ -37,7 +37,8 @@ void Paint(QWidget* control, QPalette::ColorRole role, TColor color) {
 } // namespace
 
 TQtSelectionView::TQtSelectionView(TfKylvane& Window)
-    : Window(Window), Page(*Window.SelectionPage) {
+    : Window(Window), Page(*Window.SelectionPage), Settings(Window.StoreRoots()),
+      SelectionController(*this, Settings, Window.MessageService()) {
     QTableView* grid = Page.sgCoolerSamples;
     grid->setItemDelegate(new TCandidateRowDelegate(grid));
     // The header row names the columns; it is no candidate to pick.

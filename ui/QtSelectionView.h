@@ -108,7 +108,7 @@ private:
     TfKylvane& Window;
     TSelectionPage& Page;
     TRegStoredValues Settings;
-    TSelectionController SelectionController{*this, Settings};
+    TSelectionController SelectionController;
     // While an entry's exit action runs (and its message is open), and while the focus is put
     // back into an entry after its message, losing the focus is not the user leaving an entry.
     bool ExitRunning = false;

@@ -9,7 +9,8 @@
 #include <QMouseEvent>
 
 TQtServiceView::TQtServiceView(TfKylvane& Window)
-    : Window(Window), Entry(*this, Settings, Window.ServiceMargins, Window.Edition()) {
+    : Window(Window), Settings(Window.StoreRoots()),
+      Entry(*this, Settings, Window.MessageService(), Window.ServiceMargins, Window.Edition()) {
     Window.SelectionPage->Image2->installEventFilter(this);
 }
 
@@ -30,7 +31,7 @@ TdlgWritePW& TQtServiceView::dlgWritePW() {
 
 TdlgTempDev& TQtServiceView::dlgTempDev() {
     if (!MarginsDialog)
-        MarginsDialog = new TdlgTempDev(&Window);
+        MarginsDialog = new TdlgTempDev(&Window, Window.MessageService());
     return *MarginsDialog;
 }
 

@@ -37,7 +37,7 @@ bool OpenDocument(const QString& Path) {
 }
 
 void WriteAndOpenSelectionReport(const TSelectionReport& Report, const QImage& Diagram,
-                                 const QString& Folder,
+                                 TMessageService& Messages, const QString& Folder,
                                  const std::function<bool(const QString&)>& Open) {
     const TSelectionReportData& Data = Report.Data;
     TTextDocumentWriter writer;
@@ -45,20 +45,20 @@ void WriteAndOpenSelectionReport(const TSelectionReport& Report, const QImage& D
     try {
         WriteSelectionReport(writer, Report, today, Diagram);
     } catch (const EDataFault& e) {
-        Messages().Error(e.Message());
+        Messages.Error(e.Message());
         return;
     }
 
     const QString folder = Folder.isEmpty() ? ReportFolder() : Folder;
     if (folder.isEmpty()) {
-        Messages().Error(NotSavedMessage(ReportFileName(Data.ModelName, today),
-                                         QStringLiteral("there is no documents folder")));
+        Messages.Error(NotSavedMessage(ReportFileName(Data.ModelName, today),
+                                       QStringLiteral("there is no documents folder")));
         return;
     }
     QString error;
     const QString path = ClaimReportFile(folder, Data.ModelName, today, error);
     if (path.isEmpty()) {
-        Messages().Error(
+        Messages.Error(
             NotSavedMessage(QDir(folder).filePath(ReportFileName(Data.ModelName, today)), error));
         return;
     }
@@ -66,9 +66,9 @@ void WriteAndOpenSelectionReport(const TSelectionReport& Report, const QImage& D
                     error)) {
         // The name was claimed with an empty file, which must not stay behind.
         QFile::remove(path);
-        Messages().Error(NotSavedMessage(path, error));
+        Messages.Error(NotSavedMessage(path, error));
         return;
     }
     if (!Open(path))
-        Messages().Information(NotOpenedMessage(path));
+        Messages.Information(NotOpenedMessage(path));
 }

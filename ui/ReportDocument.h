@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class TMessageService;
 struct TSelectionReport;
 
 // Opens a saved document with the desktop's default application for its type. False when the
@@ -14,8 +15,8 @@ bool OpenDocument(const QString& Path);
 
 // The window's last step of printing: writes the selection report, with the page's diagram
 // (none when null), into a new document in `Folder` (the user's documents folder when empty)
-// and opens it with `Open`. Whatever goes
-// wrong is told through the message service; nothing half-written is left behind.
+// and opens it with `Open`. Whatever goes wrong is told through `Messages`; nothing
+// half-written is left behind.
 void WriteAndOpenSelectionReport(const TSelectionReport& Report, const QImage& Diagram,
-                                 const QString& Folder = QString(),
+                                 TMessageService& Messages, const QString& Folder = QString(),
                                  const std::function<bool(const QString&)>& Open = &OpenDocument);

@@ -149,8 +149,8 @@ private:
 
     // A point in the units shown: the specific dissipation as the results give it.
     QPointF Shown(const TDiagramPoint& point) {
-        const QPointF shown(point.Flow, TUnitConv().SpecHeatFromkWPerK(point.SpecificDissipation,
-                                                                       Diagram.HeatUnit));
+        const QPointF shown(
+            point.Flow, TUnitConv::SpecHeatFromkWPerK(point.SpecificDissipation, Diagram.HeatUnit));
         LargestFlow = std::max(LargestFlow, shown.x());
         LargestDissipation = std::max(LargestDissipation, shown.y());
         return shown;

@@ -52,7 +52,7 @@ QLineEdit* NewUnitText(const QString& Name, QWidget* Parent) {
 
 } // namespace
 
-TdlgTempDev::TdlgTempDev(QWidget* Parent)
+TdlgTempDev::TdlgTempDev(QWidget* Parent, TMessageService& Messages)
     : QDialog(Parent), Frame(new QFrame(this)),
       stTempDev(NewStaticText(QStringLiteral("stTempDev"), Frame)),
       stAirOutOilOutDiff(NewStaticText(QStringLiteral("stAirOutOilOutDiff"), Frame)),
@@ -63,7 +63,7 @@ TdlgTempDev::TdlgTempDev(QWidget* Parent)
       edUnitOilMaxOilOutDiff(NewUnitText(QStringLiteral("edUnitOilMaxOilOutDiff"), Frame)),
       btDefaultValues(NewButton(QStringLiteral("btDefaultValues"), Frame)),
       OKBtn(NewButton(QStringLiteral("OKBtn"), this)),
-      CancelBtn(NewButton(QStringLiteral("CancelBtn"), this)) {
+      CancelBtn(NewButton(QStringLiteral("CancelBtn"), this)), Controller(*this, Messages) {
     setObjectName(QStringLiteral("dlgTempDev"));
     setModal(true);
     Frame->setFrameStyle(QFrame::Box | QFrame::Sunken);

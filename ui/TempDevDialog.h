@@ -11,10 +11,11 @@ class QLineEdit;
 class QPushButton;
 
 // The service margins dialog: the two margins in whole kelvin, a button for the program's
-// defaults, OK and Cancel. Its logic is TTempDevController; the dialog is its view.
+// defaults, OK and Cancel. Its logic is TTempDevController; the dialog is its view. A refused
+// entry is told through `Messages`.
 class TdlgTempDev : public QDialog, public TTempDevView {
 public:
-    explicit TdlgTempDev(QWidget* Parent);
+    TdlgTempDev(QWidget* Parent, TMessageService& Messages);
 
     void SetCaption(const QString& caption) override;
     void SetStaticText(TMarginText text, const QString& value) override;
@@ -45,6 +46,6 @@ protected:
 private:
     QLineEdit* EntryOf(TMarginEntry entry) const;
 
-    TTempDevController Controller{*this};
+    TTempDevController Controller;
     TServiceMargins Shown; // what the next showing starts from
 };

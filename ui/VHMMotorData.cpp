@@ -149,5 +149,5 @@ QList<TMotorDataCells> TfVHMMotorData::GridRows() const {
 
 void TfVHMMotorData::PrintClick() {
     PrintMotorTable(GridRows(), Window->VersUnit ? Window->VersUnit->GetVersion() : QString(),
-                    Window->Edition());
+                    Window->Edition(), Window->MessageService());
 }

@@ -43,20 +43,20 @@ QString Joined(std::initializer_list<QStringView> Parts) {
 
 QString TemperatureText(float Temperature, int TempUnit) {
     int decimals = 0;
-    const float value = TUnitConv().TempFromC(decimals, Temperature, TempUnit);
+    const float value = TUnitConv::TempFromC(decimals, Temperature, TempUnit);
     return Joined({FormatFixed(value, Precision, 0), u" ", TempUnit == 0 ? u"°C" : u"°F"});
 }
 
 QString SpecificDissipationText(double SpecificDissipation, int HeatUnit) {
     const int decimals = HeatUnit == Ord(THeatDissi::BTU_hr) ? 0 : 2;
-    const QString number = FormatFixed(
-        TUnitConv().SpecHeatFromkWPerK(SpecificDissipation, HeatUnit), Precision, decimals);
+    const QString number = FormatFixed(TUnitConv::SpecHeatFromkWPerK(SpecificDissipation, HeatUnit),
+                                       Precision, decimals);
     return Joined({u" ", number, u" ", SpecHeatUnitStr(HeatUnit)});
 }
 
 QString HeatText(double Heat, int HeatUnit) {
     int decimals = 0;
-    const float value = TUnitConv().HeatDissiFromkW(decimals, static_cast<float>(Heat), HeatUnit);
+    const float value = TUnitConv::HeatDissiFromkW(decimals, static_cast<float>(Heat), HeatUnit);
     const int unit = TableIndex(HeatUnit, static_cast<int>(HeatDissiUnitStr.size()));
     return Joined({u" ", FormatFixed(value, Precision, HeatDissiUnitDeci[unit]), u" ",
                    HeatDissiUnitStr[unit]});
@@ -94,7 +94,7 @@ QString MotorPowerText(float Power, int HeatUnit) {
                                         QStringLiteral(" HP")};
     const int unit = TableIndex(HeatUnit, 5);
     int decimals = 0;
-    const float value = TUnitConv().HeatDissiFromkW(decimals, Power, unit);
+    const float value = TUnitConv::HeatDissiFromkW(decimals, Power, unit);
     return (FormatFixed(value, Precision, TUnitConv::GetNoOfDeciSer5(value)) + unitText[unit])
         .left(MaxText);
 }
@@ -102,7 +102,7 @@ QString MotorPowerText(float Power, int HeatUnit) {
 QString WeightText(float Weight, int WeightUnit) {
     if (WeightUnit == Ord(TWeight::lb)) {
         int decimals = 0;
-        const float pounds = TUnitConv().WeightFromKilo(decimals, Weight, WeightUnit);
+        const float pounds = TUnitConv::WeightFromKilo(decimals, Weight, WeightUnit);
         return FormatFixed(pounds, Precision, decimals) + QStringLiteral(" lb");
     }
     return FormatFixed(Weight, Precision, 0) + QStringLiteral(" kg");

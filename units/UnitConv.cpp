@@ -140,82 +140,82 @@ int TUnitConv::GetNoOfDeciSer5(float Float) {
     return DecimalScheme<5, 4, 3, 2, 1, 0, 0>(Float);
 }
 
-float TUnitConv::TempToC(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::TempToC(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(TempToBase(Value, UnitIndex), GetNoOfDeciSer2, NoOfDeci);
 }
 
-float TUnitConv::TempFromC(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::TempFromC(int& NoOfDeci, float Value, int UnitIndex) {
     const Extended v = Value;
     return Converted(UnitIndex == 0 ? v : v * 1.8L + 32, GetNoOfDeciSer2, NoOfDeci);
 }
 
-float TUnitConv::FlowToLiterPerMin(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::FlowToLiterPerMin(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(FlowToBase(Value, UnitIndex), GetNoOfDeciSer5, NoOfDeci);
 }
 
-float TUnitConv::FlowFromLiterPerMin(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::FlowFromLiterPerMin(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(FromBase(FlowToBase, Value, UnitIndex), GetNoOfDeciSer1, NoOfDeci);
 }
 
-float TUnitConv::HeatDissiTokW(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::HeatDissiTokW(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(HeatToBase(Value, UnitIndex), GetNoOfDeciSer4, NoOfDeci);
 }
 
-float TUnitConv::HeatDissiFromkW(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::HeatDissiFromkW(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(FromBase(HeatToBase, Value, UnitIndex), GetNoOfDeciSer4, NoOfDeci);
 }
 
-float TUnitConv::CapacitivityHeatToKJKgK(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::CapacitivityHeatToKJKgK(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(CapacityToBase(Value, UnitIndex), GetNoOfDeciSer4, NoOfDeci);
 }
 
-float TUnitConv::CapacitivityHeatFromKJKgK(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::CapacitivityHeatFromKJKgK(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(FromBase(CapacityToBase, Value, UnitIndex), GetNoOfDeciSer4, NoOfDeci);
 }
 
-float TUnitConv::LengthTom(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::LengthTom(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(LengthToBase(Value, UnitIndex), GetNoOfDeciSer5, NoOfDeci);
 }
 
-float TUnitConv::LengthFromm(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::LengthFromm(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(FromBase(LengthToBase, Value, UnitIndex), GetNoOfDeciSer1, NoOfDeci);
 }
 
-float TUnitConv::VolumeToliter(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::VolumeToliter(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(VolumeToBase(Value, UnitIndex), GetNoOfDeciSer5, NoOfDeci);
 }
 
-float TUnitConv::VolumeFromliter(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::VolumeFromliter(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(FromBase(VolumeToBase, Value, UnitIndex), GetNoOfDeciSer5, NoOfDeci);
 }
 
-float TUnitConv::DensityTokg_dm3(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::DensityTokg_dm3(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(DensityToBase(Value, UnitIndex), GetNoOfDeciSer1, NoOfDeci);
 }
 
-float TUnitConv::DensityFromkg_dm3(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::DensityFromkg_dm3(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(FromBase(DensityToBase, Value, UnitIndex), GetNoOfDeciSer1, NoOfDeci);
 }
 
-float TUnitConv::WeightToKilo(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::WeightToKilo(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(WeightToBase(Value, UnitIndex), GetNoOfDeciSer5, NoOfDeci);
 }
 
-float TUnitConv::WeightFromKilo(int& NoOfDeci, float Value, int UnitIndex) const {
+float TUnitConv::WeightFromKilo(int& NoOfDeci, float Value, int UnitIndex) {
     return Converted(FromBase(WeightToBase, Value, UnitIndex), GetNoOfDeciSer5, NoOfDeci);
 }
 
-double TUnitConv::SpecHeat_kW_C_To_BTU_hr_F(double FloatIn) const {
+double TUnitConv::SpecHeat_kW_C_To_BTU_hr_F(double FloatIn) {
     int decimals = 0;
     return HeatDissiFromkW(decimals, static_cast<float>(FloatIn), Ord(THeatDissi::BTU_hr)) / 1.8;
 }
 
-double TUnitConv::SpecHeat_kW_C_To_HP_F(double FloatIn) const {
+double TUnitConv::SpecHeat_kW_C_To_HP_F(double FloatIn) {
     int decimals = 0;
     return HeatDissiFromkW(decimals, static_cast<float>(FloatIn), Ord(THeatDissi::HP)) / 1.8;
 }
 
-double TUnitConv::SpecHeatFromkWPerK(double Value, int HeatUnitIndex) const {
+double TUnitConv::SpecHeatFromkWPerK(double Value, int HeatUnitIndex) {
     switch (HeatUnitIndex) {
     case Ord(THeatDissi::BTU_hr):
         return SpecHeat_kW_C_To_BTU_hr_F(Value);
@@ -226,7 +226,7 @@ double TUnitConv::SpecHeatFromkWPerK(double Value, int HeatUnitIndex) const {
     }
 }
 
-void TUnitConv::ConvCTempToUnit(double& Value, QString& UnitStr, int MaxLength, int Unit) const {
+void TUnitConv::ConvCTempToUnit(double& Value, QString& UnitStr, int MaxLength, int Unit) {
     if (Unit != 0) {
         Value = Value * 1.8 + 32;
         UnitStr = QStringLiteral("°F").left(MaxLength);

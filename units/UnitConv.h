@@ -24,42 +24,45 @@ extern const std::array<double, 3> PressureFromkPa;
 //
 // Unit ordinals are plain ints: a list with nothing selected reports -1, which converts like
 // the last unit of its list.
+//
+// The conversions hold no state and are called on the class. An object is made only to read a
+// typed number, whose message needs somewhere to go.
 class TUnitConv {
 public:
     // Messages of unreadable entries go to `messages`, worded for a number that reads two ways
     // with `thousandsReadings` ("Write %1 or %2", from the language the page is shown in);
     // without it such a message names no readings.
-    explicit TUnitConv(TMessageService& messages = Messages(), QString thousandsReadings = {})
+    explicit TUnitConv(TMessageService& messages, QString thousandsReadings = {})
         : MessageService(messages), ThousandsReadingsText(std::move(thousandsReadings)) {}
 
-    float TempToC(int& NoOfDeci, float Value, int UnitIndex) const;
-    float TempFromC(int& NoOfDeci, float Value, int UnitIndex) const;
-    float FlowToLiterPerMin(int& NoOfDeci, float Value, int UnitIndex) const;
-    float FlowFromLiterPerMin(int& NoOfDeci, float Value, int UnitIndex) const;
-    float HeatDissiTokW(int& NoOfDeci, float Value, int UnitIndex) const;
-    float HeatDissiFromkW(int& NoOfDeci, float Value, int UnitIndex) const;
-    float CapacitivityHeatToKJKgK(int& NoOfDeci, float Value, int UnitIndex) const;
-    float CapacitivityHeatFromKJKgK(int& NoOfDeci, float Value, int UnitIndex) const;
-    float LengthTom(int& NoOfDeci, float Value, int UnitIndex) const;
-    float LengthFromm(int& NoOfDeci, float Value, int UnitIndex) const;
-    float VolumeToliter(int& NoOfDeci, float Value, int UnitIndex) const;
-    float VolumeFromliter(int& NoOfDeci, float Value, int UnitIndex) const;
-    float DensityTokg_dm3(int& NoOfDeci, float Value, int UnitIndex) const;
-    float DensityFromkg_dm3(int& NoOfDeci, float Value, int UnitIndex) const;
-    float WeightToKilo(int& NoOfDeci, float Value, int UnitIndex) const;
-    float WeightFromKilo(int& NoOfDeci, float Value, int UnitIndex) const;
+    static float TempToC(int& NoOfDeci, float Value, int UnitIndex);
+    static float TempFromC(int& NoOfDeci, float Value, int UnitIndex);
+    static float FlowToLiterPerMin(int& NoOfDeci, float Value, int UnitIndex);
+    static float FlowFromLiterPerMin(int& NoOfDeci, float Value, int UnitIndex);
+    static float HeatDissiTokW(int& NoOfDeci, float Value, int UnitIndex);
+    static float HeatDissiFromkW(int& NoOfDeci, float Value, int UnitIndex);
+    static float CapacitivityHeatToKJKgK(int& NoOfDeci, float Value, int UnitIndex);
+    static float CapacitivityHeatFromKJKgK(int& NoOfDeci, float Value, int UnitIndex);
+    static float LengthTom(int& NoOfDeci, float Value, int UnitIndex);
+    static float LengthFromm(int& NoOfDeci, float Value, int UnitIndex);
+    static float VolumeToliter(int& NoOfDeci, float Value, int UnitIndex);
+    static float VolumeFromliter(int& NoOfDeci, float Value, int UnitIndex);
+    static float DensityTokg_dm3(int& NoOfDeci, float Value, int UnitIndex);
+    static float DensityFromkg_dm3(int& NoOfDeci, float Value, int UnitIndex);
+    static float WeightToKilo(int& NoOfDeci, float Value, int UnitIndex);
+    static float WeightFromKilo(int& NoOfDeci, float Value, int UnitIndex);
 
     // A specific heat dissipation in kW/K expressed per degree Fahrenheit.
-    double SpecHeat_kW_C_To_BTU_hr_F(double FloatIn) const;
-    double SpecHeat_kW_C_To_HP_F(double FloatIn) const;
+    static double SpecHeat_kW_C_To_BTU_hr_F(double FloatIn);
+    static double SpecHeat_kW_C_To_HP_F(double FloatIn);
     // A specific heat dissipation in kW/K in the unit that goes with the heat unit
     // `HeatUnitIndex` (units/UnitLabels.h names it): per degree Fahrenheit for BTU/hr and HP,
     // unchanged for the others.
-    double SpecHeatFromkWPerK(double Value, int HeatUnitIndex) const;
+    static double SpecHeatFromkWPerK(double Value, int HeatUnitIndex);
 
     // Turns a temperature in degC into the unit `Unit` and hands back its label ("°C", "°F"),
     // cut to `MaxLength` characters.
-    void ConvCTempToUnit(double& Value, QString& UnitStr, int MaxLength, int Unit) const;
+    static void ConvCTempToUnit(double& Value, QString& UnitStr, int MaxLength, int Unit);
 
     // Decimal schemes: how many decimals a value of this magnitude is shown with.
     static int GetNoOfDeciSer1(float Float);

@@ -83,8 +83,8 @@ int RunConvertCommand(const QStringList& arguments, QTextStream& out, QTextStrea
         return 2;
     }
     int decimals = 0;
-    const float base = (conv.*quantity->ToBase)(decimals, value, *from);
-    const float result = (conv.*quantity->FromBase)(decimals, base, *to);
+    const float base = quantity->ToBase(decimals, value, *from);
+    const float result = quantity->FromBase(decimals, base, *to);
     const QString given = EchoedValue(arguments[1]) + QLatin1Char(' ') + quantity->Labels[*from];
     if (!std::isfinite(base) || !std::isfinite(result)) {
         err << QStringLiteral("%1: %2 is too large to be written in %3.\n")

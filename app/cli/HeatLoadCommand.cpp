@@ -40,7 +40,6 @@ int RunHeatLoadCommand(const QStringList& Arguments, QTextStream& Out, QTextStre
     // selection page's out-of-range text, and its entries the window's wording of a number's
     // two readings, as in the window.
     TRecordingMessages messages;
-    const TScopedMessageService recordMessages(messages);
     TLanguage language;
     language.SetLanguageType(request.Language);
     THeadlessHeatLoadView view;
@@ -50,7 +49,7 @@ int RunHeatLoadCommand(const QStringList& Arguments, QTextStream& Out, QTextStre
     view.OutOfRangeText = language.GetTxt(SelectionTextKey::OutOfRange);
     ApplyHeatLoadTexts(view, language);
     TMemoryStoredValues settings;
-    THeatLoadController controller(view, settings);
+    THeatLoadController controller(view, settings, messages);
     controller.ResetInputs();
 
     // The user's steps: each input's unit, then its value; the result's unit; "Calculate".

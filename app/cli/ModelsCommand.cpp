@@ -129,7 +129,6 @@ int RunModelsCommand(const QStringList& Arguments, const QString& IniFilePath, Q
     }
 
     TRecordingMessages messages;
-    const TScopedMessageService recordMessages(messages);
     TLanguage language;
     language.SetLanguageType(request.Language);
     // The model names end in the main group's "rpm" word, which the selection page's texts
@@ -144,7 +143,7 @@ int RunModelsCommand(const QStringList& Arguments, const QString& IniFilePath, Q
     view.KeptCaptions.RpmText = selectionTexts.RpmTextStr();
     ApplyDimensionsTexts(language, view);
     TMemoryDimensionsSettings settings;
-    TDimensionsController controller(view, settings);
+    TDimensionsController controller(view, settings, messages);
 
     controller.ShowDimensionSeries(request.Series);
     QList<TListedModel> models;

@@ -12,8 +12,8 @@
 struct TQuantity {
     QString Name;
     QStringList Labels;
-    float (TUnitConv::*ToBase)(int&, float, int) const;
-    float (TUnitConv::*FromBase)(int&, float, int) const;
+    float (*ToBase)(int&, float, int);
+    float (*FromBase)(int&, float, int);
 
     // The position of a typed unit label (see TypedUnitIndex); the heat-load page's spellings
     // of the heat units are accepted too.

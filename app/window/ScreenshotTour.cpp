@@ -43,10 +43,15 @@ constexpr double FirstReadingC = 20;
 constexpr double SecondReadingC = 52;
 const QString MinutesBetweenReadings = QStringLiteral("15");
 
+void PrintMessages(const TRecordingMessages& Recorded) {
+    for (const QString& message : Recorded.Texts())
+        std::fprintf(stderr, "The program said: %s\n", qPrintable(message));
+}
+
 class TScreenshotTour {
 public:
-    TScreenshotTour(TfKylvane& Window, const QString& Directory)
-        : Window(Window), Directory(Directory), QuietMessages(Recorded) {}
+    TScreenshotTour(TfKylvane& Window, const QString& Directory, const TRecordingMessages& Recorded)
+        : Window(Window), Directory(Directory), Recorded(Recorded) {}
 
     // Shows each page as the example leaves it and saves its picture; true when every picture
     // was saved and the program had nothing to tell.
@@ -62,8 +67,7 @@ public:
         ShowPage(LanguagePageIndex);
         Save(Window, QStringLiteral("language"));
         OpenTheAboutBox();
-        for (const QString& message : Recorded.Texts())
-            std::fprintf(stderr, "The program said: %s\n", qPrintable(message));
+        PrintMessages(Recorded);
         return Saved && Recorded.Shown.isEmpty();
     }
 
@@ -171,22 +175,28 @@ private:
 
     TfKylvane& Window;
     QDir Directory;
-    // A message box would stop the tour until someone closed it; the program's messages are
-    // kept and reported instead.
-    TRecordingMessages Recorded;
-    TScopedMessageService QuietMessages;
+    const TRecordingMessages& Recorded;
     bool Saved = true;
 };
 
 } // namespace
 
-void TakeScreenshotsIfAsked(TfKylvane& Window) {
+bool ScreenshotsAsked() {
+    return !qEnvironmentVariable("AIRCOOLER_SCREENSHOT_DIR").isEmpty();
+}
+
+void TakeScreenshotsIfAsked(TfKylvane& Window, const TRecordingMessages& Recorded) {
     const QString directory = qEnvironmentVariable("AIRCOOLER_SCREENSHOT_DIR");
     if (directory.isEmpty())
         return;
-    QTimer::singleShot(SettleMilliseconds, &Window, [&Window, directory] {
+    // No box told why the window could not start.
+    if (Window.MustCloseFLG) {
+        PrintMessages(Recorded);
+        return;
+    }
+    QTimer::singleShot(SettleMilliseconds, &Window, [&Window, &Recorded, directory] {
         QDir().mkpath(directory);
-        TScreenshotTour tour(Window, directory);
+        TScreenshotTour tour(Window, directory, Recorded);
         QCoreApplication::exit(tour.Run() ? 0 : 1);
     });
 }

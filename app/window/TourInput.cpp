@@ -45,10 +45,8 @@ void Pick(QComboBox* List, int Index) {
 }
 
 QString TypedInShownUnit(TFromBaseUnit Convert, double BaseValue, const QComboBox* UnitList) {
-    const TUnitConv conversion;
     int decimals = 0;
-    const float shown =
-        (conversion.*Convert)(decimals, static_cast<float>(BaseValue), UnitList->currentIndex());
+    const float shown = Convert(decimals, static_cast<float>(BaseValue), UnitList->currentIndex());
     // Fifteen significant digits leave the rounded value as it is.
     return FormatFixed(RoundedToThreeDigits(shown), 15, decimals);
 }

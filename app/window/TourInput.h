@@ -18,7 +18,7 @@ void TypeInto(QLineEdit* Entry, const QString& Text);
 void Pick(QComboBox* List, int Index);
 
 // A unit conversion of the pages from the calculation's base unit.
-using TFromBaseUnit = float (TUnitConv::*)(int& NoOfDeci, float Value, int UnitIndex) const;
+using TFromBaseUnit = float (*)(int& NoOfDeci, float Value, int UnitIndex);
 
 // The number a user of the list's unit would type for `BaseValue`: converted, rounded to three
 // significant digits (100 l/min is typed as 26.4 US gpm, 20 kW as 68200 Btu/hr) and written

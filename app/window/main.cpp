@@ -1,8 +1,8 @@
 #include "app/window/ScreenshotTour.h"
 #include "app/window/StartupProbe.h"
 #include "core/RegionalSettings.h"
-#include "ui/HeatLoadPageLogic.h"
 #include "ui/DimensionsPageLogic.h"
+#include "ui/HeatLoadPageLogic.h"
 #include "ui/MainWindow.h"
 #include "ui/QtMessageService.h"
 #include "ui/QtServiceView.h"
@@ -58,9 +58,11 @@ int main(int argc, char* argv[]) {
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     Regional() = TRegionalSettings::FromSystemLocale();
     TQtMessageService messageBoxes;
-    SetMessageService(&messageBoxes);
-
-    TfKylvane fKylvane;
+    // A screenshot tour records the messages it causes (ScreenshotTour.h).
+    TRecordingMessages tourMessages;
+    TfKylvane fKylvane(ScreenshotsAsked() ? static_cast<TMessageService&>(tourMessages)
+                                          : messageBoxes,
+                       &TSettingsRoots::ForProgram);
     // Registered before the start-up, which already clears the selection page.
     auto selection = std::make_unique<TSelectionPageLogic>(fKylvane);
     fKylvane.SetPageInputs(DimensionsPageIndex,
@@ -70,7 +72,7 @@ int main(int argc, char* argv[]) {
     const TQtServiceView serviceEntry(fKylvane);
     fKylvane.FormCreate();
     TStartupProbe::InstallIfAsked(fKylvane);
-    TakeScreenshotsIfAsked(fKylvane);
+    TakeScreenshotsIfAsked(fKylvane, tourMessages);
     fKylvane.show();
     // A failed start-up has told the user why; the window never appeared.
     if (fKylvane.MustCloseFLG)

@@ -198,13 +198,12 @@ float Pick(std::mt19937& random, const float (&typical)[N], const float (&range)
 // entries, then "Calculate New Cooler" or, now and then, "Calculate Selected Cooler".
 TFindings SweepSelections(int Count) {
     TRecordingMessages messages;
-    const TScopedMessageService record(messages);
     TLanguage language;
     THeadlessSelectionView view;
     view.CatalogueDirectory = IniFilePath;
     view.Language = &language;
     TMemoryStoredValues settings;
-    TSelectionController controller(view, settings);
+    TSelectionController controller(view, settings, messages);
     view.OnApplyLanguageTexts = [&] { ApplySelectionTexts(view); };
     view.ApplyLanguageTexts();
     controller.InitialisePage();
@@ -278,8 +277,6 @@ bool Report(const char* what, const TFindings& findings, qint64 milliseconds) {
 int main(int argc, char* argv[]) {
     const bool quick = argc > 1 && QByteArray(argv[1]) == "--short";
     const TScopedRegionalSettings regional(QLatin1Char('.'));
-    TRecordingMessages quiet;
-    const TScopedMessageService record(quiet);
 
     QElapsedTimer timer;
     timer.start();

@@ -15,14 +15,15 @@
 
 const QString TDimensionsController::PdfReadingError = QStringLiteral("PDF reading ERROR!");
 
-TDimensionsController::TDimensionsController(TDimensionsView& View, TDimensionsSettings& Settings)
-    : View(View), Settings(Settings) {}
+TDimensionsController::TDimensionsController(TDimensionsView& View, TDimensionsSettings& Settings,
+                                             TMessageService& Messages)
+    : View(View), Settings(Settings), Messages(Messages) {}
 
 void TDimensionsController::RunAction(const std::function<void()>& Body) {
     try {
         Body();
     } catch (const EDataFault& e) {
-        Messages().Error(e.Message());
+        Messages.Error(e.Message());
     }
 }
 
@@ -122,13 +123,13 @@ void TDimensionsController::OpenDataSheet(const QString& FileName) {
     // looked at first.
     const QFileInfo file(FileName);
     if (!file.isFile() || !file.isReadable() || !View.OpenDocument(file.absoluteFilePath()))
-        Messages().Error(PdfReadingError);
+        Messages.Error(PdfReadingError);
 }
 
 void TDimensionsController::btPdfFileClick() {
     const QString fileName = DrawingFileName(View.ModelIndex());
     if (fileName.isEmpty()) {
-        Messages().Error(PdfReadingError);
+        Messages.Error(PdfReadingError);
         return;
     }
     OpenDataSheet(fileName);

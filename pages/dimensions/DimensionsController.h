@@ -9,14 +9,17 @@
 
 #include <functional>
 
+class TMessageService;
+
 // The logic of the dimensions page: the models of a series, the technical data of the picked
 // model, its drawing, the series' ordering key and the hydraulic-motor data. It reaches the
-// window only through TDimensionsView, messages only through Messages() and stored values
-// only through TDimensionsSettings, so the window, the tests and the command-line tool run the
-// same code.
+// window only through TDimensionsView, messages only through the TMessageService it is given
+// and stored values only through TDimensionsSettings, so the window, the tests and the
+// command-line tool run the same code.
 class TDimensionsController {
 public:
-    TDimensionsController(TDimensionsView& View, TDimensionsSettings& Settings);
+    TDimensionsController(TDimensionsView& View, TDimensionsSettings& Settings,
+                          TMessageService& Messages);
 
     // A series radio button of the page, and the selection page's series change: the list of
     // the series, its notes and buttons, and the data of its first model.
@@ -55,6 +58,7 @@ private:
 
     TDimensionsView& View;
     TDimensionsSettings& Settings;
+    TMessageService& Messages;
     QStringList cbShadow;
     // The series the page lists, its own: the selection page sizes a series of its own.
     TCoolerType ListedSeries = AC_Cooler;

@@ -1,7 +1,5 @@
 #include "pages/dimensions/DimensionsSettings.h"
 
-#include "settings/RegRoutines.h"
-
 #include <QString>
 
 namespace {
@@ -13,17 +11,16 @@ const QString CoolerTypeComboValue = QStringLiteral("CoolerTypeCombo");
 } // namespace
 
 TCoolerType TRegDimensionsSettings::StoredSeries() const {
-    return TRegRoutines().GetRegCoolerType(Page3Key);
+    return Reg.GetRegCoolerType(Page3Key);
 }
 
 int32_t TRegDimensionsSettings::StoredModel() const {
     int32_t model = 0;
-    TRegRoutines().GetRegInteger(model, Page3Key, CoolerTypeComboValue);
+    Reg.GetRegInteger(model, Page3Key, CoolerTypeComboValue);
     return model;
 }
 
 void TRegDimensionsSettings::Store(int32_t Series, int32_t Model) {
-    const TRegRoutines store;
-    store.SetRegInteger(Series, Page3Key, CoolerTypeValue);
-    store.SetRegInteger(Model, Page3Key, CoolerTypeComboValue);
+    Reg.SetRegInteger(Series, Page3Key, CoolerTypeValue);
+    Reg.SetRegInteger(Model, Page3Key, CoolerTypeComboValue);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CoolerTypes.h"
+#include "settings/RegRoutines.h"
 
 #include <cstdint>
 
@@ -17,12 +18,17 @@ public:
     virtual void Store(int32_t Series, int32_t Model) = 0;
 };
 
-// The user's settings store.
+// The user's settings store, in the files `Roots` names.
 class TRegDimensionsSettings : public TDimensionsSettings {
 public:
+    explicit TRegDimensionsSettings(const TSettingsRoots& Roots) : Reg(Roots) {}
+
     TCoolerType StoredSeries() const override;
     int32_t StoredModel() const override;
     void Store(int32_t Series, int32_t Model) override;
+
+private:
+    TRegRoutines Reg;
 };
 
 // Values that live as long as this object, as a fresh store would hold them.

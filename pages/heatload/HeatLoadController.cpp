@@ -63,8 +63,9 @@ THeatLoadEntry EntryAtFault(TCoolCalcResult verdict) {
 
 } // namespace
 
-THeatLoadController::THeatLoadController(THeatLoadView& View, TStoredValues& Settings)
-    : View(View), Settings(Settings) {}
+THeatLoadController::THeatLoadController(THeatLoadView& View, TStoredValues& Settings,
+                                         TMessageService& Messages)
+    : View(View), Settings(Settings), Messages(Messages) {}
 
 bool THeatLoadController::EntryExit(THeatLoadEntry Entry) {
     if (Entry == THeatLoadEntry::Result)
@@ -72,7 +73,7 @@ bool THeatLoadController::EntryExit(THeatLoadEntry Entry) {
     const THeatLoadInput& input = InputOf(Entry);
     const QString text = View.EntryText(Entry);
     float value = 0;
-    if (!TUnitConv(Messages(), View.ThousandsReadingsStr())
+    if (!TUnitConv(Messages, View.ThousandsReadingsStr())
              .StringToFloat(value, text, View.GroupCaption(Entry))) {
         // The screen never shows a number other than the one the calculation would use.
         ShowInput(Entry);
@@ -81,8 +82,7 @@ bool THeatLoadController::EntryExit(THeatLoadEntry Entry) {
     }
     int decimals = 0;
     Values.*input.Field =
-        input.ToBase ? Held((TUnitConv().*input.ToBase)(decimals, value, View.ListIndex(Entry)))
-                     : value;
+        input.ToBase ? Held(input.ToBase(decimals, value, View.ListIndex(Entry))) : value;
     View.SetEntryText(
         Entry, FormatFixed(value, HeatLoadPrecision, TUnitConv::GetNoOfDeciFromString(text)));
     return true;
@@ -104,7 +104,7 @@ void THeatLoadController::ShowInput(THeatLoadEntry Entry) {
         return;
     }
     int decimals = 0;
-    const float shown = Held((TUnitConv().*input.FromBase)(decimals, held, View.ListIndex(Entry)));
+    const float shown = Held(input.FromBase(decimals, held, View.ListIndex(Entry)));
     View.SetEntryText(Entry, FormatFixed(shown, HeatLoadPrecision, decimals));
 }
 
@@ -119,7 +119,7 @@ void THeatLoadController::btCalculateHeatDissiClick() {
         calculator.IndataOk(Values.OilVolume, Values.Density, Values.HeatCapa, Values.StartTemp,
                             Values.EndTemp, Values.TimeInterval);
     if (verdict != CoolInDataOk) {
-        Messages().Error(RangeMessage(verdict));
+        Messages.Error(RangeMessage(verdict));
         return;
     }
     float kW = 0;
@@ -128,7 +128,7 @@ void THeatLoadController::btCalculateHeatDissiClick() {
     Values.UnitlResultHeatDissi = static_cast<uint8_t>(View.ListIndex(THeatLoadEntry::Result));
     int decimals = 0;
     Values.DissiResult =
-        Held(TUnitConv().HeatDissiFromkW(decimals, kW, Values.UnitlResultHeatDissi));
+        Held(TUnitConv::HeatDissiFromkW(decimals, kW, Values.UnitlResultHeatDissi));
     ShowResult(decimals);
     HandOverCalculatedResult();
 }
@@ -149,10 +149,10 @@ void THeatLoadController::cbUnitlResultHeatDissiChange() {
     // still 5 W in W, and switching back and forth never drifts.
     int decimals = 0;
     const float kW =
-        Held(TUnitConv().HeatDissiTokW(decimals, Values.DissiResult, Values.UnitlResultHeatDissi));
+        Held(TUnitConv::HeatDissiTokW(decimals, Values.DissiResult, Values.UnitlResultHeatDissi));
     Values.UnitlResultHeatDissi = static_cast<uint8_t>(View.ListIndex(THeatLoadEntry::Result));
     Values.DissiResult =
-        Held(TUnitConv().HeatDissiFromkW(decimals, kW, Values.UnitlResultHeatDissi));
+        Held(TUnitConv::HeatDissiFromkW(decimals, kW, Values.UnitlResultHeatDissi));
     ShowResult(decimals);
     HandOverCalculatedResult();
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 
+class TMessageService;
 class TStoredValues;
 
 // The inputs of the page in base units (litre, kg/dm³, kJ/(kg·K), °C, °C, minutes) and its last
@@ -25,12 +26,12 @@ struct THeatLoadFields {
 
 // The logic of the heat-load page: reading the measurement in the user's units, checking it,
 // showing the cooling it asks for in any heat unit and handing that to the selection page. It
-// reaches the window only through THeatLoadView, messages only through Messages() and stored
-// values only through TStoredValues, so the window, the tests and the command-line tool run
-// the same code.
+// reaches the window only through THeatLoadView, messages only through the TMessageService it
+// is given and stored values only through TStoredValues, so the window, the tests and the
+// command-line tool run the same code.
 class THeatLoadController {
 public:
-    THeatLoadController(THeatLoadView& View, TStoredValues& Settings);
+    THeatLoadController(THeatLoadView& View, TStoredValues& Settings, TMessageService& Messages);
 
     // The user leaves an input entry: the typed number is held in base units and the entry
     // rewritten in a regular form. An entry that cannot be read shows the value its input
@@ -68,6 +69,7 @@ private:
 
     THeatLoadView& View;
     TStoredValues& Settings;
+    TMessageService& Messages;
     THeatLoadFields Values;
     std::optional<float> LastCalculatedkW;
 };

@@ -7,8 +7,8 @@
 struct THeatLoadInput {
     float THeatLoadFields::*Field; // the value in base units
     // The conversions of the quantity; none for the time, which is held in minutes as typed.
-    float (TUnitConv::*ToBase)(int&, float, int) const;
-    float (TUnitConv::*FromBase)(int&, float, int) const;
+    float (*ToBase)(int&, float, int);
+    float (*FromBase)(int&, float, int);
     const char* StoredText; // the entry's text under "\Page2"
     const char* StoredUnit; // the unit list's position under "\Page2"; none for the time
     int LastUnit;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CodePoints.h"
+#include "settings/RegRoutines.h"
 
 #include <QString>
 
@@ -24,13 +25,18 @@ public:
     virtual void Store(int32_t Language, const QString& OurRef, const QString& YourRef) = 0;
 };
 
-// The user's settings store (TRegRoutines).
+// The user's settings store (TRegRoutines), in the files `Roots` names.
 class TRegPrintSetupSettings : public TPrintSetupSettings {
 public:
+    explicit TRegPrintSetupSettings(const TSettingsRoots& Roots) : Reg(Roots) {}
+
     std::optional<int32_t> ReportLanguage() const override;
     QString YourRef() const override;
     QString OurRef() const override;
     void Store(int32_t Language, const QString& OurRef, const QString& YourRef) override;
+
+private:
+    TRegRoutines Reg;
 };
 
 class TMemoryPrintSetupSettings : public TPrintSetupSettings {

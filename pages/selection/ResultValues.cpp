@@ -29,7 +29,7 @@ int ListIndex(int index, qsizetype size) {
 
 ResultValue TemperatureValue(double DegreesC, int Unit) {
     int decimals = 0;
-    return {Shortest(TUnitConv().TempFromC(decimals, static_cast<float>(DegreesC), Unit)),
+    return {Shortest(TUnitConv::TempFromC(decimals, static_cast<float>(DegreesC), Unit)),
             Unit == 0 ? QStringLiteral("°C") : QStringLiteral("°F")};
 }
 
@@ -37,7 +37,7 @@ ResultValue TemperatureValue(double DegreesC, int Unit) {
 template <typename Labels> ResultValue HeatValue(double KW, int Unit, const Labels& labels) {
     int decimals = 0;
     const int unit = ListIndex(Unit, static_cast<qsizetype>(labels.size()));
-    return {Shortest(TUnitConv().HeatDissiFromkW(decimals, static_cast<float>(KW), Unit)),
+    return {Shortest(TUnitConv::HeatDissiFromkW(decimals, static_cast<float>(KW), Unit)),
             labels[unit]};
 }
 
@@ -45,7 +45,7 @@ template <typename Labels> ResultValue HeatValue(double KW, int Unit, const Labe
 
 ResultValue FlowValue(float FlowLiterPerMin, int FlowUnit) {
     int decimals = 0;
-    return {Shortest(TUnitConv().FlowFromLiterPerMin(decimals, FlowLiterPerMin, FlowUnit)),
+    return {Shortest(TUnitConv::FlowFromLiterPerMin(decimals, FlowLiterPerMin, FlowUnit)),
             FlowUnitLabels().value(ListIndex(FlowUnit, FlowUnitLabels().size()))};
 }
 
@@ -64,7 +64,7 @@ ResultValues ResultValuesOf(const Rating& Result, const ModelRecord& Model,
     set(TResultLine::HeatLoad,
         Style.InletTempHeld
             ? HeatValue(Result.Dissipation, units.Heat, HeatDissiUnitStr)
-            : ResultValue{TUnitConv().SpecHeatFromkWPerK(Result.SpecificDissipation, units.Heat),
+            : ResultValue{TUnitConv::SpecHeatFromkWPerK(Result.SpecificDissipation, units.Heat),
                           SpecHeatUnitStr(units.Heat)});
     const int pressure = units.Flow == USGpm ? Psi : Bar;
     set(TResultLine::OilPressure,

@@ -109,8 +109,7 @@ private:
         if (!TUnitConv(silent).StringToFloat(value, text, Captions.Group(quantity.Group)))
             return;
         int decimals = 0;
-        float converted =
-            (TUnitConv(silent).*quantity.ToBase)(decimals, value, UnitOf(Request.Units, Entry));
+        float converted = quantity.ToBase(decimals, value, UnitOf(Request.Units, Entry));
         if (!std::isfinite(converted))
             converted = std::copysign(std::numeric_limits<float>::max(), converted);
         Point.*quantity.Field = converted;
@@ -121,7 +120,7 @@ private:
     void ShowStoredFlow(int FlowUnit) {
         const TEntryQuantity& quantity = QuantityOf(TSelectionEntry::OilFlow);
         int decimals = 0;
-        float shown = (TUnitConv().*quantity.FromBase)(decimals, Point.OilFlow, FlowUnit);
+        float shown = quantity.FromBase(decimals, Point.OilFlow, FlowUnit);
         if (!std::isfinite(shown))
             shown = std::copysign(std::numeric_limits<float>::max(), shown);
         Text(TSelectionEntry::OilFlow) = FormatFixed(shown, quantity.UnitChangePrecision, decimals);
@@ -130,7 +129,7 @@ private:
     void ShowOilFlow(float FlowLiterPerMin) {
         int decimals = 0;
         const float shown =
-            TUnitConv().FlowFromLiterPerMin(decimals, FlowLiterPerMin, Request.Units.Flow);
+            TUnitConv::FlowFromLiterPerMin(decimals, FlowLiterPerMin, Request.Units.Flow);
         Text(TSelectionEntry::OilFlow) = FormatFixed(shown, EntryPrecision, decimals);
     }
 
@@ -175,8 +174,7 @@ private:
             if (TUnitConv(silent).StringToFloat(flow, Text(TSelectionEntry::OilFlow).left(255),
                                                 QString())) {
                 int decimals = 0;
-                Point.OilFlow =
-                    TUnitConv(silent).FlowToLiterPerMin(decimals, flow, Request.Units.Flow);
+                Point.OilFlow = TUnitConv::FlowToLiterPerMin(decimals, flow, Request.Units.Flow);
             }
         }
         const Rating rating = Rate(CurrentPoint(), model, oil);

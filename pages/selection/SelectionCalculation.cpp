@@ -53,13 +53,13 @@ QString TSelectionController::RefusalMessageOf(const RatingRefusal& Refusal) con
 
 void TSelectionController::ReadPumpFlowEntry() {
     float flow = 0;
-    if (!TUnitConv(Messages(), View.ThousandsReadingsStr())
+    if (!TUnitConv(Messages, View.ThousandsReadingsStr())
              .StringToFloat(flow, View.EntryText(TSelectionEntry::OilFlow).left(255),
                             View.GroupCaption(TSelectionGroup::OilFlow)))
         return;
     int decimals = 0;
     Point.OilFlow =
-        TUnitConv().FlowToLiterPerMin(decimals, flow, View.ListIndex(TSelectionList::OilFlowUnit));
+        TUnitConv::FlowToLiterPerMin(decimals, flow, View.ListIndex(TSelectionList::OilFlowUnit));
 }
 
 void TSelectionController::ShowResults(const ShownModel& Model) {
@@ -94,7 +94,7 @@ void TSelectionController::btCalcSelectedCoolerClick() {
         if (const std::optional<RatingRefusal> refusal =
                 rating.Refusal ? rating.Refusal : rating.SolvingRefusal) {
             ClearOnNewCoolerType(false);
-            Messages().Error(RefusalMessageOf(*refusal));
+            Messages.Error(RefusalMessageOf(*refusal));
             return;
         }
         ShowResults({position, model, rating, PresentRating(rating, model, point.Series, Style())});
@@ -108,7 +108,7 @@ void TSelectionController::btCalcNewCoolerClick() {
         const OilGrade oil = ReadOil();
         const TLimitResultError limits = CheckOperatingPoint(CurrentPoint());
         if (limits != LR_OK) {
-            Messages().Error(RefusalMessageOf({limits, 0, 0}));
+            Messages.Error(RefusalMessageOf({limits, 0, 0}));
             return;
         }
 
@@ -129,9 +129,9 @@ void TSelectionController::btCalcNewCoolerClick() {
                 sized.Result, Captions(), Style().Units, sized.Point.InletTempHeld,
                 View.EntryText(TSelectionEntry::OilFlow));
             if (message.Kind == TMessageKind::Information)
-                Messages().Information(message.Text);
+                Messages.Information(message.Text);
             else
-                Messages().Error(message.Text);
+                Messages.Error(message.Text);
             ClearOnNewCoolerType(false);
             return;
         }

@@ -33,8 +33,9 @@ float StandardPumpFlow(float previousFlow) {
 } // namespace
 
 TSelectionController::TSelectionController(TSelectionView& View, TStoredValues& Settings,
+                                           TMessageService& Messages,
                                            const TSelectionModelLists& ModelLists)
-    : View(View), Settings(Settings), ModelLists(ModelLists) {}
+    : View(View), Settings(Settings), Messages(Messages), ModelLists(ModelLists) {}
 
 void TSelectionController::RunAction(const std::function<void()>& Body) {
     // Actions run one another; a data error stops the action the user started, so only the
@@ -53,7 +54,7 @@ void TSelectionController::RunAction(const std::function<void()>& Body) {
     } catch (const EDataFault& e) {
         // Nothing calculated from a damaged file may stay on the page.
         ClearOnNewCoolerType(false);
-        Messages().Error(e.Message());
+        Messages.Error(e.Message());
     }
 }
 
@@ -84,11 +85,10 @@ bool TSelectionController::ExitEntry(TSelectionEntry Entry) {
         const TEntryQuantity& quantity = QuantityOf(Entry);
         const QString text = View.EntryText(Entry).left(255);
         float value = 0;
-        if (TUnitConv(Messages(), View.ThousandsReadingsStr())
+        if (TUnitConv(Messages, View.ThousandsReadingsStr())
                 .StringToFloat(value, text, View.GroupCaption(quantity.Group))) {
             int decimals = 0;
-            float converted =
-                (TUnitConv().*quantity.ToBase)(decimals, value, View.ListIndex(quantity.UnitList));
+            float converted = quantity.ToBase(decimals, value, View.ListIndex(quantity.UnitList));
             // A number that overflows once converted is held as the largest one, far outside
             // every range, so that no entry ever shows an infinity.
             if (!std::isfinite(converted))
@@ -143,8 +143,8 @@ bool TSelectionController::CommitEntries() {
 
 void TSelectionController::ShowOilFlow(float FlowLiterPerMin) {
     int decimals = 0;
-    const float shown = TUnitConv().FlowFromLiterPerMin(
-        decimals, FlowLiterPerMin, View.ListIndex(TSelectionList::OilFlowUnit));
+    const float shown = TUnitConv::FlowFromLiterPerMin(decimals, FlowLiterPerMin,
+                                                       View.ListIndex(TSelectionList::OilFlowUnit));
     WriteEntry(TSelectionEntry::OilFlow, FormatFixed(shown, EntryPrecision, decimals));
 }
 
@@ -162,8 +162,8 @@ void TSelectionController::UnitChange(TSelectionEntry Entry) {
 void TSelectionController::ShowStoredValue(TSelectionEntry Entry) {
     const TEntryQuantity& quantity = QuantityOf(Entry);
     int decimals = 0;
-    float shown = (TUnitConv().*quantity.FromBase)(decimals, Point.*quantity.Field,
-                                                   View.ListIndex(quantity.UnitList));
+    float shown =
+        quantity.FromBase(decimals, Point.*quantity.Field, View.ListIndex(quantity.UnitList));
     // In some units the largest values overflow; the entry shows the largest number instead.
     if (!std::isfinite(shown))
         shown = std::copysign(std::numeric_limits<float>::max(), shown);

@@ -19,10 +19,12 @@
 #include <functional>
 #include <optional>
 
+class TMessageService;
+
 // The logic of the selection page: reading the operating point, sizing a cooler, listing the
 // candidates and colouring a shortfall. It reaches the window only through TSelectionView,
-// messages only through Messages() and stored values only through TStoredValues, so the
-// window, the tests and the command-line tool run the same code.
+// messages only through the TMessageService it is given and stored values only through
+// TStoredValues, so the window, the tests and the command-line tool run the same code.
 //
 // Each public operation is one action of the page, run to its end. A data file that cannot be
 // read, or holds a value no cooler or oil can have, stops the whole action the user started
@@ -30,7 +32,7 @@
 class TSelectionController {
 public:
     // `ModelLists` is where the series' models come from; the product's are built in.
-    TSelectionController(TSelectionView& View, TStoredValues& Settings,
+    TSelectionController(TSelectionView& View, TStoredValues& Settings, TMessageService& Messages,
                          const TSelectionModelLists& ModelLists = BuiltInModelLists());
 
     // When the window is created: no results, no grid, no printing, every entry "0"; the US
@@ -169,6 +171,7 @@ private:
 
     TSelectionView& View;
     TStoredValues& Settings;
+    TMessageService& Messages;
     const TSelectionModelLists& ModelLists;
 
     QStringList cbShadow;

@@ -15,7 +15,7 @@ namespace {
 double ShownFlow(double FlowLiterPerMin, int FlowUnit) {
     int decimals = 0;
     const float shown =
-        TUnitConv().FlowFromLiterPerMin(decimals, static_cast<float>(FlowLiterPerMin), FlowUnit);
+        TUnitConv::FlowFromLiterPerMin(decimals, static_cast<float>(FlowLiterPerMin), FlowUnit);
     char text[32];
     const auto written = std::to_chars(text, text + sizeof text, shown);
     double value = shown;

@@ -9,8 +9,8 @@ struct TEntryQuantity {
     TSelectionList UnitList;
     TSelectionGroup Group;        // its caption names the quantity in messages
     float OperatingPoint::*Field; // the value in base units
-    float (TUnitConv::*ToBase)(int&, float, int) const;
-    float (TUnitConv::*FromBase)(int&, float, int) const;
+    float (*ToBase)(int&, float, int);
+    float (*FromBase)(int&, float, int);
     // Significant digits of the entry rewritten in another unit: a flow in m³/h needs more.
     int UnitChangePrecision;
 };

@@ -10,19 +10,19 @@ namespace {
 
 constexpr int Precision = 10;
 
-using Conversion = float (TUnitConv::*)(int&, float, int) const;
+using Conversion = float (*)(int&, float, int);
 
 // Lower limits round half up and upper limits down, so that a limit shown in another unit is
 // never outside the range the calculation accepts.
 QString LowerLimit(Conversion FromBase, float Base, int Unit) {
     int decimals = 0;
-    const float value = (TUnitConv().*FromBase)(decimals, Base, Unit);
+    const float value = FromBase(decimals, Base, Unit);
     return FormatFixed(std::floor(value + 0.5), Precision, 0);
 }
 
 QString UpperLimit(Conversion FromBase, float Base, int Unit) {
     int decimals = 0;
-    const float value = (TUnitConv().*FromBase)(decimals, Base, Unit);
+    const float value = FromBase(decimals, Base, Unit);
     return FormatFixed(std::floor(value), Precision, 0);
 }
 
@@ -62,6 +62,6 @@ QString MaxCoolingRequiredText(int HeatUnit) {
 
 QString FlowLimitText(float Flow, int FlowUnit) {
     int decimals = 0;
-    const float value = TUnitConv().FlowFromLiterPerMin(decimals, Flow, FlowUnit);
+    const float value = TUnitConv::FlowFromLiterPerMin(decimals, Flow, FlowUnit);
     return FormatFixed(value, Precision, decimals);
 }

@@ -99,7 +99,7 @@ void TSelectionController::StoreEntry(TSelectionEntry Entry) {
         decimals = TUnitConv::GetNoOfDeciFromString(text);
     } else {
         const float base = pumpFlowShown ? TypedOilFlow : Point.*quantity.Field;
-        value = (TUnitConv().*quantity.FromBase)(decimals, base, unit);
+        value = quantity.FromBase(decimals, base, unit);
     }
     if (std::isfinite(value))
         Settings.SetRegString(StoredNumber(value, decimals), Page1Key,

@@ -6,9 +6,9 @@
 
 #include <QString>
 
-TServiceEntry::TServiceEntry(TServiceView& View, TStoredValues& Settings, TServiceMargins& Margins,
-                             TEdition Edition)
-    : View(View), Settings(Settings), Margins(Margins), Edition(Edition) {}
+TServiceEntry::TServiceEntry(TServiceView& View, TStoredValues& Settings, TMessageService& Messages,
+                             TServiceMargins& Margins, TEdition Edition)
+    : View(View), Settings(Settings), Messages(Messages), Margins(Margins), Edition(Edition) {}
 
 bool TServiceEntry::Image2MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers Modifiers) {
     if (Button != Qt::RightButton || !Modifiers.testFlag(Qt::ControlModifier))
@@ -21,7 +21,7 @@ bool TServiceEntry::Image2MouseUp(Qt::MouseButton Button, Qt::KeyboardModifiers 
             return false;
         if (password == expected)
             break;
-        if (!Messages().YesNo(QStringLiteral("Wrong password! Will you try again?")))
+        if (!Messages.YesNo(QStringLiteral("Wrong password! Will you try again?")))
             return false;
     }
     const TServiceMargins before = Margins;

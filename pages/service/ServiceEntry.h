@@ -5,16 +5,17 @@
 
 #include <QtCore/qnamespace.h>
 
+class TMessageService;
 class TServiceView;
 class TStoredValues;
 
 // The hidden service entry on the selection page's logo: behind the edition's service password,
 // the margins dialog, which edits the running program's `Margins` and stores them when it ends
-// with OK.
+// with OK. A wrong password is told through `Messages`.
 class TServiceEntry {
 public:
-    TServiceEntry(TServiceView& View, TStoredValues& Settings, TServiceMargins& Margins,
-                  TEdition Edition);
+    TServiceEntry(TServiceView& View, TStoredValues& Settings, TMessageService& Messages,
+                  TServiceMargins& Margins, TEdition Edition);
 
     // A mouse button released over the logo. Only the right button with Ctrl held opens the
     // entry; a wrong password may be tried again as often as the user wants. True when the
@@ -24,6 +25,7 @@ public:
 private:
     TServiceView& View;
     TStoredValues& Settings;
+    TMessageService& Messages;
     TServiceMargins& Margins;
     TEdition Edition;
 };

@@ -30,7 +30,8 @@ QString& AcceptedOf(std::array<QString, 2>& accepted, TMarginEntry entry) {
 
 } // namespace
 
-TTempDevController::TTempDevController(TTempDevView& View) : View(View) {}
+TTempDevController::TTempDevController(TTempDevView& View, TMessageService& Messages)
+    : View(View), Messages(Messages) {}
 
 void TTempDevController::FormShow(const TServiceMargins& Current) {
     Edited = Current;
@@ -64,8 +65,8 @@ void TTempDevController::EntryChange(TMarginEntry Entry) {
         return;
     }
     const QString quoted = QLatin1Char('"') + text + QLatin1Char('"');
-    Messages().Error(quoted + (value ? QStringLiteral(" is less than zero.")
-                                     : QStringLiteral(" is not an integer.")));
+    Messages.Error(quoted + (value ? QStringLiteral(" is less than zero.")
+                                   : QStringLiteral(" is not an integer.")));
     View.SetEntryText(Entry, AcceptedOf(Accepted, Entry));
     View.SelectEntryText(Entry);
 }

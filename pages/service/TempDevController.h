@@ -7,11 +7,14 @@
 
 #include <array>
 
+class TMessageService;
+
 // The logic of the margins dialog: it shows the two service margins, keeps its entries to the
-// integers 0 to 99 (or nothing) and sets the margins it shows when it ends with OK.
+// integers 0 to 99 (or nothing) and sets the margins it shows when it ends with OK. A refused
+// entry is told through `Messages`.
 class TTempDevController {
 public:
-    explicit TTempDevController(TTempDevView& View);
+    TTempDevController(TTempDevView& View, TMessageService& Messages);
 
     // The dialog is shown: its texts and `Current`, the margins it edits.
     void FormShow(const TServiceMargins& Current);
@@ -29,6 +32,7 @@ private:
     void WriteEntry(TMarginEntry Entry, const QString& Text);
 
     TTempDevView& View;
+    TMessageService& Messages;
     TServiceMargins Edited;
     // What each entry showed after its last accepted change: the text a refused change undoes
     // to.

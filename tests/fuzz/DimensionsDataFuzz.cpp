@@ -37,13 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     THeadlessDimensionsView view;
     view.CatalogueDirectory = FuzzDataDir();
     TMemoryDimensionsSettings settings;
-    TDimensionsController controller(view, settings);
+    TRecordingMessages messages;
+    TDimensionsController controller(view, settings, messages);
     // Each series' first model, as the page shows it on entering, and one more picked by the
     // input, in an energy unit picked by it too: reading the files once per model would leave
     // the fuzzer a few runs a second.
     for (const TCoolerType series : AllSeries) {
-        TRecordingMessages messages;
-        const TScopedMessageService record(messages);
+        messages.Shown.clear();
         view.EnergyUnit = static_cast<int>(size % HeatUnitCount);
         controller.ShowDimensionSeries(series);
         CheckShown(view, messages);

@@ -45,10 +45,9 @@ void RunArguments(const QStringList& arguments) {
 
 void TypeIntoThePage(const QStringList& texts) {
     TRecordingMessages messages;
-    const TScopedMessageService recordMessages(messages);
     THeadlessHeatLoadView view;
     TMemoryStoredValues settings;
-    THeatLoadController controller(view, settings);
+    THeatLoadController controller(view, settings, messages);
     controller.ResetInputs();
     for (qsizetype i = 0; i < texts.size(); ++i) {
         const THeatLoadEntry entry =

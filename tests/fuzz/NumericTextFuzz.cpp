@@ -16,7 +16,7 @@
 
 namespace {
 
-using Conversion = float (TUnitConv::*)(int&, float, int) const;
+using Conversion = float (*)(int&, float, int);
 
 struct TConversionPair {
     Conversion ToBase;
@@ -70,10 +70,10 @@ void ReadTyped(const QString& typed) {
         // -1 is a list with nothing picked; 6 lies beyond every list.
         for (int unit = -1; unit <= 6; ++unit) {
             int decimals = 0;
-            const float base = (conv.*pair.ToBase)(decimals, value, unit);
+            const float base = pair.ToBase(decimals, value, unit);
             Require(decimals >= 0 && decimals <= 5, "decimals of a conversion");
             CheckWritten(base, decimals);
-            const float shown = (conv.*pair.FromBase)(decimals, base, unit);
+            const float shown = pair.FromBase(decimals, base, unit);
             Require(decimals >= 0 && decimals <= 5, "decimals of a conversion");
             CheckWritten(shown, decimals);
         }

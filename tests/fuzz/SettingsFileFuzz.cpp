@@ -41,8 +41,8 @@ void CheckRoundTrip(const QByteArray& bytes) {
             QString::fromUtf8(written));
 }
 
-void ReadEveryValue() {
-    const TRegRoutines reg;
+void ReadEveryValue(const TSettingsRoots& roots) {
+    const TRegRoutines reg(roots);
     const int allowed = reg.IsProgramAllowed();
     Require(allowed >= TRegRoutines::ProgramRefused && allowed <= TRegRoutines::UserCopyCurrent,
             "the installation check answers one of its three results");
@@ -72,10 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     for (const TEdition edition : {TEdition::US, TEdition::European}) {
         TSettingsRoots roots = Roots();
         roots.Edition = edition;
-        const TScopedSettingsRoots inEdition(roots);
-        WriteFile(Roots().UserFile, bytes);
-        WriteFile(Roots().MachineFile, bytes);
-        ReadEveryValue();
+        WriteFile(roots.UserFile, bytes);
+        WriteFile(roots.MachineFile, bytes);
+        ReadEveryValue(roots);
     }
     return 0;
 }

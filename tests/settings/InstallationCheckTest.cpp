@@ -77,7 +77,7 @@ protected:
         return value;
     }
 
-    TRegRoutines Reg;
+    TRegRoutines Reg{Roots};
 };
 
 TEST_F(InstallationCheckTest, AFirstStartSeedsEverySeededValueOnce) {
@@ -258,16 +258,16 @@ TEST_F(InstallationCheckTest, AnUnreadableUserCopyIsKeptAsideAndSeededAfresh) {
 }
 
 TEST_F(InstallationCheckTest, TheEuropeanEditionWorksUnderItsOwnKey) {
-    const TScopedSettingsRoots europeanRoots({UserFile, MachineFile, TEdition::European});
+    const TRegRoutines reg({UserFile, MachineFile, TEdition::European});
     TMachineCopy european;
     european.Key = QStringLiteral("Software\\Kylvane");
     WriteMachine(TMachineCopy().Bytes()); // the US edition's installation only
-    EXPECT_EQ(Reg.IsProgramAllowed(), TRegRoutines::ProgramRefused);
+    EXPECT_EQ(reg.IsProgramAllowed(), TRegRoutines::ProgramRefused);
 
     WriteMachine(european.Bytes());
-    EXPECT_EQ(Reg.IsProgramAllowed(), TRegRoutines::UserCopyOutdated);
-    ASSERT_TRUE(Reg.CopyToCurrentUser());
-    EXPECT_EQ(Reg.IsProgramAllowed(), TRegRoutines::UserCopyCurrent);
+    EXPECT_EQ(reg.IsProgramAllowed(), TRegRoutines::UserCopyOutdated);
+    ASSERT_TRUE(reg.CopyToCurrentUser());
+    EXPECT_EQ(reg.IsProgramAllowed(), TRegRoutines::UserCopyCurrent);
     EXPECT_TRUE(FileBytes(UserFile).contains("[Software\\Kylvane\\Page5]"));
 }
 

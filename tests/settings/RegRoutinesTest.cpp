@@ -19,7 +19,7 @@ const QByteArray UserCopy = "[Software\\Brenvik\\Brenvik Cooler US\\FilePath]\n"
 class RegRoutinesTest : public SettingsRootsTest {
 protected:
     RegRoutinesTest() { WriteUser(UserCopy); }
-    TRegRoutines Reg;
+    TRegRoutines Reg{Roots};
 };
 
 TEST_F(RegRoutinesTest, TextsAndIntegersNeverStandInForEachOther) {
@@ -173,8 +173,7 @@ TEST_F(RegRoutinesTest, AnUnreadableUserCopyFailsEveryOperationAndIsLeftAsItIs) 
 }
 
 TEST(RegRoutinesWithoutRoots, EveryOperationFails) {
-    TScopedSettingsRoots noRoots(TSettingsRoots{});
-    TRegRoutines reg;
+    const TRegRoutines reg{TSettingsRoots{}};
     int32_t number = 0;
     EXPECT_EQ(reg.IsProgramAllowed(), TRegRoutines::ProgramRefused);
     EXPECT_FALSE(reg.CopyToCurrentUser());

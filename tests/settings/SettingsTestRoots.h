@@ -35,5 +35,5 @@ protected:
     QTemporaryDir Dir;
     const QString UserFile;
     const QString MachineFile;
-    TScopedSettingsRoots Roots;
+    const TSettingsRoots Roots;
 };

@@ -30,8 +30,8 @@ QString CounterText(int number) {
 }
 
 // One round of the "pages" mode; false as soon as a write fails.
-bool StorePages(int number) {
-    TRegStoredValues store;
+bool StorePages(const TSettingsRoots& roots, int number) {
+    TRegStoredValues store(roots);
     for (const TSeededKey& key : SeededKeys()) {
         if (key.EndPath != QLatin1String("\\Page2"))
             continue;
@@ -57,13 +57,13 @@ int main(int argc, char** argv) {
     const int first = args[4].toInt();
     const int last = args[5].toInt();
 
-    SetSettingsRoots({args[1], QString(), TEdition::US});
-    const TRegRoutines reg;
+    const TSettingsRoots roots{args[1], QString(), TEdition::US};
+    const TRegRoutines reg(roots);
     for (int i = first; i <= last; ++i) {
         if (mode == QLatin1StringView("printsetup")) {
             // The print setup's writes fail silently, as the user's dialog does.
-            TRegPrintSetupSettings().Store(i, QStringLiteral("our %1").arg(i),
-                                           QStringLiteral("your %1").arg(i));
+            TRegPrintSetupSettings(roots).Store(i, QStringLiteral("our %1").arg(i),
+                                                QStringLiteral("your %1").arg(i));
             std::printf("%d\n", i);
             std::fflush(stdout);
             continue;
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
             written = reg.SetRegInteger(i, QStringLiteral("\\Page1"), name) &&
                       reg.SetRegString(CounterText(i), QStringLiteral("\\Page2"), name);
         else if (mode == QLatin1StringView("pages"))
-            written = StorePages(i);
+            written = StorePages(roots, i);
         else
             written = reg.SetRegInteger(i, QStringLiteral("\\Page1"), name + QString::number(i));
         if (!written)

@@ -82,10 +82,9 @@ TEST(ShippedMachineSettings, TheBuildTreesCopySeedsAUserOnceAndPointsAtTheBuildT
     for (const TEditionDefaults& edition : Editions) {
         SCOPED_TRACE(edition.File);
         QTemporaryDir home;
-        TScopedSettingsRoots roots({home.filePath(QStringLiteral("user.ini")),
-                                    BuildDataDir + u'/' + QString::fromLatin1(edition.File),
-                                    edition.US ? TEdition::US : TEdition::European});
-        TRegRoutines reg;
+        const TRegRoutines reg({home.filePath(QStringLiteral("user.ini")),
+                                BuildDataDir + u'/' + QString::fromLatin1(edition.File),
+                                edition.US ? TEdition::US : TEdition::European});
 
         EXPECT_EQ(reg.IsProgramAllowed(), TRegRoutines::UserCopyOutdated);
         ASSERT_TRUE(reg.CopyToCurrentUser());

@@ -53,7 +53,7 @@ protected:
         return last;
     }
 
-    TRegRoutines Reg;
+    TRegRoutines Reg{Roots};
 };
 
 TEST_F(WriteSafetyTest, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewValues) {

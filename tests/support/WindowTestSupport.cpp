@@ -61,9 +61,14 @@ WindowTest::WindowTest()
 
 WindowTest::~WindowTest() = default;
 
+std::unique_ptr<TfKylvane> WindowTest::NewWindow() {
+    return std::make_unique<TfKylvane>(Recorded,
+                                       [this](const QString&, TEdition) { return Roots; });
+}
+
 std::unique_ptr<TfKylvane>
 WindowTest::StartWindow(const std::function<void(TfKylvane&)>& BeforeStartUp) {
-    auto window = std::make_unique<TfKylvane>([this](const QString&, TEdition) { return Roots; });
+    std::unique_ptr<TfKylvane> window = NewWindow();
     if (BeforeStartUp)
         BeforeStartUp(*window);
     window->FormCreate();

@@ -23,6 +23,8 @@ protected:
     WindowTest();
     ~WindowTest() override;
 
+    // The window on the test's settings files, only constructed.
+    std::unique_ptr<TfKylvane> NewWindow();
     // Constructs the window, runs its start-up and shows it, as the program does.
     // `BeforeStartUp` registers page logic the way the program does before the start-up.
     std::unique_ptr<TfKylvane>
@@ -45,10 +47,6 @@ protected:
     QTemporaryDir Dir;
     TSettingsRoots Roots;
     TRecordingMessages Recorded;
-
-private:
-    TScopedMessageService RecordMessages{Recorded};
-    TScopedSettingsRoots RestoreRoots{TSettingsRoots{}};
 };
 
 // The settings key of this build's edition followed by `EndPath`, as the files spell it.

@@ -15,8 +15,8 @@ struct ControlCase {
 class Control : public WindowTest, public ::testing::WithParamInterface<ControlCase> {};
 
 TEST_P(Control, ExistsByItsNameAndKind) {
-    TfKylvane window;
-    const QObject* control = window.findChild<QObject*>(GetParam().Name);
+    const std::unique_ptr<TfKylvane> window = NewWindow();
+    const QObject* control = window->findChild<QObject*>(GetParam().Name);
     ASSERT_NE(control, nullptr);
     EXPECT_TRUE(control->inherits(GetParam().Kind)) << control->metaObject()->className();
 }
@@ -54,8 +54,8 @@ class UnitList : public WindowTest, public ::testing::WithParamInterface<UnitLis
 
 // The positions are the unit ordinals the settings store keeps.
 TEST_P(UnitList, HoldsItsItemsInOrder) {
-    TfKylvane window;
-    const auto* list = window.findChild<QComboBox*>(GetParam().Name);
+    const std::unique_ptr<TfKylvane> window = NewWindow();
+    const auto* list = window->findChild<QComboBox*>(GetParam().Name);
     ASSERT_NE(list, nullptr);
     QStringList items;
     for (int i = 0; i < list->count(); ++i)
@@ -81,9 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The accelerator choice and the text application address menu items by position.
 TEST_F(WindowTest, FileMenuHoldsItsItemsAndSeparatorsInOrder) {
-    TfKylvane window;
+    const std::unique_ptr<TfKylvane> window = NewWindow();
     QStringList names;
-    for (const QAction* item : window.mmFile->actions())
+    for (const QAction* item : window->mmFile->actions())
         names.append(item->objectName());
     EXPECT_EQ(names, (QStringList{"mmCooler", "mmPower", "mmDimension", "mmBar2", "mmLanguage",
                                   "mmBar4", "mmPrint", "mmBar5", "mmExit"}));

@@ -153,7 +153,7 @@ TEST_F(CupsPrinting, MotorTableJobCompletesWithTheLaidOutPages) {
     const qsizetype expectedPages = LayOutMotorTable(input, TDeviceTextMetrics(*printer)).size();
     ASSERT_GE(expectedPages, 2);
 
-    ASSERT_TRUE(PrintMotorTable(grid, "Version 2.03", BuildEdition()));
+    ASSERT_TRUE(PrintMotorTable(grid, "Version 2.03", BuildEdition(), Recorded));
     EXPECT_TRUE(Recorded.Shown.isEmpty()) << Recorded.Texts().join('\n').toStdString();
 
     const QString printed = PrintedFile();

@@ -91,7 +91,7 @@ TEST_F(DimensionsView, SelectionPagesSeriesGoesOverToTheDimensionsPageAndIsKept)
 
     int32_t series = -1;
     int32_t model = -1;
-    const TRegRoutines store;
+    const TRegRoutines store(Window->StoreRoots());
     EXPECT_TRUE(store.GetRegInteger(series, "\\Page3", "CoolerType"));
     EXPECT_TRUE(store.GetRegInteger(model, "\\Page3", "CoolerTypeCombo"));
     EXPECT_EQ(series, Cooler_System);

@@ -33,7 +33,8 @@ TEST_F(WindowTest, AStoredLanguageWithoutTextsStartsInEnglish) {
     auto window = StartWindow();
     for (const TLanguageType stored : {CHECKISH, FINNISH}) {
         SCOPED_TRACE(stored);
-        ASSERT_TRUE(TRegRoutines().SetRegInteger(stored, "\\Page5", "Language"));
+        ASSERT_TRUE(
+            TRegRoutines(window->StoreRoots()).SetRegInteger(stored, "\\Page5", "Language"));
 
         window = RestartWindow(window);
 

@@ -26,7 +26,7 @@ TEST_F(WindowTest, ChoosingSpanishMarksFreeLettersAndIsRememberedAtTheNextStart)
                            "&Dimensiones", "-", "&Idioma", "-", "I&mpresora", "-", "S&alir"}));
     EXPECT_EQ(TabCaptions(*window), SpanishTabs);
     int32_t stored = -1;
-    EXPECT_TRUE(TRegRoutines().GetTextNo(stored));
+    EXPECT_TRUE(TRegRoutines(window->StoreRoots()).GetTextNo(stored));
     EXPECT_EQ(stored, SPANISH);
 
     window = RestartWindow(window);
@@ -44,7 +44,7 @@ TEST_F(WindowTest, ChoosingSpanishMarksFreeLettersAndIsRememberedAtTheNextStart)
 TEST_F(WindowTest, EnteringTheLanguagePageSelectsALanguageStoredMeanwhile) {
     auto window = StartWindow();
     // Another instance of the program chose Spanish.
-    ASSERT_TRUE(TRegRoutines().SetRegInteger(SPANISH, "\\Page5", "Language"));
+    ASSERT_TRUE(TRegRoutines(window->StoreRoots()).SetRegInteger(SPANISH, "\\Page5", "Language"));
 
     window->PageControl1->setCurrentIndex(LanguagePageIndex);
 

@@ -140,7 +140,7 @@ TEST_F(Printing, ThePrintButtonWritesTheReportInTheChosenLanguageIntoTheDocument
     // The logo goes straight into the document; the user's clipboard is left alone.
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "what the user copied");
 
-    const TRegRoutines store;
+    const TRegRoutines store(Window->StoreRoots());
     int32_t language = -1;
     EXPECT_TRUE(store.GetRegInteger(language, "\\PrintPage", "LocalLaguage"));
     EXPECT_EQ(language, SPANISH);
@@ -252,7 +252,7 @@ TEST_F(Printing, AReportThatCannotBeSavedIsToldWithTheReasonAndLeavesNothing) {
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
     bool opened = false;
-    WriteAndOpenSelectionReport(ShownReport(), {}, notAFolder,
+    WriteAndOpenSelectionReport(ShownReport(), {}, Recorded, notAFolder,
                                 [&](const QString&) { return opened = true; });
     EXPECT_FALSE(opened);
     ASSERT_EQ(Recorded.Shown.size(), 1);
@@ -273,7 +273,7 @@ TEST_F(Printing, AReportTheSystemRefusesToWriteIsToldWithItsReasonAndLeavesNothi
     bool opened = false;
     {
         const TScopedFileSizeLimit limit(1024);
-        WriteAndOpenSelectionReport(ShownReport(), {}, folder,
+        WriteAndOpenSelectionReport(ShownReport(), {}, Recorded, folder,
                                     [&](const QString&) { return opened = true; });
     }
     EXPECT_FALSE(opened);

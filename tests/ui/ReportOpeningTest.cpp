@@ -91,11 +91,10 @@ TEST_F(ReportOpening, TheSavedReportOpensInTheDesktopsDefaultApplication) {
     written.Data.CatalogueName = "VAM_300_4_B";
     written.Data.OilGrade = "ISO VG 46";
     TRecordingMessages messages;
-    const TScopedMessageService recordMessages(messages);
 
     const QString documents = Dir.filePath("Documents");
     ASSERT_TRUE(QDir().mkpath(documents));
-    WriteAndOpenSelectionReport(written, {}, documents);
+    WriteAndOpenSelectionReport(written, {}, messages, documents);
 
     const QString report =
         QDir(documents).filePath(ReportFileName("KVAM 300-B", QDate::currentDate()));

@@ -136,7 +136,8 @@ TEST_F(ServiceDialogs, NewMarginsAreStoredAndUsedByTheNextCalculation) {
     EXPECT_EQ(Opened, (QStringList{"dlgWritePW", "dlgTempDev"}));
     EXPECT_EQ(Window->ServiceMargins.OutputOilAirDev, 40);
     int32_t stored = 0;
-    EXPECT_TRUE(TRegRoutines().GetRegInteger(stored, "\\Page1", "OutputOilAirDev"));
+    EXPECT_TRUE(
+        TRegRoutines(Window->StoreRoots()).GetRegInteger(stored, "\\Page1", "OutputOilAirDev"));
     EXPECT_EQ(stored, 40);
 
     // The page already shows what sizing under the new margin gives.
@@ -169,7 +170,8 @@ TEST_F(ServiceDialogs, MarginsDialogUndoesATypedMinusAndCancelKeepsTheMargins) {
     EXPECT_EQ(Recorded.Texts(), QStringList{"\"-\" is not an integer."});
     EXPECT_EQ(Window->ServiceMargins.OilMaxOilDev, 8);
     int32_t stored = 0;
-    EXPECT_FALSE(TRegRoutines().GetRegInteger(stored, "\\Page1", "OilMaxOilDev"));
+    EXPECT_FALSE(
+        TRegRoutines(Window->StoreRoots()).GetRegInteger(stored, "\\Page1", "OilMaxOilDev"));
 }
 
 } // namespace

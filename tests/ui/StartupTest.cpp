@@ -30,7 +30,7 @@ TEST_F(WindowTest, FreshUserIsSeededAndSeesTheStartPageInEnglish) {
     EXPECT_TRUE(window->LanguagePage->rbEnglish->isChecked());
     EXPECT_EQ(window->IniFilePath, QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/"));
     int32_t storedLanguage = -1;
-    EXPECT_TRUE(TRegRoutines().GetTextNo(storedLanguage));
+    EXPECT_TRUE(TRegRoutines(window->StoreRoots()).GetTextNo(storedLanguage));
     EXPECT_EQ(storedLanguage, ENGLISH);
 }
 
@@ -128,7 +128,7 @@ TEST_P(StoredLanguage, SelectsItsButtonAndStoresThatButtonsLanguage) {
 
     EXPECT_TRUE(window->LanguagePage->findChild<QRadioButton*>(GetParam().Button)->isChecked());
     int32_t stored = -1;
-    EXPECT_TRUE(TRegRoutines().GetTextNo(stored));
+    EXPECT_TRUE(TRegRoutines(window->StoreRoots()).GetTextNo(stored));
     EXPECT_EQ(stored, GetParam().StoredAfterStart);
     EXPECT_EQ(window->TheLanguage->GetLanguageType(), GetParam().StoredAfterStart);
 }

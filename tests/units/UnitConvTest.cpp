@@ -6,7 +6,7 @@
 
 namespace {
 
-using Conversion = float (TUnitConv::*)(int&, float, int) const;
+using Conversion = float (*)(int&, float, int);
 
 struct ConversionCase {
     const char* Name;
@@ -21,9 +21,8 @@ class UnitConversion : public testing::TestWithParam<ConversionCase> {};
 
 TEST_P(UnitConversion, GivesValueAndDecimals) {
     const ConversionCase& c = GetParam();
-    TUnitConv conv;
     int decimals = -99;
-    const float result = (conv.*c.Convert)(decimals, c.Value, c.Unit);
+    const float result = c.Convert(decimals, c.Value, c.Unit);
     EXPECT_NEAR(result, c.Expected, std::fabs(c.Expected) * 2e-6 + 1e-9);
     EXPECT_EQ(decimals, c.ExpectedDecimals);
 }
@@ -74,12 +73,11 @@ class UnitRoundTrip : public testing::TestWithParam<RoundTripCase> {};
 
 TEST_P(UnitRoundTrip, FromBaseUndoesToBaseInEveryUnit) {
     const RoundTripCase& c = GetParam();
-    TUnitConv conv;
     int decimals = 0;
     for (int unit = -1; unit < c.UnitCount; ++unit) {
         for (float value : {0.37f, 12.5f, 480.0f, 25000.0f}) {
-            const float base = (conv.*c.ToBase)(decimals, value, unit);
-            const float back = (conv.*c.FromBase)(decimals, base, unit);
+            const float base = c.ToBase(decimals, value, unit);
+            const float back = c.FromBase(decimals, base, unit);
             // Single precision through the base unit: a few units of the last place, relative
             // to the larger of the two magnitudes (a Fahrenheit value near 0 passes -17.8 degC).
             const float scale = std::max(std::fabs(value), std::fabs(base));
@@ -104,10 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(UnitRoundTrip, PoundPerHourIsTheMassFlowOfKilogramPerSecond) {
     // 3600 kg/h of oil is 1 kg/s: both mass-flow rows must give the same volume flow.
-    TUnitConv conv;
     int decimals = 0;
-    const float fromPounds = conv.FlowToLiterPerMin(decimals, 3600 / 0.45359237f, 5);
-    const float fromKilograms = conv.FlowToLiterPerMin(decimals, 1, 2);
+    const float fromPounds = TUnitConv::FlowToLiterPerMin(decimals, 3600 / 0.45359237f, 5);
+    const float fromKilograms = TUnitConv::FlowToLiterPerMin(decimals, 1, 2);
     EXPECT_NEAR(fromPounds, fromKilograms, 1e-4);
 }
 
@@ -133,21 +130,19 @@ TEST(DecimalSchemes, ThresholdsBelongToTheUpperRow) {
 }
 
 TEST(SpecificHeat, PerDegreeFahrenheitGoesThroughTheHeatUnits) {
-    TUnitConv conv;
-    EXPECT_NEAR(conv.SpecHeat_kW_C_To_BTU_hr_F(1), 3412 / 1.8, 1e-3);
-    EXPECT_NEAR(conv.SpecHeat_kW_C_To_HP_F(2), 2 * 1.341 / 1.8, 1e-6);
+    EXPECT_NEAR(TUnitConv::SpecHeat_kW_C_To_BTU_hr_F(1), 3412 / 1.8, 1e-3);
+    EXPECT_NEAR(TUnitConv::SpecHeat_kW_C_To_HP_F(2), 2 * 1.341 / 1.8, 1e-6);
 }
 
 TEST(ConvCTempToUnit, ConvertsAndCutsTheLabel) {
-    TUnitConv conv;
     double value = 100;
     QString label;
-    conv.ConvCTempToUnit(value, label, 10, 1);
+    TUnitConv::ConvCTempToUnit(value, label, 10, 1);
     EXPECT_DOUBLE_EQ(value, 212);
     EXPECT_EQ(label, QStringLiteral("°F"));
 
     value = 100;
-    conv.ConvCTempToUnit(value, label, 1, 0);
+    TUnitConv::ConvCTempToUnit(value, label, 1, 0);
     EXPECT_DOUBLE_EQ(value, 100);
     EXPECT_EQ(label, QStringLiteral("°"));
 }

@@ -40,13 +40,12 @@ void TypeInto(THeadlessSelectionView& view, TSelectionController& controller, TS
 void CalculateNewCooler(benchmark::State& state) {
     const auto series = static_cast<TCoolerType>(state.range(0));
     TRecordingMessages messages;
-    const TScopedMessageService quiet(messages);
     TLanguage language;
     THeadlessSelectionView view;
     view.CatalogueDirectory = IniFilePath;
     view.Language = &language;
     TMemoryStoredValues settings;
-    TSelectionController controller(view, settings);
+    TSelectionController controller(view, settings, messages);
     ApplySelectionTexts(view);
     controller.InitialisePage();
     view.SetSelectedSeries(series);

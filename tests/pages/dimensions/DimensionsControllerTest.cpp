@@ -408,9 +408,8 @@ TEST(BuiltDataSheets, EveryModelHasItsDrawingAndEverySeriesItsKey) {
     THeadlessDimensionsView view;
     view.CatalogueDirectory = QStringLiteral(AIRCOOLER_BUILD_DATA_DIR "/IniFiles/");
     TMemoryDimensionsSettings settings;
-    TDimensionsController controller(view, settings);
     TRecordingMessages recorded;
-    const TScopedMessageService quiet(recorded);
+    TDimensionsController controller(view, settings, recorded);
     int drawings = 0;
     for (TCoolerType series : {AC_Cooler, DC_Cooler, Cooler_System, VCS_Cooler}) {
         controller.ShowDimensionSeries(series);

@@ -16,10 +16,9 @@ protected:
         const QString& IniFilePath = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles/"));
 
     TRecordingMessages Recorded;
-    TScopedMessageService RecordMessages{Recorded};
     TScopedRegionalSettings Point{QLatin1Char('.')};
     TLanguage Language;
     THeadlessDimensionsView View;
     TMemoryDimensionsSettings Settings;
-    TDimensionsController Controller{View, Settings};
+    TDimensionsController Controller{View, Settings, Recorded};
 };

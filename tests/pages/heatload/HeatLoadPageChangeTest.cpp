@@ -20,7 +20,7 @@ protected:
     }
 
     THeadlessHeatLoadView Again;
-    THeatLoadController AgainController{Again, Settings};
+    THeatLoadController AgainController{Again, Settings, Shown};
 };
 
 TEST_F(PageChange, EntriesComeBackAsShownAndStayThroughEveryVisit) {
@@ -39,7 +39,7 @@ TEST_F(PageChange, EntriesComeBackAsShownAndStayThroughEveryVisit) {
     for (int visit = 1; visit <= 3; ++visit) {
         SCOPED_TRACE(visit);
         THeadlessHeatLoadView again;
-        THeatLoadController againController(again, Settings);
+        THeatLoadController againController(again, Settings, Shown);
         ApplyHeatLoadTexts(again, Language);
         againController.RestoreInputs();
 

@@ -51,9 +51,8 @@ protected:
 
     TScopedRegionalSettings Point{QLatin1Char('.')};
     TRecordingMessages Shown;
-    TScopedMessageService Capture{Shown};
     TLanguage Language;
     THeadlessHeatLoadView View;
     TMemoryStoredValues Settings;
-    THeatLoadController Controller{View, Settings};
+    THeatLoadController Controller{View, Settings, Shown};
 };

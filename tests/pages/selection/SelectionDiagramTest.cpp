@@ -187,7 +187,7 @@ TEST_F(SelectionDiagram, UnitsFollowTheLists) {
         ASSERT_NE(chosen, nullptr);
         int decimals = 0;
         EXPECT_FLOAT_EQ(chosen->Points.first().Flow,
-                        TUnitConv().FlowFromLiterPerMin(decimals, 20, c.FlowUnit));
+                        TUnitConv::FlowFromLiterPerMin(decimals, 20, c.FlowUnit));
         EXPECT_EQ(diagram.FlowCaption, "Oil flow");
         EXPECT_EQ(diagram.DissipationCaption, "Sp. heat dissipation");
     }

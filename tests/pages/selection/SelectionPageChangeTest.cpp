@@ -94,7 +94,7 @@ TEST_F(SelectionPageChange, StartingAgainRestoresChoicesAndEntriesInTheirUnits) 
     view.Language = &Language;
     view.OnApplyLanguageTexts = [&] { ApplySelectionTexts(view); };
     view.ApplyLanguageTexts();
-    TSelectionController again(view, Settings, Models);
+    TSelectionController again(view, Settings, Shown, Models);
     again.InitialisePage();
     again.RestoreInputs();
 
@@ -269,7 +269,7 @@ TEST_F(SelectionPageChange, StoredModeCountsOnlyWhileTheModeCanBeChosen) {
         if (c.Stored)
             settings.SetRegInteger(*c.Stored, Page1Key, "FixedTempMode");
         View.ModeGroupShown = c.Visible;
-        TSelectionController controller(View, settings, Models);
+        TSelectionController controller(View, settings, Shown, Models);
         controller.LoadFixedTempMode();
         EXPECT_EQ(controller.InletTempHeld(), c.FixedInletTemp);
         EXPECT_EQ(View.FixedTempSelected, c.FixedInletTemp);
@@ -295,8 +295,9 @@ TEST(SelectionModelList, FollowsTheStoredPositionWithinTheSeries) {
     TDimensionsRecordingView view;
     view.KeptCaptions.AlterationsNote = "Subject to technical alterations.";
     TMemoryStoredValues settings;
+    TRecordingMessages messages;
     TFixtureModelLists models;
-    TSelectionController controller(view, settings, models);
+    TSelectionController controller(view, settings, messages, models);
 
     const struct {
         TCoolerType Series;

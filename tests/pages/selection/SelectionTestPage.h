@@ -43,12 +43,11 @@ protected:
 
     TScopedRegionalSettings Point{QLatin1Char('.')};
     TRecordingMessages Shown;
-    TScopedMessageService Capture{Shown};
     TLanguage Language;
     THeadlessSelectionView View;
     TMemoryStoredValues Settings;
     TFixtureModelLists Models;
-    TSelectionController Controller{View, Settings, Models};
+    TSelectionController Controller{View, Settings, Shown, Models};
 };
 
 QString TypedText(float value);

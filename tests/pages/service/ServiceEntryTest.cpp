@@ -22,11 +22,10 @@ protected:
     void OpenWithCtrlRightClick() { Entry.Image2MouseUp(Qt::RightButton, Qt::ControlModifier); }
 
     TRecordingMessages Shown;
-    TScopedMessageService Capture{Shown};
-    TScriptedDialogs Dialogs;
+    TScriptedDialogs Dialogs{Shown};
     TLoggedStoredValues Settings;
     TServiceMargins Margins{5, 9};
-    TServiceEntry Entry{Dialogs, Settings, Margins, TEdition::US};
+    TServiceEntry Entry{Dialogs, Settings, Shown, Margins, TEdition::US};
 };
 
 struct TMouseCase {
@@ -64,7 +63,7 @@ struct TPasswordCase {
 class Password : public ServiceEntry, public testing::WithParamInterface<TPasswordCase> {};
 
 TEST_P(Password, IsTheEditionsExactly) {
-    TServiceEntry entry(Dialogs, Settings, Margins,
+    TServiceEntry entry(Dialogs, Settings, Shown, Margins,
                         GetParam().USEdition ? TEdition::US : TEdition::European);
     Dialogs.Passwords = {GetParam().Typed};
     entry.Image2MouseUp(Qt::RightButton, Qt::ControlModifier);
@@ -198,10 +197,10 @@ TEST_F(ServiceEntry, MarginsSurviveARestartOnlyWhereTheStoreHasTheirKey) {
         if (withPage1)
             file.write("[Software\\Brenvik\\Brenvik Cooler US\\Page1]\n");
         file.close();
-        const TScopedSettingsRoots roots({userFile, QString(), TEdition::US});
+        const TSettingsRoots roots{userFile, QString(), TEdition::US};
 
-        TRegStoredValues store;
-        TServiceEntry entry(Dialogs, store, Margins, TEdition::US);
+        TRegStoredValues store(roots);
+        TServiceEntry entry(Dialogs, store, Shown, Margins, TEdition::US);
         Dialogs.Passwords = {USPassword};
         Dialogs.UseMargins = [](TTempDevDialog& dialog) {
             dialog.Type(TMarginEntry::AirOutOilOut, "7");
@@ -212,8 +211,9 @@ TEST_F(ServiceEntry, MarginsSurviveARestartOnlyWhereTheStoreHasTheirKey) {
         EXPECT_EQ(Margins, (TServiceMargins{7, 8}));
 
         int32_t stored = 0;
-        EXPECT_EQ(TRegRoutines().GetRegInteger(stored, "\\Page1", "OutputOilAirDev"), withPage1);
-        EXPECT_EQ(TRegRoutines().GetRegInteger(stored, "\\Page1", "OilMaxOilDev"), withPage1);
+        EXPECT_EQ(TRegRoutines(roots).GetRegInteger(stored, "\\Page1", "OutputOilAirDev"),
+                  withPage1);
+        EXPECT_EQ(TRegRoutines(roots).GetRegInteger(stored, "\\Page1", "OilMaxOilDev"), withPage1);
         if (withPage1) {
             EXPECT_EQ(stored, 8);
         }

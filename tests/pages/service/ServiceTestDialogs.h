@@ -33,22 +33,27 @@ public:
     std::optional<TMarginEntry> Focused;
 };
 
-// The margins dialog with its logic, driven as a user would.
+// The margins dialog with its logic, driven as a user would, telling `Messages` what it refuses.
 struct TTempDevDialog {
+    explicit TTempDevDialog(TMessageService& Messages) : Logic(Form, Messages) {}
+
     void Type(TMarginEntry entry, const QString& text) {
         Form.SetEntryText(entry, text);
         Logic.EntryChange(entry);
     }
 
     TTempDevForm Form;
-    TTempDevController Logic{Form};
+    TTempDevController Logic;
 };
 
 // The password and margins dialogs answered by the test: each showing of the password dialog
 // takes the next of Passwords, and cancels once they are used up; the margins dialog runs
-// UseMargins on a fresh dialog and ends with OK when that returns true.
+// UseMargins on a fresh dialog, which tells `Messages` what it refuses, and ends with OK when
+// that returns true.
 class TScriptedDialogs : public TServiceView {
 public:
+    explicit TScriptedDialogs(TMessageService& Messages) : Messages(Messages) {}
+
     bool ExecutePasswordDialog(QString& Password) override {
         ++PasswordShowings;
         if (Passwords.isEmpty())
@@ -58,7 +63,7 @@ public:
     }
     bool ExecuteMarginsDialog(TServiceMargins& Margins) override {
         ++MarginsShowings;
-        TTempDevDialog dialog;
+        TTempDevDialog dialog(Messages);
         dialog.Logic.FormShow(Margins);
         const bool ok = UseMargins && UseMargins(dialog);
         if (ok) {
@@ -72,6 +77,9 @@ public:
     std::function<bool(TTempDevDialog&)> UseMargins;
     int PasswordShowings = 0;
     int MarginsShowings = 0;
+
+private:
+    TMessageService& Messages;
 };
 
 // Stored values in memory with a log of every write, in order.

@@ -15,8 +15,7 @@ protected:
     QString Text(M entry) const { return Dialog.Form.EntryText(entry); }
 
     TRecordingMessages Shown;
-    TScopedMessageService Capture{Shown};
-    TTempDevDialog Dialog;
+    TTempDevDialog Dialog{Shown};
 };
 
 TEST_F(MarginsDialog, ShowsItsTextsAndTheCurrentMargins) {
