@@ -276,7 +276,7 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QT
         tables.push_back(job == 0 ? table : table.Unshared());
     }
     // Large enough that starting the threads of a slice costs little beside sizing its rows.
-    const qsizetype sliceRows = 1024 * options.Jobs;
+    const qsizetype sliceRows = 256 * options.Jobs;
     // The rows that do not read count as done from the start; the others as they are sized.
     TBatchProgress progress(Err, ErrIsTerminal, count.Rows);
     qsizetype done = count.Unread;
