@@ -20,20 +20,31 @@ int Utf8Length(QChar c) {
     return 3;
 }
 
+// A field as an outline gives it: empty when the field is blank, a mark otherwise.
+QString OutlineOf(QStringView Text) {
+    return Text.trimmed().isEmpty() ? QString() : QStringLiteral("*");
+}
+
 // Reads a text record after record, from `Start`, the record there starting on line `Line`.
 class TCsvReader {
 public:
     TCsvReader(QStringView Text, qsizetype Start, int Line) : Text(Text), Pos(Start), Line(Line) {}
 
+    // Fields are read as their outline (OutlineOf): no text is copied.
+    void OutlineOnly() { KeepsText = false; }
+
     QList<TCsvRecord> ReadAll() {
         QList<TCsvRecord> records;
-        while (Pos < Text.size())
+        while (Pos < Text.size()) {
             records.append(ReadRecord());
+            FieldsHint = records.constLast().Fields.size();
+        }
         return records;
     }
 
     TCsvRecord ReadRecord() {
         TCsvRecord record;
+        record.Fields.reserve(FieldsHint);
         record.Line = Line;
         RecordStart = Pos;
         while (true) {
@@ -59,6 +70,8 @@ public:
     int LineNumber() const { return Line; }
     // A quoted field ran to the end of the text: more text may still close it.
     bool RanOutInQuote() const { return QuoteOpenAtEnd; }
+    // Records mostly have as many fields as the one before: room for them is made at once.
+    void ExpectFields(qsizetype Fields) { FieldsHint = Fields; }
 
 private:
     bool AtQuote() const { return Pos < Text.size() && Text[Pos] == Quote; }
@@ -89,7 +102,8 @@ private:
                 return RefuseLongCell(record);
             ++Pos;
         }
-        field = Text.mid(start, Pos - start).toString();
+        const QStringView text = Text.mid(start, Pos - start);
+        field = KeepsText ? text.toString() : OutlineOf(text);
         return true;
     }
 
@@ -98,11 +112,15 @@ private:
     bool ReadQuotedField(QString& field, TCsvRecord& record) {
         ++Pos;
         qsizetype bytes = 0;
-        // Keeps what the cell holds while it stays within the limit.
+        // Keeps what the cell holds while it stays within the limit; in outline, marks the cell
+        // once a part of it is not blank.
         const auto keep = [&](QStringView part) {
             for (const QChar c : part)
                 bytes += Utf8Length(c);
-            if (bytes <= MaxCsvCellBytes)
+            if (!KeepsText) {
+                if (field.isEmpty())
+                    field = OutlineOf(part);
+            } else if (bytes <= MaxCsvCellBytes)
                 field += part;
             else
                 field.clear(); // what was kept so far is given back
@@ -162,6 +180,8 @@ private:
     qsizetype RecordStart = 0;
     int Line = 1;
     bool QuoteOpenAtEnd = false;
+    qsizetype FieldsHint = 0;
+    bool KeepsText = true;
 };
 
 qsizetype AfterByteOrderMark(QStringView Text) {
@@ -189,15 +209,27 @@ TCsvStream::TCsvStream(QIODevice& Input, qint64 PieceBytes)
     : Input(Input), PieceBytes(PieceBytes) {}
 
 bool TCsvStream::Next(TCsvRecord& Record) {
+    return Read(Record, true);
+}
+
+bool TCsvStream::NextOutline(TCsvRecord& Record) {
+    return Read(Record, false);
+}
+
+bool TCsvStream::Read(TCsvRecord& Record, bool KeepText) {
     while (true) {
         if (Pos < Buffer.size()) {
             TCsvReader reader(Buffer, Pos, Line);
+            reader.ExpectFields(FieldsHint);
+            if (!KeepText)
+                reader.OutlineOnly();
             TCsvRecord record = reader.ReadRecord();
             // A record is whole once text follows it, or the input has ended; a quote still
             // open may be closed by text not yet read.
             if (AtEnd || (reader.Position() < Buffer.size() && !reader.RanOutInQuote())) {
                 Pos = reader.Position();
                 Line = reader.LineNumber();
+                FieldsHint = record.Fields.size();
                 Record = std::move(record);
                 return true;
             }

@@ -34,8 +34,13 @@ public:
     explicit TCsvStream(QIODevice& Input, qint64 PieceBytes = 64 * 1024);
     // The next record; false at the end of the input.
     bool Next(TCsvRecord& Record);
+    // The next record as Next reads it, its fields in outline: a blank field is empty, any other
+    // holds a mark instead of its text. Enough to count records or pass over them, copying no
+    // text.
+    bool NextOutline(TCsvRecord& Record);
 
 private:
+    bool Read(TCsvRecord& Record, bool KeepText);
     void ReadMore();
     void Decode(const QByteArray& Bytes);
 
@@ -49,7 +54,8 @@ private:
     QString Buffer;
     qsizetype Pos = 0;
     int Line = 1;
-    bool StartSeen = false; // a byte-order mark can only stand there
+    qsizetype FieldsHint = 0; // the fields of the record before
+    bool StartSeen = false;   // a byte-order mark can only stand there
     bool AtEnd = false;
 };
 

@@ -3,6 +3,7 @@
 #include "app/cli/BatchProgress.h"
 #include "app/cli/BatchRow.h"
 #include "app/cli/BatchTable.h"
+#include "app/cli/BatchWorkers.h"
 #include "app/cli/CommandOptions.h"
 #include "app/cli/ExitStatus.h"
 #include "core/OutputPath.h"
@@ -14,11 +15,7 @@
 #include <QTemporaryFile>
 #include <QThread>
 
-#include <atomic>
-#include <functional>
 #include <memory>
-#include <thread>
-#include <vector>
 
 namespace {
 
@@ -57,9 +54,9 @@ bool ParseBatchArguments(const QStringList& arguments, TBatchOptions& options, Q
     return true;
 }
 
-// The table as a file that can be read twice, once to count its rows for the progress and
-// once to size them: standard input, a FIFO or a device is first copied to a temporary file,
-// a piece at a time.
+// The table as a file that can be opened again by its name and read more than once: to count
+// its rows for the progress, and by each thread that sizes them. Standard input, a FIFO or a
+// device is first copied to a temporary file, a piece at a time.
 std::unique_ptr<QFile> OpenInput(const QString& name, QString& error) {
     auto input = std::make_unique<QFile>();
     const bool opened = name == StandardStream
@@ -72,7 +69,7 @@ std::unique_ptr<QFile> OpenInput(const QString& name, QString& error) {
                           .arg(WithVisibleControlCharacters(name), input->errorString());
         return nullptr;
     }
-    if (!input->isSequential())
+    if (name != StandardStream && !input->isSequential())
         return input;
     auto copy = std::make_unique<QTemporaryFile>();
     if (!copy->open()) {
@@ -102,29 +99,19 @@ struct TRowCount {
 };
 
 TRowCount CountRows(QFile& input) {
+    input.seek(0);
     TBatchTableReader reader(input);
     TBatchTable table;
     QString error;
     TRowCount count;
     if (reader.ReadHeader(table, error)) {
         TCsvRecord row;
-        while (reader.NextRow(row)) {
+        while (reader.NextRowOutline(row)) {
             ++count.Rows;
             count.Unread += RowReads(table, row, error) ? 0 : 1;
         }
     }
-    input.seek(0);
     return count;
-}
-
-// Up to `rows` rows of the table, as they follow.
-QList<TCsvRecord> ReadSlice(TBatchTableReader& reader, qsizetype rows) {
-    QList<TCsvRecord> slice;
-    slice.reserve(rows);
-    TCsvRecord row;
-    while (slice.size() < rows && reader.NextRow(row))
-        slice.append(std::move(row));
-    return slice;
 }
 
 // Where the results go: the standard output as they come, or a file written whole.
@@ -134,8 +121,8 @@ public:
         ToStandardOutput = name == StandardStream;
         return ToStandardOutput || File.Open(name, error);
     }
-    bool Write(const QString& text, QString& error) {
-        const QByteArray bytes = text.toUtf8();
+    bool Write(const QString& text, QString& error) { return Write(text.toUtf8(), error); }
+    bool Write(const QByteArray& bytes, QString& error) {
         return ToStandardOutput ? WriteStandardOutput(bytes, error) : File.Write(bytes, error);
     }
     bool Finish(QString& error) { return ToStandardOutput || File.Commit(error); }
@@ -144,59 +131,6 @@ private:
     bool ToStandardOutput = true;
     TWholeFileStream File;
 };
-
-// A row of the output as the CSV writer puts it, and whether the row was sized without fault.
-struct TAnsweredRow {
-    QString Line;
-    bool Sized = false;
-};
-
-// Answers the rows of `Slice` side by side in a thread for each of `Sizers`, each thread with the
-// sizer and the table of its index so that they share nothing they would wait for: a row that
-// does not read gets its message, the others are sized, and each is written out as its line, at
-// its place.
-// `Sized` hears of every row sized, one at a time and on this thread, so the progress it draws
-// is the same however the rows are shared out.
-QList<TAnsweredRow> AnswerRows(const std::vector<std::unique_ptr<TBatchSizer>>& Sizers,
-                               const std::vector<TBatchTable>& Tables,
-                               const QList<TCsvRecord>& Slice, const std::function<void()>& Sized) {
-    static const qsizetype statusColumn = BatchResultColumns().indexOf("status");
-    QList<TAnsweredRow> answered(Slice.size());
-    std::atomic<qsizetype> next{0};
-    std::atomic<qsizetype> done{0};
-    qsizetype told = 0;
-    const auto tell = [&] {
-        for (const qsizetype now = done; told < now; ++told)
-            Sized();
-    };
-    const auto work = [&](qsizetype job) {
-        const TBatchSizer& sizer = *Sizers[job];
-        const TBatchTable& table = Tables[job];
-        const bool telling = job == 0;
-        QMap<QString, QString> options;
-        QString error;
-        for (qsizetype i = next++; i < Slice.size(); i = next++) {
-            const bool reads = RowOptions(table, Slice[i], options, error);
-            const QStringList added = reads ? sizer.SizeRow(options) : UnsizedBatchRow(2, error);
-            answered[i] = {CsvRecord(BatchOutputRow(table, Slice[i], added)),
-                           added[statusColumn] == QLatin1String("0")};
-            if (!reads)
-                continue;
-            ++done;
-            if (telling)
-                tell();
-        }
-    };
-    std::vector<std::thread> threads;
-    const qsizetype jobs = std::min<qsizetype>(static_cast<qsizetype>(Sizers.size()), Slice.size());
-    for (qsizetype t = 1; t < jobs; ++t)
-        threads.emplace_back(work, t);
-    work(0);
-    for (std::thread& thread : threads)
-        thread.join();
-    tell();
-    return answered;
-}
 
 // A file to write that cannot be meant is refused before the rows are sized: a device or a
 // folder, or the table being read, which the results would replace.
@@ -251,10 +185,8 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QT
         Err << error << '\n';
         return 1;
     }
-    const TRowCount count = CountRows(*input);
-    TBatchTableReader reader(*input);
     TBatchTable table;
-    if (!reader.ReadHeader(table, error)) {
+    if (!TBatchTableReader(*input).ReadHeader(table, error)) {
         Err << WithVisibleControlCharacters(options.Input) << ": " << error << '\n';
         return 1;
     }
@@ -267,34 +199,29 @@ int RunBatchCommand(const QStringList& Arguments, const QString& IniFilePath, QT
     }
 
     // The rows are read, sized and written a slice at a time, in their order: the memory a
-    // table needs does not grow with its length.
-    // Each thread has a sizer and a copy of the table of its own.
-    std::vector<std::unique_ptr<TBatchSizer>> sizers;
-    std::vector<TBatchTable> tables;
-    for (int job = 0; job < options.Jobs; ++job) {
-        sizers.push_back(std::make_unique<TBatchSizer>(IniFilePath));
-        tables.push_back(job == 0 ? table : table.Unshared());
-    }
-    // Large enough that starting the threads of a slice costs little beside sizing its rows.
-    const qsizetype sliceRows = 256 * options.Jobs;
+    // table needs does not grow with its length. The rows are counted for the progress while
+    // the first are sized.
+    TBatchWorkers workers(options.Jobs, input->fileName(), IniFilePath);
+    const TRowCount count = CountRows(*input);
     // The rows that do not read count as done from the start; the others as they are sized.
     TBatchProgress progress(Err, ErrIsTerminal, count.Rows);
     qsizetype done = count.Unread;
     progress.SetDone(done);
     bool allSized = true;
-    for (QList<TCsvRecord> slice = ReadSlice(reader, sliceRows); !slice.isEmpty();
-         slice = ReadSlice(reader, sliceRows)) {
-        QString text;
-        for (const TAnsweredRow& answered :
-             AnswerRows(sizers, tables, slice, [&] { progress.SetDone(++done); })) {
-            text += answered.Line;
-            allSized = allSized && answered.Sized;
-        }
-        if (!output.Write(text, error)) {
+    TAnsweredSlice slice;
+    while (workers.Next(slice, error)) {
+        allSized = allSized && slice.AllSized;
+        for (qsizetype row = 0; row < slice.Sized; ++row)
+            progress.SetDone(++done);
+        if (!output.Write(slice.Lines, error)) {
             Err << QStringLiteral("Cannot write %1: %2.\n")
                        .arg(WithVisibleControlCharacters(options.Output), error);
             return 1;
         }
+    }
+    if (!error.isEmpty()) {
+        Err << error << '\n';
+        return 1;
     }
     progress.Finish();
     if (!output.Finish(error)) {

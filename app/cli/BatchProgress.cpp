@@ -1,7 +1,5 @@
 #include "app/cli/BatchProgress.h"
 
-#include <QRegularExpression>
-
 namespace {
 
 constexpr int BarWidth = 40;
@@ -45,10 +43,4 @@ void TBatchProgress::Finish() {
     if (Terminal)
         Err << '\n';
     Err.flush();
-}
-
-qsizetype TBatchProgress::SizedCount(const QString& Line) {
-    static const QRegularExpression sized(QStringLiteral("^sized (\\d+) of \\d+ rows$"));
-    const QRegularExpressionMatch match = sized.match(Line);
-    return match.hasMatch() ? match.captured(1).toLongLong() : -1;
 }

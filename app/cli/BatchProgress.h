@@ -4,8 +4,7 @@
 #include <QTextStream>
 
 // How far a batch has come, told on standard error: on a terminal a bar redrawn in place, at
-// most once per percent; elsewhere a line "sized N of M rows" at every tenth, which is also
-// how a batch hears from the workers it runs.
+// most once per percent; elsewhere a line "sized N of M rows" at every tenth.
 class TBatchProgress {
 public:
     TBatchProgress(QTextStream& Err, bool Terminal, qsizetype Total);
@@ -13,9 +12,6 @@ public:
     void SetDone(qsizetype Done);
     // The last word: the full count, and the end of the bar's line.
     void Finish();
-
-    // N of a line "sized N of M rows"; -1 for any other line.
-    static qsizetype SizedCount(const QString& Line);
 
 private:
     void Draw();

@@ -11,7 +11,7 @@ namespace {
 bool IsBlankLine(const TCsvRecord& record) {
     return record.Error.isEmpty() &&
            std::all_of(record.Fields.cbegin(), record.Fields.cend(),
-                       [](const QString& cell) { return cell.trimmed().isEmpty(); });
+                       [](const QString& cell) { return QStringView(cell).trimmed().isEmpty(); });
 }
 
 QStringList ColumnNames() {
@@ -66,14 +66,12 @@ bool TBatchTableReader::NextRow(TCsvRecord& Row) {
     return false;
 }
 
-TBatchTable TBatchTable::Unshared() const {
-    const auto unshared = [](const QStringList& texts) {
-        QStringList copies;
-        for (const QString& text : texts)
-            copies.append(QString(text.constData(), text.size()));
-        return copies;
-    };
-    return {unshared(Header), unshared(Options)};
+bool TBatchTableReader::NextRowOutline(TCsvRecord& Row) {
+    while (Stream.NextOutline(Row)) {
+        if (!IsBlankLine(Row))
+            return true;
+    }
+    return false;
 }
 
 bool RowReads(const TBatchTable& Table, const TCsvRecord& Row, QString& Error) {

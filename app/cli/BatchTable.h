@@ -12,10 +12,6 @@
 struct TBatchTable {
     QStringList Header;  // the column names as written
     QStringList Options; // the option of each column: "--series", ...
-
-    // A copy that shares no text with this one, for a thread of its own: threads that copy the
-    // same strings would contend for their shared reference counts, row after row.
-    TBatchTable Unshared() const;
 };
 
 // Reads a table from a CSV file as it comes, a row at a time.
@@ -28,6 +24,9 @@ public:
     bool ReadHeader(TBatchTable& Table, QString& Error);
     // The next row; empty lines and rows of blank cells are left out. False at the end.
     bool NextRow(TCsvRecord& Row);
+    // The next row as NextRow finds it, its cells in outline (TCsvStream::NextOutline): enough to
+    // count rows, tell whether they read (RowReads) and pass over them.
+    bool NextRowOutline(TCsvRecord& Row);
 
 private:
     TCsvStream Stream;

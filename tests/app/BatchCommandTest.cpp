@@ -1,5 +1,6 @@
 #include "app/cli/BatchCommand.h"
 #include "app/cli/BatchRow.h"
+#include "app/cli/BatchWorkers.h"
 #include "app/cli/SelectCommand.h"
 #include "core/Csv.h"
 #include "core/RegionalSettings.h"
@@ -142,6 +143,54 @@ TEST_F(BatchCommand, EachRowIsSizedExactlyAsASingleRun) {
     EXPECT_EQ(sized, Rows.size() - 3);
     EXPECT_TRUE(run.Err.endsWith(QStringLiteral("sized %1 of %1 rows\n").arg(Rows.size())))
         << run.Err.toStdString();
+}
+
+// Threads take the rows a slice at a time: over many slices, with blank lines and broken rows
+// between the points and tables ending on a slice's last row or just after it, the rows come back
+// as one thread answers them, each in its place.
+TEST_F(BatchCommand, RowsOverManySlicesComeBackInTheirOrderWithAnyNumberOfThreads) {
+    for (const int rows : {128, 129, 3 * 128 + 5}) {
+        SCOPED_TRACE(rows);
+        QByteArray table = CsvRecord(Header).toUtf8();
+        QList<QStringList> expected;
+        while (expected.size() < rows) {
+            const qsizetype i = expected.size();
+            if (i % 50 == 7)
+                table += "\r\n , ,,,,,,,,,,,,\r\n";
+            if (i % 97 == 3) {
+                table += "VAM,ISO \"VG\" 46,100\r\nVAM,ISO VG 46,100\r\n";
+                expected.append({"VAM"});
+                expected.append({"VAM", "ISO VG 46", "100"});
+                continue;
+            }
+            expected.append(Rows[i % Rows.size()]);
+            table += CsvRecord(expected.last()).toUtf8();
+        }
+        const TBatchRun oneThread = Run(table, {"--jobs", "1"});
+        ASSERT_EQ(oneThread.Output.size(), rows + 1);
+        for (int i = 0; i < rows; ++i)
+            EXPECT_EQ(oneThread.Output[i + 1].Fields.mid(0, expected[i].size()), expected[i]) << i;
+        EXPECT_TRUE(oneThread.Err.endsWith(QStringLiteral("sized %1 of %1 rows\n").arg(rows)));
+        for (const char* jobs : {"2", "3"}) {
+            const TBatchRun threads = Run(table, {"--jobs", QString::fromLatin1(jobs)});
+            EXPECT_EQ(threads.Code, oneThread.Code);
+            EXPECT_EQ(threads.Err, oneThread.Err);
+            ASSERT_EQ(threads.Output.size(), oneThread.Output.size());
+            for (int i = 0; i <= rows; ++i)
+                EXPECT_EQ(threads.Output[i].Fields, oneThread.Output[i].Fields) << jobs << ' ' << i;
+        }
+    }
+}
+
+// The threads read the table again by its name: a table gone by then ends the run with the
+// reason, not with rows missing.
+TEST(BatchWorkers, ATableThatCannotBeReadAgainIsTold) {
+    const QTemporaryDir dir;
+    TBatchWorkers workers(2, dir.filePath("gone.csv"), ShippedIniFiles);
+    TAnsweredSlice slice;
+    QString error;
+    EXPECT_FALSE(workers.Next(slice, error));
+    EXPECT_TRUE(error.startsWith("Cannot read " + dir.filePath("gone.csv"))) << error.toStdString();
 }
 
 TEST_F(BatchCommand, ABrokenRowGetsItsOwnMessageAndTheOthersGoOn) {

@@ -90,6 +90,15 @@ TEST(CsvReader, AnUnclosedQuoteCostsOnlyTheLineItOpensOn) {
     EXPECT_EQ(records[3].Fields, QStringList{"g"});
 }
 
+// A record's fields as an outline gives them: whether each is blank.
+QList<bool> Blanks(const TCsvRecord& record) {
+    QList<bool> blanks;
+    for (const QString& field : record.Fields)
+        blanks.append(QStringView(field).trimmed().isEmpty());
+    return blanks;
+}
+
+// Read in outline too (TCsvStream::NextOutline), the cell is refused the same way.
 TEST(CsvReader, ACellBeyondSixtyFourKiBIsRefusedOnItsOwnRecord) {
     const QString longest(MaxCsvCellBytes, QLatin1Char('x'));
     // "é" takes two bytes in UTF-8: half as many fill the limit.
@@ -117,12 +126,24 @@ TEST(CsvReader, ACellBeyondSixtyFourKiBIsRefusedOnItsOwnRecord) {
             EXPECT_EQ(records[1].Fields, (QStringList{"b", ""}));
         }
         EXPECT_EQ(records[2].Fields, QStringList{"last"});
+
+        QByteArray bytes =
+            (QStringLiteral("a\nb,") + c.Cell + QStringLiteral(",c\nlast\n")).toUtf8();
+        QBuffer input(&bytes);
+        input.open(QIODevice::ReadOnly);
+        TCsvStream outlines(input);
+        for (const TCsvRecord& record : records) {
+            TCsvRecord outline;
+            ASSERT_TRUE(outlines.NextOutline(outline));
+            EXPECT_EQ(Blanks(outline), Blanks(record));
+            EXPECT_EQ(outline.Error, record.Error);
+        }
     }
 }
 
 // Read from a device in pieces of a few bytes, a file gives the records its whole text gives,
 // whatever a piece ends in: half a line break, half a character, bytes that are not UTF-8, an
-// open quote.
+// open quote. Read in outline, it gives the same records with the same blank fields.
 TEST(CsvStream, ReadsTheRecordsTheWholeTextGivesWhereverAPieceEnds) {
     const struct {
         const char* Name;
@@ -135,9 +156,11 @@ TEST(CsvStream, ReadsTheRecordsTheWholeTextGivesWhereverAPieceEnds) {
         {"QuoteInPlainField", "a,b\"c\r\nd,e"},
         {"NotUtf8", "\r\xF8\xFF\xFF,M\xFCller,\xE5\xFF\r\n\xC1\x8A,a\r\n"},
         {"HalfACharacterAtTheEnd", "a,b\xE5"},
-        {"ByteOrderMarkInACell", "a\r\n\xEF\xBB\xBF\r\nb,\xEF\xBB\xBF" "c\r\n"},
+        {"ByteOrderMarkInACell", "a\r\n\xEF\xBB\xBF\r\nb,\xEF\xBB\xBF"
+                                 "c\r\n"},
         {"Empty", ""},
         {"BlankLines", "\r\n\r\na\r\n\r\n"},
+        {"BlankCells", " ,\"\",\" \r\n \",\"\"\",\t\r\n\" x\", \r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -156,6 +179,18 @@ TEST(CsvStream, ReadsTheRecordsTheWholeTextGivesWhereverAPieceEnds) {
                 EXPECT_EQ(streamed[i].Fields, whole[i].Fields) << i;
                 EXPECT_EQ(streamed[i].Line, whole[i].Line) << i;
                 EXPECT_EQ(streamed[i].Error, whole[i].Error) << i;
+            }
+
+            input.seek(0);
+            TCsvStream outlines(input, piece);
+            QList<TCsvRecord> outlined;
+            for (TCsvRecord record; outlines.NextOutline(record);)
+                outlined.append(record);
+            ASSERT_EQ(outlined.size(), whole.size());
+            for (qsizetype i = 0; i < whole.size(); ++i) {
+                EXPECT_EQ(Blanks(outlined[i]), Blanks(whole[i])) << i;
+                EXPECT_EQ(outlined[i].Line, whole[i].Line) << i;
+                EXPECT_EQ(outlined[i].Error, whole[i].Error) << i;
             }
         }
     }
