@@ -72,24 +72,23 @@ const TProfileSection* TProfileFile::FindSection(const QList<TProfileSection>& s
     return nullptr;
 }
 
-namespace {
-
-// The sections of a file, in file order. A file that cannot be opened throws EDataFileError:
-// read as a file without sections it would make every value a missing number, which hides
-// what is wrong.
-QList<TProfileSection> ReadSections(const QString& fileName) {
+// A file that cannot be opened throws EDataFileError: read as a file without sections it would
+// make every value a missing number, which hides what is wrong.
+QList<TProfileSection> TProfileFile::ReadSections(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw EDataFileError(fileName);
-    return TProfileFile::ParseSections(TProfileFile::DecodeBytes(file.readAll()));
+    return ParseSections(DecodeBytes(file.readAll()));
 }
 
-} // namespace
-
-QList<TProfileEntry> TProfileFile::ReadSection(const QString& fileName, const QString& section) {
-    const QList<TProfileSection> sections = ReadSections(fileName);
+QList<TProfileEntry> TProfileFile::SectionEntries(const QList<TProfileSection>& sections,
+                                                  const QString& section) {
     const TProfileSection* found = FindSection(sections, section);
     return found ? found->Entries : QList<TProfileEntry>();
+}
+
+QList<TProfileEntry> TProfileFile::ReadSection(const QString& fileName, const QString& section) {
+    return SectionEntries(ReadSections(fileName), section);
 }
 
 QString TProfileFile::ValueOf(const QList<TProfileEntry>& entries, const QString& key) {

@@ -29,6 +29,11 @@ public:
     // All entries of the section, duplicates included, in file order. A missing section gives
     // an empty list; a file that is missing or cannot be read throws EDataFileError.
     static QList<TProfileEntry> ReadSection(const QString& fileName, const QString& section);
+    // Every section of the file, in file order, duplicates included; throws as ReadSection.
+    static QList<TProfileSection> ReadSections(const QString& fileName);
+    // The entries of the first section of that name in `sections`; an empty list without one.
+    static QList<TProfileEntry> SectionEntries(const QList<TProfileSection>& sections,
+                                               const QString& section);
 
     // Every section of decoded file text, in file order, duplicates included. A pure function
     // of the text, so readers built on it can be fed any bytes.

@@ -4,11 +4,28 @@
 #include "engine/VerDep.h"
 
 OilGrade CatalogueSource::Oil(const QString& Section) const {
-    return OilGrade::Read(Section, Folder);
+    return OilGrade::In(Sections(OilGrade::FileName()), Section);
 }
 
 ModelRecord CatalogueSource::Model(TCoolerType Series, const QString& Section) const {
-    return ReadModelRecord(Section, Folder, TVerDep().ChangeToCoolerIniFilename(Series));
+    const QString fileName = TVerDep().ChangeToCoolerIniFilename(Series);
+    return ModelRecordIn(Sections(fileName), Section, fileName);
+}
+
+QList<TProfileSection> CatalogueSource::Sections(const QString& FileName) const {
+    return TProfileFile::ReadSections(Folder + FileName);
+}
+
+QList<TProfileSection> KeptCatalogue::Sections(const QString& FileName) const {
+    {
+        const QMutexLocker lock(&Guard);
+        if (const auto kept = Files.constFind(FileName); kept != Files.cend())
+            return *kept;
+    }
+    const QList<TProfileSection> read = CatalogueSource::Sections(FileName);
+    const QMutexLocker lock(&Guard);
+    Files.insert(FileName, read);
+    return read;
 }
 
 OilGrade KeptCatalogue::Oil(const QString& Section) const {

@@ -25,13 +25,17 @@ public:
 
     const QString& Directory() const { return Folder; }
 
+protected:
+    // The sections of data file `FileName` in the directory.
+    virtual QList<TProfileSection> Sections(const QString& FileName) const;
+
 private:
     QString Folder;
 };
 
-// A source that reads each section once: a run of many sizings shares one reading of the data,
-// whatever happens to the files meanwhile. A section that could not be read is tried again,
-// and fails each time as it did the first. Safe to share between threads.
+// A source that reads each file and each section once: a run of many sizings shares one reading
+// of the data, whatever happens to the files meanwhile. A file or a section that could not be
+// read is tried again, and fails each time as it did the first. Safe to share between threads.
 class KeptCatalogue : public CatalogueSource {
 public:
     using CatalogueSource::CatalogueSource;
@@ -39,8 +43,12 @@ public:
     OilGrade Oil(const QString& Section) const override;
     ModelRecord Model(TCoolerType Series, const QString& Section) const override;
 
+protected:
+    QList<TProfileSection> Sections(const QString& FileName) const override;
+
 private:
     mutable QMutex Guard;
+    mutable QHash<QString, QList<TProfileSection>> Files;
     mutable QHash<QString, OilGrade> Oils;
     mutable QHash<QPair<int, QString>, ModelRecord> Models;
 };

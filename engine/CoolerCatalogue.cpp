@@ -151,10 +151,14 @@ void CheckRecord(const TTableValue& Record, const QList<TProfileEntry>& Entries,
 
 ModelRecord ReadModelRecord(const QString& Section, const QString& Directory,
                             const QString& FileName) {
-    const QString file = Directory + FileName;
+    return ModelRecordIn(TProfileFile::ReadSections(Directory + FileName), Section, FileName);
+}
+
+ModelRecord ModelRecordIn(const QList<TProfileSection>& Sections, const QString& Section,
+                          const QString& FileName) {
     const QString section = Section.left(Catalogue::MaxNameLength);
     ModelRecord record{};
-    const QList<TProfileEntry> entries = TProfileFile::ReadSection(file, section);
+    const QList<TProfileEntry> entries = TProfileFile::SectionEntries(Sections, section);
     for (std::size_t i = 0; i < Catalogue::CoolerKeyTable.size(); ++i)
         record[i] = ReadDataValue(entries, {FileName, section, Catalogue::CoolerKeyTable[i]},
                                   Catalogue::CoolerKeyRanges[i]);

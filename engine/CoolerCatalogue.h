@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ProfileFile.h"
 #include "engine/CatalogueRecord.h"
 
 #include <QString>
@@ -12,3 +13,8 @@
 // the key, the file and the section.
 ModelRecord ReadModelRecord(const QString& Section, const QString& Directory,
                             const QString& FileName);
+
+// The record of section `Section` among `Sections`, read before from catalogue file `FileName`;
+// throws as ReadModelRecord does once the file is read.
+ModelRecord ModelRecordIn(const QList<TProfileSection>& Sections, const QString& Section,
+                          const QString& FileName);

@@ -80,10 +80,17 @@ void CheckViscosityCurve(const OilGrade::Coefficients& Values, const TDataPlace&
 
 } // namespace
 
+const QString& OilGrade::FileName() {
+    return OilFileName;
+}
+
 OilGrade OilGrade::Read(const QString& Section, const QString& Directory) {
+    return In(TProfileFile::ReadSections(Directory + OilFileName), Section);
+}
+
+OilGrade OilGrade::In(const QList<TProfileSection>& Sections, const QString& Section) {
     const QString section = Section.left(MaxSectionLength);
-    const QList<TProfileEntry> entries =
-        TProfileFile::ReadSection(Directory + OilFileName, section);
+    const QList<TProfileEntry> entries = TProfileFile::SectionEntries(Sections, section);
     Coefficients values{};
     for (std::size_t i = 0; i < KeyTable.size(); ++i)
         values[i] = ReadDataValue(entries, {OilFileName, section, KeyTable[i]}, KeyRanges[i]);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ProfileFile.h"
 #include "engine/DataValue.h"
 
 #include <QString>
@@ -38,6 +39,11 @@ public:
     // first value outside its key's range, and EDataRecordError when the viscosity is not
     // positive and falling from ColdestViscosityTemp to HottestViscosityTemp.
     static OilGrade Read(const QString& Section, const QString& Directory);
+    // The file the grades are read from: "IsoOils.ini".
+    static const QString& FileName();
+    // Section `Section` among the sections of "IsoOils.ini", read before; throws as Read does
+    // once the file is read.
+    static OilGrade In(const QList<TProfileSection>& Sections, const QString& Section);
 
     // The viscosity (mm2/s) at `Temp` degC of the polynomial `Values` in key-table order.
     static double ViscosityOf(const Coefficients& Values, double Temp);

@@ -100,7 +100,8 @@ int RunDiagramCommand(const QStringList& Arguments, const QString& IniFilePath, 
     }
 
     // The diagram shows the candidates of a new cooler; a model is picked in their grid.
-    const CatalogueSource catalogue(IniFilePath);
+    // One reading of each data file serves every model the run rates.
+    const KeptCatalogue catalogue(IniFilePath);
     const SelectionCaptions captions = CaptionsIn(request.Language);
     CommandLineSelection run;
     if (!RunCommandLineSelection(request, true, captions, catalogue, run, error,

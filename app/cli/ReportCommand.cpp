@@ -30,7 +30,8 @@ int RunReportCommand(const QStringList& Arguments, const QString& IniFilePath, Q
         return 2;
     }
 
-    const CatalogueSource catalogue(IniFilePath);
+    // One reading of each data file serves every model the run rates.
+    const KeptCatalogue catalogue(IniFilePath);
     const SelectionCaptions captions = CaptionsIn(request.Selection.Language);
     CommandLineSelection run;
     if (!RunCommandLineSelection(request.Selection, request.Selection.Model.isEmpty(), captions,

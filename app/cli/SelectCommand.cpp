@@ -163,7 +163,8 @@ int RunSelectCommand(const QStringList& Arguments, const QString& IniFilePath, Q
         return 2;
     }
 
-    const CatalogueSource catalogue(IniFilePath);
+    // One reading of each data file serves every model the run rates.
+    const KeptCatalogue catalogue(IniFilePath);
     const SelectionCaptions captions = CaptionsIn(request.Language);
     CommandLineSelection run;
     if (!RunCommandLineSelection(request, request.Model.isEmpty(), captions, catalogue, run,

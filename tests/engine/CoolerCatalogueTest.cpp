@@ -48,10 +48,10 @@ TEST(CatalogueReading, StopsAtTheFirstUnusableValue) {
 
 namespace {
 
-// A run of many sizings reads each section once through a kept catalogue, whatever happens to
-// the files meanwhile; a plain source reads the files as they are now. A section that could not
-// be read is tried again, and is kept once it reads.
-TEST(CatalogueSources, AKeptCatalogueReadsEachSectionOnce) {
+// A run of many sizings reads each file once through a kept catalogue, whatever happens to the
+// files meanwhile, so its sections all come from one reading; a plain source reads the files as
+// they are now. A file that could not be read is tried again, and is kept once it reads.
+TEST(CatalogueSources, AKeptCatalogueReadsEachFileOnce) {
     QTemporaryDir dir;
     const QString folder = dir.path() + "/";
     const auto write = [&](const QString& name, const QByteArray& bytes) {
@@ -78,12 +78,18 @@ TEST(CatalogueSources, AKeptCatalogueReadsEachSectionOnce) {
     EXPECT_THROW(plain.Model(AC_Cooler, "FIX_S"), EDataFault);
     EXPECT_THROW(plain.Oil("ISO_VG_46"), EDataFault);
 
-    // Not kept while it fails; kept from the reading that succeeds.
-    EXPECT_THROW(kept.Model(AC_Cooler, "FIX_M"), EDataFault);
-    copy("CnfAcEur.ini");
-    const ModelRecord medium = kept.Model(AC_Cooler, "FIX_M");
-    write("CnfAcEur.ini", "");
+    // A section not asked for before comes from the same reading.
+    const ModelRecord medium = ReadModelRecord("FIX_M", FixtureDir, "CnfAcEur.ini");
     EXPECT_EQ(kept.Model(AC_Cooler, "FIX_M"), medium);
+
+    // Not kept while it fails; kept from the reading that succeeds.
+    const KeptCatalogue later(folder);
+    QFile::remove(dir.filePath("CnfAcEur.ini"));
+    EXPECT_THROW(later.Model(AC_Cooler, "FIX_M"), EDataFileError);
+    copy("CnfAcEur.ini");
+    EXPECT_EQ(later.Model(AC_Cooler, "FIX_M"), medium);
+    write("CnfAcEur.ini", "");
+    EXPECT_EQ(later.Model(AC_Cooler, "FIX_S"), model);
 }
 
 } // namespace
