@@ -87,10 +87,6 @@ QList<TProfileEntry> TProfileFile::SectionEntries(const QList<TProfileSection>& 
     return found ? found->Entries : QList<TProfileEntry>();
 }
 
-QList<TProfileEntry> TProfileFile::ReadSection(const QString& fileName, const QString& section) {
-    return SectionEntries(ReadSections(fileName), section);
-}
-
 QString TProfileFile::ValueOf(const QList<TProfileEntry>& entries, const QString& key) {
     for (const TProfileEntry& entry : entries) {
         if (entry.Key.compare(key, Qt::CaseInsensitive) == 0)

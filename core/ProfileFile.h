@@ -26,12 +26,11 @@ struct TProfileSection {
 
 class TProfileFile {
 public:
-    // All entries of the section, duplicates included, in file order. A missing section gives
-    // an empty list; a file that is missing or cannot be read throws EDataFileError.
-    static QList<TProfileEntry> ReadSection(const QString& fileName, const QString& section);
-    // Every section of the file, in file order, duplicates included; throws as ReadSection.
+    // Every section of the file, in file order, duplicates included. A file that is missing or
+    // cannot be read throws EDataFileError.
     static QList<TProfileSection> ReadSections(const QString& fileName);
-    // The entries of the first section of that name in `sections`; an empty list without one.
+    // All entries of the first section of that name in `sections`, duplicates included, in file
+    // order; an empty list without one.
     static QList<TProfileEntry> SectionEntries(const QList<TProfileSection>& sections,
                                                const QString& section);
 

@@ -112,14 +112,14 @@ void TBatchWorkers::Work() {
 
         lock.lock();
         if (rows < SliceRows) {
-            // The table ends in this slice, or before it.
+            // The table ends in this slice, or before it: threads waiting to take on more stop.
             const qsizetype slices = rows > 0 ? slice + 1 : slice;
             SlicesInTable = SlicesInTable < 0 ? slices : std::min(SlicesInTable, slices);
+            SliceTaken.notify_all();
         }
         if (rows > 0)
             Answered.emplace(slice, std::move(answered));
         SliceAnswered.notify_all();
-        SliceTaken.notify_all();
     }
 }
 

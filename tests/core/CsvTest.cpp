@@ -141,6 +141,17 @@ TEST(CsvReader, ACellBeyondSixtyFourKiBIsRefusedOnItsOwnRecord) {
     }
 }
 
+// Every record of `Bytes` as a stream reading pieces of `Piece` bytes gives them, by `Next`.
+QList<TCsvRecord> Streamed(QByteArray Bytes, qint64 Piece, bool (TCsvStream::*Next)(TCsvRecord&)) {
+    QBuffer input(&Bytes);
+    input.open(QIODevice::ReadOnly);
+    TCsvStream stream(input, Piece);
+    QList<TCsvRecord> records;
+    for (TCsvRecord record; (stream.*Next)(record);)
+        records.append(record);
+    return records;
+}
+
 // Read from a device in pieces of a few bytes, a file gives the records its whole text gives,
 // whatever a piece ends in: half a line break, half a character, bytes that are not UTF-8, an
 // open quote. Read in outline, it gives the same records with the same blank fields.
@@ -167,13 +178,7 @@ TEST(CsvStream, ReadsTheRecordsTheWholeTextGivesWhereverAPieceEnds) {
         const QList<TCsvRecord> whole = ReadCsv(QString::fromUtf8(c.Bytes));
         for (qint64 piece : {1, 2, 3, 5, 64 * 1024}) {
             SCOPED_TRACE(piece);
-            QByteArray bytes = c.Bytes;
-            QBuffer input(&bytes);
-            input.open(QIODevice::ReadOnly);
-            TCsvStream stream(input, piece);
-            QList<TCsvRecord> streamed;
-            for (TCsvRecord record; stream.Next(record);)
-                streamed.append(record);
+            const QList<TCsvRecord> streamed = Streamed(c.Bytes, piece, &TCsvStream::Next);
             ASSERT_EQ(streamed.size(), whole.size());
             for (qsizetype i = 0; i < whole.size(); ++i) {
                 EXPECT_EQ(streamed[i].Fields, whole[i].Fields) << i;
@@ -181,11 +186,7 @@ TEST(CsvStream, ReadsTheRecordsTheWholeTextGivesWhereverAPieceEnds) {
                 EXPECT_EQ(streamed[i].Error, whole[i].Error) << i;
             }
 
-            input.seek(0);
-            TCsvStream outlines(input, piece);
-            QList<TCsvRecord> outlined;
-            for (TCsvRecord record; outlines.NextOutline(record);)
-                outlined.append(record);
+            const QList<TCsvRecord> outlined = Streamed(c.Bytes, piece, &TCsvStream::NextOutline);
             ASSERT_EQ(outlined.size(), whole.size());
             for (qsizetype i = 0; i < whole.size(); ++i) {
                 EXPECT_EQ(Blanks(outlined[i]), Blanks(whole[i])) << i;

@@ -9,6 +9,10 @@
 
 namespace {
 
+QList<TProfileEntry> ReadSection(const QString& path, const QString& section) {
+    return TProfileFile::SectionEntries(TProfileFile::ReadSections(path), section);
+}
+
 class ProfileFileTest : public testing::Test {
 protected:
     QString Write(const QByteArray& bytes) {
@@ -31,7 +35,7 @@ TEST_F(ProfileFileTest, FirstDuplicateWinsAndNamesIgnoreCase) {
                                "no equals sign here\r\n"
                                "Empty=\r\n"
                                "[VAM2_150_4_A]\r\nMaxFlow=7\r\n");
-    const QList<TProfileEntry> entries = TProfileFile::ReadSection(path, "VAM2_150_4_A");
+    const QList<TProfileEntry> entries = ReadSection(path, "VAM2_150_4_A");
     ASSERT_EQ(entries.size(), 3);
     EXPECT_EQ(TProfileFile::ValueOf(entries, "MINFLOW"), "12,5");
     EXPECT_EQ(TProfileFile::ValueOf(entries, "Empty"), "");
@@ -40,7 +44,7 @@ TEST_F(ProfileFileTest, FirstDuplicateWinsAndNamesIgnoreCase) {
 }
 
 TEST_F(ProfileFileTest, MissingSectionGivesNoEntries) {
-    EXPECT_TRUE(TProfileFile::ReadSection(Write("[A]\nk=1\n"), "B").isEmpty());
+    EXPECT_TRUE(ReadSection(Write("[A]\nk=1\n"), "B").isEmpty());
 }
 
 // A file that is not there is told as such, not read as one without values.
@@ -57,7 +61,7 @@ TEST_F(ProfileFileTest, FileThatCannotBeReadIsADataFaultNamingIt) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         try {
-            TProfileFile::ReadSection(c.Path, "A");
+            ReadSection(c.Path, "A");
             ADD_FAILURE() << "no error";
         } catch (const EDataFileError& e) {
             EXPECT_EQ(e.Message(), c.Message);
@@ -67,7 +71,7 @@ TEST_F(ProfileFileTest, FileThatCannotBeReadIsADataFaultNamingIt) {
 
 TEST_F(ProfileFileTest, LastLineWithoutLineEndIsRead) {
     const QString path = Write("[A]\nk=1\nlast=2");
-    EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "A"), "last"), "2");
+    EXPECT_EQ(TProfileFile::ValueOf(ReadSection(path, "A"), "last"), "2");
 }
 
 TEST(ProfileFileDecoding, ByteOrderMarkMeansUtf8OtherwiseWindows1252) {
@@ -81,7 +85,7 @@ TEST(ProfileFileDecoding, ByteOrderMarkMeansUtf8OtherwiseWindows1252) {
 
 TEST_F(ProfileFileTest, SectionAfterByteOrderMarkIsFound) {
     const QString path = Write("\xEF\xBB\xBF[A]\r\nk=1\r\n");
-    EXPECT_EQ(TProfileFile::ValueOf(TProfileFile::ReadSection(path, "a"), "K"), "1");
+    EXPECT_EQ(TProfileFile::ValueOf(ReadSection(path, "a"), "K"), "1");
 }
 
 } // namespace

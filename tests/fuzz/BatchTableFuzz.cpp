@@ -21,6 +21,17 @@ const QString IniFilePath = QStringLiteral(AIRCOOLER_SHIPPED_DATA_DIR "/IniFiles
 // Sizing is the slow part; a few rows show whether any cell upsets it.
 constexpr qsizetype SizedRows = 3;
 
+// Every record of `Input`, from its start, as a stream reading pieces of `Piece` bytes gives
+// them, by `Next`.
+QList<TCsvRecord> Streamed(QIODevice& Input, qint64 Piece, bool (TCsvStream::*Next)(TCsvRecord&)) {
+    Input.seek(0);
+    TCsvStream stream(Input, Piece);
+    QList<TCsvRecord> records;
+    for (TCsvRecord record; (stream.*Next)(record);)
+        records.append(record);
+    return records;
+}
+
 void CheckRecords(const QList<TCsvRecord>& records) {
     int line = 0;
     for (const TCsvRecord& record : records) {
@@ -49,10 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     QBuffer pieces(&bytes);
     pieces.open(QIODevice::ReadOnly);
-    TCsvStream stream(pieces, 1 + static_cast<qint64>(size % 7));
-    QList<TCsvRecord> streamed;
-    for (TCsvRecord record; stream.Next(record);)
-        streamed.append(record);
+    const QList<TCsvRecord> streamed =
+        Streamed(pieces, 1 + static_cast<qint64>(size % 7), &TCsvStream::Next);
     Require(streamed.size() == records.size(), "the stream reads every record",
             QString::number(streamed.size()));
     for (qsizetype i = 0; i < records.size() && i < streamed.size(); ++i)
@@ -61,11 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                 "the stream reads the records the text gives", QString::number(i));
 
     // In outline, the same records with the same blank cells.
-    pieces.seek(0);
-    TCsvStream outlines(pieces, 1 + static_cast<qint64>(size % 5));
-    QList<TCsvRecord> outlined;
-    for (TCsvRecord record; outlines.NextOutline(record);)
-        outlined.append(record);
+    const QList<TCsvRecord> outlined =
+        Streamed(pieces, 1 + static_cast<qint64>(size % 5), &TCsvStream::NextOutline);
     Require(outlined.size() == records.size(), "an outline reads every record",
             QString::number(outlined.size()));
     for (qsizetype i = 0; i < records.size() && i < outlined.size(); ++i) {
